@@ -1,0 +1,107 @@
+#pragma once
+// Cells, lines and exact rational arithmetic.
+//
+// A line of a worked solution is a flat run of cells in reading order: the
+// left side's terms, one relation cell, the right side's terms; brackets are
+// cells of their own. Every value is an exact fraction den/num of two signed
+// 32-bit integers, denominator first. Arithmetic is done in 64 bits; a result
+// that does not fit in 32 bits raises the state's sticky `overflow` flag and
+// a cell that would be written past the 30th raises `lineFull`, so a
+// transformation can refuse the step instead of producing a wrong line.
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "core/messages.h"
+
+namespace talvoren {
+
+// Cell kinds: 8-bit codes of the Shift-JIS code page.
+namespace kind {
+inline constexpr std::uint8_t constant = '/';
+inline constexpr std::uint8_t bar = '|';  // constant written with a vertical bar
+inline constexpr std::uint8_t less = '<';
+inline constexpr std::uint8_t greater = '>';
+inline constexpr std::uint8_t lessEqual = 0xCB;     // ≦
+inline constexpr std::uint8_t greaterEqual = 0xD6;  // ≧
+inline constexpr std::uint8_t cornerOpen = 0xA2;    // ｢
+inline constexpr std::uint8_t cornerClose = 0xA3;   // ｣
+}  // namespace kind
+
+struct ExprCell {
+    std::int32_t den = 1;
+    std::int32_t num = 0;
+    std::uint8_t kind = kind::constant;
+
+    friend bool operator==(const ExprCell&, const ExprCell&) = default;
+};
+
+inline constexpr int maxCells = 30;
+inline constexpr int lineTableSize = 17;
+inline constexpr int answerLineIndex = 16;
+
+struct ExprLine {
+    std::array<ExprCell, maxCells> cells{};
+    int cellCount = 0;
+    std::string caption;  // UTF-8
+};
+
+inline constexpr ExprCell ZERO{1, 0, kind::constant};
+inline constexpr ExprCell ONE{1, 1, kind::constant};
+
+// The program-wide tables of the expression layer, one instance per session.
+struct CoreState {
+    explicit CoreState(MessageSink& sink) : messages(sink) {}
+
+    MessageSink& messages;
+    std::array<ExprLine, lineTableSize> lines{};  // 0 scratch, 16 answerLine
+    ExprLine expandList;
+    ExprLine carryList;
+    char unknownLetter = '@';
+    int parseError = 0;
+    bool hasDecimalPoint = false;
+
+    // Sticky fault flags, cleared by clearFaults().
+    bool overflow = false;
+    bool lineFull = false;
+    void clearFaults() { overflow = lineFull = false; }
+
+    ExprLine& answerLine() { return lines[answerLineIndex]; }
+};
+
+// Cell construction and tests.
+ExprCell makeCell(std::int32_t num, std::int32_t den, std::uint8_t kind);  // "_" is stored as "/"
+bool isRelation(std::uint8_t kind);
+bool isLetter(std::uint8_t kind);
+bool isOpeningBracket(std::uint8_t kind);  // ( [ { ｢
+bool isClosingBracket(std::uint8_t kind);  // ) ] } ｣
+bool cellsEqual(const ExprCell& a, const ExprCell& b);
+ExprCell absCell(CoreState& s, const ExprCell& c);
+
+// Line primitives on lines[n].
+void appendCell(CoreState& s, int n, const ExprCell& c);  // refuses a 31st cell (lineFull)
+ExprCell popCell(CoreState& s, int n);                     // ZERO on an empty line
+void clearLine(CoreState& s, int n);
+void pushExpand(CoreState& s, const ExprCell& c);
+void pushCarry(CoreState& s, const ExprCell& c);
+void clearExpand(CoreState& s);
+void clearCarry(CoreState& s);
+
+// Cell arithmetic; the result takes the first operand's kind.
+std::int32_t gcd(CoreState& s, std::int32_t a, std::int32_t b);
+std::int32_t lcm(CoreState& s, std::int32_t a, std::int32_t b);
+ExprCell reduce(CoreState& s, std::int32_t den, std::int32_t num, std::uint8_t kind);
+ExprCell addCells(CoreState& s, const ExprCell& x, const ExprCell& y);
+ExprCell multiplyCells(CoreState& s, const ExprCell& x, const ExprCell& y);
+ExprCell divideCells(CoreState& s, const ExprCell& x, const ExprCell& y);
+// -1, 0 or 1 by exact value (0 for equal values in any representation).
+int compareCells(CoreState& s, const ExprCell& x, const ExprCell& y);
+ExprCell negated(CoreState& s, const ExprCell& c);  // num negated, overflow-checked
+
+// "num kind den" as the stack listing writes it, the kind byte decoded as
+// Shift-JIS ("2x1", "-1/2", "0ﾖ0").
+std::string cellText(const ExprCell& c);
+std::string lineCellsText(const ExprLine& line);  // cells separated by one space
+
+}  // namespace talvoren

@@ -1,0 +1,25 @@
+#pragma once
+// The message seam: every message box, confirmation and question the
+// toolkit-free code shows goes through this interface, with its exact text.
+// The desktop program answers with real message boxes, the driver prints a
+// transcript, tests record what was shown.
+
+#include <string>
+
+namespace talvoren {
+
+enum class Buttons { ok, yesNo, yesNoCancel, abortRetryIgnore };
+enum class Answer { ok, yes, no, cancel, abort, retry, ignore };
+enum class Icon { none, information, warning, question, error };
+
+class MessageSink {
+public:
+    virtual ~MessageSink() = default;
+    // A plain message box with an OK button.
+    virtual void showMessage(const std::string& text) = 0;
+    // A box with a caption, buttons and an icon; returns the button pressed.
+    virtual Answer ask(const std::string& caption, const std::string& text,
+                       Buttons buttons, Icon icon) = 0;
+};
+
+}  // namespace talvoren

@@ -1,0 +1,19 @@
+#pragma once
+// The question parser: one question text (UTF-8; read byte by byte over its
+// code-page-932 bytes) into the cells of lines[n]. Sets unknownLetter,
+// hasDecimalPoint and parseError of the state; messages go to its sink.
+
+#include <string_view>
+
+#include "core/cells.h"
+
+namespace talvoren {
+
+bool parseQuestion(CoreState& s, int n, std::string_view text);
+
+// The number reader over code-page-932 bytes. `position` is 1-based, at the
+// first digit; it is left at the number's last byte. False on failure
+// (parseError holds a code for the failures that have one).
+bool readNumber(CoreState& s, std::string_view cp932, int& position, int limit, ExprCell& out);
+
+}  // namespace talvoren

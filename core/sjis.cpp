@@ -1,0 +1,61 @@
+#include "core/sjis.h"
+
+#include <iconv.h>
+
+#include <cerrno>
+#include <vector>
+
+namespace talvoren::sjis {
+
+namespace {
+
+// One conversion with glibc iconv; "CP932" keeps 0x5C a backslash and knows
+// the NEC and IBM rows that "SHIFT_JIS" refuses.
+std::optional<std::string> convert(const char* to, const char* from, std::string_view in) {
+    iconv_t cd = iconv_open(to, from);
+    if (cd == reinterpret_cast<iconv_t>(-1)) return std::nullopt;
+    std::string out;
+    std::vector<char> buffer(4 * in.size() + 16);
+    char* src = const_cast<char*>(in.data());
+    std::size_t srcLeft = in.size();
+    bool ok = true;
+    while (srcLeft > 0) {
+        char* dst = buffer.data();
+        std::size_t dstLeft = buffer.size();
+        const std::size_t r = iconv(cd, &src, &srcLeft, &dst, &dstLeft);
+        out.append(buffer.data(), dst);
+        if (r == static_cast<std::size_t>(-1) && errno != E2BIG) {
+            ok = false;  // EILSEQ: invalid or unmappable; EINVAL: truncated last character
+            break;
+        }
+    }
+    if (ok) {  // flush any shift state
+        char* dst = buffer.data();
+        std::size_t dstLeft = buffer.size();
+        if (iconv(cd, nullptr, nullptr, &dst, &dstLeft) == static_cast<std::size_t>(-1)) ok = false;
+        out.append(buffer.data(), dst);
+    }
+    iconv_close(cd);
+    if (!ok) return std::nullopt;
+    return out;
+}
+
+}  // namespace
+
+std::optional<std::string> toCp932(std::string_view utf8) {
+    if (utf8.empty()) return std::string();
+    return convert("CP932", "UTF-8", utf8);
+}
+
+std::optional<std::string> fromCp932(std::string_view cp932) {
+    if (cp932.empty()) return std::string();
+    return convert("UTF-8", "CP932", cp932);
+}
+
+std::optional<std::size_t> byteLength(std::string_view utf8) {
+    const auto bytes = toCp932(utf8);
+    if (!bytes) return std::nullopt;
+    return bytes->size();
+}
+
+}  // namespace talvoren::sjis

@@ -1,0 +1,19 @@
+#pragma once
+// Conversion between the program's UTF-8 text and code page 932 (Shift-JIS
+// as Windows writes it), and the byte length of a text in code page 932.
+// Every failure (invalid bytes, a truncated last character, a character with
+// no code-page-932 form) is reported as an empty optional, never a crash.
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace talvoren::sjis {
+
+std::optional<std::string> toCp932(std::string_view utf8);
+std::optional<std::string> fromCp932(std::string_view cp932);
+// Bytes the text takes in code page 932 (a full-width character counts 2).
+std::optional<std::size_t> byteLength(std::string_view utf8);
+
+}  // namespace talvoren::sjis

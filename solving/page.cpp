@@ -1,0 +1,1 @@
+#include "solving/page.h"

@@ -1,0 +1,66 @@
+#pragma once
+// The page seam: what the worksheet asks of the windows. The worksheet keeps
+// the model (texts, enabled flags, lines); the page only shows it. The desktop
+// program implements this with the worked-page window and the control panel,
+// the driver records what happened for its transcript, tests use fakes.
+
+#include <string>
+
+#include "core/cells.h"
+
+namespace talvoren {
+
+enum class FocusTarget { jikkou, next };
+
+// Result of the special-solution dialog TfrmSentaku.
+inline constexpr int sentakuClosed = 2;
+inline constexpr int sentakuKainashi = 3;  // 解なし(&B)
+inline constexpr int sentakuMusu = 8;      // 解は無数にある(&A)
+
+class Page {
+public:
+    virtual ~Page() = default;
+
+    // Texts of the description line lblMess and the number panel pnlNumber.
+    virtual void showDescription(const std::string& text) = 0;
+    virtual void showPanel(const std::string& text) = 0;
+
+    // Enabled state of btnJikkou, btnNext and the line button of line n (1..12).
+    virtual void setJikkouEnabled(bool on) = 0;
+    virtual void setNextEnabled(bool on) = 0;
+    virtual void setLineButtonEnabled(int n, bool on) = 0;
+
+    // Line images: 1..14 and the answer image 16 may exist; which of 1..14
+    // exist depends on the page's layout.
+    virtual bool hasLineImage(int n) const = 0;
+    virtual void clearLineImage(int n) = 0;
+    // Draws a caption at the image's top-left corner in the caption font.
+    virtual void drawCaption(int n, const std::string& caption) = 0;
+    // Typesets the line into image n (16: the answer image, after 【答】);
+    // mode 1 is the second, small drawing. True when the line fitted.
+    virtual bool typeset(int n, int mode, const ExprLine& line, bool hasDecimalPoint,
+                         bool signReversed) = 0;
+    virtual void drawLineLabel(int n, const std::string& label) = 0;
+
+    // The answer box grbKai and its image 16.
+    virtual void placeAnswerBox(int n) = 0;
+    virtual void hideAnswerBox() = 0;
+    // Clears the answer image and writes a plain text into it (16-pixel type,
+    // left edge, a third of the image's height from the top).
+    virtual void writeAnswerText(const std::string& text) = 0;
+
+    virtual void setLetterKeyCaption(char letter) = 0;  // btnMoji
+    virtual void setBlinkTimer(bool on) = 0;            // timBlink
+    virtual void unmarkAllLines() = 0;                  // hover frames
+    virtual void setPageCaption(const std::string& caption) = 0;
+    virtual void focusButton(FocusTarget target) = 0;
+
+    // Shows TfrmSentaku modally: sentakuClosed, sentakuKainashi or sentakuMusu.
+    virtual int showSentaku() = 0;
+
+    // A question was solved (answerKind 1, 3 or 4 after showSolved); the
+    // practice records take this report.
+    virtual void questionSolved() = 0;
+};
+
+}  // namespace talvoren

@@ -1,0 +1,36 @@
+#include <map>
+
+#include "tools/driver.h"
+
+namespace talvoren::driver {
+
+namespace {
+
+void usage(std::ostream& err) {
+    err << "usage: talvoren-driver cells TEXT | entry TEXT [LETTER] | transform OP TEXT [ARG] | "
+           "play SCRIPT | check FILE.ine\n";
+}
+
+}  // namespace
+
+int runDriver(const Args& argv, std::ostream& out, std::ostream& err) {
+    using Command = int (*)(const Args&, std::ostream&, std::ostream&);
+    static const std::map<std::string, Command> commands = {
+        {"cells", cmdCells}, {"entry", cmdEntry}, {"transform", cmdTransform},
+        {"play", cmdPlay},   {"check", cmdCheck},
+    };
+    if (argv.empty()) {
+        usage(err);
+        return 2;
+    }
+    const auto it = commands.find(argv.front());
+    if (it == commands.end()) {
+        usage(err);
+        return 2;
+    }
+    const int status = it->second(Args(argv.begin() + 1, argv.end()), out, err);
+    if (status == 2) usage(err);
+    return status;
+}
+
+}  // namespace talvoren::driver

@@ -1,0 +1,38 @@
+#pragma once
+// The driver's side of the message seam: every message and box is printed at
+// the moment it is shown; captioned boxes and dialogs take their answer from
+// the script's reply queue.
+
+#include <deque>
+#include <ostream>
+#include <string>
+
+#include "core/messages.h"
+
+namespace talvoren::driver {
+
+class ReplyQueue {
+public:
+    void push(const std::string& reply) { replies_.push_back(reply); }
+    // Takes the next reply, or "" when the queue is empty.
+    std::string take();
+
+private:
+    std::deque<std::string> replies_;
+};
+
+std::string answerWord(Answer a);
+
+class TranscriptSink : public MessageSink {
+public:
+    TranscriptSink(std::ostream& out, ReplyQueue& replies) : out_(out), replies_(replies) {}
+    void showMessage(const std::string& text) override;
+    Answer ask(const std::string& caption, const std::string& text, Buttons buttons,
+               Icon icon) override;
+
+private:
+    std::ostream& out_;
+    ReplyQueue& replies_;
+};
+
+}  // namespace talvoren::driver
