@@ -51,6 +51,8 @@ public:
 
     virtual void setLetterKeyCaption(char letter) = 0;  // btnMoji
     virtual void setBlinkTimer(bool on) = 0;            // timBlink
+    // The picture on btnNext: 0 that of imgNextQ, 1 that of imgNextR.
+    virtual void showNextGlyph(int which) = 0;
     virtual void unmarkAllLines() = 0;                  // hover frames
     virtual void setPageCaption(const std::string& caption) = 0;
     virtual void focusButton(FocusTarget target) = 0;
