@@ -1,20 +1,141 @@
+// The driver's expression commands: cells, entry and transform.
+
+#include <functional>
+#include <map>
+
+#include "core/cells.h"
+#include "core/entry_parser.h"
+#include "core/question_parser.h"
+#include "core/transform.h"
 #include "tools/driver.h"
+#include "tools/driver_transcript.h"
 
 namespace talvoren::driver {
 
-int cmdCells(const Args&, std::ostream&, std::ostream& err) {
-    err << "not built yet\n";
-    return 1;
+namespace {
+
+const char* boolText(bool b) { return b ? "true" : "false"; }
+
+void printCells(std::ostream& out, const ExprLine& line) {
+    out << "cells:";
+    if (line.cellCount > 0) out << ' ' << lineCellsText(line);
+    out << '\n';
 }
 
-int cmdEntry(const Args&, std::ostream&, std::ostream& err) {
-    err << "not built yet\n";
-    return 1;
+// One fresh session of the expression layer whose messages go to `out`.
+struct Session {
+    explicit Session(std::ostream& out) : sink(out, replies), core(sink) {}
+    ReplyQueue replies;
+    TranscriptSink sink;
+    CoreState core;
+};
+
+constexpr int questionLine = 1;
+constexpr int secondLine = 2;
+
+using Transformation = std::function<TransformResult(CoreState&, const ExprCell& padCell)>;
+
+struct Operation {
+    enum class Arg { none, pad, question } arg;
+    Transformation run;
+};
+
+const std::map<std::string, Operation>& operations() {
+    using Arg = Operation::Arg;
+    static const std::map<std::string, Operation> table = {
+        {"collect", {Arg::none, [](CoreState& s, const ExprCell&) {
+             return collectTerms(s, questionLine, secondLine); }}},
+        {"add", {Arg::pad, [](CoreState& s, const ExprCell& c) {
+             return addToBothSides(s, questionLine, '+', c, secondLine); }}},
+        {"sub", {Arg::pad, [](CoreState& s, const ExprCell& c) {
+             return addToBothSides(s, questionLine, '-', c, secondLine); }}},
+        {"mul", {Arg::pad, [](CoreState& s, const ExprCell& c) {
+             return scaleBothSides(s, questionLine, '*', c, secondLine); }}},
+        {"div", {Arg::pad, [](CoreState& s, const ExprCell& c) {
+             return scaleBothSides(s, questionLine, '/', c, secondLine); }}},
+        {"transpose", {Arg::none, [](CoreState& s, const ExprCell&) {
+             return transposeTerms(s, questionLine, secondLine); }}},
+        {"brackets", {Arg::none, [](CoreState& s, const ExprCell&) {
+             return removeBrackets(s, questionLine, secondLine); }}},
+        {"addlines", {Arg::question, [](CoreState& s, const ExprCell&) {
+             return addLines(s, questionLine, secondLine, 3); }}},
+        {"sublines", {Arg::question, [](CoreState& s, const ExprCell&) {
+             return subtractLines(s, questionLine, secondLine, 3); }}},
+    };
+    return table;
 }
 
-int cmdTransform(const Args&, std::ostream&, std::ostream& err) {
-    err << "not built yet\n";
-    return 1;
+}  // namespace
+
+int cmdCells(const Args& args, std::ostream& out, std::ostream& err) {
+    if (args.size() != 1) {
+        err << "cells: one question text expected\n";
+        return 2;
+    }
+    Session session(out);
+    CoreState& s = session.core;
+    const bool ok = parseQuestion(s, questionLine, args[0]);
+    out << "result: " << boolText(ok) << '\n'
+        << "parseError: " << s.parseError << '\n'
+        << "unknownLetter: " << s.unknownLetter << '\n'
+        << "hasDecimalPoint: " << boolText(s.hasDecimalPoint) << '\n';
+    printCells(out, s.lines[questionLine]);
+    return 0;
+}
+
+int cmdEntry(const Args& args, std::ostream& out, std::ostream& err) {
+    if (args.empty() || args.size() > 2 || (args.size() == 2 && args[1].size() != 1)) {
+        err << "entry: a pad text and at most one letter expected\n";
+        return 2;
+    }
+    Session session(out);
+    session.core.unknownLetter = args.size() == 2 ? args[1][0] : 'x';
+    out << "cell: " << cellText(parseEntry(session.core, args[0])) << '\n';
+    return 0;
+}
+
+int cmdTransform(const Args& args, std::ostream& out, std::ostream& err) {
+    const auto op = args.empty() ? operations().end() : operations().find(args[0]);
+    if (op == operations().end() || args.size() < 2 || args.size() > 3) {
+        err << "transform: an operation and a question text expected\n";
+        return 2;
+    }
+    const Operation& operation = op->second;
+    const bool hasArg = args.size() == 3;
+    if ((operation.arg == Operation::Arg::none && hasArg) ||
+        (operation.arg == Operation::Arg::question && !hasArg)) {
+        err << "transform " << args[0] << ": wrong argument\n";
+        return 2;
+    }
+    Session session(out);
+    CoreState& s = session.core;
+    if (!parseQuestion(s, questionLine, args[1])) {
+        out << "result: false\n";
+        return 0;
+    }
+    ExprCell padCell = ZERO;
+    if (operation.arg == Operation::Arg::pad) {
+        padCell = parseEntry(s, hasArg ? args[2] : "");
+        if (padCell.den == 0) {  // the entry was refused
+            out << "result: false\n";
+            return 0;
+        }
+    } else if (operation.arg == Operation::Arg::question) {
+        // The second line is another question's; the page's letter stays.
+        const char letter = s.unknownLetter;
+        const bool ok = parseQuestion(s, secondLine, args[2]);
+        s.unknownLetter = letter;
+        if (!ok) {
+            out << "result: false\n";
+            return 0;
+        }
+    }
+    const int target = operation.arg == Operation::Arg::question ? 3 : secondLine;
+    const TransformResult result = operation.run(s, padCell);
+    if (result.refused()) session.sink.showMessage(refusalMessage(result.refusal));
+    out << "result: " << boolText(result.value) << '\n';
+    printCells(out, s.lines[static_cast<std::size_t>(target)]);
+    return 0;
 }
 
 }  // namespace talvoren::driver
