@@ -1,0 +1,53 @@
+#pragma once
+// The question-set editor's logic without its window: the check of the whole
+// set (unit structure, then every question with the question parser), its
+// verdict fields, and the rule for accepting the edited text.
+
+#include <string>
+#include <vector>
+
+#include "core/cells.h"
+#include "courseware/question_set.h"
+
+namespace talvoren {
+
+inline constexpr const char* checkPassedText = "☆☆☆　構文チェック成功　☆☆☆";
+
+// The read-only result fields of the editor.
+struct CheckVerdict {
+    std::string edtTangen;    // number of units, after a passing check
+    std::string edtResult;    // the verdict
+    std::string edtErTangen;  // title of the first unit with a faulty question
+    std::vector<std::string> lstErQues;  // that unit's faulty questions
+};
+
+// btnCompileClick: checks the question-set text, rebuilding the unit tables.
+// Every question is parsed into the scratch line 0; unknownLetter is put
+// back afterwards. True when the set passed. A unit not closed by its own
+// ">>" fails the structure check, although loading accepts it.
+bool checkQuestionSet(CoursewareState& s, CoreState& core, CheckVerdict& verdict);
+
+// The editor dialog's state and handlers, the window aside.
+class QuestionSetEditor {
+public:
+    void formShow(const std::string& questionSetPath);
+    void memQuesChange();
+    void btnCompileClick(CoursewareState& s, CoreState& core);
+    // True when the dialog closes with OK; a changed text that has not
+    // passed a check is refused with "エラーチェックしてください".
+    bool btnOkClick(CoursewareState& s, MessageSink& messages);
+    void setEditorCaption(const std::string& path);
+
+    const CheckVerdict& verdict() const { return verdict_; }
+    const std::string& caption() const { return caption_; }
+    bool textEdited() const { return textEdited_; }
+    bool checkPassed() const { return checkPassed_; }
+
+private:
+    CheckVerdict verdict_;
+    std::string caption_ = "問題の編集";
+    bool textEdited_ = false;
+    bool checkPassed_ = true;
+};
+
+}  // namespace talvoren

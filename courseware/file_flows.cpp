@@ -1,0 +1,72 @@
+#include "courseware/file_flows.h"
+
+namespace talvoren {
+
+void FileFlows::mnuOpenClick() {
+    backupQuestionSet(s_);
+    const auto chosen = windows_.askOpenPath(s_.questionSetPath);
+    if (!chosen) return;
+    if (!s_.questionSetSaved &&
+        core_.messages.ask("確認", "ファイルを保存しますか", Buttons::yesNo, Icon::question) ==
+            Answer::yes &&
+        !saveQuestionSet())
+        return;  // the edits were not saved: keep them in force rather than lose them
+
+    switch (runner_.loadQuestionSet(*chosen)) {
+    case LoadOutcome::started:
+        runner_.chooseUnit();
+        s_.questionSetSaved = true;
+        return;
+    case LoadOutcome::unreadable:
+        windows_.fatalError(fatalErrorText(readFailureText(*chosen, ReadStatus::unreadable),
+                                           core_.parseError));
+        return;
+    case LoadOutcome::missing:
+    case LoadOutcome::invalid:
+    case LoadOutcome::notCp932:
+        core_.messages.showMessage(*chosen + ":問題が不正です");
+        restoreQuestionSet(s_, core_.messages);  // questionSetPath keeps the chosen path
+        return;
+    }
+}
+
+bool FileFlows::saveQuestionSet() {
+    const auto name = windows_.askSavePath(s_.questionSetPath);
+    if (!name || name->empty()) return false;
+    const WriteResult written = writeQuestionSetFile(s_, *name, calls_);
+    if (written.status != WriteStatus::ok) {
+        core_.messages.showMessage(writeFailureText(*name, written));
+        return false;
+    }
+    s_.questionSetSaved = true;
+    s_.questionSetPath = *name;
+    windows_.setEditorCaption(*name);
+    return true;
+}
+
+void FileFlows::mnuEditCWareClick() {
+    backupQuestionSet(s_);
+    if (!windows_.showEditor()) {
+        restoreQuestionSet(s_, core_.messages);
+        return;
+    }
+    if (runner_.startQuestionSet()) {
+        runner_.showUnitTitle();
+        runner_.chooseUnit();
+        return;
+    }
+    core_.messages.showMessage("ERROR:RefreshSystem");
+    restoreQuestionSet(s_, core_.messages);
+}
+
+bool FileFlows::FormCloseQuery() {
+    if (s_.questionSetSaved) return true;
+    switch (core_.messages.ask("確認", "ファイルを保存しますか？", Buttons::yesNoCancel,
+                               Icon::question)) {
+    case Answer::yes: return saveQuestionSet();
+    case Answer::no: return true;
+    default: return false;
+    }
+}
+
+}  // namespace talvoren

@@ -1,0 +1,50 @@
+#pragma once
+// Whole-file reads and atomic whole-file replacement. A file is only ever
+// replaced by renaming a completely written and flushed temporary file over
+// it, so the old file stays whole whatever fails on the way.
+
+#include <sys/types.h>
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace talvoren {
+
+// The system calls a replacement makes. Tests derive from this and fail one
+// of them midway to prove that the old file survives.
+class FileSystemCalls {
+public:
+    virtual ~FileSystemCalls() = default;
+    virtual ssize_t write(int fd, const void* data, std::size_t size);
+    virtual int fsync(int fd);
+    virtual int rename(const char* from, const char* to);
+};
+
+FileSystemCalls& systemFileCalls();
+
+// Writes `bytes` to a temporary file beside `path`, flushes it to disk and
+// renames it over `path`. On failure returns false with `error` saying why;
+// the temporary file is removed and `path` is untouched.
+bool replaceFile(const std::string& path, std::string_view bytes, std::string& error,
+                 FileSystemCalls& calls = systemFileCalls());
+
+enum class ReadStatus { ok, missing, unreadable, notCp932 };
+
+// Reads the whole file as bytes (ok, missing or unreadable).
+ReadStatus readWholeFile(const std::string& path, std::string& bytes);
+
+// Reads a code-page-932 file into UTF-8 text; notCp932 when its bytes are
+// not valid code page 932 (nothing garbled is ever returned).
+ReadStatus readCp932File(const std::string& path, std::string& text);
+
+// The lines in code page 932, every one ending with CR LF. False when a line
+// has no code-page-932 form; `badLine` is then its 1-based number.
+bool encodeCp932Lines(const std::vector<std::string>& lines, std::string& bytes, int& badLine);
+
+// Splits decoded text into lines: CR LF, a lone CR and a lone LF each end a
+// line; a break at the very end does not make an extra empty line.
+std::vector<std::string> splitLines(std::string_view text);
+
+}  // namespace talvoren

@@ -1,0 +1,118 @@
+#include "courseware/question_set.h"
+
+#include <filesystem>
+
+namespace talvoren {
+
+int listedUnitCount(const CoursewareState& s) {
+    int n = 0;
+    while (n < maxUnits && !s.unitTitles[n + 1].empty()) ++n;
+    return n;
+}
+
+std::string workingDirectory() {
+    std::error_code ec;
+    std::string dir = std::filesystem::current_path(ec).string();
+    if (dir.empty() || dir.back() != '/') dir += '/';
+    return dir;
+}
+
+ReadStatus readQuestionSetFile(CoursewareState& s, const std::string& path) {
+    std::string text;
+    const ReadStatus status = readCp932File(path, text);
+    if (status == ReadStatus::ok) s.questionSetText = splitLines(text);
+    s.questionSetPath = path;
+    return status;
+}
+
+std::string readFailureText(const std::string& path, ReadStatus status) {
+    return path + (status == ReadStatus::missing ? ":FileNot Exists" : ":File Can't Load");
+}
+
+std::string fatalErrorText(const std::string& text, int parseError) {
+    return text + std::to_string(parseError) + ":致命的なエラーです";
+}
+
+QuestionSetParse parseQuestionSetText(CoursewareState& s, MessageSink& messages) {
+    QuestionSetParse result;
+    if (s.questionSetText.empty()) return result;
+    s.unitTitles = {};
+    s.unitQuestions = {};
+    s.unitQuestionCount = {};
+    int u = 0;  // the last unit started
+    int q = 0;  // questions of the open unit so far
+    bool unitOpen = false;
+    bool everyUnitClosed = true;
+
+    for (const std::string& line : s.questionSetText) {
+        if (line.starts_with("<<")) {
+            if (q != 0) return result;  // the open unit has questions but no ">>"
+            if (u == maxUnits) {
+                messages.showMessage("項目が多すぎます");
+                return result;
+            }
+            if (unitOpen) everyUnitClosed = false;
+            ++u;
+            s.unitTitles[u] = line.substr(2);
+            unitOpen = true;
+        } else if (line == ">>") {
+            if (q == 0) return result;
+            s.unitQuestionCount[u] = q;
+            q = 0;
+            unitOpen = false;
+        } else {
+            // A question outside an open unit would restart the count of a
+            // closed one and overwrite its questions.
+            if (!unitOpen) return result;
+            if (q == maxUnitQuestions) {
+                messages.showMessage("問題は" + std::to_string(maxUnitQuestions) + "問以下です");
+                return result;
+            }
+            if (line.empty()) return result;
+            ++q;
+            s.unitQuestions[u][q] = line;
+        }
+    }
+    if (unitOpen) everyUnitClosed = false;
+    s.unitCount = u;
+    result.ok = true;
+    result.everyUnitClosed = everyUnitClosed;
+    return result;
+}
+
+bool parseQuestionSet(CoursewareState& s, MessageSink& messages) {
+    return parseQuestionSetText(s, messages).ok;
+}
+
+WriteResult writeQuestionSetFile(const CoursewareState& s, const std::string& path,
+                                 FileSystemCalls& calls) {
+    WriteResult result;
+    std::string bytes;
+    if (!encodeCp932Lines(s.questionSetText, bytes, result.badLine)) {
+        result.status = WriteStatus::unencodable;
+        return result;
+    }
+    if (!replaceFile(path, bytes, result.error, calls)) result.status = WriteStatus::failed;
+    return result;
+}
+
+std::string writeFailureText(const std::string& path, const WriteResult& result) {
+    if (result.status == WriteStatus::unencodable)
+        return std::to_string(result.badLine) +
+               "行目にシフトJISで書けない文字があるため、ファイルを保存できませんでした：" + path;
+    return "ファイルを保存できませんでした：" + path;
+}
+
+void backupQuestionSet(CoursewareState& s) {
+    s.questionSetBackup = QuestionSetBackup{s.questionSetText, s.currentUnit, s.unitPosition};
+}
+
+void restoreQuestionSet(CoursewareState& s, MessageSink& messages) {
+    if (!s.questionSetBackup) return;
+    s.questionSetText = s.questionSetBackup->text;
+    s.currentUnit = s.questionSetBackup->currentUnit;
+    s.unitPosition = s.questionSetBackup->unitPosition;
+    parseQuestionSet(s, messages);
+}
+
+}  // namespace talvoren

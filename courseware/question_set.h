@@ -1,0 +1,104 @@
+#pragma once
+// The question set: its text (the lines of the file, as the editor shows
+// them), the unit tables built from that text, and reading and writing the
+// file. A file is a run of units, each "<<" + title, one to seven question
+// lines and ">>", at most ten units, code page 932 on disk.
+
+#include <array>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/messages.h"
+#include "courseware/file_io.h"
+
+namespace talvoren {
+
+inline constexpr int maxUnits = 10;
+inline constexpr int maxUnitQuestions = 7;
+inline constexpr const char* defaultQuestionSetName = "Question.ine";
+
+// What is taken before a file is opened or the set edited, so that a failed
+// or cancelled change can be undone.
+struct QuestionSetBackup {
+    std::vector<std::string> text;
+    int currentUnit = 1;
+    std::array<int, maxUnits + 1> unitPosition{};
+};
+
+// The question set's program-wide variables, one instance per session.
+// Units and questions are numbered from 1; index 0 is unused.
+struct CoursewareState {
+    std::vector<std::string> questionSetText;  // UTF-8, one entry per file line
+
+    std::array<std::string, maxUnits + 1> unitTitles{};
+    std::array<std::array<std::string, maxUnitQuestions + 1>, maxUnits + 1> unitQuestions{};
+    std::array<int, maxUnits + 1> unitQuestionCount{};  // 0 while a unit has no ">>"
+    int unitCount = 0;                                  // of the last successful parse
+    int currentUnit = 1;
+    std::array<int, maxUnits + 1> unitPosition = allOnes();
+
+    std::string questionSetPath;
+    bool questionSetSaved = true;
+    std::string appDir;     // the working directory at start-up, with a final "/"
+    std::string recordDir;  // where the practice-record file lives, with a final "/"
+    std::optional<QuestionSetBackup> questionSetBackup;
+
+    static constexpr std::array<int, maxUnits + 1> allOnes() {
+        std::array<int, maxUnits + 1> a{};
+        a.fill(1);
+        return a;
+    }
+};
+
+// How many units the unit and record lists show: from unit 1 up to the
+// first empty title, at most ten.
+int listedUnitCount(const CoursewareState& s);
+
+// The working directory followed by "/".
+std::string workingDirectory();
+
+// Fills the question-set text from the file (its lines one for one) and sets
+// questionSetPath, also when the read fails. On failure the text is left as
+// it was.
+ReadStatus readQuestionSetFile(CoursewareState& s, const std::string& path);
+
+// The message of a failed read, before fatalErrorText adds the error code:
+// the path followed by ":FileNot Exists" or ":File Can't Load".
+std::string readFailureText(const std::string& path, ReadStatus status);
+
+// text, the decimal parseError and ":致命的なエラーです".
+std::string fatalErrorText(const std::string& text, int parseError);
+
+struct QuestionSetParse {
+    bool ok = false;
+    // Every unit was closed by its own ">>" (loading accepts a unit without
+    // one as a unit of no questions; the editor's check does not).
+    bool everyUnitClosed = false;
+};
+
+// Builds the unit tables from the question-set text. Too many units or
+// questions are reported through the sink; every other fault is silent.
+QuestionSetParse parseQuestionSetText(CoursewareState& s, MessageSink& messages);
+bool parseQuestionSet(CoursewareState& s, MessageSink& messages);
+
+enum class WriteStatus { ok, unencodable, failed };
+struct WriteResult {
+    WriteStatus status = WriteStatus::ok;
+    int badLine = 0;    // unencodable: the 1-based line with no code-page-932 form
+    std::string error;  // failed: why
+};
+
+// Writes the question-set text to path (code page 932, every line ending
+// CR LF), replacing the file atomically.
+WriteResult writeQuestionSetFile(const CoursewareState& s, const std::string& path,
+                                 FileSystemCalls& calls = systemFileCalls());
+// The message shown for a write that failed.
+std::string writeFailureText(const std::string& path, const WriteResult& result);
+
+void backupQuestionSet(CoursewareState& s);
+// Puts back the backed-up text, unit and positions and rebuilds the unit
+// tables from that text. Nothing happens without a backup.
+void restoreQuestionSet(CoursewareState& s, MessageSink& messages);
+
+}  // namespace talvoren

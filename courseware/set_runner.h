@@ -1,0 +1,26 @@
+#pragma once
+// What the file flows need of the question sequencing: loading a file into
+// the worked page, restarting the set, the page caption and the unit dialog.
+
+#include <string>
+
+namespace talvoren {
+
+enum class LoadOutcome {
+    started,     // read, parsed and question 1 of unit 1 set up
+    missing,     // no file at the path (nothing changed)
+    invalid,     // the structure or the first question was refused
+    notCp932,    // the file's bytes are not code page 932 (the text is unchanged)
+    unreadable,  // the file could not be read, or vanished before reading
+};
+
+class QuestionSetRunner {
+public:
+    virtual ~QuestionSetRunner() = default;
+    virtual LoadOutcome loadQuestionSet(const std::string& path) = 0;
+    virtual bool startQuestionSet() = 0;
+    virtual void showUnitTitle() = 0;
+    virtual void chooseUnit() = 0;
+};
+
+}  // namespace talvoren
