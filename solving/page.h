@@ -41,6 +41,9 @@ public:
     virtual bool typeset(int n, int mode, const ExprLine& line, bool hasDecimalPoint,
                          bool signReversed) = 0;
     virtual void drawLineLabel(int n, const std::string& label) = 0;
+    // Line n was taken back by a correction; its image has been cleared
+    // already. A notice for transcripts: windows need not act on it.
+    virtual void lineTakenBack(int /*n*/) {}
 
     // The answer box grbKai and its image 16.
     virtual void placeAnswerBox(int n) = 0;

@@ -1,0 +1,38 @@
+#pragma once
+// The input pad and the keyboard: the rules the pad keys, the operation
+// buttons and the main window's key handlers follow. The pad composes text
+// only; the number is parsed when the step is executed.
+//
+// The description line is UTF-8 and is searched by character, so a label
+// such as ② never matches a letter key.
+
+#include <string_view>
+
+namespace talvoren {
+
+class Worksheet;
+
+namespace padText {
+inline constexpr std::string_view clear = "CL";
+inline constexpr std::string_view minus = "-";
+inline constexpr std::string_view point = ".";
+inline constexpr std::string_view fraction = "分の";
+}  // namespace padText
+
+// One pad key's text ("0".."9", "-", ".", "分の", the letter, "CL").
+void padKey(Worksheet& ws, std::string_view text);
+
+// Button handlers.
+void btnMinusClick(Worksheet& ws);   // a minus only as the panel's first character
+void btnMojiClick(Worksheet& ws);    // the letter key
+void btnSeiriClick(Worksheet& ws);   // collect, refused while the line has brackets
+void btnIkouClick(Worksheet& ws);    // transpose, refused while the line has brackets
+// An operation button by its number (5 and 6 take the bracket check).
+void operationButtonClick(Worksheet& ws, int number);
+
+// Keyboard handlers of the main window.
+enum class KeyCode { enter, escape, deleteKey, shift, other };
+void FormKeyPress(Worksheet& ws, char32_t key);
+void FormKeyDown(Worksheet& ws, KeyCode key, bool shiftHeld);
+
+}  // namespace talvoren

@@ -1,0 +1,15 @@
+#pragma once
+// The labels of the worked page's lines: "①".."⑫" for lines 1 to 12, empty
+// for lines 13 and 14 (the page has fourteen slots but only twelve circled
+// numbers), "0" for the scratch line.
+
+#include <string_view>
+
+namespace talvoren {
+
+inline constexpr int lastLabelledLine = 14;
+
+// The label of line n; "" for any n outside 0..14.
+std::string_view lineLabel(int n);
+
+}  // namespace talvoren
