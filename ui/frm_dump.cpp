@@ -1,0 +1,35 @@
+#include "ui/frm_dump.h"
+
+#include <QListWidget>
+#include <QPushButton>
+
+#include "ui/fonts.h"
+
+namespace talvoren::ui {
+
+TfrmDump::TfrmDump(std::function<std::vector<std::string>()> listing, QWidget* parent)
+    : QDialog(parent), listing_(std::move(listing)) {
+    setWindowTitle(QStringLiteral("スタックの中身"));
+    setFixedSize(389, 450);
+    setFont(pixelFont(faceGothic, 12));
+
+    lstDump = new QListWidget(this);
+    lstDump->setGeometry(120, 8, 201, 401);
+    lstDump->setUniformItemSizes(true);
+
+    btnClose = new QPushButton(QStringLiteral("閉じる"), this);
+    btnClose->setGeometry(24, 336, 73, 41);
+    connect(btnClose, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+void TfrmDump::fillListing() {
+    lstDump->clear();
+    for (const std::string& line : listing_()) lstDump->addItem(QString::fromStdString(line));
+}
+
+void TfrmDump::showEvent(QShowEvent* event) {
+    fillListing();
+    QDialog::showEvent(event);
+}
+
+}  // namespace talvoren::ui
