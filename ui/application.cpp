@@ -1,0 +1,23 @@
+#include "ui/application.h"
+
+#include <QLibraryInfo>
+#include <QTranslator>
+
+#include "ui/fonts.h"
+
+namespace talvoren::ui {
+
+bool setUpApplication(QApplication& app) {
+    // Only the name: a display name would be appended to every window's
+    // caption, and the captions are the system's own.
+    QApplication::setApplicationName(QStringLiteral("talvoren"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.talvoren.Talvoren"));
+    installFontSubstitutions();
+    auto* translator = new QTranslator(&app);
+    const bool loaded = translator->load(QStringLiteral("qtbase_ja"),
+                                         QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    if (loaded) QApplication::installTranslator(translator);
+    return loaded;
+}
+
+}  // namespace talvoren::ui

@@ -1,0 +1,34 @@
+#include "ui/fonts.h"
+
+namespace talvoren::ui {
+
+void installFontSubstitutions() {
+    QFont::insertSubstitution(faceBookman, QStringLiteral("URW Bookman"));
+    QFont::insertSubstitution(faceMincho, QStringLiteral("IPAMincho"));
+    QFont::insertSubstitution(faceGothic, QStringLiteral("IPAGothic"));
+    QFont::insertSubstitution(facePGothic, QStringLiteral("IPAPGothic"));
+}
+
+QFont pixelFont(const QString& face, int pixelSize, bool bold, bool italic) {
+    QFont font(face);
+    font.setPixelSize(pixelSize);
+    font.setBold(bold);
+    font.setItalic(italic);
+    return font;
+}
+
+QString holderFace(FontHolder holder) {
+    switch (holder) {
+    case FontHolder::fntNum: return faceBookman;
+    case FontHolder::fntKnjMin: return faceMincho;
+    case FontHolder::fntKnj: return faceGothic;
+    }
+    return faceGothic;
+}
+
+QFont surfaceQFont(const SurfaceFont& font) {
+    return pixelFont(holderFace(font.holder), font.pixelSize ? font.pixelSize : holderPixelSize(font.holder),
+                     false, font.italic);
+}
+
+}  // namespace talvoren::ui

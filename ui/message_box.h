@@ -1,0 +1,23 @@
+#pragma once
+// The desktop side of the message seam: real message boxes.
+
+#include <QWidget>
+
+#include "core/messages.h"
+
+namespace talvoren::ui {
+
+class QtMessageSink : public MessageSink {
+public:
+    // Boxes are modal to the parent window (the application when none).
+    explicit QtMessageSink(QWidget* parent = nullptr) : parent_(parent) {}
+    void setParent(QWidget* parent) { parent_ = parent; }
+
+    void showMessage(const std::string& text) override;
+    Answer ask(const std::string& caption, const std::string& text, Buttons buttons, Icon icon) override;
+
+private:
+    QWidget* parent_;
+};
+
+}  // namespace talvoren::ui
