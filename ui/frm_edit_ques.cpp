@@ -1,0 +1,138 @@
+#include "ui/frm_edit_ques.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+#include "core/cells.h"
+#include "courseware/question_set.h"
+#include "ui/fonts.h"
+
+namespace talvoren::ui {
+
+namespace {
+
+QLineEdit* resultField(QWidget* parent, const QRect& geometry) {
+    auto* field = new QLineEdit(parent);
+    field->setReadOnly(true);
+    field->setFocusPolicy(Qt::ClickFocus);
+    field->setGeometry(geometry);
+    return field;
+}
+
+QLabel* fieldLabel(const QString& text, QWidget* parent, const QRect& geometry) {
+    auto* label = new QLabel(text, parent);
+    label->setGeometry(geometry);
+    return label;
+}
+
+void paintRed(QWidget* widget) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Text, Qt::red);
+    widget->setPalette(palette);
+}
+
+}  // namespace
+
+std::vector<std::string> memoLines(const QString& text) {
+    QStringList lines = text.split(QLatin1Char('\n'));
+    if (!lines.isEmpty() && lines.last().isEmpty()) lines.removeLast();
+    std::vector<std::string> result;
+    result.reserve(lines.size());
+    for (const QString& line : lines) result.push_back(line.toStdString());
+    return result;
+}
+
+QString memoText(const std::vector<std::string>& lines) {
+    QStringList joined;
+    for (const std::string& line : lines) joined.append(QString::fromStdString(line));
+    return joined.join(QLatin1Char('\n'));
+}
+
+TfrmEditQues::TfrmEditQues(CoursewareState& s, CoreState& core, QWidget* parent)
+    : QDialog(parent), s_(s), core_(core) {
+    setWindowTitle(QStringLiteral("問題の編集"));
+    setFixedSize(700, 460);
+    setFont(pixelFont(faceGothic, 13));
+
+    memQues = new QPlainTextEdit(this);
+    memQues->setFont(pixelFont(facePGothic, 15));
+    memQues->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    memQues->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    memQues->setGeometry(292, 8, 400, 400);
+
+    Label3 = fieldLabel(QStringLiteral("単元数"), this, QRect(10, 8, 270, 18));
+    edtTangen = resultField(this, QRect(10, 26, 90, 26));
+    Label4 = fieldLabel(QStringLiteral("エラーチェックの結果"), this, QRect(10, 60, 270, 18));
+    edtResult = resultField(this, QRect(10, 78, 270, 26));
+    Label1 = fieldLabel(QStringLiteral("エラーのある単元"), this, QRect(10, 112, 270, 18));
+    edtErTangen = resultField(this, QRect(10, 130, 270, 26));
+    paintRed(edtErTangen);
+    Label2 = fieldLabel(QStringLiteral("エラーを起こした問題"), this, QRect(10, 164, 270, 18));
+    lstErQues = new QListWidget(this);
+    lstErQues->setGeometry(10, 182, 270, 160);
+    paintRed(lstErQues);
+
+    btnCompile = new QPushButton(QStringLiteral("エラーチェック"), this);
+    btnCompile->setGeometry(10, 352, 270, 40);
+    btnOk = new QPushButton(QStringLiteral("OK"), this);
+    btnOk->setGeometry(10, 408, 130, 40);
+    btnCancel = new QPushButton(QStringLiteral("ｷｬﾝｾﾙ"), this);
+    btnCancel->setGeometry(150, 408, 130, 40);
+
+    connect(memQues, &QPlainTextEdit::textChanged, this, [this] { memQuesChange(); });
+    connect(btnCompile, &QPushButton::clicked, this, [this] { btnCompileClick(); });
+    connect(btnOk, &QPushButton::clicked, this, [this] { btnOkClick(); });
+    connect(btnCancel, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void TfrmEditQues::setEditorCaption(const std::string& path) {
+    editor_.setEditorCaption(path);
+    setWindowTitle(QString::fromStdString(editor_.caption()));
+}
+
+void TfrmEditQues::formShow() {
+    filling_ = true;
+    memQues->setPlainText(memoText(s_.questionSetText));
+    filling_ = false;
+    editor_.formShow(s_.questionSetPath);
+    setWindowTitle(QString::fromStdString(editor_.caption()));
+    showVerdict();
+    memQues->setFocus();
+}
+
+void TfrmEditQues::showEvent(QShowEvent* event) {
+    formShow();
+    QDialog::showEvent(event);
+}
+
+void TfrmEditQues::memQuesChange() {
+    if (filling_) return;
+    s_.questionSetText = memoLines(memQues->toPlainText());
+    editor_.memQuesChange();
+    showVerdict();
+}
+
+void TfrmEditQues::btnCompileClick() {
+    editor_.btnCompileClick(s_, core_);
+    showVerdict();
+    if (!editor_.checkPassed()) memQues->setFocus();
+}
+
+void TfrmEditQues::btnOkClick() {
+    if (editor_.btnOkClick(s_, core_.messages)) accept();
+}
+
+void TfrmEditQues::showVerdict() {
+    const CheckVerdict& verdict = editor_.verdict();
+    edtTangen->setText(QString::fromStdString(verdict.edtTangen));
+    edtResult->setText(QString::fromStdString(verdict.edtResult));
+    edtErTangen->setText(QString::fromStdString(verdict.edtErTangen));
+    lstErQues->clear();
+    for (const std::string& question : verdict.lstErQues)
+        lstErQues->addItem(QString::fromStdString(question));
+}
+
+}  // namespace talvoren::ui

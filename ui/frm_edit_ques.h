@@ -1,0 +1,70 @@
+#pragma once
+// TfrmEditQues: the question-set editor. The memo shows the question-set
+// text one file line per memo line (a long line may wrap on the screen but
+// stays one line); every change goes straight back into the question-set
+// text. エラーチェック checks the whole set; a changed text is accepted only
+// after a check that passed.
+
+#include <QDialog>
+#include <string>
+#include <vector>
+
+#include "courseware/check.h"
+
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPlainTextEdit;
+class QPushButton;
+
+namespace talvoren {
+class MessageSink;
+struct CoreState;
+struct CoursewareState;
+}  // namespace talvoren
+
+namespace talvoren::ui {
+
+class TfrmEditQues : public QDialog {
+public:
+    TfrmEditQues(CoursewareState& s, CoreState& core, QWidget* parent = nullptr);
+
+    QPlainTextEdit* memQues;
+    QLabel* Label3;
+    QLineEdit* edtTangen;
+    QLabel* Label4;
+    QLineEdit* edtResult;
+    QLabel* Label1;
+    QLineEdit* edtErTangen;
+    QLabel* Label2;
+    QListWidget* lstErQues;
+    QPushButton* btnCompile;
+    QPushButton* btnOk;
+    QPushButton* btnCancel;
+
+    void setEditorCaption(const std::string& path);
+    void formShow();
+    void btnCompileClick();
+    void btnOkClick();
+
+    const QuestionSetEditor& editor() const { return editor_; }
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void memQuesChange();
+    void showVerdict();
+
+    CoursewareState& s_;
+    CoreState& core_;
+    QuestionSetEditor editor_;
+    bool filling_ = false;  // the memo is being filled from the text, not edited
+};
+
+// The memo's text as lines: one per line of the memo; a break at the very
+// end does not make an extra empty line.
+std::vector<std::string> memoLines(const QString& text);
+QString memoText(const std::vector<std::string>& lines);
+
+}  // namespace talvoren::ui

@@ -1,0 +1,103 @@
+#include "ui/frm_kiroku.h"
+
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+
+#include "courseware/records.h"
+#include "ui/fonts.h"
+
+namespace talvoren::ui {
+
+namespace {
+
+void fillList(QListWidget* list, const std::vector<std::string>& lines) {
+    list->clear();
+    for (const std::string& line : lines) list->addItem(QString::fromStdString(line));
+}
+
+}  // namespace
+
+TfrmDelete::TfrmDelete(PracticeRecords& records, const CoursewareState& s, MessageSink& messages,
+                       QWidget* parent)
+    : QDialog(parent), records_(records), s_(s), messages_(messages) {
+    setWindowTitle(QStringLiteral("記録消去"));
+    setFixedSize(360, 330);
+    setFont(pixelFont(facePGothic, 14));
+
+    pnlGuide = new QLabel(QStringLiteral("消去する項目を選んで［消去］ボタンをクリックしてください"), this);
+    pnlGuide->setWordWrap(true);
+    pnlGuide->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    pnlGuide->setAlignment(Qt::AlignCenter);
+    pnlGuide->setGeometry(8, 8, 344, 44);
+
+    lstTitle = new QListWidget(this);
+    lstTitle->setGeometry(8, 60, 344, 210);
+
+    btnDeleteOne = new QPushButton(QStringLiteral("消去"), this);
+    btnDeleteOne->setGeometry(60, 282, 100, 34);
+    btnClose = new QPushButton(QStringLiteral("閉じる"), this);
+    btnClose->setGeometry(200, 282, 100, 34);
+
+    connect(btnDeleteOne, &QPushButton::clicked, this, [this] { btnDeleteOneClick(); });
+    connect(btnClose, &QPushButton::clicked, this, &TfrmDelete::reject);
+}
+
+void TfrmDelete::formShow() {
+    recordsDeleted_ = false;
+    fillList(lstTitle, records_.unitsWithRecords(s_));
+}
+
+void TfrmDelete::showEvent(QShowEvent* event) {
+    formShow();
+    QDialog::showEvent(event);
+}
+
+void TfrmDelete::btnDeleteOneClick() {
+    QListWidgetItem* chosen = lstTitle->currentItem();
+    if (!chosen || !chosen->isSelected()) {
+        messages_.showMessage("消去する単元を選んでください");
+        return;
+    }
+    const QString title = chosen->text();
+    if (!records_.eraseUnit(title.toStdString())) return;  // the records said why
+    // Units of one title share one section: every entry of it is gone now.
+    for (int row = lstTitle->count() - 1; row >= 0; --row)
+        if (lstTitle->item(row)->text() == title) delete lstTitle->takeItem(row);
+    recordsDeleted_ = true;
+}
+
+void TfrmDelete::reject() { done(recordsDeleted_ ? Accepted : Rejected); }
+
+TfrmKiroku::TfrmKiroku(PracticeRecords& records, const CoursewareState& s, TfrmDelete& deletion,
+                       QWidget* parent)
+    : QDialog(parent), records_(records), s_(s), deletion_(deletion) {
+    setWindowTitle(QStringLiteral("練習の記録"));
+    setFixedSize(400, 460);
+    setFont(pixelFont(facePGothic, 14));
+
+    lstTitle = new QListWidget(this);
+    lstTitle->setFont(pixelFont(faceGothic, 16));
+    lstTitle->setGeometry(8, 8, 384, 394);
+
+    btnDelete = new QPushButton(QStringLiteral("記録消去"), this);
+    btnDelete->setGeometry(80, 412, 100, 34);
+    btnClose = new QPushButton(QStringLiteral("閉じる"), this);
+    btnClose->setGeometry(220, 412, 100, 34);
+
+    connect(btnDelete, &QPushButton::clicked, this, [this] { btnDeleteClick(); });
+    connect(btnClose, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+void TfrmKiroku::showListing() { fillList(lstTitle, records_.listing(s_)); }
+
+void TfrmKiroku::showEvent(QShowEvent* event) {
+    showListing();
+    QDialog::showEvent(event);
+}
+
+void TfrmKiroku::btnDeleteClick() {
+    if (deletion_.exec() == QDialog::Accepted) showListing();
+}
+
+}  // namespace talvoren::ui

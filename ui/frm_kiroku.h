@@ -1,0 +1,68 @@
+#pragma once
+// The practice records: TfrmKiroku lists every unit of the loaded set with
+// its date of last success and one row of stars per question; TfrmDelete
+// erases the records of the units chosen in it.
+
+#include <QDialog>
+
+class QLabel;
+class QListWidget;
+class QPushButton;
+
+namespace talvoren {
+class MessageSink;
+class PracticeRecords;
+struct CoursewareState;
+}  // namespace talvoren
+
+namespace talvoren::ui {
+
+class TfrmDelete : public QDialog {
+public:
+    TfrmDelete(PracticeRecords& records, const CoursewareState& s, MessageSink& messages,
+               QWidget* parent = nullptr);
+
+    QLabel* pnlGuide;
+    QListWidget* lstTitle;
+    QPushButton* btnDeleteOne;
+    QPushButton* btnClose;
+
+    void formShow();
+    void btnDeleteOneClick();
+    bool recordsDeleted() const { return recordsDeleted_; }
+
+    // However the dialog is closed, its result is OK when a unit was erased.
+    void reject() override;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    PracticeRecords& records_;
+    const CoursewareState& s_;
+    MessageSink& messages_;
+    bool recordsDeleted_ = false;
+};
+
+class TfrmKiroku : public QDialog {
+public:
+    TfrmKiroku(PracticeRecords& records, const CoursewareState& s, TfrmDelete& deletion,
+               QWidget* parent = nullptr);
+
+    QListWidget* lstTitle;
+    QPushButton* btnDelete;
+    QPushButton* btnClose;
+
+    void showListing();
+    void btnDeleteClick();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    PracticeRecords& records_;
+    const CoursewareState& s_;
+    TfrmDelete& deletion_;
+};
+
+}  // namespace talvoren::ui
