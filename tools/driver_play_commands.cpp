@@ -1,0 +1,140 @@
+// The solving commands of `play`: screen, question, reply, press, char, key,
+// dump and state.
+
+#include <charconv>
+#include <iostream>
+#include <sstream>
+
+#include "solving/input_pad.h"
+#include "solving/operations.h"
+#include "solving/page_layout.h"
+#include "solving/stack_listing.h"
+#include "tools/driver_play_session.h"
+
+namespace talvoren::driver {
+
+namespace {
+
+using Control = std::function<void(Worksheet&)>;
+
+// The controls a script can click, by their names on the windows.
+const std::map<std::string, Control>& controls() {
+    static const std::map<std::string, Control> table = [] {
+        std::map<std::string, Control> t;
+        for (int n = 1; n <= maxLineButtons; ++n)
+            t["btnShiki" + std::to_string(n)] = [n](Worksheet& ws) {
+                if (ws.lineButtonEnabled(n)) ws.selectLine(n);
+            };
+        for (int n = 1; n <= 14; ++n)
+            t["Image" + std::to_string(n)] = [n](Worksheet& ws) { ws.selectLine(n); };
+        const std::pair<const char*, int> operationButtons[] = {
+            {"btnKake", op::multiply},  {"btnWaru", op::divide},   {"btnTasu", op::add},
+            {"btnHiku", op::subtract},  {"btnSeiri", op::collect}, {"btnIkou", op::transpose},
+            {"btnKakko", op::removeBrackets},
+        };
+        for (const auto& [name, number] : operationButtons)
+            t[name] = [number](Worksheet& ws) { operationButtonClick(ws, number); };
+        for (char digit = '0'; digit <= '9'; ++digit)
+            t[std::string("btn") + digit] = [digit](Worksheet& ws) { padKey(ws, std::string(1, digit)); };
+        t["btnMinus"] = btnMinusClick;
+        t["btnDecimal"] = [](Worksheet& ws) { padKey(ws, padText::point); };
+        t["btnBunsu"] = [](Worksheet& ws) { padKey(ws, padText::fraction); };
+        t["btnMoji"] = btnMojiClick;
+        t["btnClear"] = [](Worksheet& ws) { padKey(ws, padText::clear); };
+        t["btnJikkou"] = [](Worksheet& ws) {
+            if (ws.jikkouEnabled()) ws.btnJikkouClick();
+        };
+        t["btnTeisei"] = [](Worksheet& ws) { ws.btnTeiseiClick(); };
+        // Question sequencing: the courseware's part of the play.
+        for (const char* name : {"btnNext", "BitBtn1", "Image16", "grbKai"}) t[name] = [](Worksheet&) {};
+        return t;
+    }();
+    return table;
+}
+
+// The first character of a UTF-8 text.
+char32_t firstCharacter(const std::string& text) {
+    if (text.empty()) return 0;
+    const auto lead = static_cast<unsigned char>(text[0]);
+    const int length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
+    if (length == 1 || static_cast<int>(text.size()) < length) return lead;
+    char32_t c = lead & (0x7F >> length);
+    for (int i = 1; i < length; ++i) c = (c << 6) | (static_cast<unsigned char>(text[static_cast<std::size_t>(i)]) & 0x3F);
+    return c;
+}
+
+void screen(PlaySession& s, const std::string& argument) {
+    int width = 0;
+    const auto [end, ec] = std::from_chars(argument.data(), argument.data() + argument.size(), width);
+    if (ec != std::errc() || end != argument.data() + argument.size()) {
+        std::cerr << "play: screen width expected, not " << argument << '\n';
+        return;
+    }
+    const PageLayoutChoice layout = pageLayoutForScreen(width);
+    if (layout.warnResolution) s.sink.showMessage(std::string(lowResolutionMessage));
+    s.worksheet.lineCapacity = layout.lineCapacity;
+}
+
+void question(PlaySession& s, const std::string& text) {
+    if (!s.worksheet.startQuestionSet(text)) {
+        s.fatal("問題が不正です" + std::to_string(s.core.parseError) + ":致命的なエラーです");
+        return;
+    }
+    s.page.setPageCaption("test");
+}
+
+void reply(PlaySession& s, const std::string& argument) {
+    std::istringstream words(argument);
+    for (std::string word; words >> word;) s.replies.push(word);
+}
+
+void press(PlaySession& s, const std::string& name) {
+    const auto it = controls().find(name);
+    if (it == controls().end()) {
+        std::cerr << "play: no control named " << name << '\n';
+        return;
+    }
+    it->second(s.worksheet);
+}
+
+void key(PlaySession& s, const std::string& name) {
+    static const std::map<std::string, KeyCode> keys = {
+        {"Enter", KeyCode::enter}, {"Escape", KeyCode::escape},
+        {"Delete", KeyCode::deleteKey}, {"Shift", KeyCode::shift},
+    };
+    const auto it = keys.find(name);
+    if (it == keys.end()) {
+        std::cerr << "play: no key named " << name << '\n';
+        return;
+    }
+    FormKeyDown(s.worksheet, it->second, it->second == KeyCode::shift);
+}
+
+void dump(PlaySession& s, const std::string&) {
+    for (const std::string& entry : stackListing(s.core, s.worksheet.lineCount)) s.out << "dump: " << entry << '\n';
+}
+
+void state(PlaySession& s, const std::string&) {
+    const Worksheet& ws = s.worksheet;
+    s.out << "state: lineCount=" << ws.lineCount << " selectState=" << ws.selectState
+          << " stepState=" << ws.stepState << " opCode=" << ws.opCode << " answerKind=" << ws.answerKind
+          << " solvedFlag=" << (ws.solvedFlag ? 1 : 0) << " firstLine=" << ws.firstLine
+          << " secondLine=" << ws.secondLine << '\n';
+}
+
+}  // namespace
+
+PlayCommands solvingPlayCommands() {
+    return {
+        {"screen", screen},
+        {"question", question},
+        {"reply", reply},
+        {"press", press},
+        {"char", [](PlaySession& s, const std::string& c) { FormKeyPress(s.worksheet, firstCharacter(c)); }},
+        {"key", key},
+        {"dump", dump},
+        {"state", state},
+    };
+}
+
+}  // namespace talvoren::driver

@@ -1,0 +1,90 @@
+#include "tools/driver_play_session.h"
+
+#include <utility>
+
+namespace talvoren::driver {
+
+namespace {
+
+constexpr int lastLineImage = 14;
+
+// What the worksheet shows that the transcript reports only when it changed.
+struct Shown {
+    std::string description;
+    std::string panel;
+    bool jikkou;
+};
+
+Shown shownBy(const Worksheet& ws) { return {ws.description(), ws.panel(), ws.jikkouEnabled()}; }
+
+// "label: text", or just "label:" for an empty text.
+void printField(std::ostream& out, const char* label, const std::string& text) {
+    out << label << ':' << (text.empty() ? "" : " ") << text << '\n';
+}
+
+void printEvents(std::ostream& out, const RecordingPage::Events& events, const CoreState& core,
+                 const Shown& before, const Shown& after) {
+    for (int n : events.takenBack) out << "takeback " << n << '\n';
+    for (int n : events.drawnLines) {
+        const ExprLine& line = core.lines[static_cast<std::size_t>(n)];
+        out << "line " << n << ": " << line.caption << " | " << lineCellsText(line) << '\n';
+    }
+    if (events.answerLineDrawn) out << "answerline: " << lineCellsText(core.lines[answerLineIndex]) << '\n';
+    for (const std::string& text : events.answerTexts) out << "answertext: " << text << '\n';
+    if (events.solvedShown) out << "solved\n";
+    if (after.description != before.description) printField(out, "desc", after.description);
+    if (after.panel != before.panel) printField(out, "panel", after.panel);
+    if (after.jikkou != before.jikkou) out << "jikkou: " << (after.jikkou ? "on" : "off") << '\n';
+}
+
+}  // namespace
+
+RecordingPage::Events RecordingPage::takeEvents() { return std::exchange(events_, Events{}); }
+
+bool RecordingPage::hasLineImage(int n) const {
+    return (n >= 1 && n <= lastLineImage) || n == answerLineIndex;
+}
+
+bool RecordingPage::typeset(int n, int, const ExprLine&, bool, bool) {
+    if (n == answerLineIndex)
+        events_.answerLineDrawn = true;
+    else
+        events_.drawnLines.insert(n);
+    return true;
+}
+
+int RecordingPage::showSentaku() {
+    const std::string reply = replies_.take();
+    if (reply == "musu") {
+        out_ << "sentaku -> musu\n";
+        return sentakuMusu;
+    }
+    if (reply == "kainashi") {
+        out_ << "sentaku -> kainashi\n";
+        return sentakuKainashi;
+    }
+    out_ << "sentaku -> close\n";
+    return sentakuClosed;
+}
+
+void RecordingPage::questionSolved() {
+    if (onQuestionSolved) onQuestionSolved();
+}
+
+PlaySession::PlaySession(std::ostream& output)
+    : out(output), sink(output, replies), core(sink), page(output, replies), worksheet(core, page) {}
+
+void PlaySession::fatal(const std::string& text) {
+    out << "fatal: " << text << '\n';
+    ended = true;
+}
+
+void PlaySession::run(const std::function<void()>& command) {
+    const Shown before = shownBy(worksheet);
+    page.takeEvents();
+    command();
+    const RecordingPage::Events events = page.takeEvents();
+    if (!ended) printEvents(out, events, core, before, shownBy(worksheet));
+}
+
+}  // namespace talvoren::driver

@@ -1,0 +1,96 @@
+#pragma once
+// One `play` session: the expression tables, the worksheet, a page that
+// records what the worksheet draws, and the script's reply queue. Commands
+// act on a session; after each command the session prints what it changed.
+
+#include <functional>
+#include <map>
+#include <ostream>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "core/cells.h"
+#include "solving/page.h"
+#include "solving/worksheet.h"
+#include "tools/driver_transcript.h"
+
+namespace talvoren::driver {
+
+// The page of the transcript: keeps the events of the command in progress;
+// the special-solution dialog is answered from the reply queue and printed
+// at once.
+class RecordingPage : public Page {
+public:
+    RecordingPage(std::ostream& out, ReplyQueue& replies) : out_(out), replies_(replies) {}
+
+    struct Events {
+        std::vector<int> takenBack;
+        std::set<int> drawnLines;  // 1..14
+        bool answerLineDrawn = false;
+        std::vector<std::string> answerTexts;
+        bool solvedShown = false;
+    };
+    Events takeEvents();
+
+    // Called when a question was solved (the practice records hook in here).
+    std::function<void()> onQuestionSolved;
+    std::string pageCaption;
+
+    void showDescription(const std::string&) override {}
+    void showPanel(const std::string&) override {}
+    void setJikkouEnabled(bool) override {}
+    void setNextEnabled(bool) override {}
+    void setLineButtonEnabled(int, bool) override {}
+    bool hasLineImage(int n) const override;
+    void clearLineImage(int) override {}
+    void drawCaption(int, const std::string&) override {}
+    bool typeset(int n, int mode, const ExprLine& line, bool hasDecimalPoint,
+                 bool signReversed) override;
+    void drawLineLabel(int, const std::string&) override {}
+    void lineTakenBack(int n) override { events_.takenBack.push_back(n); }
+    void placeAnswerBox(int) override { events_.solvedShown = true; }
+    void hideAnswerBox() override {}
+    void writeAnswerText(const std::string& text) override { events_.answerTexts.push_back(text); }
+    void setLetterKeyCaption(char) override {}
+    void setBlinkTimer(bool) override {}
+    void showNextGlyph(int) override {}
+    void unmarkAllLines() override {}
+    void setPageCaption(const std::string& caption) override { pageCaption = caption; }
+    void focusButton(FocusTarget) override {}
+    int showSentaku() override;
+    void questionSolved() override;
+
+private:
+    std::ostream& out_;
+    ReplyQueue& replies_;
+    Events events_;
+};
+
+struct PlaySession {
+    explicit PlaySession(std::ostream& output);
+
+    std::ostream& out;
+    ReplyQueue replies;
+    TranscriptSink sink;
+    CoreState core;
+    RecordingPage page;
+    Worksheet worksheet;
+    bool ended = false;  // set by fatal(): nothing more is printed
+
+    // Prints "fatal: TEXT" and ends the play.
+    void fatal(const std::string& text);
+
+    // Runs one command and prints the events it caused.
+    void run(const std::function<void()>& command);
+};
+
+// A script command: the session and the rest of the script line after the
+// command word.
+using PlayCommand = std::function<void(PlaySession&, const std::string& argument)>;
+using PlayCommands = std::map<std::string, PlayCommand>;
+
+// The commands of the solving part of the play (question, press, char, key, ...).
+PlayCommands solvingPlayCommands();
+
+}  // namespace talvoren::driver
