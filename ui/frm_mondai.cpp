@@ -1,0 +1,226 @@
+#include "ui/frm_mondai.h"
+
+#include <QLabel>
+#include <QListWidget>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPushButton>
+
+#include "core/question_parser.h"
+#include "courseware/question_set.h"
+#include "solving/line_labels.h"
+#include "ui/fonts.h"
+#include "ui/qt_surface.h"
+#include "ui/typesetter.h"
+
+namespace talvoren::ui {
+
+namespace {
+
+constexpr QSize previewSize(297, 75);
+constexpr QSize barSize(25, 75);
+constexpr QSize templateSize(25, 76);
+constexpr int rowTop = 44;
+constexpr int rowPitch = 80;
+constexpr int rightColumn = 380;
+constexpr int leftColumnRows = 5;
+
+QPoint rowOrigin(int n) {
+    if (n <= leftColumnRows) return QPoint(8, rowTop + (n - 1) * rowPitch);
+    return QPoint(8 + rightColumn, rowTop + (n - leftColumnRows - 1) * rowPitch);
+}
+
+QImage solidBlock(QColor color) {
+    QImage block(templateSize, QImage::Format_RGB32);
+    block.fill(color);
+    return block;
+}
+
+}  // namespace
+
+ImageBox::ImageBox(QSize size, QWidget* parent) : QWidget(parent), image_(size, QImage::Format_RGB32) {
+    resize(size);
+    clearWhite();
+}
+
+void ImageBox::clearWhite() {
+    image_.fill(Qt::white);
+    update();
+}
+
+void ImageBox::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.drawImage(0, 0, image_);
+}
+
+void ImageBox::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton && onClick) onClick();
+}
+
+TfrmMondai::TfrmMondai(CoursewareState& s, CoreState& core, std::function<void()> showRecords,
+                       QWidget* parent)
+    : QDialog(parent),
+      s_(s),
+      core_(core),
+      showRecords_(std::move(showRecords)),
+      imgKakkoB_(solidBlock(QColor(0, 128, 0))),
+      imgKakkoW_(solidBlock(Qt::white)) {
+    setWindowTitle(QStringLiteral("単元変更"));
+    setFixedSize(760, 456);
+    setFont(pixelFont(facePGothic, 14));
+
+    lblMidashi = new QLabel(this);
+    lblMidashi->setFont(pixelFont(faceGothic, 20, true));
+    lblMidashi->setGeometry(36, 8, 700, 30);
+
+    for (int n = 1; n <= previewRows; ++n) {
+        const QPoint origin = rowOrigin(n);
+        imgKakko[n] = new ImageBox(barSize, this);
+        imgKakko[n]->move(origin);
+        Image[n] = new ImageBox(previewSize, this);
+        Image[n]->move(origin + QPoint(barSize.width() + 2, 0));
+        btnShiki[n] = new QPushButton(QString::fromUtf8(lineLabel(n).data(), lineLabel(n).size()), this);
+        btnShiki[n]->setFont(pixelFont(facePGothic, 16));
+        btnShiki[n]->setGeometry(QRect(origin + QPoint(barSize.width() + previewSize.width() + 6, 25),
+                                       QSize(25, 25)));
+        imgKakko[n]->onClick = [this, n] { markQuestion(n); };
+        Image[n]->onClick = [this, n] { markQuestion(n); };
+        connect(btnShiki[n], &QPushButton::clicked, this, [this, n] { markQuestion(n); });
+    }
+
+    const int listLeft = rowOrigin(6).x();
+    pnlGuide = new QLabel(QStringLiteral("単元を選んでください"), this);
+    pnlGuide->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    pnlGuide->setAlignment(Qt::AlignCenter);
+    pnlGuide->setGeometry(listLeft, rowTop + 2 * rowPitch + 6, 356, 26);
+    lstTangen = new QListWidget(this);
+    lstTangen->setGeometry(listLeft, rowTop + 2 * rowPitch + 34, 356, 158);
+
+    btnOK = new QPushButton(QStringLiteral("Ｏ　Ｋ"), this);
+    btnOK->setGeometry(listLeft, 404, 110, 36);
+    btnOK->setDefault(true);
+    btnCancel = new QPushButton(QStringLiteral("キャンセル"), this);
+    btnCancel->setGeometry(listLeft + 123, 404, 110, 36);
+    btnShowRecord = new QPushButton(QStringLiteral("練習の記録"), this);
+    btnShowRecord->setGeometry(listLeft + 246, 404, 110, 36);
+
+    connect(lstTangen, &QListWidget::currentRowChanged, this, [this] {
+        if (!filling_) lstTangenClick();
+    });
+    connect(btnOK, &QPushButton::clicked, this, [this] { btnOKClick(); });
+    connect(btnCancel, &QPushButton::clicked, this, [this] { btnCancelClick(); });
+    connect(btnShowRecord, &QPushButton::clicked, this, [this] {
+        if (showRecords_) showRecords_();
+    });
+}
+
+bool TfrmMondai::choose() { return exec() == QDialog::Accepted; }
+
+void TfrmMondai::showEvent(QShowEvent* event) {
+    formShow();
+    QDialog::showEvent(event);
+}
+
+void TfrmMondai::formShow() {
+    shownUnit = s_.currentUnit;
+    lblMidashi->setText(QString::fromStdString(s_.unitTitles[shownUnit]));
+    markedQuestion[shownUnit] = s_.unitPosition[s_.currentUnit];
+
+    filling_ = true;
+    lstTangen->clear();
+    for (int u = 1; u <= listedUnitCount(s_); ++u)
+        lstTangen->addItem(QString::fromStdString(s_.unitTitles[u]));
+    drawPreviews();
+    lstTangen->setCurrentRow(shownUnit - 1);
+    filling_ = false;
+
+    markQuestion(s_.unitPosition[shownUnit]);
+    lstTangen->setFocus();
+}
+
+void TfrmMondai::drawPreviews() {
+    const int count = s_.unitQuestionCount[shownUnit];
+    for (int n = 1; n <= count && n <= previewRows; ++n) {
+        Image[n]->clearWhite();
+        btnShiki[n]->setEnabled(true);
+        drawPreview(n);
+    }
+    for (int n = count + 1; n <= previewCount; ++n) {
+        Image[n]->clearWhite();
+        btnShiki[n]->setEnabled(false);
+    }
+    previewCount = count;
+}
+
+// A question the parser accepts is typeset from the scratch line; one it
+// refuses (it has said why) shows its text in red rather than the
+// half-filled line the parser left.
+void TfrmMondai::drawPreview(int n) {
+    const std::string& text = s_.unitQuestions[shownUnit][n];
+    const bool accepted = parseQuestion(core_, 0, text);
+    {
+        QtSurface surface(Image[n]->image());
+        if (accepted) {
+            const ExprLine line = core_.lines[0];
+            Typesetter(surface, TypesetFlags{core_.hasDecimalPoint, false}, core_.unknownLetter)
+                .typeset(n, 0, line);
+        } else {
+            surface.setFont(FontHolder::fntKnj);
+            surface.setColor(red);
+            surface.drawText(4, 8, text);
+            surface.drawText(4, 40, "（正しくない問題です）");
+        }
+    }
+    Image[n]->update();
+}
+
+void TfrmMondai::paintBar(int n, const QImage& templ, QPoint at) {
+    if (n < 1 || n > previewRows) return;
+    {
+        QPainter painter(&imgKakko[n]->image());
+        painter.drawImage(at, templ);
+    }
+    imgKakko[n]->update();
+}
+
+void TfrmMondai::markQuestion(int n) {
+    if (n < 1 || n > s_.unitQuestionCount[shownUnit]) return;
+    paintBar(markedQuestion[shownUnit], imgKakkoW_, QPoint(0, 0));
+    paintBar(n, imgKakkoB_, QPoint(1, 1));
+    markedQuestion[shownUnit] = n;
+}
+
+void TfrmMondai::unmarkQuestion() { paintBar(markedQuestion[shownUnit], imgKakkoW_, QPoint(0, 0)); }
+
+void TfrmMondai::lstTangenClick() {
+    const int row = lstTangen->currentRow();
+    if (row < 0) return;
+    unmarkQuestion();
+    shownUnit = row + 1;
+    lblMidashi->setText(QString::fromStdString(s_.unitTitles[shownUnit]));
+    drawPreviews();
+    markQuestion(s_.unitPosition[shownUnit]);
+}
+
+void TfrmMondai::btnOKClick() {
+    if (s_.unitQuestionCount[shownUnit] < 1) {
+        core_.messages.showMessage("この単元には問題がありません。ほかの単元を選んでください");
+        return;
+    }
+    int& marked = markedQuestion[shownUnit];
+    if (marked < 1 || marked > s_.unitQuestionCount[shownUnit]) marked = 1;
+    s_.currentUnit = shownUnit;
+    s_.unitPosition[shownUnit] = marked;
+    unmarkQuestion();
+    accept();
+}
+
+void TfrmMondai::btnCancelClick() { reject(); }
+
+// キャンセル, Escape and the close box all leave the bars clean.
+void TfrmMondai::reject() {
+    unmarkQuestion();
+    QDialog::reject();
+}
+
+}  // namespace talvoren::ui

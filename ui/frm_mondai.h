@@ -1,0 +1,91 @@
+#pragma once
+// TfrmMondai: the unit selection dialog. It lists the units, shows the
+// questions of the chosen unit as typeset previews with a marker bar on the
+// left and a circled button on the right of each, and marks the question
+// that OK will set up. Clicking a preview, its bar or its button marks it.
+
+#include <QDialog>
+#include <QImage>
+#include <array>
+#include <functional>
+
+class QLabel;
+class QListWidget;
+class QPushButton;
+
+namespace talvoren {
+struct CoreState;
+struct CoursewareState;
+}  // namespace talvoren
+
+namespace talvoren::ui {
+
+inline constexpr int previewRows = 7;
+
+// A picture that keeps its bitmap and reports clicks.
+class ImageBox : public QWidget {
+public:
+    ImageBox(QSize size, QWidget* parent);
+    QImage& image() { return image_; }
+    const QImage& image() const { return image_; }
+    void clearWhite();
+    std::function<void()> onClick;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+
+private:
+    QImage image_;
+};
+
+class TfrmMondai : public QDialog {
+public:
+    // showRecords opens the records dialog over this one.
+    TfrmMondai(CoursewareState& s, CoreState& core, std::function<void()> showRecords,
+               QWidget* parent = nullptr);
+
+    QLabel* lblMidashi;
+    std::array<ImageBox*, previewRows + 1> Image{};      // 1..7
+    std::array<ImageBox*, previewRows + 1> imgKakko{};   // 1..7
+    std::array<QPushButton*, previewRows + 1> btnShiki{};  // 1..7
+    QLabel* pnlGuide;
+    QListWidget* lstTangen;
+    QPushButton* btnOK;
+    QPushButton* btnCancel;
+    QPushButton* btnShowRecord;
+
+    // The dialog's own state, kept between showings.
+    int shownUnit = 1;
+    std::array<int, 11> markedQuestion{};
+    int previewCount = previewRows;
+
+    void formShow();
+    void drawPreviews();
+    void markQuestion(int n);
+    void unmarkQuestion();
+    void lstTangenClick();
+    void btnOKClick();
+    void btnCancelClick();
+    void reject() override;
+
+    // Shows the dialog modally from the stored unit and position; true on OK
+    // (currentUnit and its position then name the chosen question).
+    bool choose();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void drawPreview(int n);
+    void paintBar(int n, const QImage& templ, QPoint at);
+
+    CoursewareState& s_;
+    CoreState& core_;
+    std::function<void()> showRecords_;
+    QImage imgKakkoB_;
+    QImage imgKakkoW_;
+    bool filling_ = false;  // the unit list is being filled, not clicked
+};
+
+}  // namespace talvoren::ui
