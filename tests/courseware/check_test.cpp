@@ -1,0 +1,137 @@
+#include "courseware/check.h"
+
+#include <gtest/gtest.h>
+
+#include "support.h"
+
+namespace talvoren {
+namespace {
+
+class Check : public ::testing::Test {
+protected:
+    test::RecordingSink sink;
+    CoreState core{sink};
+    CoursewareState s;
+    CheckVerdict verdict;
+
+    bool check(std::vector<std::string> text) {
+        s.questionSetText = std::move(text);
+        return checkQuestionSet(s, core, verdict);
+    }
+};
+
+TEST_F(Check, APassingSetShowsItsUnitCountAndNone) {
+    EXPECT_TRUE(check({"<<一", "x<1", ">>", "<<二", "2x+3<5", "-x>=1/2", ">>", "<<三", "x<3", ">>"}));
+    EXPECT_EQ(verdict.edtTangen, "3");
+    EXPECT_EQ(verdict.edtResult, "☆☆☆　構文チェック成功　☆☆☆");
+    EXPECT_EQ(verdict.edtErTangen, "なし");
+    EXPECT_EQ(verdict.lstErQues, std::vector<std::string>{"なし"});
+    EXPECT_TRUE(sink.shown.empty());
+}
+
+TEST_F(Check, ListsTheFaultyQuestionsOfTheFirstFaultyUnitOnly) {
+    EXPECT_FALSE(check({"<<一", "x<1", ">>", "<<二", "x<1", "2x+3y<1", ">>", "<<三", "2<3", ">>"}));
+    EXPECT_EQ(sink.shown, std::vector<std::string>{"文字が多すぎます"});
+    EXPECT_EQ(verdict.lstErQues, std::vector<std::string>{"2x+3y<1"});
+    EXPECT_EQ(verdict.edtResult, "??? 誤りがあります ???");
+    EXPECT_EQ(verdict.edtErTangen, "二");
+    EXPECT_EQ(verdict.edtTangen, "");
+
+    // Once the second unit is mended the third one's fault is found.
+    sink.shown.clear();
+    EXPECT_FALSE(check({"<<一", "x<1", ">>", "<<二", "x<1", "2x+3<1", ">>", "<<三", "2<3", ">>"}));
+    EXPECT_EQ(sink.shown, std::vector<std::string>{"moji"});
+    EXPECT_EQ(verdict.edtErTangen, "三");
+}
+
+struct StructureCase {
+    const char* name;
+    std::vector<std::string> text;
+    std::vector<std::string> messages;
+};
+
+class CheckStructure : public Check, public ::testing::WithParamInterface<StructureCase> {};
+
+TEST_P(CheckStructure, FailsBeforeAnyQuestionIsParsed) {
+    EXPECT_FALSE(check(GetParam().text));
+    EXPECT_EQ(verdict.edtResult, "??? 問題に誤りがあります");
+    EXPECT_EQ(verdict.edtErTangen, "問題に誤りです");
+    EXPECT_TRUE(verdict.lstErQues.empty());
+    EXPECT_EQ(sink.shown, GetParam().messages);  // no parser message: nothing was parsed
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Sets, CheckStructure,
+    ::testing::Values(
+        StructureCase{"start_without_end", {"<<A", "2<3", "<<B", "x<1", ">>"}, {}},
+        StructureCase{"empty_text", {}, {}},
+        StructureCase{"eight_questions",
+                      {"<<A", "x<1", "x<2", "x<3", "x<4", "x<5", "x<6", "x<7", "x<8", ">>"},
+                      {"問題は7問以下です"}},
+        // A unit without its ">>" hides its questions from the check, so it
+        // is a fault of the structure here (loading still accepts it).
+        StructureCase{"last_unit_without_end", {"<<A", "x<1", ">>", "<<B", "2x+3y<1"}, {}},
+        StructureCase{"start_after_start", {"<<A", "<<B", "x<1", ">>"}, {}},
+        StructureCase{"question_after_end", {"<<A", "x<1", ">>", "2<3"}, {}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(Check, PutsBackTheLetterOfTheQuestionOnThePage) {
+    core.unknownLetter = 'a';
+    EXPECT_TRUE(check({"<<A", "y<1", "3b>2", ">>"}));
+    EXPECT_EQ(core.unknownLetter, 'a');
+    EXPECT_FALSE(check({"<<A", "2y+z<1", ">>"}));
+    EXPECT_EQ(core.unknownLetter, 'a');
+}
+
+class Editor : public Check {
+protected:
+    QuestionSetEditor editor;
+};
+
+TEST_F(Editor, AnUnchangedTextIsAcceptedAtOnce) {
+    s.questionSetSaved = true;
+    editor.formShow("/q/Question.ine");
+    EXPECT_EQ(editor.caption(), "問題の編集：/q/Question.ine");
+    EXPECT_TRUE(editor.btnOkClick(s, sink));
+    EXPECT_TRUE(s.questionSetSaved);
+    EXPECT_TRUE(sink.shown.empty());
+}
+
+TEST_F(Editor, AChangedTextNeedsAPassingCheck) {
+    s.questionSetText = {"<<A", "x<1", ">>"};
+    editor.formShow("/q/a.ine");
+    editor.memQuesChange();
+    EXPECT_FALSE(editor.btnOkClick(s, sink));
+    EXPECT_EQ(sink.shown, std::vector<std::string>{"エラーチェックしてください"});
+
+    editor.btnCompileClick(s, core);
+    EXPECT_EQ(editor.verdict().edtResult, checkPassedText);
+    EXPECT_TRUE(editor.btnOkClick(s, sink));
+    EXPECT_FALSE(s.questionSetSaved);
+}
+
+TEST_F(Editor, AnyChangeAfterAPassWithdrawsItAndEmptiesTheVerdict) {
+    s.questionSetText = {"<<A", "x<1", ">>"};
+    editor.formShow("/q/a.ine");
+    editor.memQuesChange();
+    editor.btnCompileClick(s, core);
+    ASSERT_TRUE(editor.checkPassed());
+    editor.memQuesChange();
+    EXPECT_FALSE(editor.checkPassed());
+    EXPECT_EQ(editor.verdict().edtResult, "");
+    EXPECT_TRUE(editor.verdict().lstErQues.empty());
+    EXPECT_FALSE(editor.btnOkClick(s, sink));
+}
+
+TEST_F(Editor, AFailingCheckKeepsTheDialogOpen) {
+    s.questionSetText = {"<<A", "x=1", ">>"};
+    editor.formShow("/q/a.ine");
+    editor.memQuesChange();
+    editor.btnCompileClick(s, core);
+    EXPECT_EQ(sink.shown, std::vector<std::string>{"＝の位置が不正です"});
+    EXPECT_FALSE(editor.checkPassed());
+    EXPECT_FALSE(editor.btnOkClick(s, sink));
+}
+
+}  // namespace
+}  // namespace talvoren

@@ -1,0 +1,204 @@
+#include "courseware/records.h"
+
+#include <gtest/gtest.h>
+
+#include "support.h"
+
+namespace talvoren {
+namespace {
+
+LocalClock fixedClock(LocalTime t) {
+    return [t] { return t; };
+}
+
+CoursewareState setOf(std::vector<std::pair<std::string, int>> unitsAndCounts) {
+    CoursewareState s;
+    int u = 0;
+    for (const auto& [title, count] : unitsAndCounts) {
+        s.unitTitles[++u] = title;
+        s.unitQuestionCount[u] = count;
+    }
+    s.unitCount = u;
+    return s;
+}
+
+class Records : public ::testing::Test {
+protected:
+    test::ScratchDir dir;
+    test::RecordingSink sink;
+    PracticeRecords records{dir.dir(), sink, fixedClock({2026, 12, 7, 9, 5})};
+
+    std::string file() const { return test::readBytes(records.path()); }
+};
+
+TEST(RecordDate, HasTwoDigitFieldsAndTheFullYear) {
+    EXPECT_EQ(recordDate({2026, 12, 7, 9, 5}), "2026年12月07日09:05");
+    EXPECT_EQ(recordDate({2027, 1, 31, 0, 0}), "2027年01月31日00:00");
+    EXPECT_EQ(recordDate({2027, 1, 31, 23, 59}), "2027年01月31日23:59");
+}
+
+struct CountCase {
+    const char* name;
+    const char* text;
+    std::optional<int> count;
+};
+
+class RecordCount : public ::testing::TestWithParam<CountCase> {};
+
+TEST_P(RecordCount, IsADecimalIntegerFrom0To9999) {
+    EXPECT_EQ(parseRecordCount(GetParam().text), GetParam().count);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Values, RecordCount,
+    ::testing::Values(CountCase{"zero", "0", 0}, CountCase{"three", "3", 3},
+                      CountCase{"leading_zeros", "007", 7}, CountCase{"largest", "9999", 9999},
+                      CountCase{"too_large", "10000", std::nullopt},
+                      CountCase{"hand_edited_huge", "99999999", std::nullopt},
+                      CountCase{"beyond_32_bits", "2147483648", std::nullopt},
+                      CountCase{"negative", "-1", std::nullopt},
+                      CountCase{"plus_sign", "+1", std::nullopt},
+                      CountCase{"hex", "0x10", std::nullopt},
+                      CountCase{"letters", "abc", std::nullopt},
+                      CountCase{"empty", "", std::nullopt}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(Records, FirstSolutionCreatesTheSectionWithCountAndDate) {
+    const CoursewareState s = setOf({{"単元１", 3}});
+    ASSERT_TRUE(records.recordSolved(s, 1, 2));
+    EXPECT_EQ(file(), test::cp932("[単元１]\r\n2=1\r\nDATE=2026年12月07日09:05\r\n"));
+    EXPECT_EQ(records.listing(s),
+              (std::vector<std::string>{"単元１", "2026年12月07日09:05", "  1", "  2★", "  3"}));
+    EXPECT_TRUE(sink.shown.empty());
+}
+
+TEST_F(Records, ThreeSolutionsOfOneQuestionShowThreeStars) {
+    const CoursewareState s = setOf({{"単元１", 2}, {"単元２", 1}});
+    for (int i = 0; i < 3; ++i) ASSERT_TRUE(records.recordSolved(s, 1, 1));
+    EXPECT_EQ(records.listing(s), (std::vector<std::string>{"単元１", "2026年12月07日09:05",
+                                                            "  1★★★", "  2", "単元２", "  1"}));
+    EXPECT_EQ(records.unitsWithRecords(s), std::vector<std::string>{"単元１"});
+}
+
+TEST_F(Records, TheFileMatchesTheGoldenRecordAfterSolves) {
+    const CoursewareState s = setOf({{"単元１", 2}, {"Unit B", 3}});
+    PracticeRecords later(dir.dir(), sink, fixedClock({2025, 1, 31, 23, 59}));
+    ASSERT_TRUE(records.recordSolved(s, 1, 2));
+    for (int i = 0; i < 12; ++i) ASSERT_TRUE(records.recordSolved(s, 1, 1));
+    ASSERT_TRUE(later.recordSolved(s, 2, 3));
+    // The golden file also holds a comment line, which a solve keeps.
+    std::string golden = test::readBytes(test::golden("kessavir.rec"));
+    const std::string comment = test::cp932("; a comment the tutor never writes\r\n");
+    golden.erase(golden.find(comment), comment.size());
+    EXPECT_EQ(file(), golden);
+}
+
+TEST_F(Records, TwoSetsSharingATitleShareOneSection) {
+    const CoursewareState first = setOf({{"基本", 2}});
+    const CoursewareState second = setOf({{"応用", 1}, {"基本", 3}});
+    ASSERT_TRUE(records.recordSolved(first, 1, 2));
+    ASSERT_TRUE(records.recordSolved(second, 2, 2));
+    ASSERT_TRUE(records.recordSolved(second, 2, 3));
+    EXPECT_EQ(records.listing(second), (std::vector<std::string>{"応用", "  1", "基本",
+                                                                 "2026年12月07日09:05", "  1",
+                                                                 "  2★★", "  3★"}));
+}
+
+TEST_F(Records, ACountThatIsNotValidStartsAgainAndNeverGrowsPast9999) {
+    const CoursewareState s = setOf({{"A", 3}});
+    test::writeBytes(records.path(), "[A]\r\n1=99999999\r\n2=9999\r\n3=x\r\n");
+    ASSERT_TRUE(records.recordSolved(s, 1, 1));
+    ASSERT_TRUE(records.recordSolved(s, 1, 2));
+    ASSERT_TRUE(records.recordSolved(s, 1, 3));
+    ReadStatus status;
+    const IniFile ini = IniFile::load(records.path(), status);
+    EXPECT_EQ(ini.value("A", "1"), "1");
+    EXPECT_EQ(ini.value("A", "2"), "9999");
+    EXPECT_EQ(ini.value("A", "3"), "1");
+}
+
+TEST_F(Records, ListingReportsInvalidCountsOnceAndKeepsTheOtherUnits) {
+    const CoursewareState s = setOf({{"A", 2}, {"B", 1}});
+    test::writeBytes(records.path(), "[A]\r\n1=abc\r\n2=99999999\r\nDATE=d\r\n[B]\r\n1=2\r\n");
+    EXPECT_EQ(records.listing(s),
+              (std::vector<std::string>{"A", "d", "  1", "  2", "B", "  1★★"}));
+    ASSERT_EQ(sink.shown.size(), 1u);
+    EXPECT_EQ(sink.shown[0],
+              "練習の記録に正しくない回数があります（0から9999の整数ではありません）：" +
+                  records.path() + "\nA 1=abc\nA 2=99999999");
+}
+
+TEST_F(Records, ListsOnlyTheUnitsBeforeTheFirstEmptyTitle) {
+    CoursewareState s = setOf({{"A", 1}, {"", 1}, {"C", 1}});
+    ASSERT_TRUE(records.recordSolved(s, 3, 1));
+    EXPECT_EQ(records.listing(s), (std::vector<std::string>{"A", "  1"}));
+    EXPECT_TRUE(records.unitsWithRecords(s).empty());
+}
+
+TEST_F(Records, ErasingAUnitRemovesItsCountsAndDateOnly) {
+    const CoursewareState s = setOf({{"A", 1}, {"B", 1}});
+    ASSERT_TRUE(records.recordSolved(s, 1, 1));
+    ASSERT_TRUE(records.recordSolved(s, 2, 1));
+    ASSERT_TRUE(records.eraseUnit("A"));
+    EXPECT_EQ(records.listing(s),
+              (std::vector<std::string>{"A", "  1", "B", "2026年12月07日09:05", "  1★"}));
+    EXPECT_EQ(records.unitsWithRecords(s), std::vector<std::string>{"B"});
+}
+
+TEST_F(Records, AFailedWriteIsReportedAndKeepsThePreviousFile) {
+    const CoursewareState s = setOf({{"A", 1}, {"B", 1}});
+    ASSERT_TRUE(records.recordSolved(s, 1, 1));
+    ASSERT_TRUE(records.recordSolved(s, 2, 1));
+    const std::string before = file();
+    for (auto point : {test::FailingCalls::Point::write, test::FailingCalls::Point::fsync,
+                       test::FailingCalls::Point::rename}) {
+        test::FailingCalls calls(point, 5);
+        PracticeRecords failing(dir.dir(), sink, fixedClock({2030, 1, 1, 0, 0}), calls);
+        sink.shown.clear();
+        EXPECT_FALSE(failing.recordSolved(s, 1, 1));
+        EXPECT_EQ(sink.shown,
+                  std::vector<std::string>{"練習の記録を保存できませんでした：" + records.path()});
+        EXPECT_EQ(file(), before);
+        EXPECT_FALSE(failing.eraseUnit("A"));
+        EXPECT_EQ(file(), before);
+    }
+    EXPECT_EQ(dir.entries(), std::vector<std::string>{"kessavir.rec"});
+}
+
+TEST_F(Records, ARecordFileThatIsNotCodePage932IsNeverOverwritten) {
+    const CoursewareState s = setOf({{"A", 1}});
+    test::writeBytes(records.path(), "[A]\r\n1=\x82\r\n");
+    EXPECT_FALSE(records.recordSolved(s, 1, 1));
+    EXPECT_EQ(file(), "[A]\r\n1=\x82\r\n");
+    EXPECT_EQ(records.listing(s), (std::vector<std::string>{"A", "  1"}));
+    EXPECT_EQ(sink.shown, std::vector<std::string>(2, "練習の記録を読み込めませんでした：" +
+                                                          records.path()));
+}
+
+TEST(RecordDir, MovesToTheUserDataFolderOnlyForReadOnlyMedia) {
+    EXPECT_EQ(chooseRecordDir("/cd/", false, "/x", "/home/p"), "/cd/");
+    EXPECT_EQ(chooseRecordDir("/cd/", true, "/data/", "/home/p"), "/data/talvoren/");
+    EXPECT_EQ(chooseRecordDir("/cd/", true, nullptr, "/home/p"), "/home/p/.local/share/talvoren/");
+    EXPECT_EQ(chooseRecordDir("/cd/", true, "relative", "/home/p"),
+              "/home/p/.local/share/talvoren/");
+    EXPECT_EQ(chooseRecordDir("/cd/", true, "", "/home/p"), "/home/p/.local/share/talvoren/");
+}
+
+TEST(RecordDir, AWritableTemporaryFolderIsNotReadOnly) {
+    test::ScratchDir dir;
+    EXPECT_FALSE(isOnReadOnlyMedium(dir.dir()));
+    EXPECT_EQ(recordDirFor(dir.dir()), dir.dir());
+}
+
+TEST(RecordDir, TheUserDataFolderIsCreatedOnTheFirstWrite) {
+    test::ScratchDir dir;
+    test::RecordingSink sink;
+    PracticeRecords records(dir.dir() + "data/talvoren/", sink, fixedClock({2026, 1, 2, 3, 4}));
+    const CoursewareState s = setOf({{"A", 1}});
+    ASSERT_TRUE(records.recordSolved(s, 1, 1));
+    EXPECT_EQ(test::readBytes(dir.file("data/talvoren/kessavir.rec")),
+              "[A]\r\n1=1\r\nDATE=" + test::cp932("2026年01月02日03:04") + "\r\n");
+}
+
+}  // namespace
+}  // namespace talvoren
