@@ -90,7 +90,8 @@ int cmdEntry(const Args& args, std::ostream& out, std::ostream& err) {
     }
     Session session(out);
     session.core.unknownLetter = args.size() == 2 ? args[1][0] : 'x';
-    out << "cell: " << cellText(parseEntry(session.core, args[0])) << '\n';
+    const ExprCell cell = parseEntry(session.core, args[0]);  // its messages come first
+    out << "cell: " << cellText(cell) << '\n';
     return 0;
 }
 
