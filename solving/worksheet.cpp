@@ -132,14 +132,13 @@ bool Worksheet::executeRefused() {
 void Worksheet::btnJikkouClick() {
     selectionMade = false;
     page.unmarkAllLines();
-    // A negative number was written as "(-" and the number; close it once.
-    if (description_.find('(') != std::string::npos && !description_.ends_with(')'))
-        appendDescription(")");
-
     enteredText = panel_;
     const ExprCell term = parseEntry(core, enteredText);
-    if (term.den == 0) return;  // the entry parser has said why
+    if (term.den == 0) return;  // the entry parser has said why; the pupil may type on
     enteredTerm = term;
+    // A negative number was written as "(-" and the number: close it, once.
+    if (description_.find('(') != std::string::npos && !description_.ends_with(')'))
+        appendDescription(")");
     if (executeRefused()) return;
 
     ++lineCount;
