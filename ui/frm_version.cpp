@@ -1,5 +1,6 @@
 #include "ui/frm_version.h"
 
+#include "ui/application.h"
 #include "ui/fonts.h"
 
 #include <QApplication>
@@ -50,7 +51,7 @@ TfrmVersion::TfrmVersion(QWidget* parent) : QDialog(parent) {
     picture->setPixmap(programPicture(96));
     picture->setGeometry(40, 40, 96, 96);
 
-    lblTitle = new QLabel(QStringLiteral("Merulan Talvoren"), this);
+    lblTitle = new QLabel(applicationTitle, this);
     lblTitle->setFont(pixelFont(faceBookman, 28, false, true));
     lblTitle->setGeometry(160, 48, 270, 40);
 

@@ -1,0 +1,64 @@
+#pragma once
+// Helpers of the dialog tests: one session of the program's state with a
+// recording message sink, a question set built from lines, and answering a
+// modal dialog that a call is about to open.
+
+#include <QApplication>
+#include <QDialog>
+#include <QTimer>
+#include <initializer_list>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "core/cells.h"
+#include "courseware/question_set.h"
+#include "courseware/support.h"
+
+namespace talvoren::test {
+
+struct DialogSession {
+    RecordingSink sink;
+    CoreState core{sink};
+    CoursewareState s;
+
+    // Makes the lines the question-set text and builds the unit tables.
+    bool load(std::vector<std::string> lines) {
+        s.questionSetText = std::move(lines);
+        return parseQuestionSet(s, sink);
+    }
+};
+
+// Lines of a set: "<<" + title, the questions, ">>" for each unit.
+inline std::vector<std::string> unitLines(const std::string& title, const std::vector<std::string>& questions,
+                                          bool closed = true) {
+    std::vector<std::string> lines{"<<" + title};
+    lines.insert(lines.end(), questions.begin(), questions.end());
+    if (closed) lines.push_back(">>");
+    return lines;
+}
+
+inline std::vector<std::string> joinUnits(std::initializer_list<std::vector<std::string>> units) {
+    std::vector<std::string> lines;
+    for (const auto& unit : units) lines.insert(lines.end(), unit.begin(), unit.end());
+    return lines;
+}
+
+// Runs `answer` on the modal dialog of type T once it is open (polling, so
+// it works whichever call opens it), then runs `open`, which blocks in the
+// dialog's event loop until `answer` closes it.
+template <class T>
+void whileModal(const std::function<void(T&)>& answer, const std::function<void()>& open) {
+    QTimer poll;
+    poll.setInterval(10);
+    QObject::connect(&poll, &QTimer::timeout, [&poll, answer] {
+        if (auto* dialog = dynamic_cast<T*>(QApplication::activeModalWidget())) {
+            poll.stop();
+            answer(*dialog);
+        }
+    });
+    poll.start();
+    open();
+}
+
+}  // namespace talvoren::test
