@@ -83,6 +83,11 @@ PracticeRecords::PracticeRecords(std::string recordDir, MessageSink& messages, L
       clock_(std::move(clock)),
       calls_(calls) {}
 
+void PracticeRecords::setRecordDir(std::string recordDir) {
+    dir_ = std::move(recordDir);
+    path_ = dir_ + recordFileName;
+}
+
 std::optional<IniFile> PracticeRecords::open() {
     ReadStatus status;
     IniFile records = IniFile::load(path_, status);

@@ -45,6 +45,8 @@ public:
                     FileSystemCalls& calls = systemFileCalls());
 
     const std::string& path() const { return path_; }
+    // The folder is fixed at start-up, once the working directory is known.
+    void setRecordDir(std::string recordDir);
 
     // Counts one more solution of question `number` of `unit` (never past
     // 9999) and stamps the unit's date. False, after a message, when the

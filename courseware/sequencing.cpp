@@ -1,0 +1,119 @@
+#include "courseware/sequencing.h"
+
+#include <sys/stat.h>
+
+namespace talvoren {
+
+namespace {
+
+bool fileExists(const std::string& path) {
+    struct stat info {};
+    return ::stat(path.c_str(), &info) == 0;
+}
+
+}  // namespace
+
+std::optional<std::string> Sequencing::startUp(const std::string& path) {
+    s_.appDir = workingDirectory();
+    s_.questionSetPath = path.empty() ? s_.appDir + defaultQuestionSetName : path;
+    s_.recordDir = recordDirFor(s_.appDir);
+    records_.setRecordDir(s_.recordDir);
+    const std::string setPath = s_.questionSetPath;
+    const int& parseError = worksheet_.core.parseError;
+    switch (loadQuestionSet(setPath)) {
+    case LoadOutcome::started: return std::nullopt;
+    case LoadOutcome::missing:
+    case LoadOutcome::invalid: return fatalErrorText("問題が不正です", parseError);
+    case LoadOutcome::notCp932:
+    case LoadOutcome::unreadable:
+        return fatalErrorText(readFailureText(setPath, ReadStatus::unreadable), parseError);
+    }
+    return std::nullopt;
+}
+
+LoadOutcome Sequencing::loadQuestionSet(const std::string& path) {
+    if (!fileExists(path)) return LoadOutcome::missing;
+    switch (readQuestionSetFile(s_, path)) {
+    case ReadStatus::ok: break;
+    case ReadStatus::notCp932: return LoadOutcome::notCp932;
+    case ReadStatus::missing:
+    case ReadStatus::unreadable: return LoadOutcome::unreadable;
+    }
+    if (!parseQuestionSet(s_, worksheet_.core.messages) || !startQuestionSet())
+        return LoadOutcome::invalid;
+    return LoadOutcome::started;
+}
+
+bool Sequencing::startQuestionSet() {
+    if (!worksheet_.startQuestionSet(s_.unitQuestions[1][1])) return false;
+    s_.currentUnit = 1;
+    s_.unitPosition.fill(1);
+    showUnitTitle();
+    return true;
+}
+
+void Sequencing::showUnitTitle() { worksheet_.page.setPageCaption(s_.unitTitles[s_.currentUnit]); }
+
+bool Sequencing::setUpQuestion(int unit, int n) {
+    return worksheet_.setUpQuestion(n, s_.unitQuestions[unit][n]);
+}
+
+void Sequencing::chooseUnit() {
+    const char letter = worksheet_.core.unknownLetter;
+    const int unit = s_.currentUnit;
+    const auto positions = s_.unitPosition;
+    if (!unitDialog_.showModal()) {
+        worksheet_.core.unknownLetter = letter;  // the previews parsed other questions
+        return;
+    }
+    const int n = s_.unitPosition[s_.currentUnit];
+    if (n < 1 || n > s_.unitQuestionCount[s_.currentUnit]) {
+        // A unit without questions (never closed by ">>") has nothing to set
+        // up: refused as if cancelled, so records keep going to the page's unit.
+        worksheet_.core.messages.showMessage(noQuestionsInUnitMessage);
+        s_.currentUnit = unit;
+        s_.unitPosition = positions;
+        worksheet_.core.unknownLetter = letter;
+        return;
+    }
+    worksheet_.solvedFlag = false;
+    worksheet_.setBlinkTimer(false);
+    worksheet_.clearPage();
+    setUpQuestion(s_.currentUnit, n);
+    showUnitTitle();
+}
+
+void Sequencing::advanceQuestion() {
+    int& position = s_.unitPosition[s_.currentUnit];
+    if (position < s_.unitQuestionCount[s_.currentUnit]) {
+        worksheet_.clearPage();
+        ++position;
+        setUpQuestion(s_.currentUnit, position);
+        showUnitTitle();
+        return;
+    }
+    if (worksheet_.core.messages.ask("確認", "終了しました。単元を変えますか", Buttons::yesNo,
+                                     Icon::question) == Answer::yes)
+        chooseUnit();
+}
+
+void Sequencing::btnNextClick() {
+    if (worksheet_.answerKind != 0 ||
+        worksheet_.core.messages.ask("確認", "まだ解が出ていませんが次の問題に進みますか",
+                                     Buttons::yesNo, Icon::question) == Answer::yes)
+        advanceQuestion();
+    worksheet_.setBlinkTimer(false);
+    worksheet_.page.showNextGlyph(0);
+    worksheet_.solvedFlag = false;
+}
+
+void Sequencing::timBlinkTimer() {
+    worksheet_.page.showNextGlyph(blinkShowsSecond_ ? 1 : 0);
+    blinkShowsSecond_ = !blinkShowsSecond_;
+}
+
+bool Sequencing::questionSolved() {
+    return records_.recordSolved(s_, s_.currentUnit, s_.unitPosition[s_.currentUnit]);
+}
+
+}  // namespace talvoren

@@ -1,0 +1,63 @@
+#pragma once
+// Question sequencing: starting a set at unit 1, question 1, moving on
+// question by question within a unit, choosing a unit and question in the
+// unit dialog, the next button's blinking, and counting solved questions in
+// the practice records.
+
+#include <optional>
+#include <string>
+
+#include "courseware/question_set.h"
+#include "courseware/records.h"
+#include "courseware/set_runner.h"
+#include "solving/worksheet.h"
+
+namespace talvoren {
+
+// The unit selection dialog TfrmMondai, shown modally. On OK it has set
+// currentUnit and unitPosition[currentUnit] and returns true; false on cancel.
+class UnitDialog {
+public:
+    virtual ~UnitDialog() = default;
+    virtual bool showModal() = 0;
+};
+
+inline constexpr const char* noQuestionsInUnitMessage =
+    "この単元には問題がありません。ほかの単元を選んでください";
+
+class Sequencing : public QuestionSetRunner {
+public:
+    Sequencing(CoursewareState& s, Worksheet& worksheet, UnitDialog& unitDialog,
+               PracticeRecords& records)
+        : s_(s), worksheet_(worksheet), unitDialog_(unitDialog), records_(records) {}
+
+    // Start-up: fixes appDir (the working directory), the record folder and,
+    // unless given, questionSetPath, then loads the set. Returns the whole
+    // fatal message when the set cannot be loaded (the caller shows it and
+    // closes the main window).
+    std::optional<std::string> startUp(const std::string& path = "");
+
+    LoadOutcome loadQuestionSet(const std::string& path) override;
+    bool startQuestionSet() override;
+    void showUnitTitle() override;
+    void chooseUnit() override;
+
+    void advanceQuestion();
+    void btnNextClick();  // also 次の問題(&N) and a click on the answer box
+    void timBlinkTimer();
+
+    // The worksheet's report of a solved question: counts it for the current
+    // unit and position. True when the record file was written.
+    bool questionSolved();
+
+private:
+    bool setUpQuestion(int unit, int n);
+
+    CoursewareState& s_;
+    Worksheet& worksheet_;
+    UnitDialog& unitDialog_;
+    PracticeRecords& records_;
+    bool blinkShowsSecond_ = false;  // the alternation runs on across blinkings
+};
+
+}  // namespace talvoren

@@ -1,0 +1,235 @@
+#include "courseware/sequencing.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "support.h"
+
+namespace talvoren {
+namespace {
+
+// Records only what sequencing itself asks of the page.
+class FakePage : public Page {
+public:
+    void showDescription(const std::string&) override {}
+    void showPanel(const std::string&) override {}
+    void setJikkouEnabled(bool) override {}
+    void setNextEnabled(bool) override {}
+    void setLineButtonEnabled(int, bool) override {}
+    bool hasLineImage(int n) const override { return (n >= 1 && n <= 14) || n == 16; }
+    void clearLineImage(int) override {}
+    void drawCaption(int, const std::string&) override {}
+    bool typeset(int, int, const ExprLine&, bool, bool) override { return true; }
+    void drawLineLabel(int, const std::string&) override {}
+    void placeAnswerBox(int) override {}
+    void hideAnswerBox() override {}
+    void writeAnswerText(const std::string&) override {}
+    void setLetterKeyCaption(char) override {}
+    void setBlinkTimer(bool) override {}
+    void showNextGlyph(int which) override { glyphs.push_back(which); }
+    void unmarkAllLines() override {}
+    void setPageCaption(const std::string& text) override { caption = text; }
+    void focusButton(FocusTarget) override {}
+    int showSentaku() override { return sentakuClosed; }
+    void questionSolved() override {}
+
+    std::string caption;
+    std::vector<int> glyphs;
+};
+
+// Answers like TfrmMondai: on OK it sets the unit and question chosen.
+class FakeUnitDialog : public UnitDialog {
+public:
+    explicit FakeUnitDialog(CoursewareState& s, CoreState& core) : s_(s), core_(core) {}
+    bool showModal() override {
+        ++shown;
+        core_.unknownLetter = 'q';  // the previews parse questions
+        if (!choice) return false;
+        s_.currentUnit = choice->first;
+        s_.unitPosition[choice->first] = choice->second;
+        return true;
+    }
+    std::optional<std::pair<int, int>> choice;
+    int shown = 0;
+
+private:
+    CoursewareState& s_;
+    CoreState& core_;
+};
+
+const std::string threeUnits =
+    "<<一\r\nx+1<3\r\n2x>4\r\n>>\r\n<<二\r\na<1\r\n3a>=6\r\n-a<2\r\n>>\r\n<<三\r\nx<3\r\n>>\r\n";
+
+class Sequence : public ::testing::Test {
+protected:
+    Sequence() { test::writeBytes(dir.file("set.ine"), test::cp932(threeUnits)); }
+
+    test::ScratchDir dir;
+    test::RecordingSink sink;
+    CoreState core{sink};
+    CoursewareState s;
+    FakePage page;
+    Worksheet worksheet{core, page};
+    FakeUnitDialog dialog{s, core};
+    PracticeRecords records{dir.dir(), sink, [] { return LocalTime{2026, 12, 7, 9, 5}; }};
+    Sequencing sequencing{s, worksheet, dialog, records};
+
+    void load() { ASSERT_EQ(sequencing.loadQuestionSet(dir.file("set.ine")), LoadOutcome::started); }
+    const std::string& header() const { return core.lines[1].caption; }
+};
+
+TEST_F(Sequence, LoadingStartsUnitOneQuestionOne) {
+    s.currentUnit = 3;
+    s.unitPosition[2] = 3;
+    load();
+    EXPECT_EQ(s.currentUnit, 1);
+    EXPECT_EQ(s.unitPosition[2], 1);
+    EXPECT_EQ(page.caption, "一");
+    EXPECT_EQ(header(), "（1） 次の不等式を解きなさい");
+    EXPECT_EQ(worksheet.description(), "式を指定してください");
+    EXPECT_EQ(s.questionSetPath, dir.file("set.ine"));
+}
+
+struct StartUpCase {
+    const char* name;
+    std::string bytes;  // written as set.ine; "" with `missing` for no file
+    bool missing;
+    std::string fatal;  // "%" stands for the file's path
+};
+
+class StartUp : public Sequence, public ::testing::WithParamInterface<StartUpCase> {};
+
+TEST_P(StartUp, ASetThatCannotBeLoadedIsFatal) {
+    const std::string path = dir.file("start.ine");
+    if (!GetParam().missing) test::writeBytes(path, GetParam().bytes);
+    std::string fatal = GetParam().fatal;
+    if (const auto at = fatal.find('%'); at != std::string::npos) fatal.replace(at, 1, path);
+    EXPECT_EQ(sequencing.startUp(path), std::optional(fatal));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, StartUp,
+    ::testing::Values(
+        StartUpCase{"missing", "", true, "問題が不正です0:致命的なエラーです"},
+        StartUpCase{"bad_structure", "<<A\r\n>>\r\n", false, "問題が不正です0:致命的なエラーです"},
+        StartUpCase{"first_question_refused", "<<A\r\n2<3\r\n>>\r\n", false,
+                    "問題が不正です87:致命的なエラーです"},
+        StartUpCase{"not_code_page_932", "<<A\r\n\x82\r\n>>\r\n", false,
+                    "%:File Can't Load0:致命的なエラーです"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(Sequence, StartUpFixesTheFoldersAndLoadsTheSet) {
+    EXPECT_EQ(sequencing.startUp(dir.file("set.ine")), std::nullopt);
+    EXPECT_EQ(s.appDir, workingDirectory());
+    EXPECT_EQ(s.recordDir, recordDirFor(s.appDir));
+    EXPECT_EQ(records.path(), s.recordDir + "kessavir.rec");
+    EXPECT_EQ(page.caption, "一");
+}
+
+TEST_F(Sequence, NextQuestionMovesOnWithinTheUnit) {
+    load();
+    worksheet.answerKind = 1;
+    sequencing.btnNextClick();
+    EXPECT_EQ(s.unitPosition[1], 2);
+    EXPECT_EQ(header(), "（2） 次の不等式を解きなさい");
+    EXPECT_TRUE(sink.shown.empty());
+    EXPECT_FALSE(worksheet.solvedFlag);
+    EXPECT_FALSE(worksheet.blinkTimerOn());
+    EXPECT_EQ(page.glyphs, std::vector<int>{0});
+}
+
+TEST_F(Sequence, NextQuestionBeforeSolvingAsksFirst) {
+    load();
+    sink.answers = {Answer::no};
+    sequencing.btnNextClick();
+    EXPECT_EQ(sink.shown, std::vector<std::string>{"[確認] まだ解が出ていませんが次の問題に進みますか"});
+    EXPECT_EQ(s.unitPosition[1], 1);
+    EXPECT_EQ(worksheet.lineCount, 1);
+    sink.answers = {Answer::yes};
+    sequencing.btnNextClick();
+    EXPECT_EQ(s.unitPosition[1], 2);
+}
+
+TEST_F(Sequence, TheEndOfAUnitOffersTheUnitDialog) {
+    load();
+    s.unitPosition[1] = 2;
+    worksheet.answerKind = 1;
+    sink.answers = {Answer::no};
+    sequencing.btnNextClick();
+    EXPECT_EQ(sink.shown, std::vector<std::string>{"[確認] 終了しました。単元を変えますか"});
+    EXPECT_EQ(dialog.shown, 0);
+    EXPECT_EQ(s.unitPosition[1], 2);
+
+    sink.answers = {Answer::yes};
+    dialog.choice = {2, 3};
+    sequencing.advanceQuestion();
+    EXPECT_EQ(dialog.shown, 1);
+    EXPECT_EQ(s.currentUnit, 2);
+    EXPECT_EQ(header(), "（3） 次の不等式を解きなさい");
+    EXPECT_EQ(core.unknownLetter, 'a');
+    EXPECT_EQ(page.caption, "二");
+}
+
+TEST_F(Sequence, CancellingTheUnitDialogPutsBackTheLetter) {
+    load();
+    sequencing.chooseUnit();
+    EXPECT_EQ(core.unknownLetter, 'x');
+    EXPECT_EQ(worksheet.lineCount, 1);
+    EXPECT_EQ(s.currentUnit, 1);
+}
+
+TEST_F(Sequence, OkOnAUnitWithoutQuestionsIsRefused) {
+    test::writeBytes(dir.file("open.ine"), "<<A\r\nx<5\r\n>>\r\n<<B\r\nx<1\r\n");
+    ASSERT_EQ(sequencing.loadQuestionSet(dir.file("open.ine")), LoadOutcome::started);
+    s.unitPosition[1] = 1;
+    dialog.choice = {2, 1};
+    sequencing.chooseUnit();
+    EXPECT_EQ(sink.shown, std::vector<std::string>{noQuestionsInUnitMessage});
+    EXPECT_EQ(s.currentUnit, 1);
+    EXPECT_EQ(core.unknownLetter, 'x');
+    EXPECT_EQ(worksheet.lineCount, 1);
+}
+
+TEST_F(Sequence, TheBlinkAlternationGoesOnWhereItStopped) {
+    load();
+    sequencing.timBlinkTimer();
+    sequencing.timBlinkTimer();
+    sequencing.timBlinkTimer();
+    worksheet.answerKind = 1;
+    sequencing.btnNextClick();  // shows imgNextQ without touching the alternation
+    sequencing.timBlinkTimer();
+    EXPECT_EQ(page.glyphs, (std::vector<int>{0, 1, 0, 0, 1}));
+}
+
+TEST_F(Sequence, ASolvedQuestionIsCountedForTheCurrentUnitAndPosition) {
+    load();
+    dialog.choice = {2, 2};
+    sequencing.chooseUnit();
+    EXPECT_TRUE(sequencing.questionSolved());
+    EXPECT_EQ(test::readBytes(records.path()),
+              test::cp932("[二]\r\n2=1\r\nDATE=2026年12月07日09:05\r\n"));
+}
+
+TEST_F(Sequence, AQuestionSolvedAtTheStartAsksBeforeMovingOn) {
+    test::writeBytes(dir.file("solved.ine"), "<<A\r\nx<3\r\nx>1\r\n>>\r\n");
+    ASSERT_EQ(sequencing.loadQuestionSet(dir.file("solved.ine")), LoadOutcome::started);
+    EXPECT_TRUE(worksheet.solvedFlag);
+    EXPECT_EQ(worksheet.answerKind, 0);
+    sink.answers = {Answer::yes};
+    sequencing.btnNextClick();
+    EXPECT_EQ(sink.shown.size(), 1u);
+    EXPECT_EQ(s.unitPosition[1], 2);
+}
+
+TEST_F(Sequence, LoadingReportsWhatWentWrong) {
+    test::writeBytes(dir.file("bad.ine"), "<<A\r\n\x82\r\n");
+    EXPECT_EQ(sequencing.loadQuestionSet(dir.file("none.ine")), LoadOutcome::missing);
+    EXPECT_EQ(sequencing.loadQuestionSet(dir.file("bad.ine")), LoadOutcome::notCp932);
+    EXPECT_EQ(sequencing.loadQuestionSet(dir.dir()), LoadOutcome::unreadable);
+    test::writeBytes(dir.file("bad.ine"), "<<A\r\nx=1\r\n>>\r\n");
+    EXPECT_EQ(sequencing.loadQuestionSet(dir.file("bad.ine")), LoadOutcome::invalid);
+}
+
+}  // namespace
+}  // namespace talvoren
