@@ -1,0 +1,146 @@
+#include "solving/judge.h"
+
+#include <gtest/gtest.h>
+
+#include "fakes.h"
+
+namespace talvoren::testing {
+namespace {
+
+struct JudgeCase {
+    const char* name;
+    ExprLine line;
+    int expected;
+};
+
+class JudgeLine : public ::testing::TestWithParam<JudgeCase> {};
+
+TEST_P(JudgeLine, RecognisesOnlyTheAnswerShapes) {
+    Session s;
+    s.core.unknownLetter = 'x';
+    s.core.lines[2] = GetParam().line;
+    s.ws.lineCount = 2;
+    EXPECT_EQ(judgeLine(s.ws, 2), GetParam().expected);
+    if (GetParam().expected == judged::solved)
+        EXPECT_EQ(lineCellsText(s.core.answerLine()), lineCellsText(GetParam().line));
+    else
+        EXPECT_EQ(s.core.answerLine().cellCount, 0);
+}
+
+const std::uint8_t lt = kind::less, gt = kind::greater, le = kind::lessEqual, ge = kind::greaterEqual;
+
+INSTANTIATE_TEST_SUITE_P(
+    Shapes, JudgeLine,
+    ::testing::Values(
+        JudgeCase{"LetterLessThanNumber", lineOf({term(1), relation(lt), constant(5)}), judged::solved},
+        JudgeCase{"LetterAtLeastFraction", lineOf({term(1), relation(ge), constant(1, 2)}), judged::solved},
+        JudgeCase{"NumberBeforeLetter", lineOf({constant(5), relation(gt), term(1)}), judged::notAnswer},
+        JudgeCase{"NegativeLetter", lineOf({term(-1), relation(lt), constant(3)}), judged::notAnswer},
+        JudgeCase{"CoefficientTwo", lineOf({term(2), relation(lt), constant(6)}), judged::notAnswer},
+        JudgeCase{"CoefficientTwoFourths", lineOf({term(2, 2), relation(lt), constant(6)}), judged::notAnswer},
+        JudgeCase{"LetterOnBothSides", lineOf({term(1), relation(lt), term(2)}), judged::notAnswer},
+        JudgeCase{"OtherLetter", lineOf({term(1, 1, 'y'), relation(lt), constant(2)}), judged::notAnswer},
+        JudgeCase{"TrueRelation", lineOf({constant(3), relation(lt), constant(5)}), judged::infinitelyMany},
+        JudgeCase{"FalseRelation", lineOf({constant(0), relation(le), constant(-1)}), judged::noSolution},
+        JudgeCase{"ZeroAtMostZero", lineOf({constant(0), relation(le), constant(0)}), judged::infinitelyMany},
+        JudgeCase{"ZeroBelowZero", lineOf({constant(0), relation(lt), constant(0)}), judged::noSolution},
+        JudgeCase{"FourCellsEvenIfWorthIt", lineOf({term(2), term(-1), relation(lt), constant(3)}),
+                  judged::notAnswer},
+        JudgeCase{"EmptyLine", lineOf({}), judged::notAnswer}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(JudgeLine, LinesBeyondTheNewestAreNoAnswer) {
+    Session s;
+    s.core.unknownLetter = 'x';
+    s.core.lines[3] = lineOf({term(1), relation(kind::less), constant(5)});
+    s.ws.lineCount = 2;
+    EXPECT_EQ(judgeLine(s.ws, 3), judged::notAnswer);
+    EXPECT_EQ(judgeLine(s.ws, -1), judged::notAnswer);
+}
+
+struct RelationCase {
+    const char* name;
+    std::uint8_t k;
+    ExprCell x, y;
+    bool holds;
+};
+
+class RelationHolds : public ::testing::TestWithParam<RelationCase> {};
+
+TEST_P(RelationHolds, ComparesTheValues) {
+    Session s;
+    const RelationCase& c = GetParam();
+    EXPECT_EQ(relationHolds(s.core, c.k, c.x, c.y), c.holds);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Relations, RelationHolds,
+    ::testing::Values(RelationCase{"LessTrue", lt, constant(1), constant(2), true},
+                      RelationCase{"LessEqualValues", lt, constant(2), constant(2), false},
+                      RelationCase{"GreaterTrue", gt, constant(1, 2), constant(1, 3), true},
+                      RelationCase{"GreaterFalse", gt, constant(-1), constant(0), false},
+                      RelationCase{"AtMostEqual", le, constant(0), constant(0), true},
+                      RelationCase{"AtMostGreater", le, constant(1), constant(0), false},
+                      RelationCase{"AtLeastEqualFractions", ge, constant(2, 4), constant(1, 2), true},
+                      RelationCase{"AtLeastLess", ge, constant(-3), constant(2), false},
+                      RelationCase{"NotARelation", '(', constant(1), constant(2), false}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// Concluding from a judgement: the dialog is asked until the right kind is
+// named or it is closed.
+struct ConclusionCase {
+    const char* name;
+    int judgement;
+    std::vector<int> choices;
+    int answerKind;
+    std::vector<std::string> messages;
+    std::vector<std::string> answerTexts;
+    int dialogs;
+};
+
+class Conclusion : public ::testing::TestWithParam<ConclusionCase> {};
+
+TEST_P(Conclusion, SetsTheAnswerKind) {
+    const ConclusionCase& c = GetParam();
+    Session s;
+    s.start("2x<4");
+    s.page.sentakuResults.assign(c.choices.begin(), c.choices.end());
+    s.ws.answerKind = 1;  // whatever came before, a closed dialog leaves no answer
+    concludeJudgement(s.ws, c.judgement);
+    EXPECT_EQ(s.ws.answerKind, c.answerKind);
+    EXPECT_EQ(s.sink.messages, c.messages);
+    EXPECT_EQ(s.page.answerTexts, c.answerTexts);
+    EXPECT_EQ(s.page.sentakuShown, c.dialogs);
+}
+
+const std::string noSolutionHint = "解が無数？？もう一度考えてみましょう";
+const std::string manyHint = "解なし？？もう一度考えてみましょう";
+
+INSTANTIATE_TEST_SUITE_P(
+    Dialog, Conclusion,
+    ::testing::Values(
+        ConclusionCase{"NotAnAnswer", judged::notAnswer, {}, 0, {}, {}, 0},
+        ConclusionCase{"NoSolutionRight", judged::noSolution, {sentakuKainashi}, 4, {}, {"【答】解なし"}, 1},
+        ConclusionCase{"NoSolutionWrongThenRight", judged::noSolution, {sentakuMusu, sentakuKainashi}, 4,
+                       {noSolutionHint}, {"【答】解なし"}, 2},
+        ConclusionCase{"NoSolutionClosed", judged::noSolution, {sentakuClosed}, 0, {}, {}, 1},
+        ConclusionCase{"NoSolutionOtherResultAsksAgain", judged::noSolution, {5, sentakuClosed}, 0, {}, {}, 2},
+        ConclusionCase{"ManyRight", judged::infinitelyMany, {sentakuMusu}, 3, {}, {"【答】解は無数にある"}, 1},
+        ConclusionCase{"ManyWrongTwiceThenClosed", judged::infinitelyMany,
+                       {sentakuKainashi, sentakuKainashi, sentakuClosed}, 0, {manyHint, manyHint}, {}, 3}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(Conclusion, SolvedDrawsTheAnswerLine) {
+    Session s;
+    s.start("2x<4");
+    concludeJudgement(s.ws, judged::solved);
+    EXPECT_EQ(s.ws.answerKind, 1);
+    EXPECT_EQ(s.ws.description(), "解が出ました");
+    ASSERT_FALSE(s.page.typesets.empty());
+    EXPECT_EQ(s.page.typesets.back().n, answerLineIndex);
+    // the answer image gets no line label
+    EXPECT_NE(s.page.labels.back().first, answerLineIndex);
+}
+
+}  // namespace
+}  // namespace talvoren::testing
