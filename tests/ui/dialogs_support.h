@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QMouseEvent>
 #include <QTimer>
 #include <initializer_list>
 #include <functional>
@@ -42,6 +43,16 @@ inline std::vector<std::string> joinUnits(std::initializer_list<std::vector<std:
     std::vector<std::string> lines;
     for (const auto& unit : units) lines.insert(lines.end(), unit.begin(), unit.end());
     return lines;
+}
+
+// A press and release of the left button in the middle of the widget.
+inline void leftClick(QWidget* widget) {
+    const QPointF at(widget->width() / 2.0, widget->height() / 2.0);
+    const QPointF global = widget->mapToGlobal(at);
+    QMouseEvent press(QEvent::MouseButtonPress, at, global, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(widget, &press);
+    QMouseEvent release(QEvent::MouseButtonRelease, at, global, Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(widget, &release);
 }
 
 // Runs `answer` on the modal dialog of type T once it is open (polling, so
