@@ -114,7 +114,7 @@ TfrmMondai::TfrmMondai(CoursewareState& s, CoreState& core, std::function<void()
     });
 }
 
-bool TfrmMondai::choose() { return exec() == QDialog::Accepted; }
+bool TfrmMondai::showModal() { return exec() == QDialog::Accepted; }
 
 void TfrmMondai::showEvent(QShowEvent* event) {
     formShow();
@@ -204,7 +204,7 @@ void TfrmMondai::lstTangenClick() {
 
 void TfrmMondai::btnOKClick() {
     if (s_.unitQuestionCount[shownUnit] < 1) {
-        core_.messages.showMessage("この単元には問題がありません。ほかの単元を選んでください");
+        core_.messages.showMessage(noQuestionsInUnitMessage);
         return;
     }
     int& marked = markedQuestion[shownUnit];

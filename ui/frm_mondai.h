@@ -9,14 +9,11 @@
 #include <array>
 #include <functional>
 
+#include "courseware/sequencing.h"
+
 class QLabel;
 class QListWidget;
 class QPushButton;
-
-namespace talvoren {
-struct CoreState;
-struct CoursewareState;
-}  // namespace talvoren
 
 namespace talvoren::ui {
 
@@ -39,7 +36,7 @@ private:
     QImage image_;
 };
 
-class TfrmMondai : public QDialog {
+class TfrmMondai : public QDialog, public UnitDialog {
 public:
     // showRecords opens the records dialog over this one.
     TfrmMondai(CoursewareState& s, CoreState& core, std::function<void()> showRecords,
@@ -71,7 +68,7 @@ public:
 
     // Shows the dialog modally from the stored unit and position; true on OK
     // (currentUnit and its position then name the chosen question).
-    bool choose();
+    bool showModal() override;
 
 protected:
     void showEvent(QShowEvent* event) override;
