@@ -1,5 +1,6 @@
 #include "core/question_parser.h"
 
+#include <algorithm>
 #include <string>
 
 #include "core/sjis.h"
@@ -243,6 +244,8 @@ bool parseQuestion(CoreState& s, int n, std::string_view text) {
 bool readNumber(CoreState& s, std::string_view cp932, int& position, int limit, ExprCell& out) {
     // A private copy ending in "@" so that no read runs past the text.
     const std::string text = std::string(cp932) + '@';
+    limit = std::min(limit, static_cast<int>(cp932.size()));
+    if (position < 1 || position > limit) return false;
     std::int32_t integer = 0;
     int integerDigits = 0;
     if (!readDigits(s, text, position, limit, integer, integerDigits)) return false;

@@ -145,8 +145,7 @@ TransformResult addToBothSides(CoreState& s, int n, char op, const ExprCell& c, 
         appendCell(s, target, term);
         return finish(s, target, true);
     }
-    const bool termIsLetter = term.kind != kind::constant && isLetter(term.kind);
-    const auto startLetter = [&] { return termIsLetter ? term : zeroLetter(s); };
+    const auto startLetter = [&] { return isUnknown(s, term) ? term : zeroLetter(s); };
     const auto startConstant = [&] { return term.kind == kind::constant ? term : ZERO; };
     ExprCell letterSum = startLetter();
     ExprCell constantSum = startConstant();
