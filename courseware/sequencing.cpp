@@ -13,11 +13,15 @@ bool fileExists(const std::string& path) {
 
 }  // namespace
 
-std::optional<std::string> Sequencing::startUp(const std::string& path) {
+void Sequencing::fixFolders(const std::string& path) {
     s_.appDir = workingDirectory();
     s_.questionSetPath = path.empty() ? s_.appDir + defaultQuestionSetName : path;
     s_.recordDir = recordDirFor(s_.appDir);
     records_.setRecordDir(s_.recordDir);
+}
+
+std::optional<std::string> Sequencing::startUp(const std::string& path) {
+    fixFolders(path);
     const std::string setPath = s_.questionSetPath;
     const int& parseError = worksheet_.core.parseError;
     switch (loadQuestionSet(setPath)) {
@@ -29,6 +33,13 @@ std::optional<std::string> Sequencing::startUp(const std::string& path) {
         return fatalErrorText(readFailureText(setPath, ReadStatus::unreadable), parseError);
     }
     return std::nullopt;
+}
+
+std::optional<std::string> Sequencing::startUpWithText(std::vector<std::string> text) {
+    fixFolders("");
+    s_.questionSetText = std::move(text);
+    if (parseQuestionSet(s_, worksheet_.core.messages) && startQuestionSet()) return std::nullopt;
+    return fatalErrorText("問題が不正です", worksheet_.core.parseError);
 }
 
 LoadOutcome Sequencing::loadQuestionSet(const std::string& path) {

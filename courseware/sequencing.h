@@ -6,6 +6,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "courseware/question_set.h"
 #include "courseware/records.h"
@@ -36,6 +37,8 @@ public:
     // fatal message when the set cannot be loaded (the caller shows it and
     // closes the main window).
     std::optional<std::string> startUp(const std::string& path = "");
+    // The same with a question-set text in place of the file.
+    std::optional<std::string> startUpWithText(std::vector<std::string> text);
 
     LoadOutcome loadQuestionSet(const std::string& path) override;
     bool startQuestionSet() override;
@@ -51,6 +54,7 @@ public:
     bool questionSolved();
 
 private:
+    void fixFolders(const std::string& path);
     bool setUpQuestion(int unit, int n);
 
     CoursewareState& s_;

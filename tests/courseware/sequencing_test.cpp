@@ -127,6 +127,16 @@ TEST_F(Sequence, StartUpFixesTheFoldersAndLoadsTheSet) {
     EXPECT_EQ(page.caption, "一");
 }
 
+TEST_F(Sequence, AQuestionSetTextStartsAsAFileWould) {
+    EXPECT_EQ(sequencing.startUpWithText({"<<test", "2x<4", ">>"}), std::nullopt);
+    EXPECT_EQ(page.caption, "test");
+    EXPECT_EQ(s.questionSetPath, s.appDir + "Question.ine");
+    EXPECT_EQ(sequencing.startUpWithText({"<<test", "", ">>"}),
+              std::optional<std::string>("問題が不正です0:致命的なエラーです"));
+    EXPECT_EQ(sequencing.startUpWithText({"<<test", "2<4", ">>"}),
+              std::optional<std::string>("問題が不正です87:致命的なエラーです"));
+}
+
 TEST_F(Sequence, NextQuestionMovesOnWithinTheUnit) {
     load();
     worksheet.answerKind = 1;
