@@ -19,6 +19,8 @@ struct StepCase {
     const char* cells;
     const char* message;   // "" when none
 };
+void PrintTo(const StepCase& c, std::ostream* os) { *os << c.name; }
+
 
 class ApplyOperation : public ::testing::TestWithParam<StepCase> {};
 
@@ -134,6 +136,8 @@ struct ReverseCase {
     ExprLine line;
     const char* expected;
 };
+void PrintTo(const ReverseCase& c, std::ostream* os) { *os << c.name; }
+
 
 class ReverseRelation : public ::testing::TestWithParam<ReverseCase> {};
 

@@ -12,6 +12,8 @@ struct JudgeCase {
     ExprLine line;
     int expected;
 };
+void PrintTo(const JudgeCase& c, std::ostream* os) { *os << c.name; }
+
 
 class JudgeLine : public ::testing::TestWithParam<JudgeCase> {};
 
@@ -64,6 +66,8 @@ struct RelationCase {
     ExprCell x, y;
     bool holds;
 };
+void PrintTo(const RelationCase& c, std::ostream* os) { *os << c.name; }
+
 
 class RelationHolds : public ::testing::TestWithParam<RelationCase> {};
 
@@ -97,6 +101,8 @@ struct ConclusionCase {
     std::vector<std::string> answerTexts;
     int dialogs;
 };
+void PrintTo(const ConclusionCase& c, std::ostream* os) { *os << c.name; }
+
 
 class Conclusion : public ::testing::TestWithParam<ConclusionCase> {};
 
