@@ -28,24 +28,17 @@ void appendSide(CoreState& s, int target, const ExprCell& letterTerm, const Expr
     if (constant.num != 0 || !letterWritten) appendCell(s, target, constant);
 }
 
-// Every transformation ends here: a fault met on the way empties the target,
-// so a refused step leaves no partial line behind.
-TransformResult finish(CoreState& s, int target, bool value) {
-    Refusal refusal = Refusal::none;
-    if (s.overflow)
-        refusal = Refusal::overflow;
-    else if (s.lineFull)
-        refusal = Refusal::tooLong;
-    if (refusal != Refusal::none) {
-        clearLine(s, target);
-        return {false, refusal};
-    }
-    return {value, Refusal::none};
-}
-
 TransformResult refuseWith(CoreState& s, int target, Refusal refusal) {
     clearLine(s, target);
     return {false, refusal};
+}
+
+// Every transformation ends here: a fault met on the way empties the target,
+// so a refused step leaves no partial line behind.
+TransformResult finish(CoreState& s, int target, bool value) {
+    if (s.overflow) return refuseWith(s, target, Refusal::overflow);
+    if (s.lineFull) return refuseWith(s, target, Refusal::tooLong);
+    return {value, Refusal::none};
 }
 
 void collectInto(CoreState& s, Cells cells, int target) {
