@@ -1,0 +1,318 @@
+#include "ui/frm_main.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QShortcut>
+#include <QTimer>
+
+#include "solving/input_pad.h"
+#include "solving/operations.h"
+#include "ui/application.h"
+#include "ui/control_panel.h"
+#include "ui/fonts.h"
+#include "ui/frm_greet.h"
+#include "ui/frm_page.h"
+#include "ui/frm_sentaku.h"
+#include "ui/glyphs.h"
+#include "ui/message_box.h"
+#include "ui/qt_page.h"
+
+namespace talvoren::ui {
+
+namespace {
+
+const QColor frameBackground(0, 192, 192);
+constexpr int frameBottomStrip = 28;
+constexpr int panelBottomMargin = 56;
+constexpr int blinkInterval = 1000;
+
+// Stand-ins until the dialogs are there: the unit dialog is cancelled,
+// the file dialogs are cancelled and the editor is not shown.
+class NoUnitDialog : public UnitDialog {
+public:
+    bool showModal() override { return false; }
+};
+
+class NoFlowWindows : public FlowWindows {
+public:
+    explicit NoFlowWindows(TfrmMain& frame) : frame_(frame) {}
+    std::optional<std::string> askOpenPath(const std::string&) override { return std::nullopt; }
+    std::optional<std::string> askSavePath(const std::string&) override { return std::nullopt; }
+    bool showEditor() override { return false; }
+    void setEditorCaption(const std::string&) override {}
+    void fatalError(const std::string& text) override { frame_.fatalError(text); }
+
+private:
+    TfrmMain& frame_;
+};
+
+QSize primaryScreenSize() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? screen->size() : QSize(1024, 768);
+}
+
+KeyCode keyCodeOf(int key) {
+    switch (key) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter: return KeyCode::enter;
+    case Qt::Key_Escape: return KeyCode::escape;
+    case Qt::Key_Delete: return KeyCode::deleteKey;
+    case Qt::Key_Shift: return KeyCode::shift;
+    default: return KeyCode::other;
+    }
+}
+
+}  // namespace
+
+TfrmMain::TfrmMain(FrameOptions options)
+    : ownMessages_(options.messages ? nullptr : std::make_unique<QtMessageSink>()),
+      messages(options.messages ? *options.messages : *ownMessages_),
+      core(messages),
+      records("", messages),
+      dialogs(options.dialogs ? std::move(options.dialogs) : makeDialogs()),
+      screenSize(options.screen.isEmpty() ? primaryScreenSize() : options.screen),
+      questionSetPathOption_(options.questionSetPath) {
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowTitle(applicationTitle);
+    setWindowIcon(QIcon(programIcon(64)));
+    setFont(pixelFont(facePGothic, 12));
+    if (ownMessages_) ownMessages_->setParent(this);
+
+    auto* central = new QWidget(this);
+    setCentralWidget(central);
+    mdiArea = new QMdiArea(central);
+    mdiArea->setObjectName(QStringLiteral("mdiArea"));
+    mdiArea->setBackground(frameBackground);
+    mdiArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    mdiArea->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    pnlMain = new ControlPanel(central);
+    pnlMain->raise();
+
+    imgNextQ = nextGlyphQ();
+    imgNextR = nextGlyphR();
+    timBlink = new QTimer(this);
+    timBlink->setObjectName(QStringLiteral("timBlink"));
+    timBlink->setInterval(blinkInterval);
+
+    FormCreate();
+
+    frmPage = new TfrmPage(messages);
+    pageWindow = mdiArea->addSubWindow(frmPage, Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    pageWindow->setObjectName(QStringLiteral("pageWindow"));
+    pageWindow->setWindowIcon(QIcon(QPixmap(1, 1)));
+    pageWindow->hide();
+    page = std::make_unique<QtPage>(*this);
+    worksheet = std::make_unique<Worksheet>(core, *page);
+    frmPage->worksheet = worksheet.get();
+    frmPage->onAnswerBoxClick = [this] { btnNextClick(); };
+
+    createForms();
+    buildMenu();
+    wirePanel();
+    qApp->installEventFilter(this);
+}
+
+TfrmMain::~TfrmMain() {
+    qApp->removeEventFilter(this);
+    if (frmGreet) frmGreet->close();
+}
+
+void TfrmMain::FormCreate() {
+    // The greeting stays on the screen until the question set is loaded.
+    frmGreet = new TfrmGreet(screenSize);
+    connect(frmGreet, &QObject::destroyed, this, [this] { frmGreet = nullptr; });
+    frmGreet->show();
+
+    setGeometry(0, 0, screenSize.width(), screenSize.height() - frameBottomStrip);
+    const int panelHeight = y() + height() - pnlMain->y() - panelBottomMargin;
+    pnlMain->setGeometry(0, 0, pnlMainWidth, panelHeight);
+    centralWidget()->installEventFilter(this);
+}
+
+void TfrmMain::createForms() {
+    static constexpr FormName order[] = {FormName::TfrmDelete, FormName::TfrmPrintS,  FormName::TfrmSentaku,
+                                         FormName::TfrmDump,   FormName::TfrmKiroku,  FormName::TfrmMath,
+                                         FormName::TfrmMondai, FormName::TfrmVersion, FormName::TfrmEditQues};
+    for (FormName form : order) {
+        if (form == FormName::TfrmSentaku)
+            frmSentaku = new TfrmSentaku(this);
+        else
+            dialogs->createForm(form, *this);
+    }
+
+    UnitDialog* unitDialog = dialogs->unitDialog(*this);
+    if (!unitDialog) {
+        noUnitDialog_ = std::make_unique<NoUnitDialog>();
+        unitDialog = noUnitDialog_.get();
+    }
+    sequencing = std::make_unique<Sequencing>(courseware, *worksheet, *unitDialog, records);
+    connect(timBlink, &QTimer::timeout, this, [this] { sequencing->timBlinkTimer(); });
+
+    FlowWindows* flowWindows = dialogs->flowWindows(*this);
+    if (!flowWindows) {
+        noFlowWindows_ = std::make_unique<NoFlowWindows>(*this);
+        flowWindows = noFlowWindows_.get();
+    }
+    fileFlows = std::make_unique<FileFlows>(courseware, core, *flowWindows, *sequencing);
+}
+
+void TfrmMain::buildMenu() {
+    const auto item = [this](QMenu* menu, const char* name, const QString& caption, auto handler) {
+        QAction* action = menu->addAction(caption);
+        action->setObjectName(QString::fromLatin1(name));
+        connect(action, &QAction::triggered, this, handler);
+        return action;
+    };
+    QMenu* file = menuBar()->addMenu(QStringLiteral("ファイル(&F)"));
+    mnuOpen = item(file, "mnuOpen", QStringLiteral("開く(&O)"), [this] { fileFlows->mnuOpenClick(); });
+    mnuSave = item(file, "mnuSave", QStringLiteral("保存(&S)"), [this] { fileFlows->mnuSaveClick(); });
+    file->addSeparator();
+    mnuPrint = item(file, "mnuPrint", QStringLiteral("印刷(&P)"), [this] { dialogs->mnuPrintClick(*this); });
+    mnuEnd = item(file, "mnuEnd", QStringLiteral("終了(&X)"), [this] { close(); });
+
+    QMenu* edit = menuBar()->addMenu(QStringLiteral("編集(&E)"));
+    mnuEditCWare =
+        item(edit, "mnuEditCWare", QStringLiteral("編集(&E)"), [this] { fileFlows->mnuEditCWareClick(); });
+
+    QMenu* view = menuBar()->addMenu(QStringLiteral("表示(&V)"));
+    mnuShowRecord = item(view, "mnuShowRecord", QStringLiteral("練習の記録(&R)"), [this] { btnKirokuClick(); });
+    mnuDispStack =
+        item(view, "mnuDispStack", QStringLiteral("スタック(&S)"), [this] { dialogs->mnuDispStackClick(*this); });
+
+    QMenu* change = menuBar()->addMenu(QStringLiteral("問題変更(&C)"));
+    KN1 = item(change, "KN1", QStringLiteral("次の問題(&N)"), [this] { btnNextClick(); });
+    mnuTangen = item(change, "mnuTangen", QStringLiteral("単元選択(&S)"), [this] { BitBtn1Click(); });
+
+    QMenu* help = menuBar()->addMenu(QStringLiteral("ヘルプ(&H)"));
+    mnuUsage = item(help, "mnuUsage", QStringLiteral("使い方(&U)"), [this] { dialogs->showHelp(*this, 224); });
+    mnuPoint = item(help, "mnuPoint", QStringLiteral("ポイント(&P)"), [this] { dialogs->showHelp(*this, 230); });
+    help->addSeparator();
+    mnuVersion =
+        item(help, "mnuVersion", QStringLiteral("バージョン情報(&A)"), [this] { dialogs->mnuVersionClick(*this); });
+
+    auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    connect(f1, &QShortcut::activated, this, [this] { dialogs->showHelp(*this, 100); });
+}
+
+void TfrmMain::wirePanel() {
+    ControlPanel& p = *pnlMain;
+    Worksheet& ws = *worksheet;
+    const auto onClick = [this](QPushButton* button, auto handler) {
+        connect(button, &QPushButton::clicked, this, handler);
+    };
+    for (int n = 1; n <= lineButtonCount; ++n) onClick(p.btnShiki[n], [&ws, n] { ws.selectLine(n); });
+
+    onClick(p.btnKake, [&ws] { operationButtonClick(ws, op::multiply); });
+    onClick(p.btnWaru, [&ws] { operationButtonClick(ws, op::divide); });
+    onClick(p.btnTasu, [&ws] { operationButtonClick(ws, op::add); });
+    onClick(p.btnHiku, [&ws] { operationButtonClick(ws, op::subtract); });
+    onClick(p.btnSeiri, [&ws] { btnSeiriClick(ws); });
+    onClick(p.btnIkou, [&ws] { btnIkouClick(ws); });
+    onClick(p.btnKakko, [&ws] { operationButtonClick(ws, op::removeBrackets); });
+    onClick(p.btnJikkou, [&ws] { ws.btnJikkouClick(); });
+    onClick(p.btnTeisei, [&ws] { ws.btnTeiseiClick(); });
+
+    for (int d = 0; d <= 9; ++d) onClick(p.btnDigit[d], [&ws, d] { padKey(ws, std::to_string(d)); });
+    onClick(p.btnDecimal, [&ws] { padKey(ws, padText::point); });
+    onClick(p.btnMinus, [&ws] { btnMinusClick(ws); });
+    onClick(p.btnClear, [&ws] { padKey(ws, padText::clear); });
+    onClick(p.btnBunsu, [&ws] { padKey(ws, padText::fraction); });
+    onClick(p.btnMoji, [&ws] { btnMojiClick(ws); });
+
+    onClick(p.btnNext, [this] { btnNextClick(); });
+    onClick(p.BitBtn1, [this] { BitBtn1Click(); });
+    onClick(p.btnKiroku, [this] { btnKirokuClick(); });
+}
+
+void TfrmMain::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (!shown_) {
+        shown_ = true;
+        FormShow();
+    }
+}
+
+void TfrmMain::FormShow() {
+    const QRect pageRect = TfrmPage::pageGeometry(pnlMain->geometry(), width());
+    frmPage->FormCreate(pageRect.width());
+    pageWindow->setGeometry(pageRect);
+    pageWindow->show();
+    frmPage->FormShow(screenSize.width());
+    worksheet->lineCapacity = frmPage->lineCapacity;
+
+    const std::optional<std::string> fatal = sequencing->startUp(questionSetPathOption_);
+    if (frmGreet) frmGreet->close();
+    if (fatal) {
+        fatalError(*fatal);
+        return;
+    }
+    started_ = true;
+    worksheet->selectionMade = false;
+    focusDefaultButton();
+}
+
+void TfrmMain::fatalError(const std::string& text) {
+    messages.showMessage(text);
+    QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
+}
+
+void TfrmMain::focusDefaultButton() { worksheet->focusDefaultButton(); }
+
+void TfrmMain::btnNextClick() { sequencing->btnNextClick(); }
+
+void TfrmMain::BitBtn1Click() { sequencing->chooseUnit(); }
+
+void TfrmMain::btnKirokuClick() { dialogs->mnuShowRecordClick(*this); }
+
+void TfrmMain::questionSolved() { sequencing->questionSolved(); }
+
+void TfrmMain::closeEvent(QCloseEvent* event) {
+    if (!fileFlows->FormCloseQuery()) {
+        event->ignore();
+        return;
+    }
+    fileFlows->FormClose();
+    if (frmGreet) frmGreet->close();
+    event->accept();
+}
+
+bool TfrmMain::eventFilter(QObject* watched, QEvent* event) {
+    // The document area fills the frame's client area; the panel lies over it.
+    if (watched == centralWidget() && event->type() == QEvent::Resize)
+        mdiArea->setGeometry(centralWidget()->rect());
+    if (event->type() == QEvent::KeyPress) {
+        // A key goes to the focus widget first and then up to its parents,
+        // passing this filter each time: act on its first delivery only, and
+        // only for the frame and the page, not for dialogs over them.
+        QWidget* focus = QApplication::focusWidget();
+        const QObject* firstReceiver = (focus && focus->window() == this) ? focus : this;
+        if (watched == firstReceiver && handleKey(static_cast<QKeyEvent*>(event))) return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+// The frame sees every key first: key-down rules, then the character rules.
+// Enter, Escape and Delete end here, so that they act once whichever
+// control has the focus.
+bool TfrmMain::handleKey(QKeyEvent* event) {
+    if (!started_ || QApplication::activeModalWidget()) return false;
+    if (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) return false;
+    const KeyCode code = keyCodeOf(event->key());
+    // Holding Shift repeats its key-down; one selection is enough.
+    if (code == KeyCode::shift && event->isAutoRepeat()) return true;
+    FormKeyDown(*worksheet, code, event->modifiers() & Qt::ShiftModifier);
+    const QString text = event->text();
+    if (code == KeyCode::other && !text.isEmpty() && text.at(0).isPrint())
+        FormKeyPress(*worksheet, text.toUcs4().value(0));
+    return code != KeyCode::other;
+}
+
+}  // namespace talvoren::ui

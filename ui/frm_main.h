@@ -1,0 +1,121 @@
+#pragma once
+// TfrmMain, the main frame: the control panel on the left, the worked page
+// as the only window of its document area, the main menu, the blink timer
+// and the program's state. It sizes itself to the screen, shows a greeting
+// while it starts, loads the question set when it is first shown, and sees
+// every key before the control that has the focus.
+
+#include <QMainWindow>
+#include <QPixmap>
+#include <memory>
+#include <string>
+
+#include "core/cells.h"
+#include "courseware/file_flows.h"
+#include "courseware/question_set.h"
+#include "courseware/records.h"
+#include "courseware/sequencing.h"
+#include "solving/worksheet.h"
+#include "ui/dialogs.h"
+
+class QAction;
+class QMdiArea;
+class QMdiSubWindow;
+class QTimer;
+
+namespace talvoren::ui {
+
+class ControlPanel;
+class QtMessageSink;
+class QtPage;
+class TfrmGreet;
+class TfrmPage;
+class TfrmSentaku;
+
+struct FrameOptions {
+    QSize screen;                      // empty: the primary screen's size
+    MessageSink* messages = nullptr;   // nullptr: real message boxes
+    std::unique_ptr<Dialogs> dialogs;  // nullptr: makeDialogs()
+    std::string questionSetPath;       // "": Question.ine in the working directory
+};
+
+class TfrmMain : public QMainWindow {
+public:
+    explicit TfrmMain(FrameOptions options = {});
+    ~TfrmMain() override;
+
+    // ---- the program's state --------------------------------------------
+private:
+    std::unique_ptr<QtMessageSink> ownMessages_;
+
+public:
+    MessageSink& messages;
+    CoreState core;
+    CoursewareState courseware;
+    PracticeRecords records;
+    std::unique_ptr<QtPage> page;
+    std::unique_ptr<Worksheet> worksheet;
+    std::unique_ptr<Dialogs> dialogs;
+    std::unique_ptr<Sequencing> sequencing;
+    std::unique_ptr<FileFlows> fileFlows;
+
+    // ---- windows and controls -------------------------------------------
+    QSize screenSize;
+    ControlPanel* pnlMain;
+    QMdiArea* mdiArea;
+    QMdiSubWindow* pageWindow;
+    TfrmPage* frmPage;
+    TfrmSentaku* frmSentaku;
+    TfrmGreet* frmGreet = nullptr;
+    QTimer* timBlink;
+    QPixmap imgNextQ;
+    QPixmap imgNextR;
+
+    QAction* mnuOpen;
+    QAction* mnuSave;
+    QAction* mnuPrint;
+    QAction* mnuEnd;
+    QAction* mnuEditCWare;
+    QAction* mnuShowRecord;
+    QAction* mnuDispStack;
+    QAction* KN1;
+    QAction* mnuTangen;
+    QAction* mnuUsage;
+    QAction* mnuPoint;
+    QAction* mnuVersion;
+
+    // ---- handlers --------------------------------------------------------
+    void FormShow();
+    void btnNextClick();
+    void BitBtn1Click();
+    void btnKirokuClick();
+    void focusDefaultButton();
+    // The fatal message, then the frame closes once the running handler
+    // has returned, which ends the program.
+    void fatalError(const std::string& text);
+    // The worksheet's report of a solved question, for the records.
+    void questionSolved();
+
+    // Whether the question set was loaded at start-up.
+    bool started() const { return started_; }
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void FormCreate();
+    void createForms();
+    void buildMenu();
+    void wirePanel();
+    bool handleKey(QKeyEvent* event);
+
+    std::string questionSetPathOption_;
+    bool shown_ = false;
+    bool started_ = false;
+    std::unique_ptr<UnitDialog> noUnitDialog_;
+    std::unique_ptr<FlowWindows> noFlowWindows_;
+};
+
+}  // namespace talvoren::ui

@@ -1,0 +1,205 @@
+#include "ui/frm_page.h"
+
+#include <QEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMouseEvent>
+
+#include "solving/page_layout.h"
+#include "solving/worksheet.h"
+#include "ui/control_panel.h"
+#include "ui/fonts.h"
+#include "ui/line_image.h"
+#include "ui/qt_surface.h"
+
+namespace talvoren::ui {
+
+namespace {
+
+constexpr int answerBoxWidth = 297;
+constexpr int answerBoxHeight = 121;
+
+// The page's client area: reports mouse moves over the background.
+class PageClient : public QWidget {
+public:
+    explicit PageClient(std::function<void()> onMove) : onMove_(std::move(onMove)) { setMouseTracking(true); }
+
+protected:
+    void mouseMoveEvent(QMouseEvent*) override { onMove_(); }
+
+private:
+    std::function<void()> onMove_;
+};
+
+QLabel* starBand(QWidget* parent, const char* name, int top) {
+    auto* band = new QLabel(QStringLiteral("★★★★★★★★★★★★★★★★★"), parent);
+    band->setObjectName(QString::fromLatin1(name));
+    band->setGeometry(14, top, 272, 16);
+    band->setAlignment(Qt::AlignCenter);
+    band->setFont(pixelFont(facePGothic, 14));
+    band->setAutoFillBackground(true);
+    QPalette p = band->palette();
+    p.setColor(QPalette::Window, Qt::yellow);
+    p.setColor(QPalette::WindowText, QColor(255, 128, 0));
+    band->setPalette(p);
+    return band;
+}
+
+}  // namespace
+
+TfrmPage::TfrmPage(MessageSink& messages, QWidget* parent)
+    : QScrollArea(parent), messages_(messages), client_(new PageClient([this] { FormMouseMove(); })) {
+    setObjectName(QStringLiteral("frmPage"));
+    setFont(pixelFont(facePGothic, 16));
+    setFrameShape(QFrame::NoFrame);
+    setWidget(client_);
+    setWidgetResizable(false);
+    client_->setAutoFillBackground(true);
+
+    lblMess = new QLabel(client_);
+    lblMess->setObjectName(QStringLiteral("lblMess"));
+    lblMess->setGeometry(8, 0, 400, 25);
+    lblMess->setAutoFillBackground(true);
+    QPalette messPalette = lblMess->palette();
+    messPalette.setColor(QPalette::Window, QColor(128, 128, 0));
+    messPalette.setColor(QPalette::WindowText, Qt::white);
+    lblMess->setPalette(messPalette);
+    lblMess->setFont(pixelFont(faceGothic, 21, true));
+
+    for (int n = 1; n <= pageLineImages; ++n) {
+        Image[n] = new LineImage(n, client_);
+        Image[n]->hide();
+        Image[n]->onClick = [this, n] {
+            if (worksheet) worksheet->selectLine(n);
+        };
+        Image[n]->onMouseMove = [this, n] { lineImageMouseMove(n); };
+    }
+
+    grbKai = new QGroupBox(QStringLiteral("解"), client_);
+    grbKai->setObjectName(QStringLiteral("grbKai"));
+    grbKai->resize(answerBoxWidth, answerBoxHeight);
+    grbKai->installEventFilter(this);
+    Image16 = new LineImage(16, grbKai);
+    Image16->setImageGeometry(QRect(14, 24, 272, 76));
+    Image16->onClick = [this] {
+        if (onAnswerBoxClick) onAnswerBoxClick();
+    };
+    lblStarX = starBand(grbKai, "lblStarX", 16);
+    lblStarY = starBand(grbKai, "lblStarY", 96);
+    grbKai->hide();
+}
+
+QRect TfrmPage::pageGeometry(const QRect& pnlMain, int frameWidth) {
+    return QRect(pnlMain.width() - 2, pnlMain.top(), frameWidth - pnlMain.width() - 10, pnlMain.height() - 2);
+}
+
+void TfrmPage::FormCreate(int pageWidth) { lblMess->resize(pageWidth - 16, lblMess->height()); }
+
+void TfrmPage::FormShow(int screenWidth) {
+    const PageLayoutChoice choice = pageLayoutForScreen(screenWidth);
+    if (choice.warnResolution) messages_.showMessage(std::string(lowResolutionMessage));
+    lineCapacity = choice.lineCapacity;
+    const int half = lineCapacity / 2;
+    const int w = (screenWidth - pnlMainWidth) / 2 - 20;
+    const int top = lblMess->height() + 5;
+    for (int i = 1; i <= pageLineImages; ++i) {
+        if (i > lineCapacity) {
+            Image[i]->hide();
+            continue;
+        }
+        const bool left = i <= half;
+        const int slot = left ? i - 1 : i - half - 1;
+        Image[i]->setImageGeometry(QRect(left ? 8 : w + 10, slot * lineImagePitch + top, w, lineImageHeight));
+        Image[i]->show();
+    }
+    // Until it is placed, the box stands below the right column.
+    grbKai->move(w + 10, (lineCapacity - half) * lineImagePitch + top + 3);
+    fitClient();
+}
+
+LineImage* TfrmPage::lineImage(int n) const {
+    if (n >= 1 && n <= pageLineImages) return Image[n];
+    return n == 16 ? Image16 : nullptr;
+}
+
+void TfrmPage::placeAnswerBox(int n) {
+    if (n == 5 || n == 6) {
+        grbKai->move(Image[7]->pos());
+    } else {
+        // Below line n (the page's last lines included), else below line 6.
+        const LineImage* image = n >= 1 && n <= lineCapacity ? Image[n] : Image[6];
+        grbKai->move(image->x(), image->y() + image->height() + 3);
+    }
+    grbKai->show();
+    grbKai->raise();
+    fitClient();
+}
+
+void TfrmPage::hideAnswerBox() { grbKai->hide(); }
+
+void TfrmPage::frameLine(int k, bool marked) {
+    LineImage* image = k >= 1 && k <= lineCapacity ? Image[k] : nullptr;
+    if (!image) {
+        messages_.showMessage(marked ? "ww" + std::to_string(k) : "Cannot Delete" + std::to_string(k));
+        return;
+    }
+    {
+        QtSurface surface(image->image());
+        surface.drawFrame(1, 0, image->width() - 1, image->height() - 1, marked ? red : white);
+    }
+    image->refresh();
+}
+
+void TfrmPage::markLine(int k) { frameLine(k, true); }
+
+void TfrmPage::unmarkLine(int k) { frameLine(k, false); }
+
+void TfrmPage::unmarkAllLines() {
+    const int lineCount = worksheet ? worksheet->lineCount : 0;
+    for (int k = 1; k <= lineCount; ++k) unmarkLine(k);
+    hoveredLine = -1;
+}
+
+void TfrmPage::lineImageMouseMove(int k) {
+    // No frames while a solution is on show or a line has been clicked.
+    if (!worksheet || worksheet->blinkTimerOn() || worksheet->selectionMade) return;
+    if (k == hoveredLine) return;
+    unmarkAllLines();
+    if (k <= worksheet->lineCount) {
+        markLine(k);
+        hoveredLine = k;
+    }
+}
+
+void TfrmPage::FormMouseMove() {
+    if (!worksheet || worksheet->selectionMade) return;
+    if (hoveredLine != -1) {
+        unmarkLine(hoveredLine);
+        hoveredLine = -1;
+    }
+}
+
+bool TfrmPage::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == grbKai && event->type() == QEvent::MouseButtonPress &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+        if (onAnswerBoxClick) onAnswerBoxClick();
+        return true;
+    }
+    return QScrollArea::eventFilter(watched, event);
+}
+
+void TfrmPage::resizeEvent(QResizeEvent* event) {
+    QScrollArea::resizeEvent(event);
+    fitClient();
+}
+
+void TfrmPage::fitClient() {
+    // The client grows to hold every visible control; the page scrolls
+    // where the screen is too small for it.
+    QRect bounds(QPoint(0, 0), viewport()->size());
+    for (QWidget* child : client_->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+        if (!child->isHidden()) bounds |= child->geometry();
+    client_->resize(bounds.size());
+}
+
+}  // namespace talvoren::ui

@@ -1,0 +1,81 @@
+#pragma once
+// TfrmPage, the worked page: the description line, the line images in two
+// columns and the answer box 解 with the answer image. It lays itself out by
+// the screen width, frames the line under the mouse in red, turns clicks on
+// line images into line selections and clicks on the answer box into the
+// next question.
+
+#include <QScrollArea>
+#include <array>
+#include <functional>
+
+class QGroupBox;
+class QLabel;
+
+namespace talvoren {
+class MessageSink;
+class Worksheet;
+}  // namespace talvoren
+
+namespace talvoren::ui {
+
+class LineImage;
+
+inline constexpr int pageLineImages = 14;
+inline constexpr int lineImageHeight = 75;
+inline constexpr int lineImagePitch = 76;
+
+class TfrmPage : public QScrollArea {
+public:
+    // Messages of the layout and of the hover frames go to messages.
+    explicit TfrmPage(MessageSink& messages, QWidget* parent = nullptr);
+
+    QLabel* lblMess;
+    std::array<LineImage*, pageLineImages + 1> Image{};  // 1..14
+    QGroupBox* grbKai;
+    LineImage* Image16;
+    QLabel* lblStarX;
+    QLabel* lblStarY;
+
+    int lineCapacity = 14;
+    int hoveredLine = -1;
+
+    // The worksheet whose lines the page shows (hover and clicks read it).
+    Worksheet* worksheet = nullptr;
+    // What a click on the answer box or the answer image does (次の問題).
+    std::function<void()> onAnswerBoxClick;
+
+    // The page window's place in the frame, from the control panel's size:
+    // its outer geometry (the window the page sits in takes it).
+    static QRect pageGeometry(const QRect& pnlMain, int frameWidth);
+    // lblMess takes the page width less 16.
+    void FormCreate(int pageWidth);
+    // Lays out lineCapacity images for the screen width (warning at 640).
+    void FormShow(int screenWidth);
+
+    // "Image" + n: 1..14 and 16; nullptr for any other number.
+    LineImage* lineImage(int n) const;
+    void placeAnswerBox(int n);
+    void hideAnswerBox();
+    // The red hover frame of line k, drawn into its bitmap, and its removal.
+    void markLine(int k);
+    void unmarkLine(int k);
+    // Unmarks lines 1 to the worksheet's lineCount.
+    void unmarkAllLines();
+
+    void lineImageMouseMove(int k);
+    void FormMouseMove();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void fitClient();
+    void frameLine(int k, bool marked);
+
+    MessageSink& messages_;
+    QWidget* client_;
+};
+
+}  // namespace talvoren::ui

@@ -1,0 +1,151 @@
+#include "ui/glyphs.h"
+
+#include <QPainter>
+#include <QPainterPath>
+
+#include "ui/application.h"
+#include "ui/fonts.h"
+
+namespace talvoren::ui {
+
+namespace {
+
+constexpr int glyphSize = 25;
+
+QPixmap blankPixmap(int w, int h) {
+    QPixmap p(w, h);
+    p.fill(Qt::transparent);
+    return p;
+}
+
+QPainter& antialiased(QPainter& painter) {
+    painter.setRenderHint(QPainter::Antialiasing);
+    return painter;
+}
+
+// A right-pointing arrow in a circle: go on.
+QPixmap arrowGlyph(const QColor& disc, const QColor& arrow) {
+    QPixmap p = blankPixmap(glyphSize, glyphSize);
+    QPainter painter(&p);
+    antialiased(painter);
+    painter.setPen(QPen(disc.darker(140), 1));
+    painter.setBrush(disc);
+    painter.drawEllipse(QRectF(1.5, 1.5, 22, 22));
+    QPainterPath path;
+    path.moveTo(7, 9);
+    path.lineTo(12, 9);
+    path.lineTo(12, 5);
+    path.lineTo(20, 12.5);
+    path.lineTo(12, 20);
+    path.lineTo(12, 16);
+    path.lineTo(7, 16);
+    path.closeSubpath();
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(arrow);
+    painter.drawPath(path);
+    return p;
+}
+
+// A green check mark on a white square: carry out the step.
+QPixmap checkGlyph(const QColor& mark) {
+    QPixmap p = blankPixmap(glyphSize, glyphSize);
+    QPainter painter(&p);
+    antialiased(painter);
+    painter.setPen(QPen(QColor(96, 96, 96), 1));
+    painter.setBrush(Qt::white);
+    painter.drawRoundedRect(QRectF(2.5, 2.5, 20, 20), 3, 3);
+    painter.setPen(QPen(mark, 3.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.drawPolyline(QPolygonF({QPointF(6.5, 12.5), QPointF(10.5, 17), QPointF(18.5, 7)}));
+    return p;
+}
+
+}  // namespace
+
+QPixmap operationGlyph(OperationSign sign) {
+    QPixmap p = blankPixmap(glyphSize, glyphSize);
+    QPainter painter(&p);
+    antialiased(painter);
+    painter.setPen(QPen(QColor(0, 0, 160), 3, Qt::SolidLine, Qt::RoundCap));
+    switch (sign) {
+    case OperationSign::multiply:
+        painter.drawLine(QPointF(6.5, 6.5), QPointF(18.5, 18.5));
+        painter.drawLine(QPointF(18.5, 6.5), QPointF(6.5, 18.5));
+        break;
+    case OperationSign::divide:
+        painter.drawLine(QPointF(5, 12.5), QPointF(20, 12.5));
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(QColor(0, 0, 160));
+        painter.drawEllipse(QPointF(12.5, 6.5), 2.2, 2.2);
+        painter.drawEllipse(QPointF(12.5, 18.5), 2.2, 2.2);
+        break;
+    case OperationSign::add:
+        painter.drawLine(QPointF(5, 12.5), QPointF(20, 12.5));
+        painter.drawLine(QPointF(12.5, 5), QPointF(12.5, 20));
+        break;
+    case OperationSign::subtract:
+        painter.drawLine(QPointF(5, 12.5), QPointF(20, 12.5));
+        break;
+    }
+    return p;
+}
+
+QIcon jikkouIcon() {
+    QIcon icon;
+    icon.addPixmap(checkGlyph(QColor(0, 150, 0)), QIcon::Normal);
+    icon.addPixmap(checkGlyph(QColor(170, 170, 170)), QIcon::Disabled);
+    return icon;
+}
+
+QPixmap teiseiGlyph() {
+    // An arrow turning back: take the step back.
+    QPixmap p = blankPixmap(glyphSize, glyphSize);
+    QPainter painter(&p);
+    antialiased(painter);
+    const QColor colour(200, 40, 40);
+    painter.setPen(QPen(colour, 3, Qt::SolidLine, Qt::RoundCap));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawArc(QRectF(5, 5, 15, 15), 90 * 16, -250 * 16);
+    QPainterPath head;
+    head.moveTo(5, 6);
+    head.lineTo(13.5, 1.5);
+    head.lineTo(13.5, 10.5);
+    head.closeSubpath();
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(colour);
+    painter.drawPath(head);
+    return p;
+}
+
+QPixmap nextGlyphQ() { return arrowGlyph(QColor(0, 120, 215), Qt::white); }
+
+QPixmap nextGlyphR() { return arrowGlyph(QColor(255, 200, 0), QColor(200, 0, 0)); }
+
+QPixmap greetingPicture() {
+    QPixmap p(183, 153);
+    p.fill(QColor(0, 192, 192));
+    QPainter painter(&p);
+    antialiased(painter);
+    painter.setPen(Qt::white);
+    painter.setFont(pixelFont(faceBookman, 30, true, true));
+    painter.drawText(QRect(0, 16, 183, 40), Qt::AlignCenter, QStringLiteral("2x+1<5"));
+    painter.setFont(pixelFont(faceBookman, 19, false, true));
+    painter.drawText(QRect(0, 62, 183, 28), Qt::AlignCenter, applicationTitle);
+    painter.setFont(pixelFont(faceGothic, 16));
+    painter.drawText(QRect(0, 100, 183, 40), Qt::AlignCenter, QStringLiteral("不等式の練習"));
+    return p;
+}
+
+QPixmap programIcon(int size) {
+    QPixmap p = blankPixmap(size, size);
+    QPainter painter(&p);
+    antialiased(painter);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(0, 160, 160));
+    painter.drawRoundedRect(QRectF(0, 0, size, size), size / 6.0, size / 6.0);
+    painter.setPen(Qt::white);
+    painter.setFont(pixelFont(faceMincho, size * 5 / 8));
+    painter.drawText(QRect(0, 0, size, size), Qt::AlignCenter, QStringLiteral("≦"));
+    return p;
+}
+
+}  // namespace talvoren::ui

@@ -1,0 +1,127 @@
+#include "ui/qt_page.h"
+
+#include <QLabel>
+#include <QMdiSubWindow>
+#include <QPushButton>
+#include <QTimer>
+
+#include "ui/control_panel.h"
+#include "ui/frm_main.h"
+#include "ui/frm_page.h"
+#include "ui/frm_sentaku.h"
+#include "ui/line_image.h"
+#include "ui/qt_surface.h"
+#include "ui/typesetter.h"
+
+namespace talvoren::ui {
+
+namespace {
+
+QString qs(const std::string& text) { return QString::fromStdString(text); }
+
+// The answer text's size: 16 points.
+constexpr int answerTextPixels = 21;
+
+}  // namespace
+
+void QtPage::showDescription(const std::string& text) { frame_.frmPage->lblMess->setText(qs(text)); }
+
+void QtPage::showPanel(const std::string& text) { frame_.pnlMain->pnlNumber->setText(qs(text)); }
+
+void QtPage::setJikkouEnabled(bool on) { frame_.pnlMain->btnJikkou->setEnabled(on); }
+
+void QtPage::setNextEnabled(bool on) { frame_.pnlMain->btnNext->setEnabled(on); }
+
+void QtPage::setLineButtonEnabled(int n, bool on) {
+    if (n >= 1 && n <= lineButtonCount) frame_.pnlMain->btnShiki[n]->setEnabled(on);
+}
+
+bool QtPage::hasLineImage(int n) const {
+    return n == answerImage || (n >= 1 && n <= frame_.frmPage->lineCapacity);
+}
+
+void QtPage::clearLineImage(int n) {
+    if (LineImage* image = frame_.frmPage->lineImage(n)) image->clearWhite();
+}
+
+void QtPage::drawCaption(int n, const std::string& caption) {
+    LineImage* image = frame_.frmPage->lineImage(n);
+    if (!image) return;
+    {
+        QtSurface surface(image->image());
+        surface.setFont(FontHolder::fntKnj);
+        surface.drawText(0, 0, caption);
+    }
+    image->refresh();
+}
+
+bool QtPage::typeset(int n, int mode, const ExprLine& line, bool hasDecimalPoint, bool signReversed) {
+    LineImage* image = frame_.frmPage->lineImage(n);
+    if (!image) return true;
+    bool fitted;
+    {
+        QtSurface surface(image->image());
+        fitted = Typesetter(surface, {hasDecimalPoint, signReversed}, frame_.core.unknownLetter).typeset(n, mode, line);
+    }
+    image->refresh();
+    return fitted;
+}
+
+void QtPage::drawLineLabel(int n, const std::string& label) {
+    LineImage* image = frame_.frmPage->lineImage(n);
+    if (!image || n == answerImage) return;
+    {
+        QtSurface surface(image->image());
+        // Upright, in the caption font's face and size.
+        surface.setFont(SurfaceFont{FontHolder::fntKnj, holderPixelSize(FontHolder::fntKnj), false});
+        surface.drawText(image->width() - 32, surface.pointSize() + 3 + 16, label);
+    }
+    image->refresh();
+}
+
+void QtPage::placeAnswerBox(int n) { frame_.frmPage->placeAnswerBox(n); }
+
+void QtPage::hideAnswerBox() { frame_.frmPage->hideAnswerBox(); }
+
+void QtPage::writeAnswerText(const std::string& text) {
+    LineImage* image = frame_.frmPage->Image16;
+    image->show();
+    image->clearWhite();
+    {
+        QtSurface surface(image->image());
+        surface.setFont(SurfaceFont{FontHolder::fntKnjMin, answerTextPixels, false});
+        surface.drawText(0, image->height() / 3, text);
+    }
+    image->refresh();
+}
+
+void QtPage::setLetterKeyCaption(char letter) { frame_.pnlMain->btnMoji->setText(QString(QChar::fromLatin1(letter))); }
+
+void QtPage::setBlinkTimer(bool on) {
+    if (on)
+        frame_.timBlink->start();
+    else
+        frame_.timBlink->stop();
+}
+
+void QtPage::showNextGlyph(int which) {
+    frame_.pnlMain->btnNext->setIcon(QIcon(which == 0 ? frame_.imgNextQ : frame_.imgNextR));
+}
+
+void QtPage::unmarkAllLines() { frame_.frmPage->unmarkAllLines(); }
+
+void QtPage::setPageCaption(const std::string& caption) { frame_.pageWindow->setWindowTitle(qs(caption)); }
+
+void QtPage::focusButton(FocusTarget target) {
+    QPushButton* button = target == FocusTarget::jikkou ? frame_.pnlMain->btnJikkou : frame_.pnlMain->btnNext;
+    button->setFocus(Qt::OtherFocusReason);
+}
+
+int QtPage::showSentaku() {
+    frame_.frmSentaku->setAnchor(frame_.frmPage->Image[1]);
+    return frame_.frmSentaku->exec();
+}
+
+void QtPage::questionSolved() { frame_.questionSolved(); }
+
+}  // namespace talvoren::ui
