@@ -10,7 +10,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libqt6printsupport6 qt6-translations-l10n
   libgl-dev
   fonts-urw-base35 fonts-ipafont-mincho fonts-ipafont-gothic fontconfig
-  xvfb xauth imagemagick poppler-utils
+  xvfb xauth imagemagick xdotool poppler-utils
   desktop-file-utils appstream
 )
 
