@@ -106,31 +106,6 @@ TEST(ApplyOperation, RelationIsRedWhileTheLineIsDrawn) {
     EXPECT_EQ(s.page.captions.back(), (std::pair<int, std::string>{2, "①式の両辺を-1倍すると"}));
 }
 
-TEST(ApplyOperation, LinesThirteenAndFourteenHaveNoLabelInTheSentence) {
-    Session s;
-    ASSERT_TRUE(parseQuestion(s.core, 13, "2x<4"));
-    s.ws.lineCount = 14;
-    s.ws.firstLine = 13;
-    ASSERT_TRUE(applyOperation(s.ws, 'S'));
-    EXPECT_EQ(s.core.lines[14].caption, "式を整理すると");
-}
-
-TEST(ApplyOperation, NumberTooLargeIsRefused) {
-    Session s;
-    ASSERT_TRUE(parseQuestion(s.core, 1, "99999x<99999"));
-    s.core.lines[2] = s.core.lines[1];
-    s.ws.lineCount = 2;
-    s.ws.firstLine = 1;
-    s.ws.enteredText = "9999";
-    s.ws.enteredTerm = constant(9999);
-    ASSERT_TRUE(applyOperation(s.ws, '*'));
-    s.ws.lineCount = 3;
-    s.ws.firstLine = 2;
-    EXPECT_FALSE(applyOperation(s.ws, '*'));
-    EXPECT_EQ(s.sink.messages, std::vector<std::string>{"数が大きすぎて計算できません"});
-    EXPECT_EQ(s.core.lines[3].cellCount, 0);
-}
-
 struct ReverseCase {
     const char* name;
     ExprLine line;

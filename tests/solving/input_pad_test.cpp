@@ -68,17 +68,6 @@ TEST(PadKeys, MinusNotFirstIsRefused) {
     EXPECT_EQ(s.ws.panel(), "1");
 }
 
-TEST(PadKeys, NothingWithoutAnOperation) {
-    Session s;
-    s.start("2x+3<5");
-    padKey(s.ws, "3");
-    s.ws.selectLine(1);
-    padKey(s.ws, "3");
-    btnMojiClick(s.ws);
-    EXPECT_EQ(s.ws.panel(), "");
-    EXPECT_EQ(s.ws.description(), "①式");
-}
-
 // In code page 932 the circled numbers ②..⑫ end in the bytes of A..K: the
 // description line is searched by character, so the letter is still typed.
 class LetterAfterLabel : public ::testing::TestWithParam<int> {};

@@ -109,19 +109,6 @@ INSTANTIATE_TEST_SUITE_P(
                   0, 0, 1, "", {}}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST(Execute, OperationCodeOutlivesTheStepUntilACorrection) {
-    Session s;
-    s.start("2x+3<5");
-    multiply1(s.ws);
-    padKey(s.ws, "1");
-    s.ws.btnJikkouClick();
-    EXPECT_EQ(s.ws.opCode, '*');
-    EXPECT_FALSE(s.ws.jikkouEnabled());
-    EXPECT_TRUE(s.ws.lineButtonEnabled(2));
-    s.ws.btnTeiseiClick();
-    EXPECT_EQ(s.ws.opCode, '?');
-}
-
 TEST(Execute, TakingBackKeepsTheCaptionAndDisablesTheButton) {
     Session s;
     s.start("2x+3<5");
