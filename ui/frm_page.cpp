@@ -78,6 +78,7 @@ TfrmPage::TfrmPage(MessageSink& messages, QWidget* parent)
     grbKai = new QGroupBox(QStringLiteral("解"), client_);
     grbKai->setObjectName(QStringLiteral("grbKai"));
     grbKai->resize(answerBoxWidth, answerBoxHeight);
+    grbKai->setAutoFillBackground(true);
     grbKai->installEventFilter(this);
     Image16 = new LineImage(16, grbKai);
     Image16->setImageGeometry(QRect(14, 24, 272, 76));

@@ -1,0 +1,198 @@
+// The frame, its control panel, its menu and the worked page's layout for
+// the three screen sizes; the fatal start without a question set.
+
+#include <QAction>
+#include <QFontInfo>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QPushButton>
+
+#include <gtest/gtest.h>
+
+#include "frame_support.h"
+#include "ui/control_panel.h"
+#include "ui/frm_page.h"
+#include "ui/line_image.h"
+
+namespace talvoren::test {
+namespace {
+
+TEST(FrameLayout, ByScreenSize) {
+    struct Case {
+        const char* name;
+        QSize screen;
+        QRect frame;
+        int panelHeight;
+        QRect page;
+        int lineCapacity;
+        int imageWidth;
+        std::vector<std::pair<int, QPoint>> lines;  // line image positions on the page
+        bool warned;
+    };
+    const std::vector<Case> cases = {
+        {"1024 x 768", {1024, 768}, {0, 0, 1024, 740}, 684, {143, 0, 869, 682}, 14, 419,
+         {{1, {8, 30}}, {7, {8, 486}}, {8, {429, 30}}, {14, {429, 486}}}, false},
+        {"800 x 600", {800, 600}, {0, 0, 800, 572}, 516, {143, 0, 645, 514}, 12, 307,
+         {{1, {8, 30}}, {6, {8, 410}}, {7, {317, 30}}, {12, {317, 410}}}, false},
+        {"640 x 480", {640, 480}, {0, 0, 640, 452}, 396, {143, 0, 485, 394}, 8, 227,
+         {{1, {8, 30}}, {4, {8, 258}}, {5, {237, 30}}, {8, {237, 258}}}, true},
+    };
+    for (const Case& tc : cases) {
+        SCOPED_TRACE(tc.name);
+        FrameSession session({"x+3<5"}, tc.screen);
+        ui::TfrmMain& f = *session.frame;
+        // At the screen's top-left corner (the window's frame, if any, included).
+        EXPECT_EQ(f.frameGeometry().topLeft(), tc.frame.topLeft());
+        EXPECT_EQ(f.size(), tc.frame.size());
+        EXPECT_EQ(f.pnlMain->geometry(), QRect(0, 0, 145, tc.panelHeight));
+        EXPECT_EQ(f.pageWindow->geometry(), tc.page);
+        EXPECT_EQ(f.frmPage->lineCapacity, tc.lineCapacity);
+        EXPECT_EQ(session.ws().lineCapacity, tc.lineCapacity);
+        EXPECT_EQ(f.frmPage->lblMess->width(), tc.page.width() - 16);
+        for (const auto& [n, at] : tc.lines)
+            EXPECT_EQ(f.frmPage->Image[n]->geometry(), QRect(at, QSize(tc.imageWidth, 75))) << "line " << n;
+        for (int n = tc.lineCapacity + 1; n <= ui::pageLineImages; ++n)
+            EXPECT_TRUE(f.frmPage->Image[n]->isHidden()) << "line " << n;
+        const bool warned = !session.sink.shown.empty() &&
+                            session.sink.shown.front() == "できれば８００×６００以上の解像度にしてください";
+        EXPECT_EQ(warned, tc.warned);
+        EXPECT_TRUE(f.started());
+    }
+}
+
+TEST(FrameLayout, AnswerBoxPlaces) {
+    FrameSession session({"x+3<5"});
+    ui::TfrmPage& page = *session.frame->frmPage;
+    struct Case {
+        int line;
+        QPoint at;
+    };
+    // Below the line; for lines 5 and 6 at the place of line 7.
+    const std::vector<Case> cases = {{1, {8, 108}}, {3, {8, 260}}, {5, {8, 486}}, {6, {8, 486}},
+                                     {8, {429, 108}}, {11, {429, 336}}, {13, {429, 488}}};
+    for (const Case& tc : cases) {
+        page.placeAnswerBox(tc.line);
+        EXPECT_EQ(page.grbKai->pos(), tc.at) << "line " << tc.line;
+        EXPECT_TRUE(page.grbKai->isVisible());
+    }
+    EXPECT_EQ(page.grbKai->size(), QSize(297, 121));
+    EXPECT_EQ(page.Image16->geometry(), QRect(14, 24, 272, 76));
+    EXPECT_EQ(page.lineImage(15), nullptr);
+    EXPECT_EQ(page.lineImage(16), page.Image16);
+}
+
+TEST(FrameLayout, ControlPanel) {
+    FrameSession session({"x+3<5"});
+    struct Case {
+        const char* name;
+        QRect geometry;
+        const char* caption;
+        const char* hint;
+    };
+    const std::vector<Case> cases = {
+        {"btnShiki1", {8, 8, 25, 25}, "①", "①式"},
+        {"btnShiki12", {8, 272, 25, 25}, "⑫", ""},
+        {"btnKake", {8, 11, 25, 25}, "", ""},
+        {"btnWaru", {8, 43, 25, 25}, "", ""},
+        {"btnTasu", {8, 73, 25, 25}, "", ""},
+        {"btnHiku", {8, 105, 25, 25}, "", ""},
+        {"btnKakko", {40, 16, 49, 33}, "かっこ", "かっこをはずす"},
+        {"btnSeiri", {40, 56, 49, 33}, "整理", "同類項を計算して簡単にする"},
+        {"btnIkou", {40, 96, 49, 33}, "移項", "移項する"},
+        {"btnJikkou", {40, 152, 97, 33}, "実行", ""},
+        {"btnTeisei", {40, 192, 97, 33}, "訂正", ""},
+        {"btn7", {10, 40, 25, 25}, "7", ""},
+        {"btn9", {62, 40, 25, 25}, "９", ""},
+        {"btn4", {10, 64, 25, 25}, "４", ""},
+        {"btn3", {62, 88, 25, 25}, "３", ""},
+        {"btn0", {10, 112, 25, 25}, "０", ""},
+        {"btnDecimal", {36, 112, 25, 25}, "．", ""},
+        {"btnMinus", {62, 112, 25, 25}, "-", ""},
+        {"btnClear", {10, 137, 25, 25}, "CL", "クリアする"},
+        {"btnBunsu", {36, 137, 25, 25}, "分の", "分数の入力"},
+        {"btnMoji", {62, 137, 25, 25}, "x", "文字を入力する"},
+        {"btnNext", {40, 408, 97, 33}, "次の問題", "次の問題に移ります"},
+        {"BitBtn1", {40, 448, 97, 33}, "単元選択 ", ""},
+        {"btnKiroku", {40, 488, 97, 33}, "練習の記録", ""},
+    };
+    for (const Case& tc : cases) {
+        auto* b = session.frame->pnlMain->findChild<QPushButton*>(QString::fromLatin1(tc.name));
+        ASSERT_NE(b, nullptr) << tc.name;
+        EXPECT_EQ(b->geometry(), tc.geometry) << tc.name;
+        EXPECT_EQ(b->text(), QString::fromUtf8(tc.caption)) << tc.name;
+        EXPECT_EQ(b->toolTip(), QString::fromUtf8(tc.hint)) << tc.name;
+    }
+    ui::ControlPanel& p = *session.frame->pnlMain;
+    EXPECT_EQ(p.grbSousa->geometry(), QRect(40, 8, 97, 137));
+    EXPECT_EQ(p.grbNumber->geometry(), QRect(40, 232, 97, 169));
+    EXPECT_EQ(p.pnlNumber->geometry(), QRect(8, 10, 81, 27));
+    EXPECT_EQ(p.pnlNumber->alignment() & Qt::AlignRight, Qt::AlignRight);
+    EXPECT_FALSE(p.btnKake->icon().isNull());
+    EXPECT_FALSE(p.btnJikkou->icon().pixmap(25, QIcon::Disabled).isNull());
+    const QFontInfo moji(p.btnMoji->font());
+    EXPECT_TRUE(moji.italic());
+    EXPECT_EQ(moji.pixelSize(), 24);
+    EXPECT_EQ(QFontInfo(p.btnShiki[1]->font()).family(), "IPAPGothic");
+}
+
+TEST(FrameLayout, TitleAndMenu) {
+    FrameSession session({"x+3<5"});
+    EXPECT_EQ(session.frame->windowTitle(), "Merulan Talvoren");
+    const std::vector<std::pair<QString, QStringList>> expected = {
+        {"ファイル(&F)", {"開く(&O)", "保存(&S)", "", "印刷(&P)", "終了(&X)"}},
+        {"編集(&E)", {"編集(&E)"}},
+        {"表示(&V)", {"練習の記録(&R)", "スタック(&S)"}},
+        {"問題変更(&C)", {"次の問題(&N)", "単元選択(&S)"}},
+        {"ヘルプ(&H)", {"使い方(&U)", "ポイント(&P)", "", "バージョン情報(&A)"}},
+    };
+    const QList<QAction*> menus = session.frame->menuBar()->actions();
+    ASSERT_EQ(menus.size(), static_cast<qsizetype>(expected.size()));
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+        EXPECT_EQ(menus[i]->text(), expected[i].first);
+        QStringList items;
+        for (QAction* a : menus[i]->menu()->actions()) items << a->text();
+        EXPECT_EQ(items, expected[i].second) << expected[i].first.toStdString();
+    }
+    for (const char* name : {"mnuOpen", "mnuSave", "mnuPrint", "mnuEnd", "mnuEditCWare", "mnuShowRecord",
+                             "mnuDispStack", "KN1", "mnuTangen", "mnuUsage", "mnuPoint", "mnuVersion"})
+        EXPECT_NE(session.frame->findChild<QAction*>(QString::fromLatin1(name)), nullptr) << name;
+}
+
+TEST(FrameStart, MissingQuestionSetIsFatalAndEndsTheProgram) {
+    FrameSession session({});
+    ASSERT_EQ(session.sink.shown.size(), 1u);
+    EXPECT_EQ(session.sink.shown[0], "問題が不正です0:致命的なエラーです");
+    EXPECT_FALSE(session.frame->started());
+    QApplication::processEvents();  // the close waits for the start-up handler to return
+    EXPECT_FALSE(session.frame->isVisible());
+    EXPECT_EQ(session.frame->frmGreet, nullptr);
+}
+
+TEST(FrameStart, InvalidQuestionIsFatal) {
+    FrameSession session({"2<3"});
+    ASSERT_FALSE(session.sink.shown.empty());
+    EXPECT_EQ(session.sink.shown.front(), "moji");
+    EXPECT_EQ(session.sink.shown.back(), "問題が不正です87:致命的なエラーです");
+    QApplication::processEvents();
+    EXPECT_FALSE(session.frame->isVisible());
+}
+
+TEST(FrameStart, FirstQuestionIsOnThePage) {
+    FrameSession session({"x+3<5", "2x<6"});
+    ui::TfrmMain& f = *session.frame;
+    EXPECT_EQ(f.frmPage->lblMess->text(), "式を指定してください");
+    EXPECT_EQ(f.pageWindow->windowTitle(), "テスト");
+    EXPECT_EQ(f.core.lines[1].caption, "（1） 次の不等式を解きなさい");
+    EXPECT_GT(countPixels(f.frmPage->Image[1]->image(), inked), 100);
+    EXPECT_EQ(countPixels(f.frmPage->Image[2]->image(), inked), 0);
+    EXPECT_TRUE(f.pnlMain->btnShiki[1]->isEnabled());
+    EXPECT_FALSE(f.pnlMain->btnShiki[2]->isEnabled());
+    EXPECT_FALSE(f.pnlMain->btnJikkou->isEnabled());
+    EXPECT_EQ(f.frmGreet, nullptr);  // the greeting has gone
+    EXPECT_TRUE(session.sink.shown.empty());
+}
+
+}  // namespace
+}  // namespace talvoren::test
