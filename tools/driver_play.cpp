@@ -1,8 +1,10 @@
 // play SCRIPT: a worksheet session run headlessly from a script.
 
+#include <filesystem>
 #include <fstream>
 
 #include "tools/driver.h"
+#include "tools/driver_play_courseware.h"
 #include "tools/driver_play_session.h"
 
 namespace talvoren::driver {
@@ -23,8 +25,10 @@ int cmdPlay(const Args& args, std::ostream& out, std::ostream& err) {
         return 2;
     }
 
-    const PlayCommands commands = solvingPlayCommands();
     PlaySession session(out);
+    PlayCourseware courseware(session, std::filesystem::path(args[0]).parent_path().string());
+    PlayCommands commands = solvingPlayCommands();
+    courseware.addCommands(commands);
     for (std::string line; !session.ended && std::getline(script, line);) {
         if (!line.empty() && line.back() == '\r') line.pop_back();
         if (ignored(line)) continue;

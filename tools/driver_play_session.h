@@ -49,8 +49,12 @@ public:
                  bool signReversed) override;
     void drawLineLabel(int, const std::string&) override {}
     void lineTakenBack(int n) override { events_.takenBack.push_back(n); }
-    void placeAnswerBox(int) override { events_.solvedShown = true; }
-    void hideAnswerBox() override {}
+    void placeAnswerBox(int) override {
+        events_.solvedShown = true;
+        answerBoxShown = true;
+    }
+    void hideAnswerBox() override { answerBoxShown = false; }
+    bool answerBoxShown = false;  // grbKai and Image16 take clicks only while shown
     void writeAnswerText(const std::string& text) override { events_.answerTexts.push_back(text); }
     void setLetterKeyCaption(char) override {}
     void setBlinkTimer(bool) override {}

@@ -1,0 +1,71 @@
+#include "tools/driver_play_courseware.h"
+
+#include <filesystem>
+
+#include "core/question_parser.h"
+
+namespace talvoren::driver {
+
+bool ScriptUnitDialog::showModal() {
+    for (int n = 1; n <= s_.unitQuestionCount[s_.currentUnit]; ++n)
+        parseQuestion(session_.core, 0, s_.unitQuestions[s_.currentUnit][n]);
+    const std::string reply = session_.replies.take();
+    return reply.empty() || reply == "ok";  // any other reply counts as cancel, the last button
+}
+
+PlayCourseware::PlayCourseware(PlaySession& session, std::string scriptDir)
+    : session_(session),
+      scriptDir_(std::move(scriptDir)),
+      records_("", session.sink),
+      unitDialog_(session, state_),
+      sequencing_(state_, session.worksheet, unitDialog_, records_) {
+    session_.page.onQuestionSolved = [this] { questionSolved(); };
+}
+
+void PlayCourseware::addCommands(PlayCommands& commands) {
+    commands["set"] = [this](PlaySession&, const std::string& path) { set(path); };
+    commands["question"] = [this](PlaySession&, const std::string& text) { question(text); };
+    commands["records"] = [this](PlaySession&, const std::string&) { records(); };
+    PlayCommand solvingPress = commands["press"];
+    commands["press"] = [this, solvingPress](PlaySession& s, const std::string& name) {
+        if (!press(name)) solvingPress(s, name);
+    };
+}
+
+void PlayCourseware::set(const std::string& path) {
+    namespace fs = std::filesystem;
+    std::string chosen = path;
+    if (fs::path(path).is_relative() && !fs::exists(path) && fs::exists(fs::path(scriptDir_) / path))
+        chosen = (fs::path(scriptDir_) / path).string();
+    if (const auto fatal = sequencing_.startUp(chosen)) session_.fatal(*fatal);
+}
+
+void PlayCourseware::question(const std::string& text) {
+    if (const auto fatal = sequencing_.startUpWithText({"<<test", text, ">>"})) session_.fatal(*fatal);
+}
+
+void PlayCourseware::records() {
+    for (const std::string& line : records_.listing(state_)) session_.out << "records: " << line << '\n';
+}
+
+bool PlayCourseware::press(const std::string& name) {
+    const Worksheet& ws = session_.worksheet;
+    if (name == "btnNext") {
+        if (ws.nextEnabled()) sequencing_.btnNextClick();
+    } else if (name == "Image16" || name == "grbKai") {
+        if (session_.page.answerBoxShown) sequencing_.btnNextClick();
+    } else if (name == "BitBtn1") {
+        sequencing_.chooseUnit();
+    } else {
+        return false;
+    }
+    return true;
+}
+
+void PlayCourseware::questionSolved() {
+    if (!sequencing_.questionSolved()) return;
+    session_.out << "record: " << state_.unitTitles[state_.currentUnit] << ' '
+                 << state_.unitPosition[state_.currentUnit] << '\n';
+}
+
+}  // namespace talvoren::driver

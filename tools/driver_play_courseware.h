@@ -1,0 +1,53 @@
+#pragma once
+// The courseware's part of `play`: the question set loaded by `set` (or made
+// by `question`), the sequencing behind btnNext, BitBtn1 and the answer box,
+// the practice records and the `records` listing.
+
+#include <string>
+
+#include "courseware/question_set.h"
+#include "courseware/records.h"
+#include "courseware/sequencing.h"
+#include "tools/driver_play_session.h"
+
+namespace talvoren::driver {
+
+// The unit dialog of the transcript: it draws the previews of the stored
+// unit (parsing its questions, as the dialog does) and takes `reply ok`
+// (keeping the stored unit and position) or `reply cancel`.
+class ScriptUnitDialog : public UnitDialog {
+public:
+    ScriptUnitDialog(PlaySession& session, const CoursewareState& s) : session_(session), s_(s) {}
+    bool showModal() override;
+
+private:
+    PlaySession& session_;
+    const CoursewareState& s_;
+};
+
+class PlayCourseware {
+public:
+    // scriptDir: where a relative `set` path is looked for when the working
+    // directory has no such file.
+    PlayCourseware(PlaySession& session, std::string scriptDir);
+
+    // Adds set, question and records, and routes the sequencing controls of
+    // press to the courseware.
+    void addCommands(PlayCommands& commands);
+
+private:
+    void set(const std::string& path);
+    void question(const std::string& text);
+    void records();
+    bool press(const std::string& name);  // false when the control is not a courseware one
+    void questionSolved();
+
+    PlaySession& session_;
+    std::string scriptDir_;
+    CoursewareState state_;
+    PracticeRecords records_;
+    ScriptUnitDialog unitDialog_;
+    Sequencing sequencing_;
+};
+
+}  // namespace talvoren::driver
