@@ -1,9 +1,9 @@
-// The dialogs the program runs with. Belongs to the dialogs' author, who
-// replaces the body with the real implementation.
+// The dialogs the program runs with.
 #include "ui/dialogs.h"
+#include "ui/program_dialogs.h"
 
 namespace talvoren::ui {
 
-std::unique_ptr<Dialogs> makeDialogs() { return std::make_unique<Dialogs>(); }
+std::unique_ptr<Dialogs> makeDialogs() { return std::make_unique<ProgramDialogs>(); }
 
 }  // namespace talvoren::ui

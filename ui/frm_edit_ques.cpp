@@ -72,6 +72,7 @@ TfrmEditQues::TfrmEditQues(CoursewareState& s, CoreState& core, QWidget* parent)
     paintRed(edtErTangen);
     Label2 = fieldLabel(QStringLiteral("エラーを起こした問題"), this, QRect(10, 164, 270, 18));
     lstErQues = new QListWidget(this);
+    lstErQues->setFont(pixelFont(facePGothic, 15));
     lstErQues->setGeometry(10, 182, 270, 160);
     paintRed(lstErQues);
 

@@ -2,7 +2,6 @@
 
 #include <QLabel>
 #include <QListWidget>
-#include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
 
@@ -10,6 +9,7 @@
 #include "courseware/question_set.h"
 #include "solving/line_labels.h"
 #include "ui/fonts.h"
+#include "ui/line_image.h"
 #include "ui/qt_surface.h"
 #include "ui/typesetter.h"
 
@@ -38,25 +38,6 @@ QImage solidBlock(QColor color) {
 
 }  // namespace
 
-ImageBox::ImageBox(QSize size, QWidget* parent) : QWidget(parent), image_(size, QImage::Format_RGB32) {
-    resize(size);
-    clearWhite();
-}
-
-void ImageBox::clearWhite() {
-    image_.fill(Qt::white);
-    update();
-}
-
-void ImageBox::paintEvent(QPaintEvent*) {
-    QPainter painter(this);
-    painter.drawImage(0, 0, image_);
-}
-
-void ImageBox::mousePressEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton && onClick) onClick();
-}
-
 TfrmMondai::TfrmMondai(CoursewareState& s, CoreState& core, std::function<void()> showRecords,
                        QWidget* parent)
     : QDialog(parent),
@@ -75,10 +56,11 @@ TfrmMondai::TfrmMondai(CoursewareState& s, CoreState& core, std::function<void()
 
     for (int n = 1; n <= previewRows; ++n) {
         const QPoint origin = rowOrigin(n);
-        imgKakko[n] = new ImageBox(barSize, this);
-        imgKakko[n]->move(origin);
-        Image[n] = new ImageBox(previewSize, this);
-        Image[n]->move(origin + QPoint(barSize.width() + 2, 0));
+        imgKakko[n] = new LineImage(n, this);
+        imgKakko[n]->setObjectName(QStringLiteral("imgKakko%1").arg(n));
+        imgKakko[n]->setImageGeometry(QRect(origin, barSize));
+        Image[n] = new LineImage(n, this);
+        Image[n]->setImageGeometry(QRect(origin + QPoint(barSize.width() + 2, 0), previewSize));
         btnShiki[n] = new QPushButton(QString::fromUtf8(lineLabel(n).data(), lineLabel(n).size()), this);
         btnShiki[n]->setFont(pixelFont(facePGothic, 16));
         btnShiki[n]->setGeometry(QRect(origin + QPoint(barSize.width() + previewSize.width() + 6, 25),

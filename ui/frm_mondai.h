@@ -19,22 +19,7 @@ namespace talvoren::ui {
 
 inline constexpr int previewRows = 7;
 
-// A picture that keeps its bitmap and reports clicks.
-class ImageBox : public QWidget {
-public:
-    ImageBox(QSize size, QWidget* parent);
-    QImage& image() { return image_; }
-    const QImage& image() const { return image_; }
-    void clearWhite();
-    std::function<void()> onClick;
-
-protected:
-    void paintEvent(QPaintEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-
-private:
-    QImage image_;
-};
+class LineImage;
 
 class TfrmMondai : public QDialog, public UnitDialog {
 public:
@@ -43,8 +28,8 @@ public:
                QWidget* parent = nullptr);
 
     QLabel* lblMidashi;
-    std::array<ImageBox*, previewRows + 1> Image{};      // 1..7
-    std::array<ImageBox*, previewRows + 1> imgKakko{};   // 1..7
+    std::array<LineImage*, previewRows + 1> Image{};      // 1..7
+    std::array<LineImage*, previewRows + 1> imgKakko{};   // 1..7
     std::array<QPushButton*, previewRows + 1> btnShiki{};  // 1..7
     QLabel* pnlGuide;
     QListWidget* lstTangen;

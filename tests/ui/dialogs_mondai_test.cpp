@@ -6,6 +6,7 @@
 
 #include "dialogs_support.h"
 #include "ui/frm_mondai.h"
+#include "ui/line_image.h"
 
 namespace talvoren::ui {
 namespace {
@@ -18,7 +19,7 @@ bool isWhite(const QImage& image) {
 }
 
 // The green of the marker, inside the bar.
-bool isMarked(const ImageBox& bar) { return bar.image().pixel(12, 37) == qRgb(0, 128, 0); }
+bool isMarked(const LineImage& bar) { return bar.image().pixel(12, 37) == qRgb(0, 128, 0); }
 
 std::vector<std::string> questions(int n) {
     const std::vector<std::string> all{"x+1<2", "2x<4", "x-3>1", "-x<3", "3x>=6", "x/2<1", "2(x+1)<4"};

@@ -1,0 +1,105 @@
+#include "ui/program_dialogs.h"
+
+#include <QMdiSubWindow>
+
+#include "solving/stack_listing.h"
+#include "ui/file_dialogs.h"
+#include "ui/frm_dump.h"
+#include "ui/frm_edit_ques.h"
+#include "ui/frm_kiroku.h"
+#include "ui/frm_main.h"
+#include "ui/frm_mondai.h"
+#include "ui/frm_page.h"
+#include "ui/frm_print_s.h"
+#include "ui/frm_version.h"
+#include "ui/help_viewer.h"
+#include "ui/line_image.h"
+#include "ui/print_job.h"
+
+namespace talvoren::ui {
+
+PrintablePage printablePage(TfrmMain& frame) {
+    PrintablePage page;
+    page.heading = frame.pageWindow->windowTitle();
+    for (int n = 1; n <= frame.worksheet->lineCount; ++n)
+        if (const LineImage* image = frame.frmPage->lineImage(n)) page.lines.push_back(image->image());
+    if (frame.worksheet->solvedFlag) page.answer = frame.frmPage->Image16->image();
+    return page;
+}
+
+ProgramDialogs::ProgramDialogs() = default;
+ProgramDialogs::~ProgramDialogs() = default;
+
+void ProgramDialogs::createForm(FormName form, TfrmMain& frame) {
+    switch (form) {
+    case FormName::TfrmDelete: frmDelete(frame); break;
+    case FormName::TfrmPrintS: frmPrintS(frame); break;
+    case FormName::TfrmDump: frmDump(frame); break;
+    case FormName::TfrmKiroku: frmKiroku(frame); break;
+    case FormName::TfrmMondai: frmMondai(frame); break;
+    case FormName::TfrmVersion: frmVersion(frame); break;
+    case FormName::TfrmEditQues: frmEditQues(frame); break;
+    case FormName::TfrmSentaku:
+    case FormName::TfrmMath: break;  // the frame's own, or none
+    }
+}
+
+TfrmDelete& ProgramDialogs::frmDelete(TfrmMain& frame) {
+    if (!delete_) delete_ = new TfrmDelete(frame.records, frame.courseware, frame.messages, &frame);
+    return *delete_;
+}
+
+TfrmPrintS& ProgramDialogs::frmPrintS(TfrmMain& frame) {
+    if (!printS_) printS_ = new TfrmPrintS(frame.messages, [&frame] { return printablePage(frame); }, &frame);
+    return *printS_;
+}
+
+TfrmDump& ProgramDialogs::frmDump(TfrmMain& frame) {
+    if (!dump_)
+        dump_ = new TfrmDump([&frame] { return stackListing(frame.core, frame.worksheet->lineCount); }, &frame);
+    return *dump_;
+}
+
+TfrmKiroku& ProgramDialogs::frmKiroku(TfrmMain& frame) {
+    if (!kiroku_) kiroku_ = new TfrmKiroku(frame.records, frame.courseware, frmDelete(frame), &frame);
+    return *kiroku_;
+}
+
+TfrmMondai& ProgramDialogs::frmMondai(TfrmMain& frame) {
+    if (!mondai_)
+        mondai_ = new TfrmMondai(frame.courseware, frame.core, [this, &frame] { frmKiroku(frame).exec(); }, &frame);
+    return *mondai_;
+}
+
+TfrmVersion& ProgramDialogs::frmVersion(TfrmMain& frame) {
+    if (!version_) version_ = new TfrmVersion(&frame);
+    return *version_;
+}
+
+TfrmEditQues& ProgramDialogs::frmEditQues(TfrmMain& frame) {
+    if (!editQues_) editQues_ = new TfrmEditQues(frame.courseware, frame.core, &frame);
+    return *editQues_;
+}
+
+QtFlowWindows& ProgramDialogs::qtFlowWindows(TfrmMain& frame) {
+    if (!flowWindows_)
+        flowWindows_ = std::make_unique<QtFlowWindows>(&frame, frmEditQues(frame),
+                                                       [&frame](const std::string& text) { frame.fatalError(text); });
+    return *flowWindows_;
+}
+
+HelpViewer& ProgramDialogs::helpViewer(TfrmMain& frame) {
+    if (!help_) help_ = new HelpViewer(&frame);
+    return *help_;
+}
+
+void ProgramDialogs::mnuPrintClick(TfrmMain& frame) { frmPrintS(frame).exec(); }
+void ProgramDialogs::mnuShowRecordClick(TfrmMain& frame) { frmKiroku(frame).exec(); }
+void ProgramDialogs::mnuDispStackClick(TfrmMain& frame) { frmDump(frame).exec(); }
+void ProgramDialogs::mnuVersionClick(TfrmMain& frame) { frmVersion(frame).exec(); }
+void ProgramDialogs::showHelp(TfrmMain& frame, int context) { helpViewer(frame).showContext(context); }
+
+FlowWindows* ProgramDialogs::flowWindows(TfrmMain& frame) { return &qtFlowWindows(frame); }
+UnitDialog* ProgramDialogs::unitDialog(TfrmMain& frame) { return &frmMondai(frame); }
+
+}  // namespace talvoren::ui
