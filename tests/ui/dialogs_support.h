@@ -55,20 +55,34 @@ inline void leftClick(QWidget* widget) {
     QApplication::sendEvent(widget, &release);
 }
 
-// Runs `answer` on the modal dialog of type T once it is open (polling, so
-// it works whichever call opens it), then runs `open`, which blocks in the
-// dialog's event loop until `answer` closes it.
+// Answers the modal dialog of type T once it is open: polls from the event
+// loop, so it works whichever call opens the dialog, and answers once.
 template <class T>
-void whileModal(const std::function<void(T&)>& answer, const std::function<void()>& open) {
-    QTimer poll;
-    poll.setInterval(10);
-    QObject::connect(&poll, &QTimer::timeout, [&poll, answer] {
-        if (auto* dialog = dynamic_cast<T*>(QApplication::activeModalWidget())) {
-            poll.stop();
-            answer(*dialog);
-        }
-    });
-    poll.start();
+class AnswerWhenOpen {
+public:
+    explicit AnswerWhenOpen(std::function<void(T&)> answer) : answer_(std::move(answer)) {
+        poll_.setInterval(10);
+        QObject::connect(&poll_, &QTimer::timeout, [this] {
+            if (auto* dialog = dynamic_cast<T*>(QApplication::activeModalWidget())) {
+                poll_.stop();
+                answered_ = true;
+                answer_(*dialog);
+            }
+        });
+        poll_.start();
+    }
+    bool answered() const { return answered_; }
+
+private:
+    std::function<void(T&)> answer_;
+    QTimer poll_;
+    bool answered_ = false;
+};
+
+// Runs `open`, which blocks in the dialog's event loop until `answer` closes it.
+template <class T>
+void whileModal(std::function<void(T&)> answer, const std::function<void()>& open) {
+    AnswerWhenOpen<T> answering(std::move(answer));
     open();
 }
 
