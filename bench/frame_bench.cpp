@@ -1,0 +1,72 @@
+// Start-up to the first question drawn, and one step from 実行 to the new
+// line drawn into its image, on the real frame.
+#include <QApplication>
+#include <QDir>
+#include <QPushButton>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+#include <memory>
+
+#include "solving/input_pad.h"
+#include "solving/worksheet.h"
+#include "ui/control_panel.h"
+#include "ui/frm_main.h"
+
+namespace {
+
+using talvoren::ui::TfrmMain;
+
+// A working directory holding the default question set.
+class WorkingDir {
+public:
+    WorkingDir() : previous_(QDir::currentPath()) {
+        QFile::copy(QStringLiteral(TALVOREN_SOURCE_DIR "/data/Question.ine"), dir_.filePath("Question.ine"));
+        QDir::setCurrent(dir_.path());
+    }
+    ~WorkingDir() { QDir::setCurrent(previous_); }
+
+private:
+    QString previous_;
+    QTemporaryDir dir_;
+};
+
+std::unique_ptr<TfrmMain> startFrame() {
+    talvoren::ui::FrameOptions options;
+    options.screen = QSize(1024, 768);
+    auto frame = std::make_unique<TfrmMain>(std::move(options));
+    frame->show();  // the first showing loads the set and draws question 1
+    return frame;
+}
+
+void BM_StartUpToFirstQuestion(benchmark::State& state) {
+    WorkingDir dir;
+    for (auto _ : state) {
+        auto frame = startFrame();
+        benchmark::DoNotOptimize(frame->worksheet->lineCount);
+        state.PauseTiming();
+        frame.reset();
+        QApplication::processEvents();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_StartUpToFirstQuestion)->Unit(benchmark::kMillisecond);
+
+void BM_StepFromJikkouToLineDrawn(benchmark::State& state) {
+    WorkingDir dir;
+    auto frame = startFrame();
+    talvoren::Worksheet& ws = *frame->worksheet;
+    for (auto _ : state) {
+        state.PauseTiming();
+        ws.selectLine(1);
+        talvoren::btnIkouClick(ws);
+        state.ResumeTiming();
+        frame->pnlMain->btnJikkou->click();  // transpose, draw line 2, judge
+        state.PauseTiming();
+        ws.btnTeiseiClick();  // take line 2 back for the next round
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_StepFromJikkouToLineDrawn)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
