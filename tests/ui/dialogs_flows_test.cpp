@@ -102,6 +102,21 @@ TEST_F(ProgramFrame, OpeningAFileThatIsNotShiftJisIsReportedNotFatal) {
     EXPECT_EQ(frame->courseware.questionSetText, firstSet);
 }
 
+TEST_F(ProgramFrame, OpeningNeverDiscardsUnsavedEdits) {
+    // Yes to saving, then the save dialog cancelled: the open stops there.
+    const auto edited = test::joinUnits({firstSet, test::unitLines("追加", {"x+2<3"})});
+    frame->courseware.questionSetText = edited;  // as the editor leaves an accepted edit
+    frame->courseware.questionSetSaved = false;
+    test::writeQuestionSet(dir.file("other.ine"), test::unitLines("別", {"x<1"}));
+    paths = {dir.file("other.ine"), std::nullopt};
+    sink.answers = {Answer::yes};
+    frame->mnuOpen->trigger();
+    EXPECT_EQ(sink.shown, (std::vector<std::string>{"[確認] ファイルを保存しますか"}));
+    EXPECT_FALSE(frame->courseware.questionSetSaved);
+    EXPECT_EQ(frame->courseware.questionSetText, edited);
+    EXPECT_EQ(pageCaption(), "一次不等式");
+}
+
 TEST_F(ProgramFrame, OpeningAValidFileOffersItsUnits) {
     test::writeQuestionSet(dir.file("other.ine"),
                            test::joinUnits({test::unitLines("かっこ", {"2(x+1)<8"}),
