@@ -24,6 +24,7 @@ constexpr int rowTop = 44;
 constexpr int rowPitch = 80;
 constexpr int rightColumn = 380;
 constexpr int leftColumnRows = 5;
+constexpr int previewMargin = 6;  // pixels kept free at the right edge
 
 QPoint rowOrigin(int n) {
     if (n <= leftColumnRows) return QPoint(8, rowTop + (n - 1) * rowPitch);
@@ -37,6 +38,11 @@ QImage solidBlock(QColor color) {
 }
 
 }  // namespace
+
+double previewScale(int lineWidth, int imageWidth) {
+    const int room = imageWidth - previewMargin;
+    return lineWidth > room ? static_cast<double>(room) / lineWidth : 1.0;
+}
 
 TfrmMondai::TfrmMondai(CoursewareState& s, CoreState& core, std::function<void()> showRecords,
                        QWidget* parent)
@@ -144,8 +150,18 @@ void TfrmMondai::drawPreview(int n) {
         QtSurface surface(Image[n]->image());
         if (accepted) {
             const ExprLine line = core_.lines[0];
-            Typesetter(surface, TypesetFlags{core_.hasDecimalPoint, false}, core_.unknownLetter)
-                .typeset(n, 0, line);
+            Typesetter typesetter(surface, TypesetFlags{core_.hasDecimalPoint, false}, core_.unknownLetter);
+            typesetter.typeset(n, 0, line);
+            // A preview is narrower than a page line: a question that runs
+            // past its edge is drawn again, shrunk to the preview's width.
+            const double scale =
+                previewScale(typesetter.finalColumn() * surface.pointSize(), Image[n]->image().width());
+            if (scale < 1.0) {
+                surface.fillWhite();
+                surface.setScale(scale, previewSize.height() / 2);
+                typesetter.typeset(n, 0, line);
+                surface.setScale(1.0, 0);
+            }
         } else {
             surface.setFont(FontHolder::fntKnj);
             surface.setColor(red);

@@ -21,6 +21,10 @@ inline constexpr int previewRows = 7;
 
 class LineImage;
 
+// The scale at which a typeset line of lineWidth pixels fits a preview of
+// imageWidth pixels: 1 when it fits as it is.
+double previewScale(int lineWidth, int imageWidth);
+
 class TfrmMondai : public QDialog, public UnitDialog {
 public:
     // showRecords opens the records dialog over this one.

@@ -163,6 +163,43 @@ TEST_F(UnitDialog, RefusedQuestionIsShownAsTextAfterTheParsersMessage) {
     EXPECT_TRUE(dialog.btnShiki[2]->isEnabled());
 }
 
+bool inkedColumn(const QImage& image, int x) {
+    for (int y = 0; y < image.height(); ++y)
+        if (qGray(image.pixel(x, y)) < 128) return true;
+    return false;
+}
+
+// The rightmost and leftmost columns with ink, or -1 for a white image.
+int rightmostInk(const QImage& image) {
+    for (int x = image.width() - 1; x >= 0; --x)
+        if (inkedColumn(image, x)) return x;
+    return -1;
+}
+
+int leftmostInk(const QImage& image) {
+    for (int x = 0; x < image.width(); ++x)
+        if (inkedColumn(image, x)) return x;
+    return -1;
+}
+
+TEST(PreviewScale, ShrinksOnlyALineWiderThanThePreview) {
+    EXPECT_EQ(previewScale(14 * 14, 297), 1.0);
+    EXPECT_EQ(previewScale(291, 297), 1.0);
+    EXPECT_DOUBLE_EQ(previewScale(37 * 14, 297), 291.0 / (37 * 14));
+}
+
+TEST_F(UnitDialog, AQuestionWiderThanItsPreviewIsDrawnWhole) {
+    // 36 columns: 504 pixels at the page's size, the preview has 297.
+    ASSERT_TRUE(session.load(test::joinUnits({test::unitLines("A", {"x<1", "-3x+6<3(2-x)+4x-12"})})));
+    showUnit(1, 1);
+    const QImage& wide = dialog.Image[2]->image();
+    EXPECT_GT(rightmostInk(wide), wide.width() * 3 / 4);
+    EXPECT_LT(rightmostInk(wide), wide.width() - 6) << "nothing runs off the edge";
+    // Column 1 starts at 14 pixels in the page's size, nearer the edge when shrunk.
+    EXPECT_LT(leftmostInk(wide), 12);
+    EXPECT_GE(leftmostInk(dialog.Image[1]->image()), 14) << "a short question keeps the page's size";
+}
+
 TEST_F(UnitDialog, RecordsButtonOpensTheRecords) {
     showUnit(1, 1);
     dialog.btnShowRecord->click();
