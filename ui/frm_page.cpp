@@ -4,6 +4,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QScrollBar>
 
 #include "solving/page_layout.h"
 #include "solving/worksheet.h"
@@ -54,6 +55,8 @@ TfrmPage::TfrmPage(MessageSink& messages, QWidget* parent)
     setFrameShape(QFrame::NoFrame);
     setWidget(client_);
     setWidgetResizable(false);
+    // Only a small screen makes the page scroll, and then downwards only.
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     client_->setAutoFillBackground(true);
 
     lblMess = new QLabel(client_);
@@ -134,9 +137,14 @@ void TfrmPage::placeAnswerBox(int n) {
     grbKai->show();
     grbKai->raise();
     fitClient();
+    ensureWidgetVisible(grbKai, 0, 0);
 }
 
-void TfrmPage::hideAnswerBox() { grbKai->hide(); }
+void TfrmPage::hideAnswerBox() {
+    grbKai->hide();
+    fitClient();
+    verticalScrollBar()->setValue(0);
+}
 
 void TfrmPage::frameLine(int k, bool marked) {
     LineImage* image = k >= 1 && k <= lineCapacity ? Image[k] : nullptr;

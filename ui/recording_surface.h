@@ -3,6 +3,7 @@
 // can be checked position by position without pixels.
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "ui/surface.h"
@@ -27,11 +28,7 @@ public:
         texts.push_back({x, y, text, font(), color()});
     }
     void drawHorizontalLine(int x1, int x2, int y) override { bars.push_back({x1, x2, y}); }
-    void setScale(double factor, int originY) override {
-        scale = factor;
-        scaleOriginY = originY;
-        scalesSet.push_back(factor);
-    }
+    void setScale(double factor, int originY) override { scalesSet.push_back({factor, originY}); }
 
     // The texts drawn, joined in drawing order ("2x+1＜5").
     std::string joinedText() const {
@@ -42,9 +39,7 @@ public:
 
     std::vector<DrawnText> texts;
     std::vector<DrawnBar> bars;
-    std::vector<double> scalesSet;
-    double scale = 1.0;
-    int scaleOriginY = 0;
+    std::vector<std::pair<double, int>> scalesSet;  // factor, origin y
 };
 
 }  // namespace talvoren::ui

@@ -14,8 +14,9 @@ namespace {
 // The three text rows: 0 numerators, 1 the middle line, 2 denominators.
 int rowTop(int S, int row) { return S * row + S + 3; }
 int fractionBarY(int S) { return S + 27; }
-// Small type is scaled about the top of the rows, below the caption band.
-int rowsTop() { return rowTop(pointSizeOf(holderPixelSize(FontHolder::fntNum)), 0); }
+// Small type is scaled about the fraction bar, so that it stays centred on
+// the rows of full-sized type.
+int smallTypeOriginY() { return fractionBarY(pointSizeOf(holderPixelSize(FontHolder::fntNum))); }
 
 std::string digits(std::int64_t value) { return std::to_string(value); }
 
@@ -177,7 +178,7 @@ bool Typesetter::typeset(int n, int mode, const ExprLine& line) {
     std::uint8_t previousKind = '(';
     FractionGroup group;
 
-    if (mode == 1) surface_.setScale(smallTypeScale, rowsTop());
+    if (mode == 1) surface_.setScale(smallTypeScale, smallTypeOriginY());
     if (n == answerImage) {
         surface_.setFont(FontHolder::fntKnjMin);
         column += drawCell("【答】", "", column);

@@ -192,7 +192,9 @@ TEST(Typesetter, FitTest) {
 
 TEST(Typesetter, SecondDrawingIsSmallType) {
     const Drawing run = typesetLine(lineOf({c(1, 1, 'x'), k('<'), c(3, 1, '/')}), {}, 1, 1);
-    EXPECT_EQ(run.surface.scalesSet, (std::vector<double>{smallTypeScale, 1.0}));
+    // Scaled about the fraction bar, then back to full size.
+    EXPECT_EQ(run.surface.scalesSet,
+              (std::vector<std::pair<double, int>>{{smallTypeScale, barY}, {1.0, 0}}));
     // The layout itself is unchanged; the surface scales it.
     EXPECT_EQ(run.surface.texts[0].x, 14);
     EXPECT_EQ(typesetLine(lineOf({c(1, 1, 'x')})).surface.scalesSet.size(), 0u);
