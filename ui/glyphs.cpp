@@ -1,7 +1,6 @@
 #include "ui/glyphs.h"
 
 #include <QPainter>
-#include <QPainterPath>
 
 #include "ui/application.h"
 #include "ui/fonts.h"
@@ -23,6 +22,12 @@ QPainter& antialiased(QPainter& painter) {
     return painter;
 }
 
+void fillShape(QPainter& painter, const QPolygonF& shape, const QColor& colour) {
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(colour);
+    painter.drawPolygon(shape);
+}
+
 // A right-pointing arrow in a circle: go on.
 QPixmap arrowGlyph(const QColor& disc, const QColor& arrow) {
     QPixmap p = blankPixmap(glyphSize, glyphSize);
@@ -31,18 +36,7 @@ QPixmap arrowGlyph(const QColor& disc, const QColor& arrow) {
     painter.setPen(QPen(disc.darker(140), 1));
     painter.setBrush(disc);
     painter.drawEllipse(QRectF(1.5, 1.5, 22, 22));
-    QPainterPath path;
-    path.moveTo(7, 9);
-    path.lineTo(12, 9);
-    path.lineTo(12, 5);
-    path.lineTo(20, 12.5);
-    path.lineTo(12, 20);
-    path.lineTo(12, 16);
-    path.lineTo(7, 16);
-    path.closeSubpath();
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(arrow);
-    painter.drawPath(path);
+    fillShape(painter, {{7, 9}, {12, 9}, {12, 5}, {20, 12.5}, {12, 20}, {12, 16}, {7, 16}}, arrow);
     return p;
 }
 
@@ -105,14 +99,7 @@ QPixmap teiseiGlyph() {
     painter.setPen(QPen(colour, 3, Qt::SolidLine, Qt::RoundCap));
     painter.setBrush(Qt::NoBrush);
     painter.drawArc(QRectF(5, 5, 15, 15), 90 * 16, -250 * 16);
-    QPainterPath head;
-    head.moveTo(5, 6);
-    head.lineTo(13.5, 1.5);
-    head.lineTo(13.5, 10.5);
-    head.closeSubpath();
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(colour);
-    painter.drawPath(head);
+    fillShape(painter, {{5, 6}, {13.5, 1.5}, {13.5, 10.5}}, colour);  // the arrow's head
     return p;
 }
 
