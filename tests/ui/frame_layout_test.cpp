@@ -160,6 +160,48 @@ TEST(FrameLayout, TitleAndMenu) {
         EXPECT_NE(session.frame->findChild<QAction*>(QString::fromLatin1(name)), nullptr) << name;
 }
 
+// Records which dialog the frame asked for.
+class RecordingDialogs : public ui::Dialogs {
+public:
+    explicit RecordingDialogs(std::vector<std::string>& calls) : calls_(calls) {}
+    void createForm(ui::FormName form, ui::TfrmMain&) override { calls_.push_back("form " + std::to_string(int(form))); }
+    void mnuPrintClick(ui::TfrmMain&) override { calls_.push_back("print"); }
+    void mnuShowRecordClick(ui::TfrmMain&) override { calls_.push_back("records"); }
+    void mnuDispStackClick(ui::TfrmMain&) override { calls_.push_back("stack"); }
+    void mnuVersionClick(ui::TfrmMain&) override { calls_.push_back("version"); }
+    void showHelp(ui::TfrmMain&, int context) override { calls_.push_back("help " + std::to_string(context)); }
+
+private:
+    std::vector<std::string>& calls_;
+};
+
+TEST(FrameWiring, FormsInOrderAndTheDialogsOfTheMenu) {
+    std::vector<std::string> calls;
+    FrameSession session({"x+3<5"}, QSize(1024, 768), std::make_unique<RecordingDialogs>(calls));
+    // TfrmDelete, TfrmPrintS, (TfrmSentaku is the frame's own), TfrmDump,
+    // TfrmKiroku, TfrmMath, TfrmMondai, TfrmVersion, TfrmEditQues.
+    EXPECT_EQ(calls, (std::vector<std::string>{"form 0", "form 1", "form 3", "form 4", "form 5", "form 6",
+                                               "form 7", "form 8"}));
+    calls.clear();
+    ui::TfrmMain& f = *session.frame;
+    for (QAction* a : {f.mnuPrint, f.mnuShowRecord, f.mnuDispStack, f.mnuUsage, f.mnuPoint, f.mnuVersion})
+        a->trigger();
+    f.pnlMain->btnKiroku->click();
+    pressKey(f, Qt::Key_F1);
+    EXPECT_EQ(calls, (std::vector<std::string>{"print", "records", "stack", "help 224", "help 230", "version",
+                                               "records", "help 100"}));
+}
+
+TEST(FrameWiring, NextQuestionMenuEntryAsksBeforeTheQuestionIsSolved) {
+    FrameSession session({"x+3<5", "x-4>2"});
+    session.sink.answers = {Answer::no, Answer::yes};
+    session.frame->KN1->trigger();
+    EXPECT_EQ(session.frame->core.lines[1].caption, "（1） 次の不等式を解きなさい");
+    session.frame->KN1->trigger();
+    EXPECT_EQ(session.frame->core.lines[1].caption, "（2） 次の不等式を解きなさい");
+    EXPECT_EQ(session.sink.shown, (std::vector<std::string>(2, "[確認] まだ解が出ていませんが次の問題に進みますか")));
+}
+
 TEST(FrameStart, MissingQuestionSetIsFatalAndEndsTheProgram) {
     FrameSession session({});
     ASSERT_EQ(session.sink.shown.size(), 1u);
@@ -185,7 +227,11 @@ TEST(FrameStart, FirstQuestionIsOnThePage) {
     EXPECT_EQ(f.frmPage->lblMess->text(), "式を指定してください");
     EXPECT_EQ(f.pageWindow->windowTitle(), "テスト");
     EXPECT_EQ(f.core.lines[1].caption, "（1） 次の不等式を解きなさい");
-    EXPECT_GT(countPixels(f.frmPage->Image[1]->image(), inked), 100);
+    const QImage& image1 = f.frmPage->Image[1]->image();
+    EXPECT_GT(countPixels(image1, inked), 100);
+    // The caption in the top band, the label ① at the right edge.
+    EXPECT_GT(countPixels(image1.copy(0, 0, 200, 17), inked), 20);
+    EXPECT_GT(countPixels(image1.copy(image1.width() - 32, 31, 20, 17), inked), 10);
     EXPECT_EQ(countPixels(f.frmPage->Image[2]->image(), inked), 0);
     EXPECT_TRUE(f.pnlMain->btnShiki[1]->isEnabled());
     EXPECT_FALSE(f.pnlMain->btnShiki[2]->isEnabled());

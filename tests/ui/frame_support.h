@@ -26,7 +26,8 @@ inline void writeQuestionSet(const std::string& path, const std::vector<std::str
 class FrameSession {
 public:
     // One unit "テスト" of the given questions; no file at all when empty.
-    explicit FrameSession(const std::vector<std::string>& questions, QSize screen = QSize(1024, 768)) {
+    explicit FrameSession(const std::vector<std::string>& questions, QSize screen = QSize(1024, 768),
+                          std::unique_ptr<ui::Dialogs> dialogs = std::make_unique<ui::Dialogs>()) {
         if (!questions.empty()) {
             std::vector<std::string> lines{"<<テスト"};
             lines.insert(lines.end(), questions.begin(), questions.end());
@@ -38,7 +39,7 @@ public:
         ui::FrameOptions options;
         options.screen = screen;
         options.messages = &sink;
-        options.dialogs = std::make_unique<ui::Dialogs>();
+        options.dialogs = std::move(dialogs);
         frame = std::make_unique<ui::TfrmMain>(std::move(options));
         frame->show();
         frame->activateWindow();
