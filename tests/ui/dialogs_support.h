@@ -6,7 +6,9 @@
 #include <QApplication>
 #include <QDialog>
 #include <QMouseEvent>
+#include <QElapsedTimer>
 #include <QTimer>
+#include <gtest/gtest.h>
 #include <initializer_list>
 #include <functional>
 #include <string>
@@ -63,10 +65,17 @@ public:
     explicit AnswerWhenOpen(std::function<void(T&)> answer) : answer_(std::move(answer)) {
         poll_.setInterval(10);
         QObject::connect(&poll_, &QTimer::timeout, [this] {
-            if (auto* dialog = dynamic_cast<T*>(QApplication::activeModalWidget())) {
-                poll_.stop();
+            auto* dialog = dynamic_cast<T*>(QApplication::activeModalWidget());
+            if (!dialog) return;
+            if (!answered_) {
                 answered_ = true;
+                answered_at_.start();
                 answer_(*dialog);
+            } else if (answered_at_.elapsed() > 5000) {
+                // The answer did not close the dialog: fail the test instead of hanging it.
+                poll_.stop();
+                ADD_FAILURE() << "the dialog stayed open after it was answered";
+                dialog->reject();
             }
         });
         poll_.start();
@@ -76,6 +85,7 @@ public:
 private:
     std::function<void(T&)> answer_;
     QTimer poll_;
+    QElapsedTimer answered_at_;
     bool answered_ = false;
 };
 
