@@ -98,10 +98,13 @@ void QtPage::writeAnswerText(const std::string& text) {
 void QtPage::setLetterKeyCaption(char letter) { frame_.pnlMain->btnMoji->setText(QString(QChar::fromLatin1(letter))); }
 
 void QtPage::setBlinkTimer(bool on) {
-    if (on)
+    if (on) {
         frame_.timBlink->start();
-    else
-        frame_.timBlink->stop();
+        return;
+    }
+    // However the blinking ends, the button goes back to its resting picture.
+    frame_.timBlink->stop();
+    showNextGlyph(0);
 }
 
 void QtPage::showNextGlyph(int which) {

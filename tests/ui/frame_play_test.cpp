@@ -107,6 +107,23 @@ TEST(FramePlay, NextButtonBlinksUntilTheNextQuestion) {
     EXPECT_EQ(description(f), "式を指定してください");
 }
 
+TEST(FramePlay, BlinkingStoppedOnTheSecondPictureRestoresTheFirst) {
+    FrameSession session({"x<5"});  // solved from the start: the button blinks
+    ui::TfrmMain& f = *session.frame;
+    f.timBlink->setInterval(5);
+    ASSERT_TRUE(f.timBlink->isActive());
+    for (int tick = 0; tick < 2; ++tick) {
+        QEventLoop loop;
+        QObject::connect(f.timBlink, &QTimer::timeout, &loop, &QEventLoop::quit, Qt::QueuedConnection);
+        loop.exec();
+    }
+    ASSERT_EQ(f.pnlMain->btnNext->icon().pixmap(25, 25).toImage(), f.imgNextR.toImage());
+    // A restarted set (an accepted edit, the unit dialog's OK) stops the blinking too.
+    ASSERT_TRUE(session.ws().startQuestionSet("x+1<5"));
+    EXPECT_FALSE(f.timBlink->isActive());
+    EXPECT_EQ(f.pnlMain->btnNext->icon().pixmap(25, 25).toImage(), f.imgNextQ.toImage());
+}
+
 TEST(FramePlay, EnterAndEscapeActOnceWhereverTheFocusIs) {
     FrameSession session({"x+3<5"});
     ui::TfrmMain& f = *session.frame;
