@@ -14,11 +14,7 @@
 namespace talvoren::ui {
 namespace {
 
-QStringList items(const QListWidget& list) {
-    QStringList texts;
-    for (int i = 0; i < list.count(); ++i) texts.append(list.item(i)->text());
-    return texts;
-}
+using test::items;
 
 struct Editor : ::testing::Test {
     test::DialogSession session;

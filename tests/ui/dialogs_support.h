@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QListWidget>
 #include <QMouseEvent>
 #include <QElapsedTimer>
 #include <QTimer>
@@ -55,6 +56,13 @@ inline void leftClick(QWidget* widget) {
     QApplication::sendEvent(widget, &press);
     QMouseEvent release(QEvent::MouseButtonRelease, at, global, Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
     QApplication::sendEvent(widget, &release);
+}
+
+// The texts of a list widget's items, in order.
+inline QStringList items(const QListWidget& list) {
+    QStringList texts;
+    for (int i = 0; i < list.count(); ++i) texts.append(list.item(i)->text());
+    return texts;
 }
 
 // Answers the modal dialog of type T once it is open: polls from the event
