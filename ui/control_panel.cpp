@@ -3,6 +3,9 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QWheelEvent>
+#include <algorithm>
 
 #include "ui/fonts.h"
 #include "ui/glyphs.h"
@@ -15,6 +18,11 @@ const QColor teal(0, 128, 128);
 const QColor purple(128, 0, 128);
 const QColor fuchsia(255, 0, 255);
 const QColor aqua(0, 255, 255);
+
+constexpr int panelMargin = 8;
+constexpr QRect kirokuGeometry(40, 488, 97, 33);
+// The scroll bar fills the margin right of the groups.
+constexpr int scrollBarWidth = 8;
 
 QPushButton* button(QWidget* parent, const char* name, const QString& caption, QRect geometry) {
     auto* b = new QPushButton(caption, parent);
@@ -138,7 +146,40 @@ ControlPanel::ControlPanel(QWidget* parent) : QFrame(parent) {
     btnNext->setIcon(QIcon(nextGlyphQ()));
     btnNext->setIconSize(QSize(25, 25));
     BitBtn1 = button(this, "BitBtn1", QStringLiteral("単元選択 "), QRect(40, 448, 97, 33));
-    btnKiroku = button(this, "btnKiroku", QStringLiteral("練習の記録"), QRect(40, 488, 97, 33));
+    btnKiroku = button(this, "btnKiroku", QStringLiteral("練習の記録"), kirokuGeometry);
+
+    scrollBar = new QScrollBar(Qt::Vertical, this);
+    scrollBar->setObjectName(QStringLiteral("pnlMainScroll"));
+    scrollBar->setFocusPolicy(Qt::NoFocus);
+    scrollBar->setStyleSheet(QStringLiteral("QScrollBar:vertical { width: %1px; }").arg(scrollBarWidth));
+    scrollBar->hide();
+    connect(scrollBar, &QScrollBar::valueChanged, this, [this](int offset) { scrollTo(offset); });
+}
+
+int ControlPanel::contentHeight() { return kirokuGeometry.bottom() + 1 + panelMargin; }
+
+void ControlPanel::setPanelHeight(int height) {
+    resize(pnlMainWidth, height);
+    const int hidden = std::max(0, contentHeight() - height);
+    scrollBar->setRange(0, hidden);
+    scrollBar->setPageStep(height);
+    scrollBar->setSingleStep(24);
+    scrollBar->setGeometry(pnlMainWidth - scrollBarWidth, 0, scrollBarWidth, height);
+    scrollBar->setVisible(hidden > 0);
+    if (hidden == 0) scrollTo(0);
+}
+
+void ControlPanel::scrollTo(int offset) {
+    const int by = scrolled_ - offset;
+    scrolled_ = offset;
+    for (QWidget* child : findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+        if (child != scrollBar) child->move(child->pos() + QPoint(0, by));
+}
+
+void ControlPanel::wheelEvent(QWheelEvent* event) {
+    if (!scrollBar->isVisible()) return QFrame::wheelEvent(event);
+    scrollBar->setValue(scrollBar->value() - event->angleDelta().y() / 120 * scrollBar->singleStep());
+    event->accept();
 }
 
 }  // namespace talvoren::ui

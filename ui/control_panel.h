@@ -9,6 +9,7 @@
 class QGroupBox;
 class QLabel;
 class QPushButton;
+class QScrollBar;
 
 namespace talvoren::ui {
 
@@ -18,6 +19,14 @@ inline constexpr int lineButtonCount = 12;
 class ControlPanel : public QFrame {
 public:
     explicit ControlPanel(QWidget* parent);
+
+    // Takes its height at the frame's left edge. A screen too short for the
+    // controls (800 x 600 and less) gets a slim scroll bar at the panel's
+    // right edge that moves them up, so that every button can be reached.
+    void setPanelHeight(int height);
+    // The lowest control's bottom plus the panel's margin.
+    static int contentHeight();
+    QScrollBar* scrollBar;
 
     std::array<QPushButton*, lineButtonCount + 1> btnShiki{};  // 1..12
 
@@ -45,6 +54,14 @@ public:
     QPushButton* btnNext;
     QPushButton* BitBtn1;
     QPushButton* btnKiroku;
+
+protected:
+    void wheelEvent(QWheelEvent* event) override;
+
+private:
+    void scrollTo(int offset);
+
+    int scrolled_ = 0;
 };
 
 }  // namespace talvoren::ui

@@ -133,7 +133,8 @@ void TfrmMain::FormCreate() {
 
     setGeometry(0, 0, screenSize.width(), screenSize.height() - frameBottomStrip);
     const int panelHeight = y() + height() - pnlMain->y() - panelBottomMargin;
-    pnlMain->setGeometry(0, 0, pnlMainWidth, panelHeight);
+    pnlMain->move(0, 0);
+    pnlMain->setPanelHeight(panelHeight);
     centralWidget()->installEventFilter(this);
 }
 

@@ -8,6 +8,7 @@
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScrollBar>
 
 #include <gtest/gtest.h>
 
@@ -59,6 +60,32 @@ TEST(FrameLayout, ByScreenSize) {
                             session.sink.shown.front() == "できれば８００×６００以上の解像度にしてください";
         EXPECT_EQ(warned, tc.warned);
         EXPECT_TRUE(f.started());
+    }
+}
+
+TEST(FrameLayout, PanelTooShortScrolls) {
+    struct Case {
+        const char* name;
+        QSize screen;
+        bool scrolls;
+    };
+    const std::vector<Case> cases = {
+        {"1024 x 768: everything fits", {1024, 768}, false},
+        {"800 x 600: 練習の記録 reaches below the panel", {800, 600}, true},
+        {"640 x 480: 次の問題 and below are off the panel", {640, 480}, true},
+    };
+    for (const Case& tc : cases) {
+        SCOPED_TRACE(tc.name);
+        FrameSession session({"x+3<5"}, tc.screen);
+        ui::ControlPanel& p = *session.frame->pnlMain;
+        EXPECT_EQ(p.scrollBar->isVisible(), tc.scrolls);
+        if (!tc.scrolls) continue;
+        p.scrollBar->setValue(p.scrollBar->maximum());
+        // The last button sits inside the panel, the panel's margin below it.
+        EXPECT_EQ(p.btnKiroku->geometry().bottom() + 1 + 8, p.height());
+        p.scrollBar->setValue(0);
+        EXPECT_EQ(p.btnKiroku->geometry(), QRect(40, 488, 97, 33));
+        EXPECT_EQ(p.btnShiki[1]->geometry(), QRect(8, 8, 25, 25));
     }
 }
 
