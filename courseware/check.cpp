@@ -61,8 +61,10 @@ void QuestionSetEditor::memQuesChange() {
     checkPassed_ = false;
 }
 
-void QuestionSetEditor::btnCompileClick(CoursewareState& s, CoreState& core) {
-    if (checkQuestionSet(s, core, verdict_)) checkPassed_ = true;
+bool QuestionSetEditor::btnCompileClick(CoursewareState& s, CoreState& core) {
+    const bool passed = checkQuestionSet(s, core, verdict_);
+    if (passed) checkPassed_ = true;
+    return passed;
 }
 
 bool QuestionSetEditor::btnOkClick(CoursewareState& s, MessageSink& messages) {

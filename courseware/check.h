@@ -32,7 +32,9 @@ class QuestionSetEditor {
 public:
     void formShow(const std::string& questionSetPath);
     void memQuesChange();
-    void btnCompileClick(CoursewareState& s, CoreState& core);
+    // True when this check passed; a failed check of an unchanged text is
+    // false although that text may still be accepted.
+    bool btnCompileClick(CoursewareState& s, CoreState& core);
     // True when the dialog closes with OK; a changed text that has not
     // passed a check is refused with "エラーチェックしてください".
     bool btnOkClick(CoursewareState& s, MessageSink& messages);

@@ -2,10 +2,28 @@
 
 #include <QListWidget>
 #include <QPushButton>
+#include <QStyledItemDelegate>
 
 #include "ui/fonts.h"
 
 namespace talvoren::ui {
+
+namespace {
+
+constexpr int dumpItemHeight = 12;
+
+// Rows of exactly the listing's item height, tighter than the style's own.
+class FixedHeightRows : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        QSize size = QStyledItemDelegate::sizeHint(option, index);
+        size.setHeight(dumpItemHeight);
+        return size;
+    }
+};
+
+}  // namespace
 
 TfrmDump::TfrmDump(std::function<std::vector<std::string>()> listing, QWidget* parent)
     : QDialog(parent), listing_(std::move(listing)) {
@@ -16,6 +34,7 @@ TfrmDump::TfrmDump(std::function<std::vector<std::string>()> listing, QWidget* p
     lstDump = new QListWidget(this);
     lstDump->setGeometry(120, 8, 201, 401);
     lstDump->setUniformItemSizes(true);
+    lstDump->setItemDelegate(new FixedHeightRows(lstDump));
 
     btnClose = new QPushButton(QStringLiteral("閉じる"), this);
     btnClose->setGeometry(24, 336, 73, 41);

@@ -117,9 +117,9 @@ void TfrmEditQues::memQuesChange() {
 }
 
 void TfrmEditQues::btnCompileClick() {
-    editor_.btnCompileClick(s_, core_);
+    const bool passed = editor_.btnCompileClick(s_, core_);
     showVerdict();
-    if (!editor_.checkPassed()) memQues->setFocus();
+    if (!passed) memQues->setFocus();  // also when the unchanged text fails
 }
 
 void TfrmEditQues::btnOkClick() {

@@ -29,6 +29,7 @@ TEST(StackListing, ListsTheCellsOfTheQuestionLine) {
               (QStringList{QStringLiteral("（1） 次の不等式を解きなさい"), QStringLiteral("2x1  "),
                            QStringLiteral("1/1  "), QStringLiteral("0<1  "), QStringLiteral("5/1  "),
                            QStringLiteral("--------------------①")}));
+    EXPECT_EQ(dump.lstDump->visualItemRect(dump.lstDump->item(1)).height(), 12) << "the item height";
     dump.btnClose->click();
     EXPECT_FALSE(dump.isVisible());
 }

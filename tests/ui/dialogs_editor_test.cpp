@@ -112,6 +112,20 @@ INSTANTIATE_TEST_SUITE_P(
                     "", "??? 問題に誤りがあります", "問題に誤りです", {}}),
     [](const auto& info) { return std::string(info.param.name); });
 
+TEST_F(Editor, AFailedCheckOfTheUnchangedTextSendsTheFocusToTheMemo) {
+    // Loading accepts a last unit without ">>"; the check does not.
+    ASSERT_TRUE(session.load(test::joinUnits({test::unitLines("A", {"x<1"}), test::unitLines("B", {"x<2"}, false)})));
+    editor.hide();
+    editor.show();
+    editor.activateWindow();
+    editor.btnCompile->setFocus();
+    editor.btnCompile->click();
+    EXPECT_EQ(editor.edtResult->text(), QStringLiteral("??? 問題に誤りがあります"));
+    EXPECT_EQ(editor.focusWidget(), editor.memQues);
+    editor.btnOk->click();
+    EXPECT_FALSE(editor.isVisible()) << "an unchanged text is accepted, checked or not";
+}
+
 TEST_F(Editor, FaultyQuestionShowsTheParsersOwnMessage) {
     replaceText(test::joinUnits({test::unitLines("A", {"x<1"}), test::unitLines("B", {"x<1", "2x+3y<1"})}));
     editor.btnCompile->click();
