@@ -2,6 +2,7 @@
 
 #include <QListWidget>
 #include <QPushButton>
+#include <QShowEvent>
 #include <QStyledItemDelegate>
 
 #include "ui/fonts.h"
@@ -47,7 +48,7 @@ void TfrmDump::fillListing() {
 }
 
 void TfrmDump::showEvent(QShowEvent* event) {
-    fillListing();
+    if (!event->spontaneous()) fillListing();  // not on a restore from minimised
     QDialog::showEvent(event);
 }
 

@@ -5,6 +5,7 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QShowEvent>
 
 #include "core/cells.h"
 #include "courseware/question_set.h"
@@ -105,7 +106,9 @@ void TfrmEditQues::formShow() {
 }
 
 void TfrmEditQues::showEvent(QShowEvent* event) {
-    formShow();
+    // Only a showing by the program; the window system shows the dialog
+    // again after it was minimised, which must keep what is on it.
+    if (!event->spontaneous()) formShow();
     QDialog::showEvent(event);
 }
 

@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QShowEvent>
 
 #include "courseware/records.h"
 #include "ui/fonts.h"
@@ -49,7 +50,7 @@ void TfrmDelete::formShow() {
 }
 
 void TfrmDelete::showEvent(QShowEvent* event) {
-    formShow();
+    if (!event->spontaneous()) formShow();  // not on a restore from minimised
     QDialog::showEvent(event);
 }
 
@@ -92,7 +93,7 @@ TfrmKiroku::TfrmKiroku(PracticeRecords& records, const CoursewareState& s, TfrmD
 void TfrmKiroku::showListing() { fillList(lstTitle, records_.listing(s_)); }
 
 void TfrmKiroku::showEvent(QShowEvent* event) {
-    showListing();
+    if (!event->spontaneous()) showListing();  // not on a restore from minimised
     QDialog::showEvent(event);
 }
 

@@ -4,6 +4,7 @@
 #include <QListWidget>
 #include <QPainter>
 #include <QPushButton>
+#include <QShowEvent>
 
 #include "core/question_parser.h"
 #include "courseware/question_set.h"
@@ -105,7 +106,7 @@ TfrmMondai::TfrmMondai(CoursewareState& s, CoreState& core, std::function<void()
 bool TfrmMondai::showModal() { return exec() == QDialog::Accepted; }
 
 void TfrmMondai::showEvent(QShowEvent* event) {
-    formShow();
+    if (!event->spontaneous()) formShow();  // not on a restore from minimised
     QDialog::showEvent(event);
 }
 

@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QPrintDialog>
 #include <QPushButton>
+#include <QShowEvent>
 
 #include "ui/fonts.h"
 #include "ui/up_down.h"
@@ -102,7 +103,7 @@ void TfrmPrintS::updateSample() {
 }
 
 void TfrmPrintS::showEvent(QShowEvent* event) {
-    updateSample();
+    if (!event->spontaneous()) updateSample();  // not on a restore from minimised
     QDialog::showEvent(event);
 }
 

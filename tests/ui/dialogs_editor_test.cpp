@@ -62,6 +62,15 @@ TEST_F(Editor, ChangedTextNeedsAPassingCheckBeforeOk) {
     EXPECT_FALSE(session.s.questionSetSaved);
 }
 
+TEST_F(Editor, RestoringTheMinimisedDialogKeepsTheEdit) {
+    type(QStringLiteral(" "));
+    editor.setWindowState(Qt::WindowMinimized);
+    editor.setWindowState(Qt::WindowNoState);  // the window system shows it again
+    editor.btnOk->click();
+    EXPECT_EQ(session.sink.shown, (std::vector<std::string>{"エラーチェックしてください"}));
+    EXPECT_TRUE(editor.isVisible()) << "the edit still needs a check";
+}
+
 TEST_F(Editor, AChangeAfterThePassWithdrawsIt) {
     type(QStringLiteral(" "));
     editor.btnCompile->click();

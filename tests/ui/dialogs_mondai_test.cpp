@@ -122,6 +122,16 @@ TEST_F(UnitDialog, OkSetsTheUnitAndTheMarkedQuestion) {
     EXPECT_EQ(markedRow(), 0) << "OK leaves the bars clean";
 }
 
+TEST_F(UnitDialog, RestoringTheMinimisedDialogKeepsTheUnitAndTheMark) {
+    showUnit(1, 1);
+    dialog.lstTangen->setCurrentRow(3);  // 四問
+    dialog.markQuestion(2);
+    dialog.setWindowState(Qt::WindowMinimized);
+    dialog.setWindowState(Qt::WindowNoState);  // the window system shows it again
+    EXPECT_EQ(dialog.shownUnit, 4);
+    EXPECT_EQ(markedRow(), 2);
+}
+
 TEST_F(UnitDialog, CancelChangesNothing) {
     showUnit(2, 2);
     dialog.lstTangen->setCurrentRow(0);
