@@ -42,8 +42,10 @@ void QtSurface::drawFrame(int left, int top, int right, int bottom, Rgb pen) {
     painter_.resetTransform();
     painter_.setPen(QPen(toQColor(pen), 1));
     painter_.setBrush(Qt::NoBrush);
-    // The platform's rectangle excludes its right and bottom edges.
-    painter_.drawRect(QRect(QPoint(left, top), QPoint(right - 1, bottom - 1)));
+    // The rectangle covers left .. right - 1 and top .. bottom - 1, as the
+    // platform's rectangle does; a one-pixel outline of a QRect of width W
+    // covers left .. left + W.
+    painter_.drawRect(QRect(left, top, right - left - 1, bottom - top - 1));
     painter_.restore();
 }
 

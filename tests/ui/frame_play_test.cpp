@@ -175,6 +175,25 @@ TEST(FramePlay, HoverFrames) {
 
     mouseMoveOver(f.frmPage->Image[2]);
     EXPECT_TRUE(framed(2));
+    {
+        // The frame runs from (1, 0) to (width - 2, height - 2): the last
+        // column and row of the bitmap stay white.
+        const QImage image = lineImage(f, 2);
+        const int w = image.width(), h = image.height();
+        struct Probe {
+            const char* name;
+            QPoint at;
+            bool red;
+        };
+        const std::vector<Probe> probes = {
+            {"left edge", {1, 30}, true},      {"column 0", {0, 30}, false},
+            {"right edge", {w - 2, 30}, true}, {"last column", {w - 1, 30}, false},
+            {"top edge", {100, 0}, true},      {"bottom edge", {100, h - 2}, true},
+            {"last row", {100, h - 1}, false},
+        };
+        for (const Probe& probe : probes)
+            EXPECT_EQ(reddish(image.pixelColor(probe.at)), probe.red) << probe.name;
+    }
     mouseMoveOver(f.frmPage->Image[3]);
     EXPECT_FALSE(framed(2));
     EXPECT_TRUE(framed(3));
