@@ -8,6 +8,7 @@
 #include <QShowEvent>
 
 #include "core/cells.h"
+#include "courseware/file_io.h"
 #include "courseware/question_set.h"
 #include "ui/fonts.h"
 
@@ -37,14 +38,8 @@ void paintRed(QWidget* widget) {
 
 }  // namespace
 
-std::vector<std::string> memoLines(const QString& text) {
-    QStringList lines = text.split(QLatin1Char('\n'));
-    if (!lines.isEmpty() && lines.last().isEmpty()) lines.removeLast();
-    std::vector<std::string> result;
-    result.reserve(lines.size());
-    for (const QString& line : lines) result.push_back(line.toStdString());
-    return result;
-}
+// The memo's lines follow the file's rule: a break at the very end adds no empty line.
+std::vector<std::string> memoLines(const QString& text) { return splitLines(text.toStdString()); }
 
 QString memoText(const std::vector<std::string>& lines) {
     QStringList joined;
