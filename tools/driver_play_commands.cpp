@@ -33,7 +33,7 @@ const std::map<std::string, Control>& controls() {
             {"btnKakko", op::removeBrackets},
         };
         for (const auto& [name, number] : operationButtons)
-            t[name] = [number](Worksheet& ws) { operationButtonClick(ws, number); };
+            t[name] = [number = number](Worksheet& ws) { operationButtonClick(ws, number); };
         for (char digit = '0'; digit <= '9'; ++digit)
             t[std::string("btn") + digit] = [digit](Worksheet& ws) { padKey(ws, std::string(1, digit)); };
         t["btnMinus"] = btnMinusClick;
