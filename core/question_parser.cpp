@@ -120,8 +120,16 @@ private:
         return false;
     }
 
-    void flushWaiting() {
-        if (st_.waiting) append(st_.coef);
+    // A vertical-bar fraction keeps its kind only as the factor of the
+    // bracket group that follows it (the group is drawn over its
+    // denominator); anywhere else it is the constant it stands for, so every
+    // transformation counts it.
+    void flushWaiting(bool beforeBracket = false) {
+        if (st_.waiting) {
+            ExprCell c = st_.coef;
+            if (c.kind == kind::bar && !beforeBracket) c.kind = kind::constant;
+            append(c);
+        }
         st_.waiting = false;
     }
 
@@ -198,7 +206,7 @@ private:
             st_.coef = {1, -1, kind::constant};
             st_.waiting = true;
         }
-        flushWaiting();
+        flushWaiting(isOpeningByte(c));
         append({1, 0, static_cast<std::uint8_t>(c)});
         st_.sign = 1;
     }

@@ -108,6 +108,10 @@ INSTANTIATE_TEST_SUITE_P(
             "0(1 1x1 1/1 0)1 0<1 2/1"),
         one("BracketsRelationIsNoFactor", brackets(), "x<(x+1)", "", "1x1 0<1 1x1 1/1"),
         one("BracketsBarFactor", brackets(), "1|3(x+1)<2", "", "1x3 1/3 0<1 2/1"),
+        // A vertical-bar constant outside a group's factor counts as itself.
+        one("CollectBarConstant", collect(), "x+1|3<2", "", "1x1 1/3 0<1 2/1"),
+        one("TransposeBarConstant", transpose(), "x+1|3<2", "", "1x1 0<1 -1/3 2/1"),
+        one("SubtractBarConstant", add('-'), "x+1|3<2", "2", "1x1 -5/3 0<1 0/1"),
         one("BracketsCorner", brackets(), "2｢x+1｣<4", "", "2x1 2/1 0<1 4/1"),
         two("AddLines", plusLines(), "x+1<2", "x-1<3", "2x1 0<1 5/1"),
         two("AddLinesStrictWins", plusLines(), "x<1", "x<=2", "2x1 0<1 3/1"),
