@@ -1,18 +1,66 @@
-// Program entry: the application object, its title and fonts, the main frame
-// (which creates the other forms and loads the question set when it is first
-// shown), then the message loop until the frame closes.
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Program entry: --help and --version answer before any window (or display)
+// is needed; otherwise the application object, its title and fonts, the main
+// frame (which creates the other forms and loads the question set when it is
+// first shown), then the message loop until the frame closes.
 #include <QApplication>
+#include <QFileInfo>
 #include <QMessageBox>
+#include <cstdio>
 #include <exception>
+#include <string>
+#include <vector>
 
 #include "ui/application.h"
+#include "ui/command_line.h"
 #include "ui/frm_main.h"
 
+namespace {
+
+using talvoren::ui::CommandLine;
+
+std::vector<std::string> argumentsOf(int argc, char** argv) { return {argv, argv + argc}; }
+
+std::vector<std::string> argumentsOf(const QStringList& list) {
+    std::vector<std::string> args;
+    for (const QString& arg : list) args.push_back(arg.toLocal8Bit().toStdString());
+    return args;
+}
+
+int usageError(const CommandLine& command) {
+    std::fprintf(stderr, "talvoren: %s\nTry 'talvoren --help' for more information.\n", command.error.c_str());
+    return 2;
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
+    const CommandLine early = talvoren::ui::parseCommandLine(argumentsOf(argc, argv));
+    if (early.action == CommandLine::Action::help) {
+        std::fputs(talvoren::ui::helpText("talvoren").c_str(), stdout);
+        return 0;
+    }
+    if (early.action == CommandLine::Action::version) {
+        std::fputs(talvoren::ui::versionText(TALVOREN_VERSION).c_str(), stdout);
+        return 0;
+    }
+
+    // A wrong command line is told before a display is needed, unless it
+    // holds options that may be the toolkit's.
+    if (early.action == CommandLine::Action::usageError && !early.toolkitOptionSeen) return usageError(early);
+
     QApplication app(argc, argv);
+    QApplication::setApplicationVersion(QStringLiteral(TALVOREN_VERSION));
+    // Qt has taken its own options (-platform and the like) out by now.
+    const CommandLine command = talvoren::ui::parseCommandLine(argumentsOf(QApplication::arguments()));
+    if (command.action == CommandLine::Action::usageError) return usageError(command);
     try {
         talvoren::ui::setUpApplication(app);
-        talvoren::ui::TfrmMain frame;
+        talvoren::ui::FrameOptions options;
+        if (!command.questionSetFile.empty())
+            options.openAtStart =
+                QFileInfo(QString::fromLocal8Bit(command.questionSetFile)).absoluteFilePath().toLocal8Bit().toStdString();
+        talvoren::ui::TfrmMain frame(std::move(options));
         frame.show();
         app.exec();
     } catch (const std::exception& e) {

@@ -12,22 +12,26 @@ void FileFlows::mnuOpenClick() {
         !saveQuestionSet())
         return;  // the edits were not saved: keep them in force rather than lose them
 
-    switch (runner_.loadQuestionSet(*chosen)) {
+    if (openQuestionSet(*chosen)) runner_.chooseUnit();
+}
+
+bool FileFlows::openQuestionSet(const std::string& path) {
+    switch (runner_.loadQuestionSet(path)) {
     case LoadOutcome::started:
-        runner_.chooseUnit();
         s_.questionSetSaved = true;
-        return;
+        return true;
     case LoadOutcome::unreadable:
-        windows_.fatalError(fatalErrorText(readFailureText(*chosen, ReadStatus::unreadable),
+        windows_.fatalError(fatalErrorText(readFailureText(path, ReadStatus::unreadable),
                                            core_.parseError));
-        return;
+        return false;
     case LoadOutcome::missing:
     case LoadOutcome::invalid:
     case LoadOutcome::notCp932:
-        core_.messages.showMessage(*chosen + ":問題が不正です");
+        core_.messages.showMessage(path + ":問題が不正です");
         restoreQuestionSet(s_, core_.messages);  // questionSetPath keeps the chosen path
-        return;
+        return false;
     }
+    return false;
 }
 
 bool FileFlows::saveQuestionSet() {

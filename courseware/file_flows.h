@@ -32,6 +32,10 @@ public:
         : s_(s), core_(core), windows_(windows), runner_(runner), calls_(calls) {}
 
     void mnuOpenClick();
+    // Loads the set at path with the open command's checks (its message and
+    // the restored set on failure); true when the set started. The caller
+    // has backed up the set.
+    bool openQuestionSet(const std::string& path);
     // Saves under a name chosen in the save dialog; true when written.
     bool saveQuestionSet();
     void mnuSaveClick() { saveQuestionSet(); }

@@ -79,7 +79,8 @@ TfrmMain::TfrmMain(FrameOptions options)
       records("", messages),
       dialogs(options.dialogs ? std::move(options.dialogs) : makeDialogs()),
       screenSize(options.screen.isEmpty() ? primaryScreenSize() : options.screen),
-      questionSetPathOption_(options.questionSetPath) {
+      questionSetPathOption_(options.questionSetPath),
+      openAtStart_(options.openAtStart) {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(applicationTitle);
     setWindowIcon(QIcon(programIcon(64)));
@@ -178,6 +179,10 @@ void TfrmMain::buildMenu() {
     file->addSeparator();
     mnuPrint = item(file, "mnuPrint", QStringLiteral("印刷(&P)"), [this] { dialogs->mnuPrintClick(*this); });
     mnuEnd = item(file, "mnuEnd", QStringLiteral("終了(&X)"), [this] { close(); });
+    mnuOpen->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    mnuSave->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    mnuPrint->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    mnuEnd->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
 
     QMenu* edit = menuBar()->addMenu(QStringLiteral("編集(&E)"));
     mnuEditCWare =
@@ -256,6 +261,10 @@ void TfrmMain::FormShow() {
         return;
     }
     started_ = true;
+    if (!openAtStart_.empty()) {
+        backupQuestionSet(courseware);
+        fileFlows->openQuestionSet(openAtStart_);
+    }
     worksheet->selectionMade = false;
     focusDefaultButton();
 }

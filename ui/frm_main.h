@@ -37,6 +37,7 @@ struct FrameOptions {
     MessageSink* messages = nullptr;   // nullptr: real message boxes
     std::unique_ptr<Dialogs> dialogs;  // nullptr: makeDialogs()
     std::string questionSetPath;       // "": Question.ine in the working directory
+    std::string openAtStart;           // "": none; else opened after start-up as 開く does
 };
 
 class TfrmMain : public QMainWindow {
@@ -112,6 +113,7 @@ private:
     bool handleKey(QKeyEvent* event);
 
     std::string questionSetPathOption_;
+    std::string openAtStart_;
     bool shown_ = false;
     bool started_ = false;
     std::unique_ptr<UnitDialog> noUnitDialog_;
