@@ -11,7 +11,7 @@ bool setUpApplication(QApplication& app) {
     // Only the name: a display name would be appended to every window's
     // caption, and the captions are the system's own.
     QApplication::setApplicationName(QStringLiteral("talvoren"));
-    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.talvoren.Talvoren"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.talvoren.talvoren"));
     installFontSubstitutions();
     auto* translator = new QTranslator(&app);
     const bool loaded = translator->load(QStringLiteral("qtbase_ja"),
