@@ -90,7 +90,9 @@ bool IniFile::hasSection(std::string_view section) const {
 void IniFile::writeString(std::string_view section, std::string_view key, std::string_view value) {
     const auto range = findSection(section);
     if (!range) {
-        lines_.push_back("[" + std::string(trimmed(section)) + "]");
+        std::string header = "[";
+        header.append(trimmed(section)).push_back(']');
+        lines_.push_back(std::move(header));
         lines_.push_back(entryLine(key, value));
         return;
     }

@@ -16,13 +16,14 @@ constexpr long iso9660Magic = 0x9660;
 constexpr long udfMagic = 0x15013346;
 const std::string dateKey = "DATE";
 
-std::string stars(int count) {
+}  // namespace
+
+std::string solvedMark(int count) {
+    if (count > maxStarsShown) return "★×" + std::to_string(count);
     std::string s;
     for (int i = 0; i < count; ++i) s += "★";
     return s;
 }
-
-}  // namespace
 
 LocalTime localNow() {
     const std::time_t now = std::time(nullptr);
@@ -129,7 +130,7 @@ std::vector<std::string> PracticeRecords::listing(const CoursewareState& s) {
             const std::string text = records.readString(title, std::to_string(q), "0");
             const auto count = parseRecordCount(text);
             if (!count) faults += "\n" + title + " " + std::to_string(q) + "=" + text;
-            lines.push_back("  " + std::to_string(q) + stars(count.value_or(0)));
+            lines.push_back("  " + std::to_string(q) + solvedMark(count.value_or(0)));
         }
     }
     if (!faults.empty())

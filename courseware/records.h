@@ -18,6 +18,12 @@ namespace talvoren {
 
 inline constexpr const char* recordFileName = "kessavir.rec";
 inline constexpr int maxRecordCount = 9999;
+// Up to this many solutions show as a row of stars; more as a star and the
+// number, so that a large count stays readable and quick to list.
+inline constexpr int maxStarsShown = 10;
+
+// A question's mark in the listing: "★★★" for 3, "★×9999" for 9999.
+std::string solvedMark(int count);
 
 struct LocalTime {
     int year = 0, month = 0, day = 0, hour = 0, minute = 0;
@@ -54,8 +60,7 @@ public:
     bool recordSolved(const CoursewareState& s, int unit, int number);
 
     // The records dialog's lines: each listed unit's title, its date line when
-    // it has one, and "  " + q + one "★" per solution for each of its
-    // questions. Counts that are not valid are reported in one message and
+    // it has one, and "  " + q + its solvedMark for each of its questions. Counts that are not valid are reported in one message and
     // show no stars.
     std::vector<std::string> listing(const CoursewareState& s);
 

@@ -69,13 +69,15 @@ bool Sequencing::setUpQuestion(int unit, int n) {
     return worksheet_.setUpQuestion(n, s_.unitQuestions[unit][n]);
 }
 
-void Sequencing::chooseUnit() {
+void Sequencing::chooseUnit() { changeUnit(); }
+
+bool Sequencing::changeUnit() {
     const char letter = worksheet_.core.unknownLetter;
     const int unit = s_.currentUnit;
     const auto positions = s_.unitPosition;
     if (!unitDialog_.showModal()) {
         worksheet_.core.unknownLetter = letter;  // the previews parsed other questions
-        return;
+        return false;
     }
     const int n = s_.unitPosition[s_.currentUnit];
     if (n < 1 || n > s_.unitQuestionCount[s_.currentUnit]) {
@@ -85,34 +87,38 @@ void Sequencing::chooseUnit() {
         s_.currentUnit = unit;
         s_.unitPosition = positions;
         worksheet_.core.unknownLetter = letter;
-        return;
+        return false;
     }
     worksheet_.solvedFlag = false;
     worksheet_.setBlinkTimer(false);
     worksheet_.clearPage();
     setUpQuestion(s_.currentUnit, n);
     showUnitTitle();
+    return true;
 }
 
-void Sequencing::advanceQuestion() {
+bool Sequencing::advanceQuestion() {
     int& position = s_.unitPosition[s_.currentUnit];
     if (position < s_.unitQuestionCount[s_.currentUnit]) {
         worksheet_.clearPage();
         ++position;
         setUpQuestion(s_.currentUnit, position);
         showUnitTitle();
-        return;
+        return true;
     }
-    if (worksheet_.core.messages.ask("確認", "終了しました。単元を変えますか", Buttons::yesNo,
-                                     Icon::question) == Answer::yes)
-        chooseUnit();
+    return worksheet_.core.messages.ask("確認", "終了しました。単元を変えますか", Buttons::yesNo,
+                                        Icon::question) == Answer::yes &&
+           changeUnit();
 }
 
 void Sequencing::btnNextClick() {
-    if (worksheet_.answerKind != 0 ||
-        worksheet_.core.messages.ask("確認", "まだ解が出ていませんが次の問題に進みますか",
-                                     Buttons::yesNo, Icon::question) == Answer::yes)
-        advanceQuestion();
+    const bool goOn = worksheet_.answerKind != 0 ||
+                      worksheet_.core.messages.ask("確認", "まだ解が出ていませんが次の問題に進みますか",
+                                                   Buttons::yesNo, Icon::question) == Answer::yes;
+    // Staying put keeps the solved state on show: its answer, its blinking
+    // and the refusal of corrections, so the question cannot be solved and
+    // counted again.
+    if (!goOn || !advanceQuestion()) return;
     worksheet_.setBlinkTimer(false);
     worksheet_.page.showNextGlyph(0);
     worksheet_.solvedFlag = false;

@@ -45,8 +45,12 @@ public:
     void showUnitTitle() override;
     void chooseUnit() override;
 
-    void advanceQuestion();
-    void btnNextClick();  // also 次の問題(&N) and a click on the answer box
+    // Goes on to the next question of the unit, or offers the unit dialog at
+    // the unit's end. True when another question took the page's place.
+    bool advanceQuestion();
+    // Also 次の問題(&N), a click on the answer box and Enter on a solved page.
+    // When the pupil declines to move on, the page stays exactly as it was.
+    void btnNextClick();
     void timBlinkTimer();
 
     // The worksheet's report of a solved question: counts it for the current
@@ -55,6 +59,9 @@ public:
 
 private:
     void fixFolders(const std::string& path);
+    // The unit dialog and the set-up of the chosen question; true when the
+    // dialog's choice was set up in place of the page's question.
+    bool changeUnit();
     bool setUpQuestion(int unit, int n);
 
     CoursewareState& s_;

@@ -119,11 +119,12 @@ void FormKeyPress(Worksheet& ws, char32_t key) {
     ws.focusDefaultButton();
 }
 
-void FormKeyDown(Worksheet& ws, KeyCode key, bool shiftHeld) {
+KeyAction FormKeyDown(Worksheet& ws, KeyCode key, bool shiftHeld) {
     if ((shiftHeld || key == KeyCode::shift) && ws.selectState == 0) {
         ws.selectLine(ws.lineCount);  // the newest line
-        return;
+        return KeyAction::none;
     }
+    if (key == KeyCode::enter && ws.solvedFlag) return KeyAction::nextQuestion;
     switch (key) {
     case KeyCode::enter: ws.btnJikkouClick(); break;
     case KeyCode::escape: ws.btnTeiseiClick(); break;
@@ -131,6 +132,7 @@ void FormKeyDown(Worksheet& ws, KeyCode key, bool shiftHeld) {
     default: break;
     }
     ws.focusDefaultButton();
+    return KeyAction::none;
 }
 
 }  // namespace talvoren

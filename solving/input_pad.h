@@ -32,7 +32,10 @@ void operationButtonClick(Worksheet& ws, int number);
 
 // Keyboard handlers of the main window.
 enum class KeyCode { enter, escape, deleteKey, shift, other };
+// What a key-down leaves to the main window: while a solved question is on
+// show, Enter is the next-question button's.
+enum class KeyAction { none, nextQuestion };
 void FormKeyPress(Worksheet& ws, char32_t key);
-void FormKeyDown(Worksheet& ws, KeyCode key, bool shiftHeld);
+KeyAction FormKeyDown(Worksheet& ws, KeyCode key, bool shiftHeld);
 
 }  // namespace talvoren

@@ -107,7 +107,9 @@ void key(PlaySession& s, const std::string& name) {
         std::cerr << "play: no key named " << name << '\n';
         return;
     }
-    FormKeyDown(s.worksheet, it->second, it->second == KeyCode::shift);
+    if (FormKeyDown(s.worksheet, it->second, it->second == KeyCode::shift) == KeyAction::nextQuestion &&
+        s.nextQuestion)
+        s.nextQuestion();
 }
 
 void dump(PlaySession& s, const std::string&) {

@@ -17,15 +17,18 @@ PlayCourseware::PlayCourseware(PlaySession& session, std::string scriptDir)
     : session_(session),
       scriptDir_(std::move(scriptDir)),
       records_("", session.sink),
+      deletion_(records_, session.sink),
       unitDialog_(session, state_),
       sequencing_(state_, session.worksheet, unitDialog_, records_) {
     session_.page.onQuestionSolved = [this] { questionSolved(); };
+    session_.nextQuestion = [this] { press("btnNext"); };
 }
 
 void PlayCourseware::addCommands(PlayCommands& commands) {
     commands["set"] = [this](PlaySession&, const std::string& path) { set(path); };
     commands["question"] = [this](PlaySession&, const std::string& text) { question(text); };
     commands["records"] = [this](PlaySession&, const std::string&) { records(); };
+    commands["erase"] = [this](PlaySession&, const std::string& title) { erase(title); };
     PlayCommand solvingPress = commands["press"];
     commands["press"] = [this, solvingPress](PlaySession& s, const std::string& name) {
         if (!press(name)) solvingPress(s, name);
@@ -46,6 +49,16 @@ void PlayCourseware::question(const std::string& text) {
 
 void PlayCourseware::records() {
     for (const std::string& line : records_.listing(state_)) session_.out << "records: " << line << '\n';
+}
+
+// erase TITLE: the deletion dialog shown afresh, TITLE chosen in it and 消去
+// pressed; erase alone: 消去 pressed again in the same showing.
+void PlayCourseware::erase(const std::string& title) {
+    if (!title.empty()) {
+        deletion_.formShow(state_);
+        deletion_.chooseTitle(title);
+    }
+    deletion_.btnDeleteOneClick();
 }
 
 bool PlayCourseware::press(const std::string& name) {

@@ -1,11 +1,13 @@
 #pragma once
 // The courseware's part of `play`: the question set loaded by `set` (or made
 // by `question`), the sequencing behind btnNext, BitBtn1 and the answer box,
-// the practice records and the `records` listing.
+// the practice records, the `records` listing and the deletion dialog's
+// `erase`.
 
 #include <string>
 
 #include "courseware/question_set.h"
+#include "courseware/record_deletion.h"
 #include "courseware/records.h"
 #include "courseware/sequencing.h"
 #include "tools/driver_play_session.h"
@@ -31,7 +33,7 @@ public:
     // directory has no such file.
     PlayCourseware(PlaySession& session, std::string scriptDir);
 
-    // Adds set, question and records, and routes the sequencing controls of
+    // Adds set, question, records and erase, and routes the sequencing controls of
     // press to the courseware.
     void addCommands(PlayCommands& commands);
 
@@ -39,6 +41,7 @@ private:
     void set(const std::string& path);
     void question(const std::string& text);
     void records();
+    void erase(const std::string& title);
     bool press(const std::string& name);  // false when the control is not a courseware one
     void questionSolved();
 
@@ -46,6 +49,7 @@ private:
     std::string scriptDir_;
     CoursewareState state_;
     PracticeRecords records_;
+    RecordDeletion deletion_;
     ScriptUnitDialog unitDialog_;
     Sequencing sequencing_;
 };

@@ -81,6 +81,8 @@ struct PlaySession {
     RecordingPage page;
     Worksheet worksheet;
     bool ended = false;  // set by fatal(): nothing more is printed
+    // The next-question button, which the courseware's sequencing answers.
+    std::function<void()> nextQuestion;
 
     // Prints "fatal: TEXT" and ends the play.
     void fatal(const std::string& text);

@@ -21,7 +21,7 @@ void fillList(QListWidget* list, const std::vector<std::string>& lines) {
 
 TfrmDelete::TfrmDelete(PracticeRecords& records, const CoursewareState& s, MessageSink& messages,
                        QWidget* parent)
-    : QDialog(parent), records_(records), s_(s), messages_(messages) {
+    : QDialog(parent), s_(s), deletion_(records, messages) {
     setWindowTitle(QStringLiteral("記録消去"));
     setFixedSize(360, 330);
     setFont(pixelFont(facePGothic, 14));
@@ -40,13 +40,22 @@ TfrmDelete::TfrmDelete(PracticeRecords& records, const CoursewareState& s, Messa
     btnClose = new QPushButton(QStringLiteral("閉じる"), this);
     btnClose->setGeometry(200, 282, 100, 34);
 
+    connect(lstTitle, &QListWidget::itemSelectionChanged, this, [this] {
+        const auto selected = lstTitle->selectedItems();
+        deletion_.choose(selected.isEmpty() ? -1 : lstTitle->row(selected.first()));
+    });
     connect(btnDeleteOne, &QPushButton::clicked, this, [this] { btnDeleteOneClick(); });
     connect(btnClose, &QPushButton::clicked, this, &TfrmDelete::reject);
 }
 
 void TfrmDelete::formShow() {
-    recordsDeleted_ = false;
-    fillList(lstTitle, records_.unitsWithRecords(s_));
+    deletion_.formShow(s_);
+    showTitles();
+}
+
+void TfrmDelete::showTitles() {
+    fillList(lstTitle, deletion_.titles());
+    lstTitle->setCurrentItem(nullptr);  // no entry stands ready for the next press
 }
 
 void TfrmDelete::showEvent(QShowEvent* event) {
@@ -55,20 +64,10 @@ void TfrmDelete::showEvent(QShowEvent* event) {
 }
 
 void TfrmDelete::btnDeleteOneClick() {
-    QListWidgetItem* chosen = lstTitle->currentItem();
-    if (!chosen || !chosen->isSelected()) {
-        messages_.showMessage("消去する単元を選んでください");
-        return;
-    }
-    const QString title = chosen->text();
-    if (!records_.eraseUnit(title.toStdString())) return;  // the records said why
-    // Units of one title share one section: every entry of it is gone now.
-    for (int row = lstTitle->count() - 1; row >= 0; --row)
-        if (lstTitle->item(row)->text() == title) delete lstTitle->takeItem(row);
-    recordsDeleted_ = true;
+    if (deletion_.btnDeleteOneClick()) showTitles();
 }
 
-void TfrmDelete::reject() { done(recordsDeleted_ ? Accepted : Rejected); }
+void TfrmDelete::reject() { done(deletion_.recordsDeleted() ? Accepted : Rejected); }
 
 TfrmKiroku::TfrmKiroku(PracticeRecords& records, const CoursewareState& s, TfrmDelete& deletion,
                        QWidget* parent)

@@ -5,6 +5,8 @@
 
 #include <QDialog>
 
+#include "courseware/record_deletion.h"
+
 class QLabel;
 class QListWidget;
 class QPushButton;
@@ -29,7 +31,7 @@ public:
 
     void formShow();
     void btnDeleteOneClick();
-    bool recordsDeleted() const { return recordsDeleted_; }
+    bool recordsDeleted() const { return deletion_.recordsDeleted(); }
 
     // However the dialog is closed, its result is OK when a unit was erased.
     void reject() override;
@@ -38,10 +40,11 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    PracticeRecords& records_;
+    // The list shows the model's entries, none of them selected.
+    void showTitles();
+
     const CoursewareState& s_;
-    MessageSink& messages_;
-    bool recordsDeleted_ = false;
+    RecordDeletion deletion_;
 };
 
 class TfrmKiroku : public QDialog {

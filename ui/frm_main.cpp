@@ -318,7 +318,9 @@ bool TfrmMain::handleKey(QKeyEvent* event) {
     const KeyCode code = keyCodeOf(event->key());
     // Holding Shift repeats its key-down; one selection is enough.
     if (code == KeyCode::shift && event->isAutoRepeat()) return true;
-    FormKeyDown(*worksheet, code, event->modifiers() & Qt::ShiftModifier);
+    if (FormKeyDown(*worksheet, code, event->modifiers() & Qt::ShiftModifier) ==
+        KeyAction::nextQuestion)
+        btnNextClick();
     const QString text = event->text();
     if (code == KeyCode::other && !text.isEmpty() && text.at(0).isPrint())
         FormKeyPress(*worksheet, text.toUcs4().value(0));

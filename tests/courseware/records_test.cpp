@@ -63,6 +63,41 @@ INSTANTIATE_TEST_SUITE_P(
                       CountCase{"empty", "", std::nullopt}),
     [](const auto& info) { return std::string(info.param.name); });
 
+struct MarkCase {
+    const char* name;
+    int count;
+    std::string mark;
+};
+
+class SolvedMark : public ::testing::TestWithParam<MarkCase> {};
+
+TEST_P(SolvedMark, IsStarsForFewSolutionsAndANumberForMany) {
+    EXPECT_EQ(solvedMark(GetParam().count), GetParam().mark);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Counts, SolvedMark,
+    ::testing::Values(MarkCase{"never", 0, ""}, MarkCase{"once", 1, "★"},
+                      MarkCase{"most_stars", 10, "★★★★★★★★★★"}, MarkCase{"first_number", 11, "★×11"},
+                      MarkCase{"largest", 9999, "★×9999"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(Records, TheLargestCountsListAsNumbers) {
+    CoursewareState s;
+    std::string file;
+    for (int u = 1; u <= maxUnits; ++u) {
+        s.unitTitles[u] = "単元" + std::to_string(u);
+        s.unitQuestionCount[u] = maxUnitQuestions;
+        file += "[単元" + std::to_string(u) + "]\r\n";
+        for (int q = 1; q <= maxUnitQuestions; ++q) file += std::to_string(q) + "=9999\r\n";
+    }
+    test::writeBytes(records.path(), test::cp932(file));
+    const auto lines = records.listing(s);
+    ASSERT_EQ(lines.size(), 80u);
+    EXPECT_EQ(lines[1], "  1★×9999");
+    EXPECT_EQ(lines[79], "  7★×9999");
+}
+
 TEST_F(Records, FirstSolutionCreatesTheSectionWithCountAndDate) {
     const CoursewareState s = setOf({{"単元１", 3}});
     ASSERT_TRUE(records.recordSolved(s, 1, 2));

@@ -2,8 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <deque>
 #include <functional>
 
+#include "solving/input_pad.h"
+#include "solving/operations.h"
 #include "support.h"
 
 namespace talvoren {
@@ -188,6 +191,43 @@ TEST_F(Sequence, CancellingTheUnitDialogPutsBackTheLetter) {
     EXPECT_EQ(worksheet.lineCount, 1);
     EXPECT_EQ(s.currentUnit, 1);
 }
+
+// The last question of a unit solved (x+1<3: ① 移項, ② 整理 gives x<2), then
+// 次の問題 without moving on: the page stays solved, with nothing to take back.
+struct StayCase {
+    const char* name;
+    std::deque<Answer> answers;
+};
+
+class StayingPut : public Sequence, public ::testing::WithParamInterface<StayCase> {};
+
+TEST_P(StayingPut, LeavesTheSolvedPageAsItWas) {
+    test::writeBytes(dir.file("one.ine"), "<<A\r\nx+1<3\r\n>>\r\n");
+    ASSERT_EQ(sequencing.loadQuestionSet(dir.file("one.ine")), LoadOutcome::started);
+    for (int op : {op::transpose, op::collect}) {
+        worksheet.selectLine(worksheet.lineCount);
+        operationButtonClick(worksheet, op);
+        worksheet.btnJikkouClick();
+    }
+    ASSERT_EQ(worksheet.answerKind, 1);
+    ASSERT_TRUE(worksheet.solvedFlag);
+
+    sink.answers = GetParam().answers;  // the unit dialog is cancelled
+    sequencing.btnNextClick();
+    EXPECT_TRUE(worksheet.solvedFlag);
+    EXPECT_TRUE(worksheet.blinkTimerOn());
+    EXPECT_EQ(worksheet.answerKind, 1);
+    EXPECT_TRUE(page.glyphs.empty());
+
+    worksheet.btnTeiseiClick();
+    EXPECT_EQ(worksheet.lineCount, 3);
+    EXPECT_EQ(worksheet.description(), "解が出ました");
+}
+
+INSTANTIATE_TEST_SUITE_P(Answers, StayingPut,
+                         ::testing::Values(StayCase{"no_to_changing_unit", {Answer::no}},
+                                           StayCase{"unit_dialog_cancelled", {Answer::yes}}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(Sequence, OkOnAUnitWithoutQuestionsIsRefused) {
     test::writeBytes(dir.file("open.ine"), "<<A\r\nx<5\r\n>>\r\n<<B\r\nx<1\r\n");

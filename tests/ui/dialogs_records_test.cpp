@@ -51,6 +51,7 @@ TEST_F(RecordsDialogs, ErasingRedrawsTheListingWithoutTheUnitsRecords) {
     kiroku.show();
     ASSERT_TRUE(items(*kiroku.lstTitle).contains(QStringLiteral("  1★")));
 
+    session.sink.answers = {Answer::yes};
     test::whileModal<TfrmDelete>(
         [](TfrmDelete& d) {
             d.lstTitle->setCurrentRow(0);  // 単元１
@@ -64,7 +65,37 @@ TEST_F(RecordsDialogs, ErasingRedrawsTheListingWithoutTheUnitsRecords) {
               (QStringList{QStringLiteral("単元１"), QStringLiteral("  1"), QStringLiteral("  2"),
                            QStringLiteral("  3"), QStringLiteral("単元２"), QStringLiteral("2026年12月07日09:05"),
                            QStringLiteral("  1"), QStringLiteral("  2★")}));
-    EXPECT_TRUE(session.sink.shown.empty());
+    EXPECT_EQ(session.sink.shown, std::vector<std::string>{"[確認] 「単元１」の記録を消去しますか？"});
+}
+
+// The list must not hand the erased entry's selection on to its neighbour:
+// a second press would erase a unit nobody chose.
+TEST_F(RecordsDialogs, AfterAnEraseNothingIsSelected) {
+    ASSERT_TRUE(records.recordSolved(session.s, 1, 1));
+    ASSERT_TRUE(records.recordSolved(session.s, 2, 2));
+    session.sink.answers = {Answer::yes, Answer::yes};
+    deletion.show();
+    deletion.lstTitle->setCurrentRow(0);
+    deletion.btnDeleteOne->click();
+    EXPECT_TRUE(deletion.lstTitle->selectedItems().isEmpty());
+    deletion.btnDeleteOne->click();
+    EXPECT_EQ(session.sink.shown, (std::vector<std::string>{"[確認] 「単元１」の記録を消去しますか？",
+                                                             "消去する単元を選んでください"}));
+    EXPECT_EQ(items(*deletion.lstTitle), QStringList{QStringLiteral("単元２")});
+    deletion.reject();
+}
+
+TEST_F(RecordsDialogs, NoToTheQuestionErasesNothing) {
+    ASSERT_TRUE(records.recordSolved(session.s, 1, 1));
+    session.sink.answers = {Answer::no};
+    deletion.show();
+    deletion.lstTitle->setCurrentRow(0);
+    deletion.btnDeleteOne->click();
+    EXPECT_EQ(items(*deletion.lstTitle), QStringList{QStringLiteral("単元１")});
+    EXPECT_FALSE(deletion.recordsDeleted());
+    EXPECT_EQ(records.unitsWithRecords(session.s), std::vector<std::string>{"単元１"});
+    deletion.reject();
+    EXPECT_EQ(deletion.result(), QDialog::Rejected);
 }
 
 TEST_F(RecordsDialogs, ClosingTheDeletionWithoutErasingLeavesTheListingAsItWas) {
@@ -80,6 +111,7 @@ TEST_F(RecordsDialogs, ClosingTheDeletionWithoutErasingLeavesTheListingAsItWas) 
 TEST_F(RecordsDialogs, TheCloseBoxAfterAnEraseStillRedraws) {
     ASSERT_TRUE(records.recordSolved(session.s, 1, 1));
     kiroku.show();
+    session.sink.answers = {Answer::yes};
     test::whileModal<TfrmDelete>(
         [](TfrmDelete& d) {
             d.lstTitle->setCurrentRow(0);
