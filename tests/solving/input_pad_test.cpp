@@ -223,5 +223,22 @@ TEST(KeyDown, EnterEscapeDelete) {
     EXPECT_EQ(s.ws.lineCount, 1);
 }
 
+TEST(KeyDown, EnterOnASolvedPageIsTheNextQuestionButtons) {
+    Session s;
+    s.start("x+1<3");
+    for (int op : {op::transpose, op::collect}) {
+        s.ws.selectLine(s.ws.lineCount);
+        operationButtonClick(s.ws, op);
+        EXPECT_EQ(FormKeyDown(s.ws, KeyCode::enter, false), KeyAction::none);
+    }
+    ASSERT_TRUE(s.ws.solvedFlag);
+    s.sink.messages.clear();
+    EXPECT_EQ(FormKeyDown(s.ws, KeyCode::enter, false), KeyAction::nextQuestion);
+    EXPECT_TRUE(s.sink.messages.empty());  // not 操作が誤りです
+    EXPECT_EQ(s.ws.lineCount, 3);
+    EXPECT_EQ(FormKeyDown(s.ws, KeyCode::escape, false), KeyAction::none);
+    EXPECT_EQ(s.ws.lineCount, 3);
+}
+
 }  // namespace
 }  // namespace talvoren::testing

@@ -107,6 +107,21 @@ TEST(FramePlay, NextButtonBlinksUntilTheNextQuestion) {
     EXPECT_EQ(description(f), "式を指定してください");
 }
 
+TEST(FramePlay, EnterAfterASolutionGoesOnToTheNextQuestion) {
+    FrameSession session({"x+3<5", "x-4>2"});
+    ui::TfrmMain& f = *session.frame;
+    for (char c : {'1', 'i'}) typeChar(f, c);
+    pressKey(f, Qt::Key_Return, "\r");
+    for (char c : {'2', 's'}) typeChar(f, c);
+    pressKey(f, Qt::Key_Return, "\r");
+    ASSERT_TRUE(session.ws().solvedFlag);
+    pressKey(f, Qt::Key_Return, "\r");
+    EXPECT_TRUE(session.sink.shown.empty());
+    EXPECT_EQ(f.core.lines[1].caption, "（2） 次の不等式を解きなさい");
+    EXPECT_FALSE(session.ws().solvedFlag);
+    EXPECT_FALSE(f.timBlink->isActive());
+}
+
 TEST(FramePlay, BlinkingStoppedOnTheSecondPictureRestoresTheFirst) {
     FrameSession session({"x<5"});  // solved from the start: the button blinks
     ui::TfrmMain& f = *session.frame;
