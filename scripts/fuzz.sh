@@ -32,14 +32,14 @@ summary=""
 for name in "${targets[@]}"; do
   seeds=tests/fuzz/corpus/$name
   [ -d "$seeds" ] || { echo "fuzz.sh: $name has no corpus folder $seeds" >&2; exit 1; }
-  work=$build/corpus/$name findings=$build/findings/$name log=$build/logs/$name.log
+  work=$PWD/$build/corpus/$name findings=$PWD/$build/findings/$name log=$build/logs/$name.log
   rm -rf "$work" "$findings"
   mkdir -p "$work" "$findings" "$(dirname "$log")"
   echo "== fuzzing $name for ${seconds}s"
   status=0
   # New inputs go to the work folder; the committed seeds are only read.
   "$build/fuzz/$name" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
-    -print_final_stats=1 -artifact_prefix="$findings/" "$work" "$seeds" >"$log" 2>&1 || status=$?
+    -print_final_stats=1 -artifact_prefix="$findings/" "$work" "$PWD/$seeds" >"$log" 2>&1 || status=$?
   runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log" | tail -n 1)
   summary+=$(printf '%-14s %12s executions  exit %d' "$name" "${runs:-?}" "$status")$'\n'
   if [ "$status" -ne 0 ]; then

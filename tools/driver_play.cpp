@@ -4,8 +4,7 @@
 #include <fstream>
 
 #include "tools/driver.h"
-#include "tools/driver_play_courseware.h"
-#include "tools/driver_play_session.h"
+#include "tools/driver_player.h"
 
 namespace talvoren::driver {
 
@@ -17,6 +16,26 @@ bool ignored(const std::string& line) {
 
 }  // namespace
 
+Player::Player(std::ostream& out, std::string scriptDir)
+    : session_(out), courseware_(session_, std::move(scriptDir)), commands_(solvingPlayCommands()) {
+    courseware_.addCommands(commands_);
+}
+
+void Player::runLine(std::string line) {
+    if (session_.ended) return;
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    if (ignored(line)) return;
+    const auto space = line.find(' ');
+    const std::string word = line.substr(0, space);
+    const std::string argument = space == std::string::npos ? "" : line.substr(space + 1);
+    const auto it = commands_.find(word);
+    if (it == commands_.end()) {
+        session_.out << "error: unknown command " << word << '\n';
+        return;
+    }
+    session_.run([&] { it->second(session_, argument); });
+}
+
 int cmdPlay(const Args& args, std::ostream& out, std::ostream& err) {
     if (args.size() != 1) return 2;
     std::ifstream script(args[0]);
@@ -24,24 +43,8 @@ int cmdPlay(const Args& args, std::ostream& out, std::ostream& err) {
         err << "play: cannot read " << args[0] << '\n';
         return 2;
     }
-
-    PlaySession session(out);
-    PlayCourseware courseware(session, std::filesystem::path(args[0]).parent_path().string());
-    PlayCommands commands = solvingPlayCommands();
-    courseware.addCommands(commands);
-    for (std::string line; !session.ended && std::getline(script, line);) {
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        if (ignored(line)) continue;
-        const auto space = line.find(' ');
-        const std::string word = line.substr(0, space);
-        const std::string argument = space == std::string::npos ? "" : line.substr(space + 1);
-        const auto it = commands.find(word);
-        if (it == commands.end()) {
-            out << "error: unknown command " << word << '\n';
-            continue;
-        }
-        session.run([&] { it->second(session, argument); });
-    }
+    Player player(out, std::filesystem::path(args[0]).parent_path().string());
+    for (std::string line; !player.ended() && std::getline(script, line);) player.runLine(line);
     return 0;
 }
 

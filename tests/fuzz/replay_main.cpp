@@ -18,11 +18,12 @@ namespace fs = std::filesystem;
 
 namespace {
 
+// Absolute paths: a target may change the working folder.
 std::vector<fs::path> inputsOf(const fs::path& argument) {
-    if (!fs::is_directory(argument)) return {argument};
+    if (!fs::is_directory(argument)) return {fs::absolute(argument)};
     std::vector<fs::path> files;
     for (const auto& entry : fs::directory_iterator(argument))
-        if (entry.is_regular_file()) files.push_back(entry.path());
+        if (entry.is_regular_file()) files.push_back(fs::absolute(entry.path()));
     std::sort(files.begin(), files.end());
     return files;
 }
@@ -30,9 +31,14 @@ std::vector<fs::path> inputsOf(const fs::path& argument) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    int replayed = 0;
+    std::vector<fs::path> files;
     for (int i = 1; i < argc; ++i) {
-        for (const fs::path& file : inputsOf(argv[i])) {
+        const auto found = inputsOf(argv[i]);
+        files.insert(files.end(), found.begin(), found.end());
+    }
+    int replayed = 0;
+    {
+        for (const fs::path& file : files) {
             std::ifstream in(file, std::ios::binary);
             if (!in) {
                 std::fprintf(stderr, "cannot read %s\n", file.c_str());
