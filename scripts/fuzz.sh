@@ -14,7 +14,7 @@ cd "$(dirname "$0")/.."
 seconds=${FUZZ_SECONDS:-60}
 build=build-fuzz
 CC=clang CXX=clang++ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DTALVOREN_FUZZ=ON -DTALVOREN_BUILD_UI=OFF >/dev/null
+  -DTALVOREN_FUZZ=ON -DTALVOREN_BUILD_UI=OFF -DTALVOREN_WERROR=ON >/dev/null
 cmake --build "$build" -j "$(nproc)" --target talvoren_fuzz_targets
 
 if [ "$#" -gt 0 ]; then
