@@ -18,5 +18,6 @@ int cmdEntry(const Args& args, std::ostream& out, std::ostream& err);
 int cmdTransform(const Args& args, std::ostream& out, std::ostream& err);
 int cmdPlay(const Args& args, std::ostream& out, std::ostream& err);
 int cmdCheck(const Args& args, std::ostream& out, std::ostream& err);
+int cmdReport(const Args& args, std::ostream& out, std::ostream& err);
 
 }  // namespace talvoren::driver

@@ -2,29 +2,51 @@
 
 #include "core/cells.h"
 #include "courseware/check.h"
+#include "courseware/question_analysis.h"
 #include "courseware/question_set.h"
 #include "tools/driver.h"
 #include "tools/driver_transcript.h"
 
 namespace talvoren::driver {
 
-// check FILE.ine: the editor's check of the file as read from disk.
-int cmdCheck(const Args& args, std::ostream& out, std::ostream&) {
-    if (args.size() != 1) return 2;
+namespace {
+
+// The editor's check of the file as read from disk: the messages shown on
+// the way, then the verdict fields. True when the set passed; the unit
+// tables are then those of the file.
+bool printCheck(const std::string& path, std::ostream& out, CoursewareState& set) {
     ReplyQueue replies;
     TranscriptSink sink(out, replies);
     CoreState core(sink);
-    CoursewareState set;
 
-    const ReadStatus status = readQuestionSetFile(set, args[0]);
-    if (status != ReadStatus::ok) sink.showMessage(readFailureText(args[0], status));
+    const ReadStatus status = readQuestionSetFile(set, path);
+    if (status != ReadStatus::ok) sink.showMessage(readFailureText(path, status));
 
     CheckVerdict verdict;
-    checkQuestionSet(set, core, verdict);
+    const bool passed = checkQuestionSet(set, core, verdict);
     out << "units: " << verdict.edtTangen << '\n';
     out << "result: " << verdict.edtResult << '\n';
     out << "faultyUnit: " << verdict.edtErTangen << '\n';
     for (const std::string& question : verdict.lstErQues) out << "faulty: " << question << '\n';
+    return passed;
+}
+
+}  // namespace
+
+// check FILE.ine
+int cmdCheck(const Args& args, std::ostream& out, std::ostream&) {
+    if (args.size() != 1) return 2;
+    CoursewareState set;
+    printCheck(args[0], out, set);
+    return 0;
+}
+
+// report FILE.ine: the check, then each question's answer, steps, skills and fits.
+int cmdReport(const Args& args, std::ostream& out, std::ostream&) {
+    if (args.size() != 1) return 2;
+    CoursewareState set;
+    if (!printCheck(args[0], out, set)) return 0;
+    for (const QuestionAnalysis& analysis : analyseQuestionSet(set)) out << reportLine(analysis) << '\n';
     return 0;
 }
 

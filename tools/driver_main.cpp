@@ -8,7 +8,7 @@ namespace {
 
 void usage(std::ostream& err) {
     err << "usage: talvoren-driver cells TEXT | entry TEXT [LETTER] | transform OP TEXT [ARG] | "
-           "play SCRIPT | check FILE.ine\n";
+           "play SCRIPT | check FILE.ine | report FILE.ine\n";
 }
 
 }  // namespace
@@ -17,7 +17,7 @@ int runDriver(const Args& argv, std::ostream& out, std::ostream& err) {
     using Command = int (*)(const Args&, std::ostream&, std::ostream&);
     static const std::map<std::string, Command> commands = {
         {"cells", cmdCells}, {"entry", cmdEntry}, {"transform", cmdTransform},
-        {"play", cmdPlay},   {"check", cmdCheck},
+        {"play", cmdPlay},   {"check", cmdCheck}, {"report", cmdReport},
     };
     if (argv.empty()) {
         usage(err);

@@ -1,15 +1,20 @@
 #include "ui/frm_edit_ques.h"
 
+#include <QGuiApplication>
+#include <algorithm>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QShowEvent>
 
 #include "core/cells.h"
 #include "courseware/file_io.h"
+#include "courseware/question_analysis.h"
 #include "courseware/question_set.h"
+#include "ui/analysis_table.h"
 #include "ui/fonts.h"
 
 namespace talvoren::ui {
@@ -28,6 +33,20 @@ QLabel* fieldLabel(const QString& text, QWidget* parent, const QRect& geometry) 
     auto* label = new QLabel(text, parent);
     label->setGeometry(geometry);
     return label;
+}
+
+// The check's part of the dialog, and the analysis band under it: as tall
+// as the screen leaves room for, within these bounds.
+constexpr QSize checkArea(700, 460);
+constexpr int analysisBandMost = 240;
+constexpr int analysisBandLeast = 120;
+constexpr int windowFrameAllowance = 40;
+
+int analysisBandHeight() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const int room = screen ? screen->availableGeometry().height() - checkArea.height() - windowFrameAllowance
+                            : analysisBandMost;
+    return std::clamp(room, analysisBandLeast, analysisBandMost);
 }
 
 void paintRed(QWidget* widget) {
@@ -50,7 +69,8 @@ QString memoText(const std::vector<std::string>& lines) {
 TfrmEditQues::TfrmEditQues(CoursewareState& s, CoreState& core, QWidget* parent)
     : QDialog(parent), s_(s), core_(core) {
     setWindowTitle(QStringLiteral("問題の編集"));
-    setFixedSize(700, 460);
+    const int band = analysisBandHeight();
+    setFixedSize(checkArea.width(), checkArea.height() + band);
     setFont(pixelFont(faceGothic, 13));
 
     memQues = new QPlainTextEdit(this);
@@ -78,6 +98,10 @@ TfrmEditQues::TfrmEditQues(CoursewareState& s, CoreState& core, QWidget* parent)
     btnOk->setGeometry(10, 408, 130, 40);
     btnCancel = new QPushButton(QStringLiteral("ｷｬﾝｾﾙ"), this);
     btnCancel->setGeometry(150, 408, 130, 40);
+    Label5 = fieldLabel(QStringLiteral("問題の分析（エラーチェックが成功すると表示）"), this,
+                        QRect(10, checkArea.height(), 680, 18));
+    tblAnalysis = new AnalysisTable(this);
+    tblAnalysis->setGeometry(10, checkArea.height() + 20, 680, band - 28);
 
     connect(memQues, &QPlainTextEdit::textChanged, this, [this] { memQuesChange(); });
     connect(btnCompile, &QPushButton::clicked, this, [this] { btnCompileClick(); });
@@ -117,6 +141,7 @@ void TfrmEditQues::memQuesChange() {
 void TfrmEditQues::btnCompileClick() {
     const bool passed = editor_.btnCompileClick(s_, core_);
     showVerdict();
+    if (passed) tblAnalysis->showAnalyses(analyseQuestionSet(s_), s_);
     if (!passed) memQues->setFocus();  // also when the unchanged text fails
 }
 
@@ -130,6 +155,7 @@ void TfrmEditQues::showVerdict() {
     edtResult->setText(QString::fromStdString(verdict.edtResult));
     edtErTangen->setText(QString::fromStdString(verdict.edtErTangen));
     lstErQues->clear();
+    if (verdict.edtResult != checkPassedText) tblAnalysis->clearAnalyses();
     for (const std::string& question : verdict.lstErQues)
         lstErQues->addItem(QString::fromStdString(question));
 }

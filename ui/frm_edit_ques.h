@@ -3,7 +3,8 @@
 // text one file line per memo line (a long line may wrap on the screen but
 // stays one line); every change goes straight back into the question-set
 // text. エラーチェック checks the whole set; a changed text is accepted only
-// after a check that passed.
+// after a check that passed. A check that passes shows, under it, what each
+// question asks of a pupil (answer, fewest steps, skills, fit on the page).
 
 #include <QDialog>
 #include <string>
@@ -25,6 +26,8 @@ struct CoursewareState;
 
 namespace talvoren::ui {
 
+class AnalysisTable;
+
 class TfrmEditQues : public QDialog {
 public:
     TfrmEditQues(CoursewareState& s, CoreState& core, QWidget* parent = nullptr);
@@ -41,6 +44,8 @@ public:
     QPushButton* btnCompile;
     QPushButton* btnOk;
     QPushButton* btnCancel;
+    QLabel* Label5;
+    AnalysisTable* tblAnalysis;
 
     void setEditorCaption(const std::string& path);
     void formShow();

@@ -1,0 +1,111 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "courseware/question_analysis.h"
+
+#include "core/question_parser.h"
+
+namespace talvoren {
+
+namespace {
+
+// The analysis parses and plans on scratch state: nothing reaches the teacher.
+class SilentSink : public MessageSink {
+public:
+    void showMessage(const std::string&) override {}
+    Answer ask(const std::string&, const std::string&, Buttons, Icon) override { return Answer::ok; }
+};
+
+bool isValueCell(const ExprCell& cell) {
+    return cell.kind == kind::constant || cell.kind == kind::bar || isLetter(cell.kind);
+}
+
+// The page shows a value as a decimal when it has at most four places.
+bool showsAsDecimal(const ExprCell& cell) { return cell.den > 0 && 10000 % cell.den == 0; }
+
+}  // namespace
+
+bool hasBrackets(const ExprLine& question) {
+    for (int i = 0; i < question.cellCount; ++i)
+        if (isOpeningBracket(question.cells[i].kind)) return true;
+    return false;
+}
+
+bool hasFraction(const ExprLine& question, bool hasDecimalPoint) {
+    for (int i = 0; i < question.cellCount; ++i) {
+        const ExprCell& cell = question.cells[i];
+        if (!isValueCell(cell) || cell.num == 0 || cell.den == 1) continue;
+        if (!hasDecimalPoint || !showsAsDecimal(cell)) return true;
+    }
+    return false;
+}
+
+bool hasUnknownOnBothSides(const ExprLine& question) {
+    bool left = false, right = false, pastRelation = false;
+    for (int i = 0; i < question.cellCount; ++i) {
+        const ExprCell& cell = question.cells[i];
+        if (isRelation(cell.kind)) pastRelation = true;
+        else if (isLetter(cell.kind) && cell.num != 0) (pastRelation ? right : left) = true;
+    }
+    return left && right;
+}
+
+std::vector<std::string> QuestionAnalysis::skills() const {
+    std::vector<std::string> names;
+    if (hasBrackets(question)) names.emplace_back("かっこ");
+    if (hasFraction(question, hasDecimalPoint)) names.emplace_back("分数");
+    if (hasDecimalPoint) names.emplace_back("小数");
+    if (hasUnknownOnBothSides(question)) names.emplace_back("両辺に文字");
+    if (reversesRelation) names.emplace_back("向きが変わる");
+    if (answer == AnswerKind::noSolution) names.emplace_back(noSolutionText);
+    if (answer == AnswerKind::infinitelyMany) names.emplace_back(infinitelyManyText);
+    return names;
+}
+
+QuestionAnalysis analyseQuestion(int unit, int number, const std::string& text) {
+    SilentSink silent;
+    CoreState core(silent);
+    QuestionAnalysis analysis;
+    analysis.unit = unit;
+    analysis.number = number;
+    analysis.text = text;
+    if (!parseQuestion(core, 1, text)) return analysis;
+    analysis.question = core.lines[1];
+    analysis.hasDecimalPoint = core.hasDecimalPoint;
+    analysis.letter = core.unknownLetter;
+    return analysis;
+}
+
+std::vector<QuestionAnalysis> analyseQuestionSet(const CoursewareState& set) {
+    std::vector<QuestionAnalysis> analyses;
+    for (int u = 1; u <= set.unitCount; ++u)
+        for (int q = 1; q <= set.unitQuestionCount[u]; ++q) {
+            QuestionAnalysis analysis = analyseQuestion(u, q, set.unitQuestions[u][q]);
+            if (analysis.letter != '@') analyses.push_back(std::move(analysis));
+        }
+    return analyses;
+}
+
+std::string answerText(const QuestionAnalysis& analysis) {
+    switch (analysis.answer) {
+    case AnswerKind::line: return lineCellsText(analysis.answerLine);
+    case AnswerKind::noSolution: return noSolutionText;
+    case AnswerKind::infinitelyMany: return infinitelyManyText;
+    case AnswerKind::none: break;
+    }
+    return "none";
+}
+
+std::string reportLine(const QuestionAnalysis& analysis) {
+    std::string line = "question " + std::to_string(analysis.unit) + '.' + std::to_string(analysis.number) + ": " +
+                       analysis.text + " | answer: " + answerText(analysis) + " | steps: ";
+    line += analysis.answer == AnswerKind::none ? std::string("none") : std::to_string(analysis.stepCount());
+    line += " | skills: ";
+    const std::vector<std::string> skills = analysis.skills();
+    if (skills.empty()) line += '-';
+    for (std::size_t i = 0; i < skills.size(); ++i) line += (i ? "," : "") + skills[i];
+    line += " | fits: ";
+    for (std::size_t i = 0; i < pageSizes.size(); ++i)
+        line += (i ? ", " : "") + std::to_string(pageSizes[i].screenWidth) + (analysis.fits[i] ? " yes" : " no");
+    return line;
+}
+
+}  // namespace talvoren
