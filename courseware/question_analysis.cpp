@@ -2,6 +2,7 @@
 #include "courseware/question_analysis.h"
 
 #include "core/question_parser.h"
+#include "solving/planner.h"
 
 namespace talvoren {
 
@@ -20,6 +21,30 @@ bool isValueCell(const ExprCell& cell) {
 
 // The page shows a value as a decimal when it has at most four places.
 bool showsAsDecimal(const ExprCell& cell) { return cell.den > 0 && 10000 % cell.den == 0; }
+
+AnswerKind answerKind(PlanAnswer answer) {
+    switch (answer) {
+    case PlanAnswer::solved: return AnswerKind::line;
+    case PlanAnswer::noSolution: return AnswerKind::noSolution;
+    case PlanAnswer::infinitelyMany: return AnswerKind::infinitelyMany;
+    case PlanAnswer::none: break;
+    }
+    return AnswerKind::none;
+}
+
+// The plan on the widest page; it fits a narrower page when its lines do, as
+// no plan there can be shorter.
+void takePlan(QuestionAnalysis& analysis, const Plan& plan) {
+    analysis.answer = answerKind(plan.answer);
+    if (!plan.found()) return;
+    analysis.answerLine = plan.answerLine;
+    for (const PlanStep& step : plan.steps) {
+        analysis.steps.push_back({step.drawn, step.reversesRelation});
+        analysis.reversesRelation = analysis.reversesRelation || step.reversesRelation;
+    }
+    const int linesUsed = 1 + plan.length();
+    for (std::size_t i = 0; i < pageSizes.size(); ++i) analysis.fits[i] = linesUsed <= pageSizes[i].lineCapacity;
+}
 
 }  // namespace
 
@@ -71,6 +96,7 @@ QuestionAnalysis analyseQuestion(int unit, int number, const std::string& text) 
     analysis.question = core.lines[1];
     analysis.hasDecimalPoint = core.hasDecimalPoint;
     analysis.letter = core.unknownLetter;
+    takePlan(analysis, planFromLine(core, 1, 1, pageSizes.back().lineCapacity));
     return analysis;
 }
 

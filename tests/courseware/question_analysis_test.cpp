@@ -1,0 +1,92 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The analysis of a question for the teacher: the skills read from the
+// question itself, and the report line built from an analysis.
+
+#include <gtest/gtest.h>
+
+#include "courseware/question_analysis.h"
+
+namespace talvoren {
+namespace {
+
+struct SkillCase {
+    const char* name;
+    const char* question;
+    bool brackets, fraction, decimal, bothSides;
+};
+
+class QuestionSkills : public ::testing::TestWithParam<SkillCase> {};
+
+TEST_P(QuestionSkills, AreReadFromTheParsedQuestion) {
+    const SkillCase& c = GetParam();
+    const QuestionAnalysis a = analyseQuestion(1, 1, c.question);
+    ASSERT_NE(a.letter, '@') << "refused";
+    EXPECT_EQ(hasBrackets(a.question), c.brackets);
+    EXPECT_EQ(hasFraction(a.question, a.hasDecimalPoint), c.fraction);
+    EXPECT_EQ(a.hasDecimalPoint, c.decimal);
+    EXPECT_EQ(hasUnknownOnBothSides(a.question), c.bothSides);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Questions, QuestionSkills,
+    ::testing::Values(
+        SkillCase{"plain", "2x+3<5", false, false, false, false},
+        SkillCase{"factor_brackets", "2(x+1)<8", true, false, false, false},
+        SkillCase{"minus_brackets", "-(x+5)>2", true, false, false, false},
+        SkillCase{"square_brackets", "3[x-1]>=2", true, false, false, false},
+        SkillCase{"fraction_coefficient", "1/2x<3", false, true, false, false},
+        SkillCase{"fraction_that_is_whole", "4/2x<6", false, false, false, false},
+        SkillCase{"fraction_constant_right", "x<1/3", false, true, false, false},
+        SkillCase{"decimal_only", "0.5x+1>2", false, false, true, false},
+        SkillCase{"decimal_page_shows_thirds_as_fractions", "0.5x+1/3<1", false, true, true, false},
+        SkillCase{"decimal_page_shows_quarters_as_decimals", "0.5x+1/4<1", false, false, true, false},
+        SkillCase{"bar_fraction_factor", "2|3(x+1)<4", true, true, false, false},
+        SkillCase{"both_sides", "3x+2<x+8", false, false, false, true},
+        SkillCase{"both_sides_in_brackets", "5(x-1)<2(x+4)", true, false, false, true},
+        SkillCase{"unknown_only_right", "2<3x", false, false, false, false},
+        SkillCase{"zero_coefficient_is_no_term", "x<0x+1", false, false, false, false}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+QuestionAnalysis solvedIn(int steps) {
+    QuestionAnalysis a = analyseQuestion(2, 3, "-2x<6");
+    a.steps.resize(static_cast<std::size_t>(steps));
+    a.answer = AnswerKind::line;
+    a.answerLine.cellCount = 3;
+    a.answerLine.cells[0] = {1, 1, 'x'};
+    a.answerLine.cells[1] = {-2, 0, '>'};
+    a.answerLine.cells[2] = {1, -3, '/'};
+    a.reversesRelation = true;
+    a.fits = {steps < 8, true, true};
+    return a;
+}
+
+TEST(ReportLine, GivesAnswerStepsSkillsAndFits) {
+    EXPECT_EQ(reportLine(solvedIn(1)),
+              "question 2.3: -2x<6 | answer: 1x1 0>-2 -3/1 | steps: 1 | skills: 向きが変わる | "
+              "fits: 640 yes, 800 yes, 1024 yes");
+    EXPECT_EQ(reportLine(solvedIn(9)).substr(reportLine(solvedIn(9)).find("steps")),
+              "steps: 9 | skills: 向きが変わる | fits: 640 no, 800 yes, 1024 yes");
+}
+
+TEST(ReportLine, NamesSpecialAnswersAsSkillsAfterTheQuestionsOwn) {
+    QuestionAnalysis a = analyseQuestion(6, 1, "2(x+1)<2x+1");
+    a.answer = AnswerKind::noSolution;
+    a.steps.resize(2);
+    a.fits = {true, true, true};
+    EXPECT_EQ(reportLine(a), "question 6.1: 2(x+1)<2x+1 | answer: 解なし | steps: 2 | skills: かっこ,両辺に文字,解なし | "
+                             "fits: 640 yes, 800 yes, 1024 yes");
+    a.answer = AnswerKind::infinitelyMany;
+    EXPECT_NE(reportLine(a).find("skills: かっこ,両辺に文字,解は無数にある |"), std::string::npos);
+}
+
+TEST(ReportLine, WithoutAPlanSaysNoneAndFitsNowhere) {
+    QuestionAnalysis a = analyseQuestion(1, 1, "x+3<5");
+    a.answer = AnswerKind::none;
+    a.steps.clear();
+    a.fits = {};
+    EXPECT_EQ(reportLine(a), "question 1.1: x+3<5 | answer: none | steps: none | skills: - | "
+                             "fits: 640 no, 800 no, 1024 no");
+}
+
+}  // namespace
+}  // namespace talvoren
