@@ -13,7 +13,9 @@ LineImage::LineImage(int number, QWidget* parent) : QWidget(parent), number_(num
 
 void LineImage::setImageGeometry(const QRect& rect) {
     setGeometry(rect);
-    image_ = QImage(rect.size(), QImage::Format_RGB32);
+    const double ratio = pixelRatio_ > 0 ? pixelRatio_ : devicePixelRatioF();
+    image_ = QImage(rect.size() * ratio, QImage::Format_RGB32);
+    image_.setDevicePixelRatio(ratio);
     image_.fill(Qt::white);
     update();
 }

@@ -1,7 +1,9 @@
 #pragma once
 // An image of the worked page: a widget that owns a bitmap and paints it.
 // Everything is drawn into the bitmap, which keeps its picture until it is
-// cleared or drawn over; the widget only shows it.
+// cleared or drawn over; the widget only shows it. The bitmap has the
+// screen's pixel density (zoom included): it holds size × ratio device
+// pixels, and painters on it work in the widget's own layout pixels.
 
 #include <QImage>
 #include <QWidget>
@@ -20,6 +22,9 @@ public:
     const QImage& image() const { return image_; }
     // The bitmap takes the widget's new size, white; the old picture goes.
     void setImageGeometry(const QRect& rect);
+    // Device pixels per layout pixel of the bitmap; 0 (the default) follows
+    // the screen the widget is on. Takes effect at the next setImageGeometry.
+    void setPixelRatio(double ratio) { pixelRatio_ = ratio; }
     void clearWhite();
     // Repaints the widget after drawing into the bitmap.
     void refresh() { update(); }
@@ -35,6 +40,7 @@ protected:
 
 private:
     int number_;
+    double pixelRatio_ = 0.0;
     QImage image_;
 };
 

@@ -3,6 +3,8 @@
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPrinter>
+#include <algorithm>
+#include <cmath>
 
 #include "ui/fonts.h"
 
@@ -12,50 +14,60 @@ namespace {
 
 constexpr int marginPitch = 32;   // device pixels per blank of the margin
 constexpr int headingTop = 100;
-constexpr int headingBand = 40;   // per step of enlargement, below the heading
-constexpr int pictureGap = 2;     // picture pixels between two pictures
+constexpr int headingBand = 240;  // below the heading: two lines of 14-point type
+constexpr int pictureGap = 2;     // layout pixels between two pictures
+constexpr int screenSize = 2;     // the size at which the print keeps the screen's layout
+constexpr int headingPoints = 14;
 
-int firstPictureTop(int scale) { return scale * headingBand + headingTop; }
+int firstPictureTop() { return headingTop + headingBand; }
 
 }  // namespace
 
-PrintPlan planPrint(const std::vector<QSize>& pictures, int margin, int size, int pageHeight) {
+PrintPlan planPrint(const std::vector<QSize>& pictures, int margin, int size, QSize printable) {
     const int left = margin * marginPitch;
-    const int scale = size + 1;
     PrintPlan plan;
     plan.heading = QPoint(left, headingTop);
-    int top = firstPictureTop(scale);
+    if (pictures.empty()) return plan;
+
+    const int widest = std::max_element(pictures.begin(), pictures.end(), [](QSize a, QSize b) {
+                           return a.width() < b.width();
+                       })->width();
+    const double printedWidest =
+        std::max(1.0, std::round(std::min(widest, widestPrintedLine) * double(screenSize + 1) / (size + 1)));
+    const double narrowing = printedWidest / widest;
+    const double scale = std::max(1, printable.width() - left) / printedWidest;
+
+    int top = firstPictureTop();
     int page = 0;
     for (const QSize& picture : pictures) {
-        const int height = picture.height() * scale;
-        if (top + height > pageHeight && top > firstPictureTop(scale)) {
+        const QSize layout(std::max(1, int(std::round(picture.width() * narrowing))), picture.height());
+        const int height = int(std::round(layout.height() * scale));
+        if (top + height > printable.height() && top > firstPictureTop()) {
             ++page;
-            top = firstPictureTop(scale);
+            top = firstPictureTop();
         }
-        plan.pictures.emplace_back(left, top, picture.width() * scale, height);
+        plan.layouts.push_back(layout);
+        plan.pictures.emplace_back(left, top, int(std::round(layout.width() * scale)), height);
         plan.pages.push_back(page);
-        top += (picture.height() + pictureGap) * scale;
+        top += int(std::round((layout.height() + pictureGap) * scale));
     }
     return plan;
 }
 
 bool printWorkedPage(QPrinter& printer, const PrintablePage& page, int margin, int size) {
-    std::vector<const QImage*> pictures;
-    for (const QImage& line : page.lines) pictures.push_back(&line);
-    if (!page.answer.isNull()) pictures.push_back(&page.answer);
+    std::vector<const PrintedLine*> pictures;
+    for (const PrintedLine& line : page.lines) pictures.push_back(&line);
+    if (page.answer) pictures.push_back(&*page.answer);
     std::vector<QSize> sizes;
-    for (const QImage* picture : pictures) sizes.push_back(picture->size());
+    for (const PrintedLine* picture : pictures) sizes.push_back(picture->layout);
 
     QPainter painter;
     if (!painter.begin(&printer)) return false;
-    const int pageHeight = printer.pageLayout().paintRectPixels(printer.resolution()).height();
-    const PrintPlan plan = planPrint(sizes, margin, size, pageHeight);
+    const QSize printable = printer.pageLayout().paintRectPixels(printer.resolution()).size();
+    const PrintPlan plan = planPrint(sizes, margin, size, printable);
 
-    const QFont headingFont = [] {
-        QFont font(facePGothic);
-        font.setPointSize(14);
-        return font;
-    }();
+    QFont headingFont(facePGothic);
+    headingFont.setPointSize(headingPoints);
     painter.setFont(headingFont);
     painter.setPen(Qt::black);
     const QFontMetrics metrics(headingFont, &printer);
@@ -67,7 +79,7 @@ bool printWorkedPage(QPrinter& printer, const PrintablePage& page, int margin, i
             if (!printer.newPage()) return false;
             currentPage = plan.pages[i];
         }
-        painter.drawImage(plan.pictures[i], *pictures[i]);
+        paintLineDrawing(painter, plan.pictures[i], plan.layouts[i], pictures[i]->drawing);
     }
     return painter.end();
 }

@@ -15,15 +15,19 @@
 #include "ui/help_viewer.h"
 #include "ui/line_image.h"
 #include "ui/print_job.h"
+#include "ui/qt_page.h"
 
 namespace talvoren::ui {
 
 PrintablePage printablePage(TfrmMain& frame) {
     PrintablePage page;
     page.heading = frame.pageWindow->windowTitle();
+    const auto printed = [&frame](int n, const LineImage& image) {
+        return PrintedLine{frame.page->drawing(n), image.size()};
+    };
     for (int n = 1; n <= frame.worksheet->lineCount; ++n)
-        if (const LineImage* image = frame.frmPage->lineImage(n)) page.lines.push_back(image->image());
-    if (frame.worksheet->solvedFlag) page.answer = frame.frmPage->Image16->image();
+        if (const LineImage* image = frame.frmPage->lineImage(n)) page.lines.push_back(printed(n, *image));
+    if (frame.worksheet->solvedFlag) page.answer = printed(answerImage, *frame.frmPage->Image16);
     return page;
 }
 

@@ -9,6 +9,7 @@
 #include "ui/frm_main.h"
 #include "ui/frm_page.h"
 #include "ui/frm_sentaku.h"
+#include "ui/line_drawing.h"
 #include "ui/line_image.h"
 #include "ui/qt_surface.h"
 #include "ui/typesetter.h"
@@ -18,9 +19,6 @@ namespace talvoren::ui {
 namespace {
 
 QString qs(const std::string& text) { return QString::fromStdString(text); }
-
-// The answer text's size: 16 points.
-constexpr int answerTextPixels = 21;
 
 }  // namespace
 
@@ -41,7 +39,10 @@ bool QtPage::hasLineImage(int n) const {
 }
 
 void QtPage::clearLineImage(int n) {
-    if (LineImage* image = frame_.frmPage->lineImage(n)) image->clearWhite();
+    if (LineImage* image = frame_.frmPage->lineImage(n)) {
+        image->clearWhite();
+        drawings_[n] = LineDrawing{n};
+    }
 }
 
 void QtPage::drawCaption(int n, const std::string& caption) {
@@ -49,19 +50,25 @@ void QtPage::drawCaption(int n, const std::string& caption) {
     if (!image) return;
     {
         QtSurface surface(image->image());
-        surface.setFont(FontHolder::fntKnj);
-        surface.drawText(0, 0, caption);
+        drawCaptionOn(surface, caption);
     }
+    drawings_[n].caption = caption;
     image->refresh();
 }
 
 bool QtPage::typeset(int n, int mode, const ExprLine& line, bool hasDecimalPoint, bool signReversed) {
     LineImage* image = frame_.frmPage->lineImage(n);
     if (!image) return true;
+    LineDrawing& drawing = drawings_[n];
+    drawing.typeset = true;
+    drawing.mode = mode;
+    drawing.line = line;
+    drawing.flags = {hasDecimalPoint, signReversed};
+    drawing.unknownLetter = frame_.core.unknownLetter;
     bool fitted;
     {
         QtSurface surface(image->image());
-        fitted = Typesetter(surface, {hasDecimalPoint, signReversed}, frame_.core.unknownLetter).typeset(n, mode, line);
+        fitted = typesetOn(surface, n, mode, line, drawing.flags, frame_.core.unknownLetter, image->width());
     }
     image->refresh();
     return fitted;
@@ -72,10 +79,9 @@ void QtPage::drawLineLabel(int n, const std::string& label) {
     if (!image || n == answerImage) return;
     {
         QtSurface surface(image->image());
-        // Upright, in the caption font's face and size.
-        surface.setFont(SurfaceFont{FontHolder::fntKnj, holderPixelSize(FontHolder::fntKnj), false});
-        surface.drawText(image->width() - 32, surface.pointSize() + 3 + 16, label);
+        drawLabelOn(surface, image->width(), label);
     }
+    drawings_[n].label = label;
     image->refresh();
 }
 
@@ -89,9 +95,10 @@ void QtPage::writeAnswerText(const std::string& text) {
     image->clearWhite();
     {
         QtSurface surface(image->image());
-        surface.setFont(SurfaceFont{FontHolder::fntKnjMin, answerTextPixels, false});
-        surface.drawText(0, image->height() / 3, text);
+        drawPlainTextOn(surface, image->height(), text);
     }
+    drawings_[answerImage] = LineDrawing{answerImage};
+    drawings_[answerImage].plainText = text;
     image->refresh();
 }
 

@@ -3,7 +3,10 @@
 // and description line, the control panel's buttons and number panel, the
 // blink timer and the special-solution dialog of the main frame.
 
+#include <array>
+
 #include "solving/page.h"
+#include "ui/line_drawing.h"
 
 namespace talvoren::ui {
 
@@ -39,8 +42,12 @@ public:
     int showSentaku() override;
     void questionSolved() override;
 
+    // What image n (1..14, 16) shows, as content: printing draws it again.
+    const LineDrawing& drawing(int n) const { return drawings_.at(n); }
+
 private:
     TfrmMain& frame_;
+    std::array<LineDrawing, answerImage + 1> drawings_;
 };
 
 }  // namespace talvoren::ui

@@ -1,33 +1,32 @@
 #pragma once
-// The surface of a line image: draws into the image's QImage.
+// The surface of a line image: draws into the image's QImage, in layout
+// pixels whatever the image's pixel density.
 
 #include <QImage>
 #include <QPainter>
 
-#include "ui/surface.h"
+#include "ui/painter_surface.h"
 
 namespace talvoren::ui {
 
-class QtSurface : public Surface {
+namespace detail {
+// Holds the image's painter, so that it is begun before the surface takes it.
+struct ImagePainter {
+    explicit ImagePainter(QImage& image) : imagePainter(&image) {}
+    QPainter imagePainter;
+};
+}  // namespace detail
+
+class QtSurface : private detail::ImagePainter, public PainterSurface {
 public:
     explicit QtSurface(QImage& image);
-
-    void drawText(int x, int y, const std::string& text) override;
-    void drawHorizontalLine(int x1, int x2, int y) override;
-    void setScale(double factor, int originY) override;
 
     // Pen-drawn rectangle outline and a white fill, for hover frames and clearing.
     void drawFrame(int left, int top, int right, int bottom, Rgb pen);
     void fillWhite();
 
 private:
-    void fontChanged() override;
-    void colorChanged() override;
-
     QImage& image_;
-    QPainter painter_;
 };
-
-QColor toQColor(Rgb c);
 
 }  // namespace talvoren::ui

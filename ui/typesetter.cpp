@@ -14,9 +14,10 @@ namespace {
 // The three text rows: 0 numerators, 1 the middle line, 2 denominators.
 int rowTop(int S, int row) { return S * row + S + 3; }
 int fractionBarY(int S) { return S + 27; }
-// Small type is scaled about the fraction bar, so that it stays centred on
-// the rows of full-sized type.
-int smallTypeOriginY() { return fractionBarY(pointSizeOf(holderPixelSize(FontHolder::fntNum))); }
+// A decimal point takes half a pitch, pulled towards the digit before it,
+// so that "0.2" reads without a gap after the point.
+constexpr int pointPull = 3;
+constexpr int halfPitch = bookmanPitch / 2;
 
 std::string digits(std::int64_t value) { return std::to_string(value); }
 
@@ -77,6 +78,8 @@ struct FractionGroup {
 
 }  // namespace
 
+int typesetScaleOriginY() { return fractionBarY(pointSizeOf(holderPixelSize(FontHolder::fntNum))); }
+
 int textLength(const std::string& text) {
     const auto bytes = sjis::byteLength(text);
     return static_cast<int>(bytes ? *bytes : text.size());
@@ -113,8 +116,16 @@ void Typesetter::drawRowText(int x, int row, const std::string& text) {
         surface_.drawText(x, y, text);
         return;
     }
-    int k = 0;
-    for (const std::string& ch : characters(text)) surface_.drawText(x + bookmanPitch * k++, y, ch);
+    int left = x;
+    for (const std::string& ch : characters(text)) {
+        if (ch == ".") {
+            surface_.drawText(left - pointPull, y, ch);
+            left += halfPitch;
+            continue;
+        }
+        surface_.drawText(left, y, ch);
+        left += bookmanPitch;
+    }
 }
 
 int Typesetter::drawCell(const std::string& upper, const std::string& lower, int column) {
@@ -178,7 +189,8 @@ bool Typesetter::typeset(int n, int mode, const ExprLine& line) {
     std::uint8_t previousKind = '(';
     FractionGroup group;
 
-    if (mode == 1) surface_.setScale(smallTypeScale, smallTypeOriginY());
+    const double scale = (mode == 1 ? smallTypeScale : 1.0) * flags_.shrink;
+    if (scale != 1.0) surface_.setScale(scale, typesetScaleOriginY());
     if (n == answerImage) {
         surface_.setFont(FontHolder::fntKnjMin);
         column += drawCell("【答】", "", column);
@@ -223,7 +235,7 @@ bool Typesetter::typeset(int n, int mode, const ExprLine& line) {
         }
         previousKind = k;
     }
-    if (mode == 1) surface_.setScale(1.0, 0);
+    if (scale != 1.0) surface_.setScale(1.0, 0);
     finalColumn_ = column;
     return column < fitColumns;
 }

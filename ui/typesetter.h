@@ -24,7 +24,14 @@ inline constexpr double smallTypeScale = 9.0 / 14.0;
 struct TypesetFlags {
     bool hasDecimalPoint = false;
     bool signReversed = false;
+    // The whole line drawn shrunk by this factor about its left edge (on top
+    // of small type), so that a line wider than its image still fits.
+    double shrink = 1.0;
 };
+
+// Small type and shrinking scale about this height: the fraction bar, so
+// that the line stays centred on the rows of full-sized type.
+int typesetScaleOriginY();
 
 class Typesetter {
 public:

@@ -262,9 +262,13 @@ TEST_F(ProgramFrame, PrintedPageHoldsTheUnitTitleAndEveryLine) {
     const PrintablePage page = printablePage(*frame);
     EXPECT_EQ(page.heading, QStringLiteral("一次不等式"));
     ASSERT_EQ(page.lines.size(), 4u);
-    EXPECT_EQ(page.lines[0].size(), frame->frmPage->lineImage(1)->image().size());
-    EXPECT_EQ(page.lines[3], frame->frmPage->lineImage(4)->image());
-    EXPECT_FALSE(page.answer.isNull()) << "solved: the answer image follows";
+    EXPECT_EQ(page.lines[0].layout, frame->frmPage->lineImage(1)->size());
+    EXPECT_EQ(page.lines[0].drawing.caption, "（1） 次の不等式を解きなさい");
+    EXPECT_EQ(page.lines[3].drawing.label, "④");
+    EXPECT_TRUE(page.lines[3].drawing.typeset);
+    ASSERT_TRUE(page.answer.has_value()) << "solved: the answer image follows";
+    EXPECT_EQ(page.answer->drawing.number, 16);
+    EXPECT_EQ(page.answer->layout, QSize(272, 76));
 
     const QString pdf = QString::fromStdString(dir.file("page.pdf"));
     whileModal<TfrmPrintS>(

@@ -16,49 +16,71 @@
 #include "ui/frm_print_s.h"
 #include "ui/print_job.h"
 #include "ui/up_down.h"
+#include "line_builder.h"
 
 namespace talvoren::ui {
 namespace {
 
 constexpr QSize pageLine(419, 75);
+constexpr QSize answerLine(272, 76);
+// An A4 sheet's printable area at 600 dpi, less margins of about 6 mm.
+constexpr QSize a4Printable(4670, 6720);
 
-TEST(PrintPlan, DefaultsPlaceTheHeadingAndEachLineAsTheScreenShowsIt) {
-    const PrintPlan plan = planPrint({pageLine, pageLine, pageLine}, 4, 2, 100000);
+TEST(PrintPlan, DefaultsFillThePrintableWidthInTheScreensLayout) {
+    const PrintPlan plan = planPrint({pageLine, pageLine, answerLine}, 4, 2, a4Printable);
     EXPECT_EQ(plan.heading, QPoint(128, 100));
     ASSERT_EQ(plan.pictures.size(), 3u);
-    EXPECT_EQ(plan.pictures[0], QRect(128, 220, 1257, 225));
-    EXPECT_EQ(plan.pictures[1].top(), 220 + 231);
-    EXPECT_EQ(plan.pictures[2].top(), 220 + 2 * 231);
+    EXPECT_EQ(plan.layouts[0], pageLine) << "size 2 keeps the screen's layout";
+    const double scale = (4670.0 - 128) / 419;
+    EXPECT_EQ(plan.pictures[0], QRect(128, 340, 4542, qRound(75 * scale)));
+    EXPECT_EQ(plan.pictures[1].top(), 340 + qRound(77 * scale));
+    // The answer keeps its proportion to the lines.
+    EXPECT_EQ(plan.layouts[2], answerLine);
+    EXPECT_EQ(plan.pictures[2].width(), qRound(272 * scale));
 }
 
 struct PlanCase {
     const char* name;
+    QSize line;
     int margin, size;
-    int left, firstTop, width, height;
+    int layoutWidth;
+    friend void PrintTo(const PlanCase& c, std::ostream* os) { *os << c.name; }
 };
 
 class PrintPlanTable : public ::testing::TestWithParam<PlanCase> {};
 
-TEST_P(PrintPlanTable, MarginAndSizeScaleTheFirstPicture) {
+TEST_P(PrintPlanTable, LinesFillTheWidthRightOfTheMargin) {
     const PlanCase& c = GetParam();
-    const PrintPlan plan = planPrint({pageLine}, c.margin, c.size, 100000);
-    EXPECT_EQ(plan.heading, QPoint(c.left, 100));
-    EXPECT_EQ(plan.pictures.at(0), QRect(c.left, c.firstTop, c.width, c.height));
+    const PrintPlan plan = planPrint({c.line, c.line}, c.margin, c.size, a4Printable);
+    EXPECT_EQ(plan.heading, QPoint(c.margin * 32, 100));
+    EXPECT_EQ(plan.layouts.at(0).width(), c.layoutWidth);
+    EXPECT_EQ(plan.pictures.at(0).left(), c.margin * 32);
+    EXPECT_NEAR(plan.pictures.at(0).right() + 1, a4Printable.width(), 1);
+    // The caption font's 16 layout pixels print at least 3 mm tall.
+    const double scale = double(plan.pictures[0].width()) / c.layoutWidth;
+    EXPECT_GE(16 * scale / printResolution * 25.4, 3.0);
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, PrintPlanTable,
-                         ::testing::Values(PlanCase{"defaults", 4, 2, 128, 220, 1257, 225},
-                                           PlanCase{"noMargin", 0, 2, 0, 220, 1257, 225},
-                                           PlanCase{"smallest", 10, 1, 320, 180, 838, 150},
-                                           PlanCase{"sixTimes", 0, 5, 0, 340, 2514, 450}),
+                         ::testing::Values(PlanCase{"defaults", pageLine, 4, 2, 419},
+                                           PlanCase{"noMargin", pageLine, 0, 2, 419},
+                                           PlanCase{"smallestType", pageLine, 10, 1, 629},
+                                           PlanCase{"largestType", pageLine, 0, 5, 210},
+                                           PlanCase{"narrowScreen", QSize(227, 75), 4, 2, 227},
+                                           PlanCase{"wideScreenLayoutCapped", QSize(590, 75), 4, 2, 419},
+                                           PlanCase{"wideScreenSmallestType", QSize(1827, 75), 4, 1, 629}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST(PrintPlan, APictureThatWouldRunOffThePageStartsTheNextPage) {
-    // The fourth line ends at 913 + 225 = 1138; the fifth would end at 1369.
-    const PrintPlan plan = planPrint({pageLine, pageLine, pageLine, pageLine, pageLine}, 4, 2, 1200);
-    EXPECT_EQ(plan.pages, (std::vector<int>{0, 0, 0, 0, 1}));
-    EXPECT_EQ(plan.pictures[3].top(), 913);
-    EXPECT_EQ(plan.pictures[4].top(), 220);
+    const std::vector<QSize> lines(9, pageLine);
+    const PrintPlan plan = planPrint(lines, 4, 2, a4Printable);
+    const int perPage = (a4Printable.height() - 340 + qRound(2 * 4542.0 / 419)) / qRound(77 * 4542.0 / 419);
+    ASSERT_GT(perPage, 3);
+    ASSERT_LT(perPage, 9);
+    EXPECT_EQ(plan.pages[perPage - 1], 0);
+    EXPECT_EQ(plan.pages[perPage], 1);
+    EXPECT_EQ(plan.pictures[perPage].top(), 340);
+    for (const QRect& r : plan.pictures) EXPECT_LE(r.bottom(), a4Printable.height());
 }
 
 struct PrintDialogFixture : ::testing::Test {
@@ -109,12 +131,16 @@ TEST_F(PrintDialogFixture, PrinterSetUpRunsThePrintDialogOnThePrinterUsed) {
     EXPECT_EQ(seen, &dialog.printer());
 }
 
-// A line picture: white, with a black block where the expression would be.
-QImage linePicture() {
-    QImage image(pageLine, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    QPainter(&image).fillRect(QRect(20, 20, 380, 40), Qt::black);
-    return image;
+// A typeset line as the page keeps it: 2x+1＜5 with its caption and label.
+PrintedLine printedLine(int n) {
+    using talvoren::testing::c;
+    using talvoren::testing::k;
+    PrintedLine line{LineDrawing{n}, n == answerImage ? answerLine : pageLine};
+    line.drawing.caption = n == 1 ? "次の不等式を解きなさい" : "";
+    line.drawing.typeset = true;
+    line.drawing.line = talvoren::testing::lineOf({c(2, 1, 'x'), c(1, 1, '/'), k('<'), c(5, 1, '/')});
+    line.drawing.label = n == 1 ? "①" : "②";
+    return line;
 }
 
 // The first page of a PDF rendered at `dpi` dots per inch (poppler's pdftoppm).
@@ -137,23 +163,40 @@ double darkShare(const QImage& page, const QRect& area) {
     return all ? double(dark) / all : 0.0;
 }
 
+// Rows and columns of a rectangle of the rendering that hold ink.
+QRect inkBounds(const QImage& page, const QRect& area) {
+    QRect ink;
+    const QRect inside = area & page.rect();
+    for (int y = inside.top(); y <= inside.bottom(); ++y)
+        for (int x = inside.left(); x <= inside.right(); ++x)
+            if (qGray(page.pixel(x, y)) < 128) ink |= QRect(x, y, 1, 1);
+    return ink;
+}
+
 struct PdfPrintFixture : PrintDialogFixture {
     test::ScratchDir scratch;
     QString pdf = QString::fromStdString(scratch.file("page.pdf"));
-    static constexpr int dpi = 60;  // a tenth of the print job's device pixels
+    int dpi = 60;  // a tenth of the print job's device pixels
 
     void SetUp() override {
         dialog.printer().setOutputFormat(QPrinter::PdfFormat);
         dialog.printer().setOutputFileName(pdf);
+        dialog.printer().setPageSize(QPageSize(QPageSize::A4));
         page.heading = QStringLiteral("一次不等式の基本");
-        page.lines = {linePicture(), linePicture()};
+        page.lines = {printedLine(1), printedLine(2)};
     }
+    QRect printable() { return dialog.printer().pageLayout().paintRectPixels(printResolution); }
     // A rectangle of device pixels on the rendering, inside the printable area.
     QRect onRendering(const QRect& device) {
-        const QPoint origin = dialog.printer().pageLayout().paintRectPixels(printResolution).topLeft();
-        const QRect shifted = device.translated(origin);
+        const QRect shifted = device.translated(printable().topLeft());
         return QRect(shifted.left() * dpi / printResolution, shifted.top() * dpi / printResolution,
                      shifted.width() * dpi / printResolution, shifted.height() * dpi / printResolution);
+    }
+    PrintPlan plan() {
+        std::vector<QSize> sizes;
+        for (const PrintedLine& l : page.lines) sizes.push_back(l.layout);
+        if (page.answer) sizes.push_back(page.answer->layout);
+        return planPrint(sizes, dialog.margin(), dialog.size(), printable().size());
     }
     QImage printAndRender() {
         EXPECT_TRUE(dialog.btnStartClick());
@@ -164,26 +207,49 @@ struct PdfPrintFixture : PrintDialogFixture {
     }
 };
 
-TEST_F(PdfPrintFixture, PageHoldsTheHeadingAndEveryLinePicture) {
+TEST_F(PdfPrintFixture, PageHoldsTheHeadingAndEveryLineAcrossTheWidth) {
     const QImage rendered = printAndRender();
     ASSERT_FALSE(rendered.isNull());
     EXPECT_GT(darkShare(rendered, onRendering(QRect(128, 100, 900, 100))), 0.02) << "heading";
-    // The black block of each line, enlarged three times, inset by a margin.
+    const PrintPlan p = plan();
     for (int i = 0; i < 2; ++i) {
-        const int top = 220 + i * 231;
-        EXPECT_GT(darkShare(rendered, onRendering(QRect(128 + 70, top + 70, 1000, 90))), 0.95) << i;
-        EXPECT_LT(darkShare(rendered, onRendering(QRect(128 + 70, top + 5, 1000, 40))), 0.05) << i;
+        const QRect picture = p.pictures[i];
+        // The expression at the left, the label in the last tenth of the width.
+        EXPECT_GT(darkShare(rendered, onRendering(picture.adjusted(0, picture.height() / 3, -picture.width() / 2, 0))),
+                  0.01)
+            << i;
+        const QRect labelColumn = picture.adjusted(picture.width() * 9 / 10, 0, 0, 0);
+        EXPECT_GT(darkShare(rendered, onRendering(labelColumn)), 0.005) << i;
     }
     // Nothing below the last line while the question is unsolved.
-    EXPECT_LT(darkShare(rendered, onRendering(QRect(0, 220 + 2 * 231, 2000, 600))), 0.001);
+    const int end = p.pictures[1].bottom() + 20;
+    EXPECT_LT(darkShare(rendered, onRendering(QRect(0, end, printable().width(), 600))), 0.001);
 }
 
-TEST_F(PdfPrintFixture, SolvedPageEndsWithTheAnswerPicture) {
-    page.answer = QImage(272, 76, QImage::Format_RGB32);
-    page.answer.fill(Qt::black);
+TEST_F(PdfPrintFixture, CaptionPrintsAtLeastThreeMillimetresTallAndLabelsWhole) {
+    dpi = 300;
     const QImage rendered = printAndRender();
     ASSERT_FALSE(rendered.isNull());
-    EXPECT_GT(darkShare(rendered, onRendering(QRect(160, 220 + 2 * 231 + 20, 700, 180))), 0.95);
+    const QRect picture = plan().pictures[0];
+    const double pixelsPerLayout = picture.width() / 419.0;
+    // The caption takes the top band of the line (16 layout pixels).
+    const QRect caption = inkBounds(rendered, onRendering(QRect(picture.left(), picture.top(), picture.width() / 2,
+                                                                 int(17 * pixelsPerLayout))));
+    ASSERT_FALSE(caption.isEmpty());
+    EXPECT_GE(caption.height() * 25.4 / dpi, 3.0) << caption.height() << " pixels at " << dpi << " dpi";
+    // The circled label: a whole ring, as tall as it is wide, inside the page.
+    const QRect label = inkBounds(rendered, onRendering(picture.adjusted(picture.width() * 9 / 10, 0, 0, 0)));
+    ASSERT_FALSE(label.isEmpty());
+    EXPECT_NEAR(label.width(), label.height(), label.height() / 6);
+    EXPECT_LT(label.right(), onRendering(picture).right());
+}
+
+TEST_F(PdfPrintFixture, SolvedPageEndsWithTheAnswer) {
+    page.answer = printedLine(answerImage);
+    const QImage rendered = printAndRender();
+    ASSERT_FALSE(rendered.isNull());
+    const QRect answer = plan().pictures.at(2);
+    EXPECT_GT(darkShare(rendered, onRendering(answer.adjusted(0, answer.height() / 4, 0, 0))), 0.02);
 }
 
 TEST_F(PdfPrintFixture, PrintsWithoutAWritableWorkingDirectory) {
@@ -195,7 +261,7 @@ TEST_F(PdfPrintFixture, PrintsWithoutAWritableWorkingDirectory) {
     const QImage rendered = printAndRender();
     std::filesystem::current_path(previous);
     ASSERT_FALSE(rendered.isNull());
-    EXPECT_GT(darkShare(rendered, onRendering(QRect(128 + 70, 220 + 70, 1000, 90))), 0.95);
+    EXPECT_GT(darkShare(rendered, onRendering(plan().pictures[0])), 0.005);
 }
 
 TEST_F(PdfPrintFixture, AJobThatCannotStartIsReported) {

@@ -1,0 +1,111 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/line_drawing.h"
+
+#include <QFontMetricsF>
+#include <QPainter>
+#include <algorithm>
+
+#include "ui/fonts.h"
+#include "ui/painter_surface.h"
+
+namespace talvoren::ui {
+
+namespace {
+
+// Pixels kept free before the label, and at the right edge of an image
+// without one.
+constexpr int labelGap = 4;
+constexpr int edgeGap = 4;
+// The label's top: the caption font's point size + 3 + 16 (31).
+constexpr int labelTopOffset = 3 + 16;
+// The answer image's plain text: 16 points.
+constexpr int plainTextPixels = 21;
+
+// Measures how far right the drawing reaches, with the glyphs' widths.
+class ExtentSurface : public Surface {
+public:
+    void drawText(int x, int y, const std::string& text) override {
+        const QFontMetricsF metrics(surfaceQFont(font()));
+        const QString s = QString::fromStdString(text);
+        const double width = std::max(metrics.horizontalAdvance(s), metrics.boundingRect(s).right());
+        reach(x + width);
+        (void)y;
+    }
+    void drawHorizontalLine(int, int x2, int) override { reach(x2 + 1); }
+    void setScale(double factor, int) override { scale_ = factor; }
+
+    double rightEdge() const { return rightEdge_; }
+
+private:
+    void reach(double x) { rightEdge_ = std::max(rightEdge_, x * scale_); }
+
+    double scale_ = 1.0;
+    double rightEdge_ = 0.0;
+};
+
+}  // namespace
+
+int lineRoom(int number, int imageWidth) {
+    return number == answerImage ? imageWidth - edgeGap : imageWidth - labelColumnWidth - labelGap;
+}
+
+double typesetRightEdge(int number, int mode, const ExprLine& line, TypesetFlags flags, char unknownLetter) {
+    ExtentSurface extent;
+    flags.shrink = 1.0;
+    Typesetter(extent, flags, unknownLetter).typeset(number, mode, line);
+    return extent.rightEdge();
+}
+
+double shrinkToFit(double rightEdge, int room) {
+    return rightEdge > room && room > 0 ? room / rightEdge : 1.0;
+}
+
+void drawCaptionOn(Surface& surface, const std::string& caption) {
+    surface.setFont(FontHolder::fntKnj);
+    surface.drawText(0, 0, caption);
+}
+
+bool typesetOn(Surface& surface, int number, int mode, const ExprLine& line, TypesetFlags flags,
+               char& unknownLetter, int imageWidth) {
+    flags.shrink =
+        shrinkToFit(typesetRightEdge(number, mode, line, flags, unknownLetter), lineRoom(number, imageWidth));
+    return Typesetter(surface, flags, unknownLetter).typeset(number, mode, line);
+}
+
+void drawLabelOn(Surface& surface, int imageWidth, const std::string& label) {
+    // Upright, in the caption font's face and size.
+    surface.setFont(SurfaceFont{FontHolder::fntKnj, holderPixelSize(FontHolder::fntKnj), false});
+    surface.drawText(imageWidth - labelColumnWidth, surface.pointSize() + labelTopOffset, label);
+}
+
+void drawPlainTextOn(Surface& surface, int imageHeight, const std::string& text) {
+    surface.setFont(SurfaceFont{FontHolder::fntKnjMin, plainTextPixels, false});
+    surface.drawText(0, imageHeight / 3, text);
+}
+
+double lineDrawingHeight(double width, QSize layoutSize) {
+    return layoutSize.width() > 0 ? width * layoutSize.height() / layoutSize.width() : 0.0;
+}
+
+void paintLineDrawing(QPainter& painter, const QRectF& target, QSize layoutSize, const LineDrawing& drawing) {
+    if (layoutSize.width() <= 0) return;
+    painter.save();
+    const double scale = target.width() / layoutSize.width();
+    painter.translate(target.topLeft());
+    painter.scale(scale, scale);
+    {
+        PainterSurface surface(painter);
+        if (!drawing.plainText.empty()) drawPlainTextOn(surface, layoutSize.height(), drawing.plainText);
+        if (!drawing.caption.empty()) drawCaptionOn(surface, drawing.caption);
+        if (drawing.typeset) {
+            char letter = drawing.unknownLetter;
+            typesetOn(surface, drawing.number, drawing.mode, drawing.line, drawing.flags, letter,
+                      layoutSize.width());
+        }
+        if (!drawing.label.empty() && drawing.number != answerImage)
+            drawLabelOn(surface, layoutSize.width(), drawing.label);
+    }
+    painter.restore();
+}
+
+}  // namespace talvoren::ui

@@ -1,0 +1,71 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// A line of the worked page as content: its caption, the typeset expression
+// and its circled label. The page draws it into a line image; the same
+// drawing goes onto any painter (a printer's, a picture's) at any scale,
+// as vector text rather than a stretched bitmap.
+//
+// To print a line on a printer's painter, filling a given width:
+//     LineDrawing d;  d.caption = ...; d.line = ...; d.typeset = true; d.label = "①";
+//     paintLineDrawing(painter, QRectF(left, top, width, 0), pageLineLayout, d);
+// The height follows from the layout's proportions (lineDrawingHeight).
+
+#include <QRectF>
+#include <QSize>
+#include <string>
+
+#include "core/cells.h"
+#include "ui/typesetter.h"
+
+class QPainter;
+
+namespace talvoren::ui {
+
+class Surface;
+
+// Height of a page line image in layout pixels.
+inline constexpr int lineDrawingLayoutHeight = 75;
+// The label's left edge lies this far left of the image's right edge.
+inline constexpr int labelColumnWidth = 32;
+
+struct LineDrawing {
+    explicit LineDrawing(int n = 1) : number(n) {}
+
+    int number = 1;              // the line (16: the answer image, 【答】 first, no label)
+    std::string caption;         // top-left, in the caption font
+    bool typeset = false;        // whether `line` is drawn
+    int mode = 0;                // 1: the second, small drawing
+    ExprLine line;
+    TypesetFlags flags;          // decimal point and red relation; shrink is worked out
+    char unknownLetter = 'x';    // the letter the typesetter starts from
+    std::string label;           // the circled label at the right edge; "" for none
+    std::string plainText;       // a plain text instead (the answer image's messages)
+};
+
+// The room a line may take in an image of the given layout width: the
+// label's column stays clear.
+int lineRoom(int number, int imageWidth);
+// How far right the typeset line reaches, in layout pixels, by the real
+// widths of its glyphs (small type included).
+double typesetRightEdge(int number, int mode, const ExprLine& line, TypesetFlags flags, char unknownLetter);
+// The shrink that makes a line reaching rightEdge fit into room (1: none).
+double shrinkToFit(double rightEdge, int room);
+
+// The steps of drawing a line, each onto a surface in layout pixels.
+void drawCaptionOn(Surface& surface, const std::string& caption);
+// Typesets shrunk to fit the image's width; true when it fitted the
+// layout's 30 columns (the worksheet's test for a second, small drawing).
+bool typesetOn(Surface& surface, int number, int mode, const ExprLine& line, TypesetFlags flags,
+               char& unknownLetter, int imageWidth);
+void drawLabelOn(Surface& surface, int imageWidth, const std::string& label);
+void drawPlainTextOn(Surface& surface, int imageHeight, const std::string& text);
+
+// Draws the line as an image of layoutSize shows it, scaled so that the
+// layout's width fills target's width (the height follows, whatever
+// target's height), onto any painter. Nothing is filled: the page stays as
+// it is around the glyphs.
+void paintLineDrawing(QPainter& painter, const QRectF& target, QSize layoutSize, const LineDrawing& drawing);
+// The height a drawing of the layout takes at the width.
+double lineDrawingHeight(double width, QSize layoutSize);
+
+}  // namespace talvoren::ui
