@@ -1,22 +1,195 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "solving/planner.h"
 
+#include <string>
+#include <unordered_map>
+
 #include "core/question_parser.h"
+#include "solving/judge.h"
+#include "solving/page.h"
+#include "solving/planner_bound.h"
+#include "solving/planner_moves.h"
+#include "solving/planner_page.h"
 #include "solving/worksheet.h"
 
 namespace talvoren {
 
 namespace {
 
+using planning::PageReplay;
+using planning::StepRunner;
+using Clock = std::chrono::steady_clock;
+
 class SilentSink : public MessageSink {
 public:
     void showMessage(const std::string&) override {}
-    Answer ask(const std::string&, const std::string&, Buttons, Icon) override { return Answer::yes; }
+    Answer ask(const std::string&, const std::string&, Buttons, Icon) override { return Answer::ok; }
 };
+
+// Lines are told apart by their cells. A relation cell's denominator (a
+// division leaves one behind) changes nothing any step does, so it is left
+// out: such lines are searched once.
+std::string keyOf(const ExprLine& line) {
+    std::string key;
+    key.reserve(static_cast<std::size_t>(line.cellCount) * 9);
+    for (int i = 0; i < line.cellCount; ++i) {
+        const ExprCell& c = line.cells[static_cast<std::size_t>(i)];
+        const bool relation = isRelation(c.kind);
+        const std::int32_t den = relation ? 1 : c.den;
+        const std::int32_t num = relation ? 0 : c.num;
+        key.append(reinterpret_cast<const char*>(&den), sizeof den);
+        key.append(reinterpret_cast<const char*>(&num), sizeof num);
+        key.push_back(static_cast<char>(c.kind));
+    }
+    return key;
+}
+
+PlanAnswer answerOf(int judgement) {
+    switch (judgement) {
+    case judged::solved: return PlanAnswer::solved;
+    case judged::noSolution: return PlanAnswer::noSolution;
+    case judged::infinitelyMany: return PlanAnswer::infinitelyMany;
+    default: return PlanAnswer::none;
+    }
+}
+
+// Iterative deepening over lines. Within one depth bound the moves are tried
+// in the order of preference, so the first plan found is the preferred one
+// among the shortest. `explored` remembers, for each line, the most steps
+// that were left when it was searched; a line met again with no more steps
+// left cannot lead to a plan either.
+class Search {
+public:
+    Search(char letter, bool hasDecimalPoint, const PlanBudget& budget)
+        : letter_(letter), runner_(letter, hasDecimalPoint), budget_(budget), start_(Clock::now()) {}
+
+    // The moves of the shortest plan from `line` within `maxSteps`, and the
+    // judgement of the line it ends in; false when there is none.
+    bool run(const ExprLine& line, int maxSteps) {
+        for (int bound = planning::stepsAtLeast(line, letter_); bound <= maxSteps && !stopped; ++bound) {
+            if (descend(line, 0, bound)) return true;
+        }
+        return false;
+    }
+
+    std::vector<PlanMove> path;  // in reverse order while the search unwinds
+    int judgement = judged::notAnswer;
+    bool stopped = false;  // the budget ran out
+    long nodes = 0;
+
+private:
+    bool outOfBudget() {
+        if (nodes >= budget_.maxNodes) stopped = true;
+        if ((nodes & 63) == 0 && Clock::now() - start_ > budget_.maxTime) stopped = true;
+        return stopped;
+    }
+
+    bool descend(const ExprLine& line, int done, int bound) {
+        const int left = bound - done;
+        int& explored = explored_[keyOf(line)];
+        if (explored >= left) return false;
+        explored = left;
+
+        for (const PlanMove& move : movesFrom(line, letter_)) {
+            if (outOfBudget()) return false;
+            ++nodes;
+            if (!runner_.execute(line, move)) continue;
+            const ExprLine child = runner_.result();
+            if (const int verdict = runner_.judge(child); verdict != judged::notAnswer) {
+                judgement = verdict;
+                path.push_back(move);
+                return true;
+            }
+            if (left == 1 || 1 + planning::stepsAtLeast(child, letter_) > left) continue;
+            if (descend(child, done + 1, bound)) {
+                path.push_back(move);
+                return true;
+            }
+        }
+        return false;
+    }
+
+    char letter_;
+    StepRunner runner_;
+    PlanBudget budget_;
+    Clock::time_point start_;
+    std::unordered_map<std::string, int> explored_;
+};
+
+std::string lineControl(int n) {
+    return (n <= maxLineButtons ? "btnShiki" : "Image") + std::to_string(n);
+}
+
+PlanStep stepOf(const PlanMove& move, int line) {
+    PlanStep step;
+    step.line = line;
+    step.opCode = move.opCode;
+    step.term = move.term;
+    const bool typed = move.opCode != 'S' && move.opCode != 'I' && move.opCode != 'K';
+    if (typed) step.padText = padTextOf(move.term);
+    step.presses.push_back(lineControl(line));
+    step.presses.push_back(operationButtonOf(move.opCode));
+    if (typed)
+        for (std::string& key : padPressesOf(move.term)) step.presses.push_back(std::move(key));
+    step.presses.push_back("btnJikkou");
+    step.reversesRelation = (move.opCode == '*' || move.opCode == '/') && move.term.num < 0;
+    return step;
+}
+
+int sentakuChoiceFor(PlanAnswer answer) {
+    if (answer == PlanAnswer::noSolution) return sentakuKainashi;
+    if (answer == PlanAnswer::infinitelyMany) return sentakuMusu;
+    return sentakuClosed;
+}
+
+// Carries the moves out key by key on a copy of the page: the lines and
+// sentences of the plan are the ones the page draws. A plan the page does not
+// carry out to the same answer is no plan.
+Plan replay(const CoreState& page, int lineCount, int line, int capacity,
+            const std::vector<PlanMove>& moves, PlanAnswer answer) {
+    Plan plan;
+    PageReplay copy(page, lineCount, capacity);
+    int from = line;
+    for (const PlanMove& move : moves) {
+        PlanStep step = stepOf(move, from);
+        for (const std::string& control : step.presses) copy.press(control, sentakuChoiceFor(answer));
+        if (copy.lineCount() != lineCount + plan.length() + 1) return {};
+        step.newLine = copy.lineCount();
+        step.drawn = copy.line(step.newLine);
+        from = step.newLine;
+        plan.steps.push_back(std::move(step));
+    }
+    if (copy.answerKind() == 0) return {};
+    plan.answer = answer;
+    plan.answerLine = plan.steps.back().drawn;
+    return plan;
+}
 
 }  // namespace
 
-Plan planFromLine(const CoreState&, int, int, int, const PlanBudget&) { return {}; }
+Plan planFromLine(const CoreState& page, int lineCount, int line, int capacity, const PlanBudget& budget) {
+    if (line < 1 || line > lineCount || lineCount >= answerLineIndex) return {};
+    const ExprLine& start = page.lines[static_cast<std::size_t>(line)];
+    Search search(page.unknownLetter, page.hasDecimalPoint, budget);
+
+    StepRunner judge(page.unknownLetter, page.hasDecimalPoint);
+    if (const int verdict = judge.judge(start); verdict != judged::notAnswer) {
+        Plan plan;
+        plan.answer = answerOf(verdict);
+        plan.answerLine = start;
+        return plan;
+    }
+
+    const int maxSteps = std::min(capacity, answerLineIndex - 1) - lineCount;
+    Plan plan;
+    if (maxSteps > 0 && search.run(start, maxSteps)) {
+        const std::vector<PlanMove> moves(search.path.rbegin(), search.path.rend());
+        plan = replay(page, lineCount, line, capacity, moves, answerOf(search.judgement));
+    }
+    plan.budgetExhausted = search.stopped;
+    plan.nodes = search.nodes;
+    return plan;
+}
 
 Plan planFromLine(const Worksheet& ws, int line, const PlanBudget& budget) {
     return planFromLine(ws.core, ws.lineCount, line, ws.lineCapacity, budget);

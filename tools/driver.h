@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "solving/planner.h"
+
 namespace talvoren::driver {
 
 using Args = std::vector<std::string>;  // the words after the command name
@@ -19,5 +21,12 @@ int cmdTransform(const Args& args, std::ostream& out, std::ostream& err);
 int cmdPlay(const Args& args, std::ostream& out, std::ostream& err);
 int cmdCheck(const Args& args, std::ostream& out, std::ostream& err);
 int cmdReport(const Args& args, std::ostream& out, std::ostream& err);
+int cmdSolve(const Args& args, std::ostream& out, std::ostream& err);
+int cmdSolveFile(const Args& args, std::ostream& out, std::ostream& err);
+
+// How solve prints a plan's answer, and the play commands that carry it out
+// after `question TEXT`.
+std::string planAnswerText(const Plan& plan);
+std::vector<std::string> playScript(const Plan& plan);
 
 }  // namespace talvoren::driver

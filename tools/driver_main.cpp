@@ -8,7 +8,8 @@ namespace {
 
 void usage(std::ostream& err) {
     err << "usage: talvoren-driver cells TEXT | entry TEXT [LETTER] | transform OP TEXT [ARG] | "
-           "play SCRIPT | check FILE.ine | report FILE.ine\n";
+           "play SCRIPT | check FILE.ine | report FILE.ine | solve TEXT [CAPACITY] | "
+           "solve-file FILE [CAPACITY]\n";
 }
 
 }  // namespace
@@ -18,6 +19,7 @@ int runDriver(const Args& argv, std::ostream& out, std::ostream& err) {
     static const std::map<std::string, Command> commands = {
         {"cells", cmdCells}, {"entry", cmdEntry}, {"transform", cmdTransform},
         {"play", cmdPlay},   {"check", cmdCheck}, {"report", cmdReport},
+        {"solve", cmdSolve}, {"solve-file", cmdSolveFile},
     };
     if (argv.empty()) {
         usage(err);

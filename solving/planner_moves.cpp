@@ -1,0 +1,189 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "solving/planner_moves.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+#include "core/transform.h"
+#include "solving/planner_ratio.h"
+
+namespace talvoren {
+
+namespace {
+
+using planning::Ratio;
+
+constexpr std::int64_t largestPadPart = 9999;  // four digits a part
+
+int operationRank(char opCode) {
+    switch (opCode) {
+    case 'K': return 0;
+    case 'I': return 1;
+    case 'S': return 2;
+    case '-':
+    case '+': return 3;
+    case '/': return 4;
+    case '*': return 5;
+    default: return 6;
+    }
+}
+
+bool isValue(std::uint8_t k, char letter) {
+    return k == kind::constant || k == kind::bar || k == static_cast<std::uint8_t>(letter);
+}
+
+// The line's values, gathered once.
+struct LineValues {
+    std::vector<Ratio> letterCoefficients;
+    std::vector<ExprCell> takeAway;  // value cells that are not bracket factors
+    Ratio letters[2];
+    Ratio constants[2];
+    Ratio denominatorLcm{1, 1, true};
+};
+
+LineValues valuesOf(const ExprLine& line, char letter) {
+    LineValues v;
+    int side = 0;
+    std::int64_t lcmDen = 1;
+    for (int i = 0; i < line.cellCount; ++i) {
+        const ExprCell& c = line.cells[static_cast<std::size_t>(i)];
+        if (isRelation(c.kind)) {
+            side = 1;
+            continue;
+        }
+        if (!isValue(c.kind, letter) || c.den <= 0) continue;
+        const bool factor = i + 1 < line.cellCount &&
+                            isOpeningBracket(line.cells[static_cast<std::size_t>(i + 1)].kind);
+        if (!factor && c.kind != kind::bar) v.takeAway.push_back(c);
+        if (lcmDen <= largestPadPart) lcmDen = std::lcm(lcmDen, static_cast<std::int64_t>(c.den));
+        const Ratio value = Ratio::of(c);
+        if (c.kind == static_cast<std::uint8_t>(letter)) {
+            v.letterCoefficients.push_back(value);
+            v.letters[side] = v.letters[side] + value;
+        } else if (!factor) {
+            v.constants[side] = v.constants[side] + value;
+        }
+    }
+    v.denominatorLcm = {lcmDen, 1, true};
+    return v;
+}
+
+bool fitsPad(const Ratio& r) {
+    return r.known && r.den <= largestPadPart && r.num >= -largestPadPart && r.num <= largestPadPart;
+}
+
+ExprCell cellOf(const Ratio& r, std::uint8_t k) {
+    return {static_cast<std::int32_t>(r.den), static_cast<std::int32_t>(r.num), k};
+}
+
+void addMove(std::vector<PlanMove>& moves, const PlanMove& move) {
+    const auto same = [&](const PlanMove& m) { return m.opCode == move.opCode && m.term == move.term; };
+    if (std::find_if(moves.begin(), moves.end(), same) == moves.end()) moves.push_back(move);
+}
+
+// Subtract a positive term, add the size of a negative one.
+void addTakeAway(std::vector<PlanMove>& moves, const Ratio& value, std::uint8_t k) {
+    if (!value.known || value.num == 0) return;
+    const Ratio size = value.num < 0 ? -value : value;
+    if (!fitsPad(size)) return;
+    addMove(moves, {value.num < 0 ? '+' : '-', cellOf(size, k)});
+}
+
+void addScalings(std::vector<PlanMove>& moves, const Ratio& c) {
+    if (!fitsPad(c) || c.num == 0 || c.is(1)) return;
+    addMove(moves, {'/', cellOf(c, kind::constant)});
+    addMove(moves, {'*', cellOf(c, kind::constant)});
+}
+
+}  // namespace
+
+int preferenceRank(const PlanMove& move) {
+    const bool fraction = move.term.den != 1;
+    const bool reverses = (move.opCode == '*' || move.opCode == '/') && move.term.num < 0;
+    return (fraction ? 100 : 0) + (reverses ? 10 : 0) + operationRank(move.opCode);
+}
+
+std::vector<PlanMove> movesFrom(const ExprLine& line, char letter) {
+    std::vector<PlanMove> moves;
+    if (hasBracketsInLine(line)) {
+        moves.push_back({'K', ZERO});
+    } else {
+        moves.push_back({'I', ZERO});
+        moves.push_back({'S', ZERO});
+    }
+    const LineValues v = valuesOf(line, letter);
+    const auto letterKind = static_cast<std::uint8_t>(letter);
+
+    for (const ExprCell& t : v.takeAway) addTakeAway(moves, Ratio::of(t), t.kind == kind::bar ? kind::constant : t.kind);
+    for (int side = 0; side < 2; ++side) {
+        addTakeAway(moves, v.constants[side], kind::constant);
+        addTakeAway(moves, v.letters[side], letterKind);
+    }
+
+    std::vector<Ratio> factors = v.letterCoefficients;
+    factors.push_back(v.letters[0]);
+    factors.push_back(v.letters[1]);
+    factors.push_back(v.letters[0] - v.letters[1]);
+    factors.push_back({1, 1, true});
+    factors.push_back(v.denominatorLcm);
+    for (const Ratio& c : factors) {
+        addScalings(moves, c);
+        addScalings(moves, -c);
+    }
+
+    std::stable_sort(moves.begin(), moves.end(), [](const PlanMove& a, const PlanMove& b) {
+        return preferenceRank(a) < preferenceRank(b);
+    });
+    return moves;
+}
+
+bool padCanType(const ExprCell& term) {
+    const Ratio r = Ratio::of(term);
+    return fitsPad(r) && r.num == term.num && r.den == term.den;
+}
+
+std::string padTextOf(const ExprCell& term) {
+    std::string text = term.num < 0 ? "-" : "";
+    const std::int64_t size = std::abs(static_cast<std::int64_t>(term.num));
+    const bool letterTerm = term.kind != kind::constant;
+    if (term.den != 1)
+        text += std::to_string(term.den) + "分の" + std::to_string(size);
+    else if (!letterTerm || size != 1)
+        text += std::to_string(size);
+    if (letterTerm) text += static_cast<char>(term.kind);
+    return text;
+}
+
+std::vector<std::string> padPressesOf(const ExprCell& term) {
+    std::vector<std::string> presses;
+    const auto digits = [&](std::int64_t value) {
+        for (char d : std::to_string(value)) presses.push_back(std::string("btn") + d);
+    };
+    if (term.num < 0) presses.push_back("btnMinus");
+    const std::int64_t size = std::abs(static_cast<std::int64_t>(term.num));
+    const bool letterTerm = term.kind != kind::constant;
+    if (term.den != 1) {
+        digits(term.den);
+        presses.push_back("btnBunsu");
+        digits(size);
+    } else if (!letterTerm || size != 1) {
+        digits(size);
+    }
+    if (letterTerm) presses.push_back("btnMoji");
+    return presses;
+}
+
+std::string operationButtonOf(char opCode) {
+    switch (opCode) {
+    case '*': return "btnKake";
+    case '/': return "btnWaru";
+    case '+': return "btnTasu";
+    case '-': return "btnHiku";
+    case 'S': return "btnSeiri";
+    case 'I': return "btnIkou";
+    case 'K': return "btnKakko";
+    default: return "";
+    }
+}
+
+}  // namespace talvoren
