@@ -20,6 +20,7 @@ bool fits32(std::int64_t v) { return v >= int32Min && v <= int32Max; }
 // below the 64-bit limit.
 std::int64_t gcd64(std::int64_t a, std::int64_t b) {
     if (a == 0 || b == 0) return 0;
+    if (a == 1 || b == 1 || a == -1 || b == -1) return 1;  // integers: the usual case
     return std::gcd(a, b);
 }
 

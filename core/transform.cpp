@@ -168,14 +168,26 @@ TransformResult scaleBothSides(CoreState& s, int n, char op, const ExprCell& c, 
         divideCells(s, ONE, c);
         return {false, Refusal::none};
     }
+    const auto scaled = [&](const ExprCell& cell) {
+        return op == '/' ? divideCells(s, cell, c) : multiplyCells(s, cell, c);
+    };
     int depth = 0;
+    const ExprCell* previous = nullptr;
     for (const ExprCell& cell : cellsOf(source)) {
-        if (isOpeningBracket(cell.kind)) ++depth;
+        if (isOpeningBracket(cell.kind)) {
+            ++depth;
+            // A group that opens a side has the factor 1, which bracket
+            // removal takes; it is written so that the group is scaled too.
+            const bool hasFactor =
+                previous && (previous->kind == kind::constant || previous->kind == kind::bar);
+            if (depth == 1 && !hasFactor) appendCell(s, target, scaled(ONE));
+        }
         if (isClosingBracket(cell.kind)) --depth;
         if (depth > 0)
             appendCell(s, target, cell);  // inside a group: the factor carries the scaling
         else
-            appendCell(s, target, op == '/' ? divideCells(s, cell, c) : multiplyCells(s, cell, c));
+            appendCell(s, target, scaled(cell));
+        previous = &cell;
     }
     return finish(s, target, true);
 }

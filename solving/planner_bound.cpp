@@ -95,15 +95,83 @@ bool twoStepShape(const Shape& s) {
     return false;
 }
 
+// The value cells that are not a bracket group's factor. While a line has
+// brackets no step lowers their number (×, ÷ keep every cell, adding to both
+// sides writes two more), and かっこ keeps each of them as a term.
+int termCells(const ExprLine& line, char letter) {
+    int terms = 0;
+    for (int i = 0; i < line.cellCount; ++i) {
+        const std::uint8_t k = line.cells[static_cast<std::size_t>(i)].kind;
+        const bool value = k == kind::constant || k == kind::bar || k == static_cast<std::uint8_t>(letter);
+        const bool factor = i + 1 < line.cellCount && isOpeningBracket(line.cells[static_cast<std::size_t>(i + 1)].kind);
+        if (value && !factor) ++terms;
+    }
+    return terms;
+}
+
+// The left side's letter coefficient minus the right side's, with every
+// bracket group multiplied out. Only × and ÷ change it (by their factor), and
+// an answer x < c has it at 1.
+Ratio netLetterCoefficient(const ExprLine& line, char letter) {
+    Ratio net;
+    Ratio factors[maxCells + 1];
+    int depth = 0;
+    factors[0] = {1, 1, true};
+    int sign = 1;
+    for (int i = 0; i < line.cellCount; ++i) {
+        const ExprCell& c = line.cells[static_cast<std::size_t>(i)];
+        const bool beforeGroup = i + 1 < line.cellCount && isOpeningBracket(line.cells[static_cast<std::size_t>(i + 1)].kind);
+        if (isRelation(c.kind)) {
+            sign = -1;
+        } else if (isOpeningBracket(c.kind)) {
+            const ExprCell* before = i > 0 ? &line.cells[static_cast<std::size_t>(i - 1)] : nullptr;
+            const bool hasFactor = before && (before->kind == kind::constant || before->kind == kind::bar);
+            factors[depth + 1] = hasFactor ? factors[depth] * Ratio::of(*before) : factors[depth];
+            ++depth;
+        } else if (isClosingBracket(c.kind)) {
+            if (depth > 0) --depth;
+        } else if (c.kind == static_cast<std::uint8_t>(letter) && !beforeGroup) {
+            net = net + Ratio::make(sign, 1) * factors[depth] * Ratio::of(c);
+        }
+    }
+    return net;
+}
+
+constexpr std::int64_t largestPadPart = 9999;
+
+// Whether every prime factor of n (n > 0) is at most 9999: the pad's numbers
+// have no others, so only such a coefficient can be scaled to 1.
+bool padPrimesOnly(std::int64_t n) {
+    for (std::int64_t d = 2; d <= largestPadPart && d * d <= n; ++d)
+        while (n % d == 0) n /= d;
+    return n <= largestPadPart;
+}
+
+// How many × or ÷ steps at least bring the net coefficient to 1.
+int scalingsNeeded(const Ratio& net) {
+    if (!net.known || net.isZero() || net.is(1)) return 0;
+    const std::int64_t size = net.num < 0 ? -net.num : net.num;
+    if (size <= largestPadPart && net.den <= largestPadPart) return 1;
+    if (!padPrimesOnly(size) || !padPrimesOnly(net.den)) return unreachable;
+    return 2;
+}
+
 }  // namespace
 
 int stepsAtLeast(const ExprLine& line, char letter) {
     const int depth = bracketDepth(line);
-    if (depth > 0) return depth;
+    const int scalings = scalingsNeeded(netLetterCoefficient(line, letter));
+    if (scalings == unreachable) return unreachable;
+    // One かっこ a level of nesting, and the scalings on top; when more than
+    // two terms come out of the last かっこ, its line is no answer and a step
+    // that changes the number of cells (neither × nor ÷) follows.
+    if (depth > 0) return depth + scalings + (termCells(line, letter) > 2 ? 1 : 0);
+    // × and ÷ keep the number of cells; an answer has three.
+    const int withScalings = scalings + (scalings > 0 && line.cellCount != 3 ? 1 : 0);
     const Shape s = shapeOf(line, letter);
-    if (!s.plain) return 1;
-    if (oneStepShape(line, s, letter)) return 1;
-    return twoStepShape(s) ? 2 : 3;
+    if (!s.plain) return std::max(1, withScalings);
+    if (oneStepShape(line, s, letter)) return std::max(1, withScalings);
+    return std::max(twoStepShape(s) ? 2 : 3, withScalings);
 }
 
 }  // namespace talvoren::planning

@@ -9,6 +9,10 @@
 
 namespace talvoren::planning {
 
+// No plan reaches an answer: the unknown's coefficient has a prime factor
+// that no number of the pad can cancel.
+inline constexpr int unreachable = 1000;
+
 // For a line that is not an answer: at least 1.
 int stepsAtLeast(const ExprLine& line, char unknownLetter);
 

@@ -89,10 +89,31 @@ void addTakeAway(std::vector<PlanMove>& moves, const Ratio& value, std::uint8_t 
     addMove(moves, {value.num < 0 ? '+' : '-', cellOf(size, k)});
 }
 
+// A large divisor of n (n > 9999) that the pad can type: n over the least
+// cofactor at or above n / 9999, looked for among a few; 1 when none is found.
+std::int64_t typableDivisor(std::int64_t n) {
+    constexpr std::int64_t tries = 64;
+    const std::int64_t least = (n + largestPadPart - 1) / largestPadPart;
+    for (std::int64_t e = std::max<std::int64_t>(least, 2); e < least + tries; ++e)
+        if (n % e == 0) return n / e > 1 ? n / e : 1;
+    return 1;
+}
+
 void addScalings(std::vector<PlanMove>& moves, const Ratio& c) {
-    if (!fitsPad(c) || c.num == 0 || c.is(1)) return;
-    addMove(moves, {'/', cellOf(c, kind::constant)});
-    addMove(moves, {'*', cellOf(c, kind::constant)});
+    if (!c.known || c.num == 0 || c.is(1)) return;
+    if (fitsPad(c)) {
+        addMove(moves, {'/', cellOf(c, kind::constant)});
+        addMove(moves, {'*', cellOf(c, kind::constant)});
+        return;
+    }
+    // A factor too long for the pad is taken in parts: a divisor of its
+    // numerator and of its denominator that the pad can type.
+    const std::int64_t size = c.num < 0 ? -c.num : c.num;
+    const std::int64_t sign = c.num < 0 ? -1 : 1;
+    if (const std::int64_t d = typableDivisor(size); d > 1)
+        addMove(moves, {'/', cellOf({sign * d, 1, true}, kind::constant)});
+    if (const std::int64_t d = typableDivisor(c.den); d > 1)
+        addMove(moves, {'*', cellOf({sign * d, 1, true}, kind::constant)});
 }
 
 }  // namespace
@@ -131,9 +152,12 @@ std::vector<PlanMove> movesFrom(const ExprLine& line, char letter) {
         addScalings(moves, -c);
     }
 
-    std::stable_sort(moves.begin(), moves.end(), [](const PlanMove& a, const PlanMove& b) {
-        return preferenceRank(a) < preferenceRank(b);
-    });
+    std::vector<std::pair<int, PlanMove>> ranked;
+    ranked.reserve(moves.size());
+    for (const PlanMove& m : moves) ranked.emplace_back(preferenceRank(m), m);
+    std::stable_sort(ranked.begin(), ranked.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (std::size_t i = 0; i < moves.size(); ++i) moves[i] = ranked[i].second;
     return moves;
 }
 

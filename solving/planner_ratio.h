@@ -24,17 +24,12 @@ struct Ratio {
 
     static Ratio make(__int128 num, __int128 den) {
         if (den == 0) return {0, 1, false};
+        if (den == 1 && num >= -limit64() && num <= limit64()) return {static_cast<std::int64_t>(num), 1, true};
         if (den < 0) {
             num = -num;
             den = -den;
         }
-        __int128 a = num < 0 ? -num : num;
-        __int128 b = den;
-        while (b != 0) {
-            const __int128 t = a % b;
-            a = b;
-            b = t;
-        }
+        const __int128 a = gcdOf(num < 0 ? -num : num, den);
         if (a > 1) {
             num /= a;
             den /= a;
@@ -44,10 +39,28 @@ struct Ratio {
         return {static_cast<std::int64_t>(num), static_cast<std::int64_t>(den), true};
     }
 
+    // Euclid in 64 bits whenever the operands allow it (128-bit division is slow).
+    static __int128 gcdOf(__int128 a, __int128 b) {
+        while (b != 0) {
+            if (a <= limit64() && b <= limit64())
+                return std::gcd(static_cast<std::int64_t>(a), static_cast<std::int64_t>(b));
+            const __int128 t = a % b;
+            a = b;
+            b = t;
+        }
+        return a;
+    }
+
+    static constexpr __int128 limit64() { return std::numeric_limits<std::int64_t>::max(); }
+
     friend Ratio operator+(const Ratio& a, const Ratio& b) {
         if (!a.known || !b.known) return {0, 1, false};
         return make(static_cast<__int128>(a.num) * b.den + static_cast<__int128>(b.num) * a.den,
                     static_cast<__int128>(a.den) * b.den);
+    }
+    friend Ratio operator*(const Ratio& a, const Ratio& b) {
+        if (!a.known || !b.known) return {0, 1, false};
+        return make(static_cast<__int128>(a.num) * b.num, static_cast<__int128>(a.den) * b.den);
     }
     friend Ratio operator-(const Ratio& a) { return {-a.num, a.den, a.known}; }
     friend Ratio operator-(const Ratio& a, const Ratio& b) { return a + (-b); }

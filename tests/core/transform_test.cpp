@@ -95,6 +95,9 @@ INSTANTIATE_TEST_SUITE_P(
             "6/1 0(1 1x1 1/1 0)1 0<1 12/1"),
         one("MultiplyScalesCornerFactorOnly", scale('*'), "2｢x+1｣<4", "3",
             "6/1 0｢1 1x1 1/1 0｣1 0<1 12/1"),
+        // A group that opens a side gets its factor written, so it is scaled too.
+        one("MultiplyGroupOpeningSide", scale('*'), "(x+1)<4", "3", "3/1 0(1 1x1 1/1 0)1 0<1 12/1"),
+        one("DivideGroupOpeningRightSide", scale('/'), "x<(x+1)", "2", "1x2 0<2 1/2 0(1 1x1 1/1 0)2"),
         one("DivideByNegativeFraction", scale('/'), "3x<6", "-5分の2", "-15x2 0<2 -15/1"),
         one("TransposeMovesBothWays", transpose(), "3x+2<x+5", "", "3x1 -1x1 0<1 -2/1 5/1"),
         one("TransposeNothingToMove", transpose(), "x<5", "", "1x1 0<1 5/1", false),
