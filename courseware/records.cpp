@@ -97,9 +97,16 @@ std::optional<IniFile> PracticeRecords::open() {
     return std::nullopt;
 }
 
-bool PracticeRecords::store(const IniFile& records) {
+FileLock PracticeRecords::lock() {
     std::error_code ec;
     std::filesystem::create_directories(dir_.empty() ? "." : dir_, ec);
+    std::string error;
+    FileLock lock = FileLock::acquire(path_, error);
+    if (!lock.held()) messages_.showMessage("練習の記録を保存できませんでした：" + path_ + "（" + error + "）");
+    return lock;
+}
+
+bool PracticeRecords::store(const IniFile& records) {
     std::string error;
     if (records.save(path_, error, calls_)) return true;
     messages_.showMessage("練習の記録を保存できませんでした：" + path_);
@@ -107,6 +114,8 @@ bool PracticeRecords::store(const IniFile& records) {
 }
 
 bool PracticeRecords::recordSolved(const CoursewareState& s, int unit, int number) {
+    const FileLock held = lock();
+    if (!held.held()) return false;
     auto records = open();
     if (!records) return false;
     const std::string& title = s.unitTitles[unit];
@@ -149,6 +158,8 @@ std::vector<std::string> PracticeRecords::unitsWithRecords(const CoursewareState
 }
 
 bool PracticeRecords::eraseUnit(const std::string& title) {
+    const FileLock held = lock();
+    if (!held.held()) return false;
     auto records = open();
     if (!records) return false;
     records->eraseSection(title);

@@ -11,6 +11,7 @@
 
 #include "core/messages.h"
 #include "courseware/file_io.h"
+#include "courseware/file_lock.h"
 #include "courseware/ini_file.h"
 #include "courseware/question_set.h"
 
@@ -75,6 +76,9 @@ private:
     // The record file as a profile; nullopt after a message when it exists
     // but cannot be read (so it is never overwritten with less).
     std::optional<IniFile> open();
+    // Held from reading the file to writing it back, so that another copy
+    // of the program in the same folder cannot slip an update in between.
+    FileLock lock();
     bool store(const IniFile& records);
 
     std::string dir_;
