@@ -8,12 +8,14 @@
 #include <QMessageBox>
 #include <cstdio>
 #include <exception>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "ui/application.h"
 #include "ui/command_line.h"
 #include "ui/frm_main.h"
+#include "ui/zoom.h"
 
 namespace {
 
@@ -49,7 +51,14 @@ int main(int argc, char** argv) {
     // holds options that may be the toolkit's.
     if (early.action == CommandLine::Action::usageError && !early.toolkitOptionSeen) return usageError(early);
 
-    QApplication app(argc, argv);
+    auto application = std::make_unique<QApplication>(argc, argv);
+    // A screen larger than the layout is filled by the toolkit's scale
+    // factor, which only a new application object takes.
+    if (talvoren::ui::prepareZoom()) {
+        application.reset();
+        application = std::make_unique<QApplication>(argc, argv);
+    }
+    QApplication& app = *application;
     QApplication::setApplicationVersion(QStringLiteral(TALVOREN_VERSION));
     // Qt has taken its own options (-platform and the like) out by now.
     const CommandLine command = talvoren::ui::parseCommandLine(argumentsOf(QApplication::arguments()));

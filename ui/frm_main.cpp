@@ -24,6 +24,7 @@
 #include "ui/glyphs.h"
 #include "ui/message_box.h"
 #include "ui/qt_page.h"
+#include "ui/zoom.h"
 
 namespace talvoren::ui {
 
@@ -192,6 +193,7 @@ void TfrmMain::buildMenu() {
     mnuShowRecord = item(view, "mnuShowRecord", QStringLiteral("練習の記録(&R)"), [this] { btnKirokuClick(); });
     mnuDispStack =
         item(view, "mnuDispStack", QStringLiteral("スタック(&S)"), [this] { dialogs->mnuDispStackClick(*this); });
+    addZoomMenu(view, messages);
 
     QMenu* change = menuBar()->addMenu(QStringLiteral("問題変更(&C)"));
     KN1 = item(change, "KN1", QStringLiteral("次の問題(&N)"), [this] { btnNextClick(); });
@@ -251,7 +253,7 @@ void TfrmMain::FormShow() {
     frmPage->FormCreate(pageRect.width());
     pageWindow->setGeometry(pageRect);
     pageWindow->show();
-    frmPage->FormShow(screenSize.width());
+    frmPage->FormShow(screenSize.width(), screenSize.height());
     worksheet->lineCapacity = frmPage->lineCapacity;
 
     const std::optional<std::string> fatal = sequencing->startUp(questionSetPathOption_);

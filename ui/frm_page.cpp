@@ -12,6 +12,7 @@
 #include "ui/fonts.h"
 #include "ui/line_image.h"
 #include "ui/qt_surface.h"
+#include "ui/zoom.h"
 
 namespace talvoren::ui {
 
@@ -99,8 +100,9 @@ QRect TfrmPage::pageGeometry(const QRect& pnlMain, int frameWidth) {
 
 void TfrmPage::FormCreate(int pageWidth) { lblMess->resize(pageWidth - 16, lblMess->height()); }
 
-void TfrmPage::FormShow(int screenWidth) {
-    const PageLayoutChoice choice = pageLayoutForScreen(screenWidth);
+void TfrmPage::FormShow(int screenWidth, int screenHeight) {
+    const bool holdsLargeLayout = screenWidth > zoomedLayout.width() && screenHeight >= zoomedLayout.height();
+    const PageLayoutChoice choice = pageLayoutForScreen(holdsLargeLayout ? zoomedLayout.width() : screenWidth);
     if (choice.warnResolution) messages_.showMessage(std::string(lowResolutionMessage));
     lineCapacity = choice.lineCapacity;
     const int half = lineCapacity / 2;

@@ -50,8 +50,10 @@ public:
     static QRect pageGeometry(const QRect& pnlMain, int frameWidth);
     // lblMess takes the page width less 16.
     void FormCreate(int pageWidth);
-    // Lays out lineCapacity images for the screen width (warning at 640).
-    void FormShow(int screenWidth);
+    // Lays out lineCapacity images for the screen width (warning at 640). A
+    // screen wider than 1024 and at least 768 high takes the 1024 layout's
+    // fourteen lines, its extra width going to the two columns.
+    void FormShow(int screenWidth, int screenHeight = 768);
 
     // "Image" + n: 1..14 and 16; nullptr for any other number.
     LineImage* lineImage(int n) const;

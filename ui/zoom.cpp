@@ -1,0 +1,120 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/zoom.h"
+
+#include <QActionGroup>
+#include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QMenu>
+#include <QScreen>
+#include <QSettings>
+#include <QStandardPaths>
+#include <algorithm>
+#include <cmath>
+#include <array>
+
+#include "core/messages.h"
+
+namespace talvoren::ui {
+
+namespace {
+
+const QString zoomKey = QStringLiteral("screen/zoom");
+const char* const scaleFactorVariable = "QT_SCALE_FACTOR";
+// Factors this close to 1 are no zoom: the layout stays pixel for pixel.
+constexpr double noZoom = 1.01;
+
+struct ZoomItem {
+    ZoomChoice choice;
+    const char* key;       // in the settings file
+    const char* caption;   // in the menu
+    const char* name;      // the action's object name
+    double percent;        // 0: fill the screen
+};
+
+constexpr std::array<ZoomItem, 5> zoomItems{{
+    {ZoomChoice::fitScreen, "fit", "画面に合わせる(&F)", "mnuZoomFit", 0},
+    {ZoomChoice::percent100, "100", "100 %", "mnuZoom100", 100},
+    {ZoomChoice::percent125, "125", "125 %", "mnuZoom125", 125},
+    {ZoomChoice::percent150, "150", "150 %", "mnuZoom150", 150},
+    {ZoomChoice::percent200, "200", "200 %", "mnuZoom200", 200},
+}};
+
+// The factor this run was started with.
+double appliedZoom = 1.0;
+
+const ZoomItem& itemOf(ZoomChoice choice) {
+    return *std::find_if(zoomItems.begin(), zoomItems.end(), [choice](const ZoomItem& i) { return i.choice == choice; });
+}
+
+}  // namespace
+
+double zoomFactor(ZoomChoice choice, QSize screen) {
+    const double fill = std::min(double(screen.width()) / zoomedLayout.width(),
+                                 double(screen.height()) / zoomedLayout.height());
+    if (fill < noZoom) return 1.0;
+    const double wanted = choice == ZoomChoice::fitScreen ? fill : itemOf(choice).percent / 100.0;
+    return std::clamp(wanted, 1.0, fill);
+}
+
+QString zoomSettingsPath() {
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+           QStringLiteral("/talvoren/talvoren.ini");
+}
+
+ZoomChoice savedZoomChoice() {
+    const QString key = QSettings(zoomSettingsPath(), QSettings::IniFormat).value(zoomKey).toString();
+    for (const ZoomItem& item : zoomItems)
+        if (key == QLatin1String(item.key)) return item.choice;
+    return ZoomChoice::fitScreen;
+}
+
+bool saveZoomChoice(ZoomChoice choice) {
+    const QString path = zoomSettingsPath();
+    if (!QDir().mkpath(QFileInfo(path).absolutePath())) return false;
+    QSettings settings(path, QSettings::IniFormat);
+    settings.setValue(zoomKey, QLatin1String(itemOf(choice).key));
+    settings.sync();
+    return settings.status() == QSettings::NoError;
+}
+
+bool prepareZoom() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen) return false;
+    const double factor = zoomFactor(savedZoomChoice(), screen->size());
+    if (factor < noZoom) return false;
+    // On top of a scale factor the desktop already asks for (a 200 % desktop).
+    bool ok = false;
+    double desktop = qEnvironmentVariable(scaleFactorVariable).toDouble(&ok);
+    if (!ok || desktop <= 0) desktop = 1.0;
+    qputenv(scaleFactorVariable, QByteArray::number(desktop * factor, 'f', 4));
+    appliedZoom = factor;
+    return true;
+}
+
+QMenu* addZoomMenu(QMenu* view, MessageSink& messages) {
+    QMenu* menu = view->addMenu(QStringLiteral("拡大(&Z)"));
+    menu->setObjectName(QStringLiteral("mnuZoom"));
+    auto* group = new QActionGroup(menu);
+    const ZoomChoice saved = savedZoomChoice();
+    for (const ZoomItem& item : zoomItems) {
+        QAction* action = menu->addAction(QString::fromUtf8(item.caption));
+        action->setObjectName(QString::fromLatin1(item.name));
+        action->setCheckable(true);
+        action->setChecked(item.choice == saved);
+        group->addAction(action);
+        QObject::connect(action, &QAction::triggered, menu, [&messages, choice = item.choice] {
+            if (!saveZoomChoice(choice)) {
+                messages.showMessage("拡大の設定を保存できませんでした");
+                return;
+            }
+            const QScreen* screen = QGuiApplication::primaryScreen();
+            const QSize unzoomed = screen ? (QSizeF(screen->size()) * appliedZoom).toSize() : zoomedLayout;
+            if (std::abs(zoomFactor(choice, unzoomed) - appliedZoom) > noZoom - 1.0)
+                messages.showMessage("拡大は次に起動したときから変わります");
+        });
+    }
+    return menu;
+}
+
+}  // namespace talvoren::ui

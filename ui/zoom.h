@@ -1,0 +1,47 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// Zoom: on a screen larger than 1024 × 768 the program's 1024 layout is
+// scaled as a whole (windows, fonts, line images and dialogs together), by
+// the largest factor that keeps it on the screen or by the user's choice
+// from 表示 → 拡大. The one factor is the toolkit's own scale factor, set
+// before the application object is made: every geometry in the code stays
+// in layout pixels. The choice is kept in the program's own settings file in
+// the user's configuration directory.
+
+#include <QSize>
+#include <QString>
+#include <optional>
+
+class QMenu;
+
+namespace talvoren {
+class MessageSink;
+}
+
+namespace talvoren::ui {
+
+enum class ZoomChoice { fitScreen, percent100, percent125, percent150, percent200 };
+
+// The layout that zoom scales, and the smallest screen that is zoomed.
+inline constexpr QSize zoomedLayout(1024, 768);
+
+// The factor for a screen of the given size (in the toolkit's pixels before
+// zooming): never above the one that fills the screen, never below 1.
+double zoomFactor(ZoomChoice choice, QSize screen);
+
+// The settings file and the choice kept in it (fitScreen when none).
+QString zoomSettingsPath();
+ZoomChoice savedZoomChoice();
+// False when the file could not be written.
+bool saveZoomChoice(ZoomChoice choice);
+
+// Run once the application object exists: when the primary screen asks for
+// a zoom, the toolkit's scale factor is set for it and true is returned:
+// the application object must then be made again to take it.
+bool prepareZoom();
+
+// The 拡大 submenu of 表示: 画面に合わせる, 100 %, 125 %, 150 %, 200 %, the
+// saved choice checked. A new choice is saved and applies from the next start.
+QMenu* addZoomMenu(QMenu* view, MessageSink& messages);
+
+}  // namespace talvoren::ui
