@@ -11,6 +11,7 @@
 #include "ui/control_panel.h"
 #include "ui/fonts.h"
 #include "ui/line_image.h"
+#include "ui/page_scroll.h"
 #include "ui/qt_surface.h"
 #include "ui/zoom.h"
 
@@ -20,6 +21,9 @@ namespace {
 
 constexpr int answerBoxWidth = 297;
 constexpr int answerBoxHeight = 121;
+constexpr int answerImageWidth = 272;
+// Between the description line and the first row of lines.
+constexpr int lineTopGap = 5;
 
 // The page's client area: reports mouse moves over the background.
 class PageClient : public QWidget {
@@ -55,6 +59,7 @@ TfrmPage::TfrmPage(MessageSink& messages, QWidget* parent)
     setFont(pixelFont(facePGothic, 16));
     setFrameShape(QFrame::NoFrame);
     setWidget(client_);
+    connect(verticalScrollBar(), &QScrollBar::valueChanged, this, [this] { pinDescription(); });
     setWidgetResizable(false);
     // Only a small screen makes the page scroll, and then downwards only.
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -85,7 +90,7 @@ TfrmPage::TfrmPage(MessageSink& messages, QWidget* parent)
     grbKai->setAutoFillBackground(true);
     grbKai->installEventFilter(this);
     Image16 = new LineImage(16, grbKai);
-    Image16->setImageGeometry(QRect(14, 24, 272, 76));
+    Image16->setImageGeometry(QRect(14, 24, answerImageWidth, 76));
     Image16->onClick = [this] {
         if (onAnswerBoxClick) onAnswerBoxClick();
     };
@@ -107,7 +112,7 @@ void TfrmPage::FormShow(int screenWidth, int screenHeight) {
     lineCapacity = choice.lineCapacity;
     const int half = lineCapacity / 2;
     const int w = (screenWidth - pnlMainWidth) / 2 - 20;
-    const int top = lblMess->height() + 5;
+    const int top = lblMess->height() + lineTopGap;
     for (int i = 1; i <= pageLineImages; ++i) {
         if (i > lineCapacity) {
             Image[i]->hide();
@@ -118,6 +123,7 @@ void TfrmPage::FormShow(int screenWidth, int screenHeight) {
         Image[i]->setImageGeometry(QRect(left ? 8 : w + 10, slot * lineImagePitch + top, w, lineImageHeight));
         Image[i]->show();
     }
+    sizeAnswerBox(std::min(answerBoxWidth, w));
     // Until it is placed, the box stands below the right column.
     grbKai->move(w + 10, (lineCapacity - half) * lineImagePitch + top + 3);
     fitClient();
@@ -138,8 +144,28 @@ void TfrmPage::placeAnswerBox(int n) {
     }
     grbKai->show();
     grbKai->raise();
+    lblMess->raise();
     fitClient();
-    ensureWidgetVisible(grbKai, 0, 0);
+    const LineImage* line = n >= 1 && n <= lineCapacity ? Image[n] : nullptr;
+    const QRect box = grbKai->geometry();
+    keepInView(line ? box | line->geometry() : box);
+}
+
+void TfrmPage::keepLineInView(int n) {
+    if (n >= 1 && n <= lineCapacity) keepInView(Image[n]->geometry());
+}
+
+void TfrmPage::keepInView(const QRect& region) {
+    QScrollBar* bar = verticalScrollBar();
+    const PageScroll scroll{bar->value(), viewport()->height(), lblMess->height() + lineTopGap, bar->maximum()};
+    bar->setValue(scrollToShow(scroll, region.top(), region.bottom() + 1));
+    horizontalScrollBar()->setValue(0);
+}
+
+void TfrmPage::pinDescription() {
+    // The description line stays at the top of what the page shows.
+    lblMess->move(lblMess->x(), verticalScrollBar()->value());
+    lblMess->raise();
 }
 
 void TfrmPage::hideAnswerBox() {
@@ -204,13 +230,23 @@ void TfrmPage::resizeEvent(QResizeEvent* event) {
     fitClient();
 }
 
+void TfrmPage::sizeAnswerBox(int width) {
+    // A narrow column (640 pixels of screen) takes a narrower box: its
+    // image and bands lose the difference, and the answer shrinks to fit.
+    const int inner = width - answerBoxWidth + answerImageWidth;
+    grbKai->resize(width, answerBoxHeight);
+    Image16->setImageGeometry(QRect(Image16->pos(), QSize(inner, Image16->height())));
+    lblStarX->resize(inner, lblStarX->height());
+    lblStarY->resize(inner, lblStarY->height());
+}
+
 void TfrmPage::fitClient() {
-    // The client grows to hold every visible control; the page scrolls
-    // where the screen is too small for it.
+    // The client grows downwards to hold every visible control; the page
+    // scrolls where the screen is too short for it, never sideways.
     QRect bounds(QPoint(0, 0), viewport()->size());
     for (QWidget* child : client_->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
-        if (!child->isHidden()) bounds |= child->geometry();
-    client_->resize(bounds.size());
+        if (!child->isHidden() && child != lblMess) bounds |= child->geometry();
+    client_->resize(viewport()->width(), bounds.height());
 }
 
 }  // namespace talvoren::ui

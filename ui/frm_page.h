@@ -57,7 +57,11 @@ public:
 
     // "Image" + n: 1..14 and 16; nullptr for any other number.
     LineImage* lineImage(int n) const;
+    // Shows the box below line n and scrolls both into view.
     void placeAnswerBox(int n);
+    // Scrolls the page, downwards only, so that line n shows whole below the
+    // description line.
+    void keepLineInView(int n);
     void hideAnswerBox();
     // The red hover frame of line k, drawn into its bitmap, and its removal.
     void markLine(int k);
@@ -74,6 +78,9 @@ protected:
 
 private:
     void fitClient();
+    void keepInView(const QRect& region);
+    void pinDescription();
+    void sizeAnswerBox(int width);
     void frameLine(int k, bool marked);
 
     MessageSink& messages_;

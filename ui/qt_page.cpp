@@ -83,6 +83,8 @@ void QtPage::drawLineLabel(int n, const std::string& label) {
     }
     drawings_[n].label = label;
     image->refresh();
+    // The label is the last of a new line: the page shows the line.
+    frame_.frmPage->keepLineInView(n);
 }
 
 void QtPage::placeAnswerBox(int n) { frame_.frmPage->placeAnswerBox(n); }

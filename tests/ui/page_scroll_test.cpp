@@ -1,0 +1,107 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The page keeps the newest work in view: the scroll rule on its own, and a
+// question worked to its sixth line on each screen's layout.
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollBar>
+#include <gtest/gtest.h>
+
+#include "frame_support.h"
+#include "ui/control_panel.h"
+#include "ui/frm_page.h"
+#include "ui/line_image.h"
+#include "ui/page_scroll.h"
+
+namespace talvoren::ui {
+namespace {
+
+TEST(PageScroll, ShowsTheRegionBelowThePinnedBand) {
+    struct Case {
+        const char* name;
+        PageScroll scroll;
+        int top, bottom;
+        int value;
+    };
+    const PageScroll top{0, 300, 30, 400};
+    const std::vector<Case> cases = {
+        {"already in view", top, 30, 105, 0},
+        {"below: scrolled until its bottom shows", top, 334, 409, 109},
+        {"above: scrolled back until it clears the band", {200, 300, 30, 400}, 106, 181, 76},
+        {"under the band: scrolled back", {100, 300, 30, 400}, 106, 181, 76},
+        {"taller than the room: its bottom shows", top, 100, 450, 150},
+        {"never past the end", top, 600, 700, 400},
+        {"never before the start", {50, 300, 30, 400}, 10, 80, 0},
+        {"a page that does not scroll", {0, 600, 30, 0}, 334, 409, 0},
+    };
+    for (const Case& tc : cases) EXPECT_EQ(scrollToShow(tc.scroll, tc.top, tc.bottom), tc.value) << tc.name;
+}
+
+// What the page shows, in page pixels: from below the pinned description
+// line to the bottom of the viewport.
+struct Shown {
+    int top, bottom;
+    bool holds(const QRect& r) const { return r.top() >= top && r.bottom() < bottom; }
+};
+
+Shown shown(TfrmPage& page) {
+    const int value = page.verticalScrollBar()->value();
+    return {value + page.lblMess->height() + 5, value + page.viewport()->height()};
+}
+
+// A step: the line, the operation button and the pad's digit (0 for none).
+struct Step {
+    int line;
+    QPushButton* ControlPanel::*operation;
+    int digit;
+};
+
+// The question 3x+2<x+8 solved on line 6 (doubling twice first) and on
+// line 4 (at the foot of the left column at 640 x 480).
+const std::vector<std::pair<const char*, std::vector<Step>>> solutions = {
+    {"solved on line 6",
+     {{1, &ControlPanel::btnKake, 2},
+      {2, &ControlPanel::btnKake, 2},
+      {3, &ControlPanel::btnIkou, 0},
+      {4, &ControlPanel::btnSeiri, 0},
+      {5, &ControlPanel::btnWaru, 8}}},
+    {"solved on line 4", {{1, &ControlPanel::btnIkou, 0}, {2, &ControlPanel::btnSeiri, 0}, {3, &ControlPanel::btnWaru, 2}}},
+};
+
+TEST(PageScroll, NewestLineAnswerBoxAndDescriptionStayInView) {
+    for (const QSize screen : {QSize(640, 480), QSize(800, 600), QSize(1024, 768), QSize(1366, 768)}) {
+        for (const auto& [name, steps] : solutions) {
+            SCOPED_TRACE(std::to_string(screen.width()) + " x " + std::to_string(screen.height()) + ", " + name);
+            test::FrameSession session({"3x+2<x+8"}, screen);
+            TfrmMain& f = *session.frame;
+            ControlPanel& p = *f.pnlMain;
+            TfrmPage& page = *f.frmPage;
+            for (const Step& step : steps) {
+                p.btnShiki[step.line]->click();
+                (p.*step.operation)->click();
+                if (step.digit) p.btnDigit[step.digit]->click();
+                p.btnJikkou->click();
+                const int newest = session.ws().lineCount;
+                ASSERT_EQ(newest, step.line + 1);
+                EXPECT_TRUE(shown(page).holds(page.Image[newest]->geometry())) << "line " << newest;
+                // The description line is pinned at the top of what shows.
+                EXPECT_EQ(page.lblMess->y(), page.verticalScrollBar()->value());
+                EXPECT_EQ(page.horizontalScrollBar()->value(), 0);
+            }
+            const int last = steps.back().line + 1;
+            ASSERT_TRUE(session.ws().solvedFlag);
+            EXPECT_EQ(page.lblMess->text(), QStringLiteral("解が出ました"));
+            EXPECT_TRUE(page.grbKai->isVisible());
+            EXPECT_TRUE(shown(page).holds(page.grbKai->geometry())) << "answer box";
+            EXPECT_TRUE(shown(page).holds(page.Image[last]->geometry())) << "the solution's line";
+            // Nothing sticks out at the right: every line and the box within the width.
+            EXPECT_LE(page.grbKai->geometry().right(), page.viewport()->width());
+            for (int n = 1; n <= page.lineCapacity; ++n)
+                EXPECT_LE(page.Image[n]->geometry().right(), page.viewport()->width()) << n;
+        }
+    }
+}
+
+}  // namespace
+}  // namespace talvoren::ui
