@@ -49,12 +49,15 @@ if command -v ccache >/dev/null && [ -z "${CCACHE_DIR:-}" ]; then
   export CCACHE_DIR
 fi
 
+# The source package too, from the clean copy, so that lintian checks the
+# packaging itself; the binary package is what gets installed.
+(cd "$stage" && dpkg-source -b "talvoren-$version")
 (cd "$tree" && dpkg-buildpackage -us -uc -b -J"$(nproc)")
 
 arch=$(dpkg-architecture -qDEB_HOST_ARCH)
 changes="$stage/talvoren_${version}_${arch}.changes"
-echo "== lintian $(basename "$changes")"
-lintian --fail-on error,warning --display-info --pedantic "$changes"
+echo "== lintian $(basename "$changes") talvoren_$version.dsc"
+lintian --fail-on error,warning --display-info --pedantic "$changes" "$stage/talvoren_$version.dsc"
 
 mkdir -p build-deb
 rm -f build-deb/talvoren_*

@@ -44,6 +44,17 @@ for p in fonts-urw-base35 fonts-ipafont-mincho fonts-ipafont-gothic qt6-translat
 done
 pass "Depends names the fonts, the Qt translations and the Qt libraries"
 
+# What apt would install on a system that has nothing yet: the fonts and the
+# translations come along through Depends alone.
+echo "== apt-get install ./$deb on an empty system, simulated"
+empty_status=$(mktemp)
+closure=$(apt-get -s --no-install-recommends -o Dir::State::status="$empty_status" install "./$deb" 2>&1 || true)
+rm -f "$empty_status"
+for p in fonts-urw-base35 fonts-ipafont-mincho fonts-ipafont-gothic qt6-translations-l10n libqt6widgets6 talvoren; do
+  grep -q "^Inst $p " <<<"$closure" || fail "apt would not install $p on an empty system: $closure"
+done
+pass "apt-get install pulls in the fonts and translations on an empty system"
+
 echo "== apt-get install ./$deb"
 apt-get install -y --no-install-recommends "./$deb"
 trap 'apt-get purge -y talvoren >/dev/null || true' EXIT
