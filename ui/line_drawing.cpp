@@ -14,7 +14,7 @@ namespace {
 
 // Pixels kept free before the label, and at the right edge of an image
 // without one.
-constexpr int labelGap = 4;
+constexpr int labelGap = 8;
 constexpr int edgeGap = 4;
 // The label's top: the caption font's point size + 3 + 16 (31).
 constexpr int labelTopOffset = 3 + 16;

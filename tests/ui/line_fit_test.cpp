@@ -104,7 +104,7 @@ TEST(LineFit, AShortLineKeepsItsSize) {
 
 TEST(LineFit, TheAnswerImageUsesItsWholeWidth) {
     EXPECT_EQ(lineRoom(answerImage, 272), 268);
-    EXPECT_EQ(lineRoom(1, 419), 419 - 36);
+    EXPECT_EQ(lineRoom(1, 419), 419 - 40);
 }
 
 // Columns of an image (in layout pixels) that hold ink in any row.
