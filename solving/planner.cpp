@@ -20,12 +20,6 @@ using planning::PageReplay;
 using planning::StepRunner;
 using Clock = std::chrono::steady_clock;
 
-class SilentSink : public MessageSink {
-public:
-    void showMessage(const std::string&) override {}
-    Answer ask(const std::string&, const std::string&, Buttons, Icon) override { return Answer::ok; }
-};
-
 // Lines are told apart by their cells. A relation cell's denominator (a
 // division leaves one behind) changes nothing any step does, so it is left
 // out: such lines are searched once.
@@ -197,7 +191,7 @@ Plan planFromLine(const Worksheet& ws, int line, const PlanBudget& budget) {
 
 std::optional<Plan> planQuestion(std::string_view text, int capacity, MessageSink* parseMessages,
                                  const PlanBudget& budget) {
-    SilentSink silent;
+    planning::SilentSink silent;
     CoreState scratch(parseMessages ? *parseMessages : silent);
     if (!parseQuestion(scratch, 1, text)) return std::nullopt;
     return planFromLine(scratch, 1, 1, capacity, budget);

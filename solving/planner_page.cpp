@@ -14,20 +14,6 @@ namespace talvoren::planning {
 
 namespace {
 
-// A box asked during planning takes its first button, as an unanswered
-// script does: a transposition that moves nothing is then refused.
-class SilentSink : public MessageSink {
-public:
-    void showMessage(const std::string&) override {}
-    Answer ask(const std::string&, const std::string&, Buttons buttons, Icon) override {
-        switch (buttons) {
-        case Buttons::ok: return Answer::ok;
-        case Buttons::abortRetryIgnore: return Answer::abort;
-        default: return Answer::yes;
-        }
-    }
-};
-
 class SilentPage : public Page {
 public:
     int sentakuChoice = sentakuClosed;
@@ -59,6 +45,14 @@ private:
 };
 
 }  // namespace
+
+Answer SilentSink::ask(const std::string&, const std::string&, Buttons buttons, Icon) {
+    switch (buttons) {
+    case Buttons::ok: return Answer::ok;
+    case Buttons::abortRetryIgnore: return Answer::abort;
+    default: return Answer::yes;
+    }
+}
 
 struct SilentWorksheet {
     SilentWorksheet(char unknownLetter, bool hasDecimalPoint, int capacity)

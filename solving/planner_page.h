@@ -10,6 +10,7 @@
 #include <string>
 
 #include "core/cells.h"
+#include "core/messages.h"
 #include "solving/planner_moves.h"
 
 namespace talvoren {
@@ -17,6 +18,14 @@ namespace talvoren {
 class Worksheet;
 
 namespace planning {
+
+// A box asked while planning takes its first button, as an unanswered
+// script does: a transposition that moves nothing is then refused.
+class SilentSink : public MessageSink {
+public:
+    void showMessage(const std::string&) override {}
+    Answer ask(const std::string& caption, const std::string& text, Buttons buttons, Icon icon) override;
+};
 
 struct SilentWorksheet;  // the sink, the page, the tables and the worksheet
 

@@ -13,12 +13,6 @@ namespace talvoren::driver {
 
 namespace {
 
-class QuietSink : public MessageSink {
-public:
-    void showMessage(const std::string&) override {}
-    Answer ask(const std::string&, const std::string&, Buttons, Icon) override { return Answer::ok; }
-};
-
 // The page's capacity: the optional last word, 14 by default; 0 when wrong.
 int capacityOf(const Args& args, std::size_t position) {
     if (args.size() <= position) return defaultPlanCapacity;
@@ -88,7 +82,6 @@ int cmdSolveFile(const Args& args, std::ostream& out, std::ostream& err) {
         err << "solve-file: cannot read " << args[0] << '\n';
         return 2;
     }
-    QuietSink quiet;
     long questions = 0;
     long solved = 0;
     long steps = 0;
@@ -98,7 +91,7 @@ int cmdSolveFile(const Args& args, std::ostream& out, std::ostream& err) {
         if (text.empty()) continue;
         ++questions;
         const auto start = std::chrono::steady_clock::now();
-        const std::optional<Plan> plan = planQuestion(text, capacity, &quiet);
+        const std::optional<Plan> plan = planQuestion(text, capacity);
         planning += std::chrono::steady_clock::now() - start;
         out << text << " -> ";
         if (!plan) {
