@@ -50,11 +50,10 @@ struct ExprLine {
 inline constexpr ExprCell ZERO{1, 0, kind::constant};
 inline constexpr ExprCell ONE{1, 1, kind::constant};
 
-// The program-wide tables of the expression layer, one instance per session.
-struct CoreState {
-    explicit CoreState(MessageSink& sink) : messages(sink) {}
-
-    MessageSink& messages;
+// The program-wide tables of the expression layer: a plain value, so that a
+// copy of the page (a preview, a check, a planned step) can work on tables
+// of its own.
+struct ExprTables {
     std::array<ExprLine, lineTableSize> lines{};  // 0 scratch, 16 answerLine
     ExprLine expandList;
     ExprLine carryList;
@@ -68,6 +67,23 @@ struct CoreState {
     void clearFaults() { overflow = lineFull = false; }
 
     ExprLine& answerLine() { return lines[answerLineIndex]; }
+    const ExprLine& answerLine() const { return lines[answerLineIndex]; }
+};
+
+// The tables together with the sink their messages go to, one instance per
+// session.
+struct CoreState : ExprTables {
+    explicit CoreState(MessageSink& sink) : messages(sink) {}
+    // A session of its own on a copy of the tables.
+    CoreState(const ExprTables& tables, MessageSink& sink) : ExprTables(tables), messages(sink) {}
+    CoreState(const CoreState&) = delete;
+    CoreState& operator=(const CoreState&) = delete;
+
+    MessageSink& messages;
+
+    const ExprTables& tables() const { return *this; }
+    // Puts a copy of other tables in place of these; the sink stays.
+    void restore(const ExprTables& tables) { static_cast<ExprTables&>(*this) = tables; }
 };
 
 // Cell construction and tests.

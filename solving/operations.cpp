@@ -27,6 +27,12 @@ const Operation* operationFor(int number) {
     return nullptr;
 }
 
+const Operation* operationOf(OpCode code) {
+    for (const Operation& o : operationTable)
+        if (o.opCode == static_cast<char>(code)) return &o;
+    return nullptr;
+}
+
 bool hasBrackets(const Worksheet& ws) {
     // Line 0 is the scratch line of checks and previews, not a page line.
     if (ws.firstLine < 1 || ws.firstLine >= answerLineIndex) return false;

@@ -9,6 +9,19 @@ namespace talvoren {
 
 class Worksheet;
 
+// The operation codes; the value is the code the stack listing and the
+// driver's state line show.
+enum class OpCode : char {
+    multiply = '*',
+    divide = '/',
+    add = '+',
+    subtract = '-',
+    collect = 'S',
+    transpose = 'I',
+    removeBrackets = 'K',
+    none = '?',  // after a correction
+};
+
 struct Operation {
     int number;             // passed by the buttons and keys
     char opCode;
@@ -27,6 +40,9 @@ inline constexpr int removeBrackets = 7;
 
 // The operation with that number, or nullptr (4 and anything else).
 const Operation* operationFor(int number);
+
+// The operation of that code, or nullptr for OpCode::none.
+const Operation* operationOf(OpCode code);
 
 // Whether the worksheet's first line holds a bracket; false while no line is
 // selected.

@@ -22,45 +22,65 @@ bool needsNumber(char opCode) {
 
 }  // namespace
 
-Worksheet::Worksheet(CoreState& coreState, Page& thePage, int capacity)
-    : core(coreState), page(thePage), lineCapacity(capacity) {}
+Worksheet::Worksheet(CoreState& coreState, Page& thePage, int capacity) : core(coreState), page(thePage) {
+    lineCapacity = capacity;
+}
+
+Worksheet::Worksheet(CoreState& coreState, Page& thePage, const PageState& state)
+    : WorksheetState(state.worksheet), core(coreState), page(thePage), shown_(state.shown) {}
+
+Worksheet::Worksheet(CoreState& coreState, Page& thePage, const Worksheet& other)
+    : WorksheetState(other), core(coreState), page(thePage), shown_(other.shown_) {}
+
+PageState Worksheet::pageState() const { return {core.tables(), *this, shown_}; }
+
+void Worksheet::restore(const PageState& state) {
+    core.restore(state.tables);
+    static_cast<WorksheetState&>(*this) = state.worksheet;
+    shown_ = state.shown;
+}
+
+void Worksheet::copyStateFrom(const Worksheet& other) {
+    static_cast<WorksheetState&>(*this) = other;
+    shown_ = other.shown_;
+}
 
 // ---- the page model ------------------------------------------------------
 
 bool Worksheet::lineButtonEnabled(int n) const {
-    return lineButton(n) && lineButtonEnabled_[static_cast<std::size_t>(n)];
+    return lineButton(n) && shown_.lineButtonEnabled[static_cast<std::size_t>(n)];
 }
 
 void Worksheet::setDescription(std::string text) {
-    description_ = std::move(text);
-    page.showDescription(description_);
+    shown_.description = std::move(text);
+    page.showDescription(shown_.description);
 }
 
-void Worksheet::appendDescription(std::string_view text) { setDescription(description_ + std::string(text)); }
+void Worksheet::appendDescription(std::string_view text) { setDescription(shown_.description + std::string(text)); }
 
 void Worksheet::setPanel(std::string text) {
-    panel_ = std::move(text);
-    page.showPanel(panel_);
+    shown_.panel = std::move(text);
+    page.showPanel(shown_.panel);
 }
 
 void Worksheet::setJikkouEnabled(bool on) {
-    jikkouEnabled_ = on;
+    shown_.jikkouEnabled = on;
     page.setJikkouEnabled(on);
 }
 
 void Worksheet::setNextEnabled(bool on) {
-    nextEnabled_ = on;
+    shown_.nextEnabled = on;
     page.setNextEnabled(on);
 }
 
 void Worksheet::setLineButtonEnabled(int n, bool on) {
     if (!lineButton(n)) return;
-    lineButtonEnabled_[static_cast<std::size_t>(n)] = on;
+    shown_.lineButtonEnabled[static_cast<std::size_t>(n)] = on;
     page.setLineButtonEnabled(n, on);
 }
 
 void Worksheet::setBlinkTimer(bool on) {
-    blinkTimerOn_ = on;
+    shown_.blinkTimerOn = on;
     page.setBlinkTimer(on);
 }
 
@@ -69,9 +89,9 @@ void Worksheet::showMessage(std::string_view text) { core.messages.showMessage(s
 bool Worksheet::lineButton(int n) const { return n >= 1 && n <= std::min(maxLineButtons, lineCapacity); }
 
 void Worksheet::focusDefaultButton() {
-    if (jikkouEnabled_)
+    if (shown_.jikkouEnabled)
         page.focusButton(FocusTarget::jikkou);
-    else if (nextEnabled_)
+    else if (shown_.nextEnabled)
         page.focusButton(FocusTarget::next);
 }
 
@@ -115,7 +135,7 @@ void Worksheet::chooseOperation(int k) {
 // The execute checks that need no executor; true when the step is refused.
 bool Worksheet::executeRefused() {
     const bool noOperation = selectState == 0 || selectState == 1;
-    const bool missingNumber = selectState == 2 && panel_.empty() && needsNumber(opCode);
+    const bool missingNumber = selectState == 2 && shown_.panel.empty() && needsNumber(opCode);
     const bool lineAsFactor = selectState == 3 && (opCode == '*' || opCode == '/') && stepState == 1;
     if (noOperation || missingNumber || lineAsFactor) {
         showMessage(wrongOperationMessage);
@@ -132,12 +152,12 @@ bool Worksheet::executeRefused() {
 void Worksheet::btnJikkouClick() {
     selectionMade = false;
     page.unmarkAllLines();
-    enteredText = panel_;
+    enteredText = shown_.panel;
     const ExprCell term = parseEntry(core, enteredText);
     if (term.den == 0) return;  // the entry parser has said why; the pupil may type on
     enteredTerm = term;
     // A negative number was written as "(-" and the number: close it, once.
-    if (description_.find('(') != std::string::npos && !description_.ends_with(')'))
+    if (shown_.description.find('(') != std::string::npos && !shown_.description.ends_with(')'))
         appendDescription(")");
     if (executeRefused()) return;
 
@@ -180,7 +200,7 @@ void Worksheet::resetStep() {
     page.unmarkAllLines();
     selectionMade = false;
     // Line 1, the question, is never taken back.
-    if ((stepState == 0 || description_.empty()) && lineCount > 1) takeBackLastLine();
+    if ((stepState == 0 || shown_.description.empty()) && lineCount > 1) takeBackLastLine();
     setDescription("");
     stepState = 0;
     selectState = 0;

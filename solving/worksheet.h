@@ -25,16 +25,10 @@ inline constexpr int defaultLineCapacity = 14;
 
 inline constexpr std::string_view wrongOperationMessage = "操作が誤りです。例①＋②［実行］";
 
-class Worksheet {
-public:
-    Worksheet(CoreState& core, Page& page, int lineCapacity = defaultLineCapacity);
-
-    CoreState& core;
-    Page& page;
-
-    // The worksheet variables.
+// The worksheet variables: a plain value.
+struct WorksheetState {
     int lineCount = 0;       // newest line; 0 while the page is clear
-    int lineCapacity;        // line slots of the page: 8, 12 or 14
+    int lineCapacity = defaultLineCapacity;  // line slots of the page: 8, 12 or 14
     int selectState = 0;     // 0 none, 1 a line, 2 an operation, 3 a second line
     int stepState = 0;       // 0 idle, 1 line selected last, 2 operation last, 3 typing
     int firstLine = 0;
@@ -46,6 +40,48 @@ public:
     bool solvedFlag = false;
     bool signReversed = false;
     bool selectionMade = false;
+};
+
+// What the windows show of the worksheet, kept so that it can be read back.
+struct PageModel {
+    std::string description;  // lblMess
+    std::string panel;        // pnlNumber
+    bool jikkouEnabled = false;
+    bool nextEnabled = true;
+    std::array<bool, maxLineButtons + 1> lineButtonEnabled{};
+    bool blinkTimerOn = false;
+};
+
+// The whole state of the worked page as a value: the expression tables
+// (lines, letter, decimal flag), the worksheet variables and what the
+// windows show. Worksheet::pageState() takes one; a SilentSession
+// (solving/silent_session.h) runs steps on a copy.
+struct PageState {
+    ExprTables tables;
+    WorksheetState worksheet;
+    PageModel shown;
+};
+
+class Worksheet : public WorksheetState {
+public:
+    Worksheet(CoreState& core, Page& page, int lineCapacity = defaultLineCapacity);
+    // A worksheet on a copy of a page's state; core must already hold the
+    // state's tables.
+    Worksheet(CoreState& core, Page& page, const PageState& state);
+    // A worksheet with the state of another (core must hold its tables).
+    Worksheet(CoreState& core, Page& page, const Worksheet& other);
+    Worksheet(const Worksheet&) = delete;
+    Worksheet& operator=(const Worksheet&) = delete;
+
+    CoreState& core;
+    Page& page;
+
+    // A copy of the whole state of the page.
+    PageState pageState() const;
+    // Puts a page's whole state back, tables included; draws nothing.
+    void restore(const PageState& state);
+    // Takes the worksheet variables and the shown state of another worksheet.
+    void copyStateFrom(const Worksheet& other);
 
     // Entry points.
     void selectLine(int n);
@@ -66,12 +102,12 @@ public:
     void focusDefaultButton();
 
     // The model of the page, and its mirrored setters.
-    const std::string& description() const { return description_; }
-    const std::string& panel() const { return panel_; }
-    bool jikkouEnabled() const { return jikkouEnabled_; }
-    bool nextEnabled() const { return nextEnabled_; }
+    const std::string& description() const { return shown_.description; }
+    const std::string& panel() const { return shown_.panel; }
+    bool jikkouEnabled() const { return shown_.jikkouEnabled; }
+    bool nextEnabled() const { return shown_.nextEnabled; }
     bool lineButtonEnabled(int n) const;
-    bool blinkTimerOn() const { return blinkTimerOn_; }
+    bool blinkTimerOn() const { return shown_.blinkTimerOn; }
 
     void setDescription(std::string text);
     void appendDescription(std::string_view text);
@@ -87,12 +123,7 @@ private:
     bool executeRefused();
     void takeBackLastLine();
 
-    std::string description_;
-    std::string panel_;
-    bool jikkouEnabled_ = false;
-    bool nextEnabled_ = true;
-    std::array<bool, maxLineButtons + 1> lineButtonEnabled_{};
-    bool blinkTimerOn_ = false;
+    PageModel shown_;
 };
 
 }  // namespace talvoren

@@ -12,6 +12,7 @@
 
 #include "core/cells.h"
 #include "solving/page.h"
+#include "solving/silent_session.h"
 #include "solving/worksheet.h"
 #include "tools/driver_transcript.h"
 
@@ -20,7 +21,7 @@ namespace talvoren::driver {
 // The page of the transcript: keeps the events of the command in progress;
 // the special-solution dialog is answered from the reply queue and printed
 // at once.
-class RecordingPage : public Page {
+class RecordingPage : public SilentPage {
 public:
     RecordingPage(std::ostream& out, ReplyQueue& replies) : out_(out), replies_(replies) {}
 
@@ -37,17 +38,9 @@ public:
     std::function<void()> onQuestionSolved;
     std::string pageCaption;
 
-    void showDescription(const std::string&) override {}
-    void showPanel(const std::string&) override {}
-    void setJikkouEnabled(bool) override {}
-    void setNextEnabled(bool) override {}
-    void setLineButtonEnabled(int, bool) override {}
     bool hasLineImage(int n) const override;
-    void clearLineImage(int) override {}
-    void drawCaption(int, const std::string&) override {}
     bool typeset(int n, int mode, const ExprLine& line, bool hasDecimalPoint,
                  bool signReversed) override;
-    void drawLineLabel(int, const std::string&) override {}
     void lineTakenBack(int n) override { events_.takenBack.push_back(n); }
     void placeAnswerBox(int) override {
         events_.solvedShown = true;
@@ -56,12 +49,7 @@ public:
     void hideAnswerBox() override { answerBoxShown = false; }
     bool answerBoxShown = false;  // grbKai and Image16 take clicks only while shown
     void writeAnswerText(const std::string& text) override { events_.answerTexts.push_back(text); }
-    void setLetterKeyCaption(char) override {}
-    void setBlinkTimer(bool) override {}
-    void showNextGlyph(int) override {}
-    void unmarkAllLines() override {}
     void setPageCaption(const std::string& caption) override { pageCaption = caption; }
-    void focusButton(FocusTarget) override {}
     int showSentaku() override;
     void questionSolved() override;
 

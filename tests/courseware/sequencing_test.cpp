@@ -7,35 +7,17 @@
 
 #include "solving/input_pad.h"
 #include "solving/operations.h"
+#include "solving/silent_session.h"
 #include "support.h"
 
 namespace talvoren {
 namespace {
 
 // Records only what sequencing itself asks of the page.
-class FakePage : public Page {
+class FakePage : public SilentPage {
 public:
-    void showDescription(const std::string&) override {}
-    void showPanel(const std::string&) override {}
-    void setJikkouEnabled(bool) override {}
-    void setNextEnabled(bool) override {}
-    void setLineButtonEnabled(int, bool) override {}
-    bool hasLineImage(int n) const override { return (n >= 1 && n <= 14) || n == 16; }
-    void clearLineImage(int) override {}
-    void drawCaption(int, const std::string&) override {}
-    bool typeset(int, int, const ExprLine&, bool, bool) override { return true; }
-    void drawLineLabel(int, const std::string&) override {}
-    void placeAnswerBox(int) override {}
-    void hideAnswerBox() override {}
-    void writeAnswerText(const std::string&) override {}
-    void setLetterKeyCaption(char) override {}
-    void setBlinkTimer(bool) override {}
     void showNextGlyph(int which) override { glyphs.push_back(which); }
-    void unmarkAllLines() override {}
     void setPageCaption(const std::string& text) override { caption = text; }
-    void focusButton(FocusTarget) override {}
-    int showSentaku() override { return sentakuClosed; }
-    void questionSolved() override {}
 
     std::string caption;
     std::vector<int> glyphs;
