@@ -24,6 +24,10 @@ bool FileFlows::openQuestionSet(const std::string& path) {
         windows_.fatalError(fatalErrorText(readFailureText(path, ReadStatus::unreadable),
                                            core_.parseError));
         return false;
+    case LoadOutcome::tooLarge:
+        core_.messages.showMessage(readFailureText(path, ReadStatus::tooLarge));
+        restoreQuestionSet(s_, core_.messages);
+        return false;
     case LoadOutcome::missing:
     case LoadOutcome::invalid:
     case LoadOutcome::notCp932:

@@ -4,11 +4,10 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <cstring>
-#include <fstream>
-#include <iterator>
 
 #include "core/sjis.h"
 
@@ -96,22 +95,67 @@ bool replaceFile(const std::string& path, std::string_view bytes, std::string& e
     return true;
 }
 
-ReadStatus readWholeFile(const std::string& path, std::string& bytes) {
-    struct stat info {};
-    if (::stat(path.c_str(), &info) != 0)
-        return errno == ENOENT || errno == ENOTDIR ? ReadStatus::missing : ReadStatus::unreadable;
-    if (S_ISDIR(info.st_mode)) return ReadStatus::unreadable;
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return ReadStatus::unreadable;
-    bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    if (in.bad()) return ReadStatus::unreadable;
-    return ReadStatus::ok;
+std::string readLimitText(const ReadLimit& limit) {
+    return std::to_string(limit.maxBytes >> 20) + " MB、" + std::to_string(limit.maxLines) + "行まで";
 }
 
-ReadStatus readCp932File(const std::string& path, std::string& text) {
+ReadStatus readWholeFile(const std::string& path, std::string& bytes, std::uintmax_t maxBytes) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return errno == ENOENT || errno == ENOTDIR ? ReadStatus::missing : ReadStatus::unreadable;
+    struct stat info {};
+    ReadStatus status = ReadStatus::ok;
+    if (::fstat(fd, &info) != 0 || S_ISDIR(info.st_mode))
+        status = ReadStatus::unreadable;
+    else if (static_cast<std::uintmax_t>(info.st_size) > maxBytes)
+        status = ReadStatus::tooLarge;
+    else {
+        // The size is known, so the bytes take no more room than the file;
+        // one byte more than allowed tells a file that grew meanwhile.
+        std::string read(static_cast<std::size_t>(info.st_size) + 1, '\0');
+        std::size_t filled = 0;
+        while (status == ReadStatus::ok) {
+            if (filled == read.size()) {
+                if (read.size() > maxBytes) {
+                    status = ReadStatus::tooLarge;
+                    break;
+                }
+                read.resize(std::min<std::uintmax_t>(read.size() * 2, maxBytes + 1));
+            }
+            const ssize_t n = ::read(fd, read.data() + filled, read.size() - filled);
+            if (n < 0 && errno == EINTR) continue;
+            if (n < 0) status = ReadStatus::unreadable;
+            if (n <= 0) break;
+            filled += static_cast<std::size_t>(n);
+        }
+        read.resize(filled);
+        if (status == ReadStatus::ok) bytes = std::move(read);
+    }
+    ::close(fd);
+    return status;
+}
+
+namespace {
+
+// Line breaks as splitLines counts them; in code page 932 a CR or LF byte
+// is never part of a double-byte character, so the bytes can be counted.
+std::size_t lineCount(std::string_view bytes) {
+    std::size_t lines = 0;
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        if (bytes[i] != '\r' && bytes[i] != '\n') continue;
+        ++lines;
+        if (bytes[i] == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') ++i;
+    }
+    const bool lastLineOpen = !bytes.empty() && bytes.back() != '\r' && bytes.back() != '\n';
+    return lines + (lastLineOpen ? 1 : 0);
+}
+
+}  // namespace
+
+ReadStatus readCp932File(const std::string& path, std::string& text, const ReadLimit& limit) {
     std::string bytes;
-    const ReadStatus status = readWholeFile(path, bytes);
+    const ReadStatus status = readWholeFile(path, bytes, limit.maxBytes);
     if (status != ReadStatus::ok) return status;
+    if (lineCount(bytes) > limit.maxLines) return ReadStatus::tooLarge;
     auto decoded = sjis::fromCp932(bytes);
     if (!decoded) return ReadStatus::notCp932;
     text = std::move(*decoded);

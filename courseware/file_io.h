@@ -6,6 +6,7 @@
 #include <sys/types.h>
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -30,14 +31,25 @@ FileSystemCalls& systemFileCalls();
 bool replaceFile(const std::string& path, std::string_view bytes, std::string& error,
                  FileSystemCalls& calls = systemFileCalls());
 
-enum class ReadStatus { ok, missing, unreadable, notCp932 };
+enum class ReadStatus { ok, missing, unreadable, notCp932, tooLarge };
 
-// Reads the whole file as bytes (ok, missing or unreadable).
-ReadStatus readWholeFile(const std::string& path, std::string& bytes);
+// What a file may cost: a file beyond either bound is refused (tooLarge)
+// before its text is built, so that reading it takes memory of a small
+// multiple of the file's size (a line costs a string of its own).
+struct ReadLimit {
+    std::uintmax_t maxBytes;
+    std::size_t maxLines;
+};
+// The bounds as the messages give them, for example "1 MB、10000行まで".
+std::string readLimitText(const ReadLimit& limit);
+
+// Reads the whole file as bytes (ok, missing, unreadable, or tooLarge when
+// it holds more than maxBytes; a larger file is refused before reading).
+ReadStatus readWholeFile(const std::string& path, std::string& bytes, std::uintmax_t maxBytes);
 
 // Reads a code-page-932 file into UTF-8 text; notCp932 when its bytes are
 // not valid code page 932 (nothing garbled is ever returned).
-ReadStatus readCp932File(const std::string& path, std::string& text);
+ReadStatus readCp932File(const std::string& path, std::string& text, const ReadLimit& limit);
 
 // The lines in code page 932, every one ending with CR LF. False when a line
 // has no code-page-932 form; `badLine` is then its 1-based number.

@@ -50,9 +50,9 @@ std::string entryLine(std::string_view key, std::string_view value) {
 
 }  // namespace
 
-IniFile IniFile::load(const std::string& path, ReadStatus& status) {
+IniFile IniFile::load(const std::string& path, ReadStatus& status, const ReadLimit& limit) {
     std::string text;
-    status = readCp932File(path, text);
+    status = readCp932File(path, text, limit);
     if (status != ReadStatus::ok) return IniFile();
     return IniFile(splitLines(text));
 }

@@ -19,7 +19,8 @@ public:
     // Reads the file at path. A missing file is an empty profile (status
     // missing); unreadable or notCp932 leave the profile empty and must not
     // be saved over the file they came from.
-    static IniFile load(const std::string& path, ReadStatus& status);
+    // A file beyond `limit` is refused as tooLarge.
+    static IniFile load(const std::string& path, ReadStatus& status, const ReadLimit& limit);
     explicit IniFile(std::vector<std::string> lines = {}) : lines_(std::move(lines)) {}
 
     // The trimmed value of key in section; nullopt when either is absent.

@@ -19,13 +19,18 @@ std::string workingDirectory() {
 
 ReadStatus readQuestionSetFile(CoursewareState& s, const std::string& path) {
     std::string text;
-    const ReadStatus status = readCp932File(path, text);
+    const ReadStatus status = readCp932File(path, text, questionSetReadLimit);
     if (status == ReadStatus::ok) s.questionSetText = splitLines(text);
     s.questionSetPath = path;
     return status;
 }
 
+std::string questionSetTooLargeText() {
+    return "ファイルが大きすぎます（" + readLimitText(questionSetReadLimit) + "）";
+}
+
 std::string readFailureText(const std::string& path, ReadStatus status) {
+    if (status == ReadStatus::tooLarge) return path + ":" + questionSetTooLargeText();
     return path + (status == ReadStatus::missing ? ":FileNot Exists" : ":File Can't Load");
 }
 

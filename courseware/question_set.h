@@ -17,6 +17,11 @@ namespace talvoren {
 inline constexpr int maxUnits = 10;
 inline constexpr int maxUnitQuestions = 7;
 inline constexpr const char* defaultQuestionSetName = "Question.ine";
+// Ten units of seven questions fit in a few kilobytes; anything near these
+// bounds is not a question set.
+inline constexpr ReadLimit questionSetReadLimit{1 << 20, 10000};
+// "ファイルが大きすぎます（1 MB、10000行まで）"
+std::string questionSetTooLargeText();
 
 // What is taken before a file is opened or the set edited, so that a failed
 // or cancelled change can be undone.
@@ -64,7 +69,8 @@ std::string workingDirectory();
 ReadStatus readQuestionSetFile(CoursewareState& s, const std::string& path);
 
 // The message of a failed read, before fatalErrorText adds the error code:
-// the path followed by ":FileNot Exists" or ":File Can't Load".
+// the path followed by ":FileNot Exists", ":File Can't Load" or, for a file
+// beyond the bounds, ":" and questionSetTooLargeText().
 std::string readFailureText(const std::string& path, ReadStatus status);
 
 // text, the decimal parseError and ":致命的なエラーです".

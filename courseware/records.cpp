@@ -91,9 +91,11 @@ void PracticeRecords::setRecordDir(std::string recordDir) {
 
 std::optional<IniFile> PracticeRecords::open() {
     ReadStatus status;
-    IniFile records = IniFile::load(path_, status);
+    IniFile records = IniFile::load(path_, status, recordFileReadLimit);
     if (status == ReadStatus::ok || status == ReadStatus::missing) return records;
-    messages_.showMessage("練習の記録を読み込めませんでした：" + path_);
+    std::string why;
+    if (status == ReadStatus::tooLarge) why = "（ファイルが大きすぎます：" + readLimitText(recordFileReadLimit) + "）";
+    messages_.showMessage("練習の記録を読み込めませんでした：" + path_ + why);
     return std::nullopt;
 }
 

@@ -19,6 +19,9 @@ namespace talvoren {
 
 inline constexpr const char* recordFileName = "kessavir.rec";
 inline constexpr int maxRecordCount = 9999;
+// Ten units of seven counts take a few hundred bytes; a file beyond these
+// bounds is refused and never written.
+inline constexpr ReadLimit recordFileReadLimit{4 << 20, 100000};
 // Up to this many solutions show as a row of stars; more as a star and the
 // number, so that a large count stays readable and quick to list.
 inline constexpr int maxStarsShown = 10;

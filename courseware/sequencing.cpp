@@ -31,6 +31,8 @@ std::optional<std::string> Sequencing::startUp(const std::string& path) {
     case LoadOutcome::notCp932:
     case LoadOutcome::unreadable:
         return fatalErrorText(readFailureText(setPath, ReadStatus::unreadable), parseError);
+    case LoadOutcome::tooLarge:
+        return fatalErrorText(readFailureText(setPath, ReadStatus::tooLarge), parseError);
     }
     return std::nullopt;
 }
@@ -47,6 +49,7 @@ LoadOutcome Sequencing::loadQuestionSet(const std::string& path) {
     switch (readQuestionSetFile(s_, path)) {
     case ReadStatus::ok: break;
     case ReadStatus::notCp932: return LoadOutcome::notCp932;
+    case ReadStatus::tooLarge: return LoadOutcome::tooLarge;
     case ReadStatus::missing:
     case ReadStatus::unreadable: return LoadOutcome::unreadable;
     }

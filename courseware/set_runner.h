@@ -12,6 +12,7 @@ enum class LoadOutcome {
     invalid,     // the structure or the first question was refused
     notCp932,    // the file's bytes are not code page 932 (the text is unchanged)
     unreadable,  // the file could not be read, or vanished before reading
+    tooLarge,    // beyond the bounds of a question set: refused before reading
 };
 
 class QuestionSetRunner {

@@ -42,6 +42,7 @@ public:
         case ReadStatus::missing: return LoadOutcome::missing;
         case ReadStatus::notCp932: return LoadOutcome::notCp932;
         case ReadStatus::unreadable: return LoadOutcome::unreadable;
+        case ReadStatus::tooLarge: return LoadOutcome::tooLarge;
         }
         if (!parseQuestionSet(s_, sink_) || !startQuestionSet()) return LoadOutcome::invalid;
         return LoadOutcome::started;
@@ -141,6 +142,15 @@ INSTANTIATE_TEST_SUITE_P(
                       InvalidFileCase{"utf8_bytes", "<<\xe5\x8d\x98\xe5\x85\x83\r\nx<1\r\n>>\r\n"},
                       InvalidFileCase{"truncated_character", "<<A\r\nx<1\r\n>>\x82"}),
     [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(Flows, AFileBeyondTheBoundsIsRefusedAndTheOldSetStaysInForce) {
+    test::writeBytes(dir.file("big.ine"), std::string((1 << 20) + 1, 'x'));
+    windows.openAnswer = dir.file("big.ine");
+    flows.mnuOpenClick();
+    EXPECT_EQ(sink.shown, std::vector<std::string>{dir.file("big.ine") +
+                                                   ":ファイルが大きすぎます（1 MB、10000行まで）"});
+    expectOldSetInForce();
+}
 
 TEST_F(Flows, AFileThatCannotBeReadIsFatal) {
     windows.openAnswer = dir.dir();  // a folder cannot be read as a file

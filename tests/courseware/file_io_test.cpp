@@ -9,6 +9,8 @@ namespace {
 
 using test::FailingCalls;
 
+constexpr ReadLimit limit{1 << 20, 100};
+
 struct SplitCase {
     const char* name;
     std::string text;
@@ -85,10 +87,49 @@ TEST(ReadCp932File, RefusesBytesThatAreNotCodePage932) {
     test::ScratchDir dir;
     std::string text = "unchanged";
     test::writeBytes(dir.file("bad.ine"), "<<\x82\r\n");  // a lead byte without its trail
-    EXPECT_EQ(readCp932File(dir.file("bad.ine"), text), ReadStatus::notCp932);
+    EXPECT_EQ(readCp932File(dir.file("bad.ine"), text, limit), ReadStatus::notCp932);
     EXPECT_EQ(text, "unchanged");
-    EXPECT_EQ(readCp932File(dir.file("none.ine"), text), ReadStatus::missing);
-    EXPECT_EQ(readCp932File(dir.dir(), text), ReadStatus::unreadable);
+    EXPECT_EQ(readCp932File(dir.file("none.ine"), text, limit), ReadStatus::missing);
+    EXPECT_EQ(readCp932File(dir.dir(), text, limit), ReadStatus::unreadable);
+}
+
+struct BoundCase {
+    const char* name;
+    std::string bytes;
+    ReadStatus status;
+};
+
+class ReadBounds : public ::testing::TestWithParam<BoundCase> {};
+
+TEST_P(ReadBounds, RefusesAFileBeyondEitherBound) {
+    test::ScratchDir dir;
+    test::writeBytes(dir.file("a.txt"), GetParam().bytes);
+    std::string text = "unchanged";
+    EXPECT_EQ(readCp932File(dir.file("a.txt"), text, limit), GetParam().status);
+    if (GetParam().status != ReadStatus::ok) {
+        EXPECT_EQ(text, "unchanged");
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Bounds, ReadBounds,
+    ::testing::Values(BoundCase{"bytes_at_the_bound", std::string(1 << 20, 'x'), ReadStatus::ok},
+                      BoundCase{"one_byte_more", std::string((1 << 20) + 1, 'x'), ReadStatus::tooLarge},
+                      BoundCase{"lines_at_the_bound", std::string(100, '\n'), ReadStatus::ok},
+                      BoundCase{"crlf_counts_once", test::repeat("a\r\n", 100), ReadStatus::ok},
+                      BoundCase{"last_line_without_break", std::string(99, '\n') + "x", ReadStatus::ok},
+                      BoundCase{"one_line_more", std::string(100, '\n') + "x", ReadStatus::tooLarge},
+                      BoundCase{"lone_breaks_each_count", std::string(101, '\r'), ReadStatus::tooLarge}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(ReadWholeFile, RefusesAHugeFileWithoutReadingIt) {
+    test::ScratchDir dir;
+    const std::string path = dir.file("huge.ine");
+    test::writeBytes(path, "");
+    std::filesystem::resize_file(path, std::uintmax_t{50} << 20);  // sparse: nothing to read
+    std::string bytes = "unchanged";
+    EXPECT_EQ(readWholeFile(path, bytes, 1 << 20), ReadStatus::tooLarge);
+    EXPECT_EQ(bytes, "unchanged");
 }
 
 }  // namespace

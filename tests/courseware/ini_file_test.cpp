@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "courseware/records.h"
 #include "support.h"
 
 namespace talvoren {
@@ -65,7 +66,7 @@ TEST(IniFile, IsCreatedOnTheFirstSaveInCodePage932) {
     test::ScratchDir dir;
     const std::string path = dir.file("kessavir.rec");
     ReadStatus status;
-    IniFile ini = IniFile::load(path, status);
+    IniFile ini = IniFile::load(path, status, recordFileReadLimit);
     EXPECT_EQ(status, ReadStatus::missing);
     ini.writeString("単元１", "2", "1");
     std::string error;
@@ -76,7 +77,7 @@ TEST(IniFile, IsCreatedOnTheFirstSaveInCodePage932) {
 TEST(IniFile, ReadAndWrittenBackIsByteIdentical) {
     test::ScratchDir dir;
     ReadStatus status;
-    const IniFile ini = IniFile::load(test::golden("kessavir.rec"), status);
+    const IniFile ini = IniFile::load(test::golden("kessavir.rec"), status, recordFileReadLimit);
     ASSERT_EQ(status, ReadStatus::ok);
     EXPECT_EQ(ini.value("単元１", "2"), "1");
     std::string error;

@@ -146,7 +146,7 @@ TEST_F(Records, ACountThatIsNotValidStartsAgainAndNeverGrowsPast9999) {
     ASSERT_TRUE(records.recordSolved(s, 1, 2));
     ASSERT_TRUE(records.recordSolved(s, 1, 3));
     ReadStatus status;
-    const IniFile ini = IniFile::load(records.path(), status);
+    const IniFile ini = IniFile::load(records.path(), status, recordFileReadLimit);
     EXPECT_EQ(ini.value("A", "1"), "1");
     EXPECT_EQ(ini.value("A", "2"), "9999");
     EXPECT_EQ(ini.value("A", "3"), "1");
@@ -208,6 +208,17 @@ TEST_F(Records, ARecordFileThatIsNotCodePage932IsNeverOverwritten) {
     EXPECT_EQ(records.listing(s), (std::vector<std::string>{"A", "  1"}));
     EXPECT_EQ(sink.shown, std::vector<std::string>(2, "練習の記録を読み込めませんでした：" +
                                                           records.path()));
+}
+
+TEST_F(Records, ARecordFileBeyondTheBoundsIsRefusedAndNeverWritten) {
+    const CoursewareState s = setOf({{"A", 1}});
+    const std::string lineFeeds(100001, '\n');
+    test::writeBytes(records.path(), lineFeeds);
+    EXPECT_FALSE(records.recordSolved(s, 1, 1));
+    EXPECT_FALSE(records.eraseUnit("A"));
+    EXPECT_EQ(file(), lineFeeds);
+    EXPECT_EQ(sink.shown.front(), "練習の記録を読み込めませんでした：" + records.path() +
+                                      "（ファイルが大きすぎます：4 MB、100000行まで）");
 }
 
 TEST(RecordDir, MovesToTheUserDataFolderOnlyForReadOnlyMedia) {

@@ -101,7 +101,9 @@ INSTANTIATE_TEST_SUITE_P(
         StartUpCase{"first_question_refused", "<<A\r\n2<3\r\n>>\r\n", false,
                     "問題が不正です87:致命的なエラーです"},
         StartUpCase{"not_code_page_932", "<<A\r\n\x82\r\n>>\r\n", false,
-                    "%:File Can't Load0:致命的なエラーです"}),
+                    "%:File Can't Load0:致命的なエラーです"},
+        StartUpCase{"beyond_the_bounds", std::string(10001, '\n'), false,
+                    "%:ファイルが大きすぎます（1 MB、10000行まで）0:致命的なエラーです"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(Sequence, StartUpFixesTheFoldersAndLoadsTheSet) {

@@ -64,6 +64,12 @@ inline std::string readBytes(const std::string& path) {
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
+inline std::string repeat(const std::string& piece, int times) {
+    std::string all;
+    for (int i = 0; i < times; ++i) all += piece;
+    return all;
+}
+
 inline std::string cp932(const std::string& utf8) { return sjis::toCp932(utf8).value(); }
 
 inline std::string golden(const std::string& name) {

@@ -14,6 +14,7 @@
 #include <sstream>
 
 #include "courseware/ini_file.h"
+#include "courseware/records.h"
 #include "tools/driver.h"
 
 namespace fs = std::filesystem;
@@ -53,7 +54,7 @@ TEST(RecordLock, TwoProcessesInOneFolderCountEverySolution) {
     EXPECT_EQ(firstStatus, 0);
     EXPECT_EQ(secondStatus, 0);
     ReadStatus status;
-    const IniFile records = IniFile::load((dir / "kessavir.rec").string(), status);
+    const IniFile records = IniFile::load((dir / "kessavir.rec").string(), status, recordFileReadLimit);
     EXPECT_EQ(status, ReadStatus::ok);
     EXPECT_EQ(records.readString("test", "1", ""), std::to_string(2 * solvesPerProcess));
     EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 2)

@@ -79,7 +79,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     fuzz::writeFile(path, bytes);
 
     ReadStatus status;
-    const IniFile old = IniFile::load(path, status);
+    const IniFile old = IniFile::load(path, status, recordFileReadLimit);
     CoursewareState s;
     s.unitTitles[1] = "単元１";
     s.unitTitles[2] = "a";
@@ -115,7 +115,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     require(status == ReadStatus::ok || status == ReadStatus::missing);
 
     ReadStatus newStatus;
-    const IniFile now = IniFile::load(path, newStatus);
+    const IniFile now = IniFile::load(path, newStatus, recordFileReadLimit);
     require(newStatus == ReadStatus::ok);
     const std::string key = std::to_string(question);
     if (action == 0) {
