@@ -10,10 +10,10 @@ add=no
 
 is_source() {
   case "$1" in
-  *.cpp | *.h | *.cmake | */CMakeLists.txt | CMakeLists.txt | *.sh | *.sh.in | *.1 | .ci/run | debian/rules | *.in) return 0 ;;
+  *.cpp | *.h | *.cmake | CMakeLists.txt | */CMakeLists.txt | *.sh | *.1 | *.in | .ci/run | debian/rules) return 0 ;;
   esac
   # Any other script: a file that starts with "#!".
-  [ "$(head -c 2 "$1" 2>/dev/null)" = '#!' ]
+  LC_ALL=C head -c 2 "$1" | grep -qa '^#!'
 }
 
 comment_for() {
@@ -37,7 +37,7 @@ done < <(git ls-files -z --cached --others --exclude-standard)
 if [ "$add" = yes ]; then
   for f in "${lacking[@]}"; do
     header=$(comment_for "$f")
-    if [ "$(head -c 2 "$f")" = '#!' ]; then
+    if LC_ALL=C head -c 2 "$f" | grep -qa '^#!'; then
       { head -n 1 "$f"; echo "$header"; tail -n +2 "$f"; } >"$f.spdx"
     else
       { echo "$header"; cat "$f"; } >"$f.spdx"
