@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The benchmarks draw real widgets: one application object on the offscreen
 // platform, set up as the program sets itself up.
 #include <QApplication>

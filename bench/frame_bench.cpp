@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up to the first question drawn, and one step from 実行 to the new
 // line drawn into its image, on the real frame.
 #include <QApplication>

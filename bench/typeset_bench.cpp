@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Typesetting one line: the layout alone, and drawn into a line image.
 #include <QImage>
 

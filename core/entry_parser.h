@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Number entry: the pad's text (UTF-8, measured over its code-page-932 bytes,
 // so "分の" is four bytes long) into one cell. A refusal is the cell

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The message seam: every message box, confirmation and question the
 // toolkit-free code shows goes through this interface, with its exact text.

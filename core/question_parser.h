@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The question parser: one question text (UTF-8; read byte by byte over its
 // code-page-932 bytes) into the cells of lines[n]. Sets unknownLetter,

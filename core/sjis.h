@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Conversion between the program's UTF-8 text and code page 932 (Shift-JIS
 // as Windows writes it), and the byte length of a text in code page 932.

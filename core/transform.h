@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Line transformations: each reads a source line of `lines` and writes its
 // result into the target line. A transformation that meets a number that does

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The question-set editor's logic without its window: the check of the whole
 // set (unit structure, then every question with the question parser), its

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Opening, saving and editing the question set, and the close query, with
 // the file dialogs and the editor dialog behind a small seam.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Whole-file reads and atomic whole-file replacement. A file is only ever
 // replaced by renaming a completely written and flushed temporary file over

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // An initialization file ("[section]" lines and "key=value" lines) with the
 // Windows profile semantics: section and key names compared without regard

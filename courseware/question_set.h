@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The question set: its text (the lines of the file, as the editor shows
 // them), the unit tables built from that text, and reading and writing the

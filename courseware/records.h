@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Practice records: per unit title, how often each question was solved and
 // when a question of the unit was last solved, kept in the initialization

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Question sequencing: starting a set at unit 1, question 1, moving on
 // question by question within a unit, choosing a unit and question in the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the file flows need of the question sequencing: loading a file into
 // the worked page, restarting the set, the page caption and the unit dialog.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what Talvoren needs, builds it, and starts it in run/, a working
 # directory that holds a copy of the default question set. The practice
 # records written there stay out of git. Without a display the program is

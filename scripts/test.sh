@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sets everything up and runs the whole test suite: the normal build with the
 # desktop program's tests (headless), then the toolkit-free layers again under
 # AddressSanitizer and UndefinedBehaviorSanitizer. A compiler warning fails the run.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The operation executor: carries out one step of the worksheet. It refuses
 // what is not allowed with a message, or derives the new line into

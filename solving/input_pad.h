@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The input pad and the keyboard: the rules the pad keys, the operation
 // buttons and the main window's key handlers follow. The pad composes text

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Judging whether a line is an answer, and concluding a step from it: the
 // solution goes to the answer box; for the two special answers the pupil

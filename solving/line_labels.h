@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The labels of the worked page's lines: "①".."⑫" for lines 1 to 12, empty
 // for lines 13 and 14 (the page has fourteen slots but only twelve circled

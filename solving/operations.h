@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The operations a pupil can choose for a line: the number the buttons and
 // keys pass, the operation code the executor acts on, and the words the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The page seam: what the worksheet asks of the windows. The worksheet keeps
 // the model (texts, enabled flags, lines); the page only shows it. The desktop

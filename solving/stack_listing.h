@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The stack listing: the raw cells of every line of the worked page, one
 // list entry per text, for a look inside the line table.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The worksheet: the worked page of the current question and its step state
 // machine. A step is: select a line, choose an operation, type a number on

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The headless driver's commands. Each prints its transcript to `out` and
 // returns the exit status (2 with a usage line on `err` when the command line

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The driver's expression commands: cells, entry and transform.
 
 #include <functional>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // play SCRIPT: a worksheet session run headlessly from a script.
 
 #include <filesystem>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The solving commands of `play`: screen, question, reply, press, char, key,
 // dump and state.
 

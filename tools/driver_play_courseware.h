@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The courseware's part of `play`: the question set loaded by `set` (or made
 // by `question`), the sequencing behind btnNext, BitBtn1 and the answer box,

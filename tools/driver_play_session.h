@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One `play` session: the expression tables, the worksheet, a page that
 // records what the worksheet draws, and the script's reply queue. Commands

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The driver's side of the message seam: every message and box is printed at
 // the moment it is shown; captioned boxes and dialogs take their answer from

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Program-wide set-up of the application object: the title, the mapped
 // faces and Qt's own Japanese texts for the standard buttons.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // pnlMain, the control panel at the frame's left edge: the line buttons, the
 // operation buttons, execute and correction, the number pad and the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The main frame's way to the teacher and pupil dialogs: one virtual
 // function per dialog or request. The frame calls these from its menu

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The dialogs the program runs with.
 #include "ui/dialogs.h"
 #include "ui/program_dialogs.h"

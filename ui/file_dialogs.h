@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The Qt side of the file flows' seam: the open and save dialogs with the
 // filter "ineファイル (*.ine)", the question-set editor, and the fatal error

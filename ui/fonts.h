@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The faces the windows ask for by their original names, and the fonts of
 // the three font holders. The original faces are mapped at start to the free

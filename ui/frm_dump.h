@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // TfrmDump: the stack listing — the raw cells of every line of the worked
 // solution, one text per list entry, refilled each time it is shown.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // TfrmEditQues: the question-set editor. The memo shows the question-set
 // text one file line per memo line (a long line may wrap on the screen but

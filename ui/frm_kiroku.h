@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The practice records: TfrmKiroku lists every unit of the loaded set with
 // its date of last success and one row of stars per question; TfrmDelete

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // TfrmMain, the main frame: the control panel on the left, the worked page
 // as the only window of its document area, the main menu, the blink timer

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // TfrmMondai: the unit selection dialog. It lists the units, shows the
 // questions of the chosen unit as typeset previews with a marker bar on the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // TfrmPage, the worked page: the description line, the line images in two
 // columns and the answer box 解 with the answer image. It lays itself out by

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // TfrmPrintS: the print dialog. The margin (in characters) and the
 // character size are chosen with up-downs and kept for the life of the

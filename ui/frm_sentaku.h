@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // TfrmSentaku, "特殊な解": asks which special answer a line of two numbers
 // means. 解は無数にある(&A) ends it with 8, 解なし(&B) with 3, the close box

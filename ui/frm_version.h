@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // TfrmVersion: the version dialog of the help menu — the program's icon,
 // its title and version, and a close button.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The pictures of the program, drawn by the program itself: the operation
 // buttons' signs, the execute, correction and next-question glyphs, the two

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The help window: the Japanese help document shipped with the program,
 // shown in a browser window. The frame's help requests name a place in the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // An image of the worked page: a widget that owns a bitmap and paints it.
 // Everything is drawn into the bitmap, which keeps its picture until it is

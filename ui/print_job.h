@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Printing the worked page: the unit title as a heading, then every line
 // drawn so far, one under the other, and the answer when the question is

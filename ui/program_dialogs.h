@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The teacher and pupil dialogs of the program, behind the frame's Dialogs
 // interface: unit selection, practice records and their deletion, the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The worksheet's page seam over the real widgets: the worked page's images
 // and description line, the control panel's buttons and number panel, the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The surface of a line image: draws into the image's QImage, in layout
 // pixels whatever the image's pixel density.

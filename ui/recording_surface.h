@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A surface that keeps a list of what was drawn on it, so that the layout
 // can be checked position by position without pixels.

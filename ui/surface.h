@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The drawing surface the typesetter and the page draw on: a line image's
 // bitmap in the program, a recording of the operations in tests.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The typesetter: one line of a worked solution drawn onto a surface on a
 // grid of columns. Terms and numbers in the italic number font, one

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // An up-down control bound to a read-only edit: two arrow buttons that step
 // a position within a range (no wrap) and write it into the edit, as the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A message sink that records what was shown, one line per message or box,
 // in the driver's transcript form ("message: TEXT", "box[CAPTION]: TEXT").

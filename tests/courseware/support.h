@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Helpers of the courseware tests: a message sink that records what was
 // shown and answers from a script, a scratch folder, and byte-level files.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The driver's cells, entry and transform commands, run in-process: every
 // message and refusal of the question parser, the number entry and the line
 // transformations shows in a transcript.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The driver's check command: the question-set editor's check of a file,
 // with the messages shown on the way and the verdict fields.
 

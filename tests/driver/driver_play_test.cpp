@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The play scenarios: each tests/scenarios/NAME.play runs in a fresh
 // temporary directory and its transcript must equal NAME.expected.
 // TALVOREN_UPDATE_GOLDEN=1 rewrites the expected transcripts instead.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The practice records through `play`, with a record file already in the
 // working directory: counts that are not 0..9999 are reported once, show no
 // stars, and start again at one when the question is solved.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzz entry point for the question parser and the number entry. The input is
 // taken as code-page-932 bytes (the form questions have on disk); a question
 // that parses is also put through every line transformation. Any broken

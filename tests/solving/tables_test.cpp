@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The fixed tables of the solving layer: operations, line labels, page sizes.
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The stack listing dialog.
 #include <QListWidget>
 #include <QPushButton>

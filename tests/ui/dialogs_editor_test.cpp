@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The question-set editor: the memo holds the text one line per line, the
 // check shows its verdict, and a changed text is accepted only after a pass.
 #include <QLineEdit>

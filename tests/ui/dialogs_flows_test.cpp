@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The dialogs in the running program: the frame with its real dialogs, the
 // file dialogs answered by the tests, the other modal dialogs answered when
 // they open.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The unit selection dialog: previews, marks, the unit list, OK and cancel.
 #include <QLabel>
 #include <QListWidget>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The print dialog: the layout in device pixels, the sample, and a real
 // print job into a PDF file whose page is rendered and looked at.
 #include <QImage>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The records dialog and the deletion dialog over a real record file.
 #include <QListWidget>
 #include <QPushButton>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Helpers of the dialog tests: one session of the program's state with a
 // recording message sink, a question set built from lines, and answering a

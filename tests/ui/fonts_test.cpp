@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The faces the program asks for resolve to the installed free faces; a
 // missing font package fails here rather than drawing in a Latin fallback.
 

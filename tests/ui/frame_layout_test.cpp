@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The frame, its control panel, its menu and the worked page's layout for
 // the three screen sizes; the fatal start without a question set.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A pupil at the real widgets: questions solved by clicks and keys, Enter
 // and Escape acting once, the hover frames, the special-solution dialog and
 // a real message box.

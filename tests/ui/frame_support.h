@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Helpers of the frame tests: the whole program's frame in a scratch working
 // directory holding a question set, with a recording message sink and no

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Lines written cell by cell for the tests: c(2, 1, 'x') is 2x, rel('<').
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The widget tests need one application object for the whole run; the
 // offscreen platform is used so that no display is needed.
 #include <QApplication>

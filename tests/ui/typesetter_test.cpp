@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Geometry of the typesetter, checked on the operations it records.
 
 #include "ui/typesetter.h"
