@@ -8,6 +8,7 @@
 #include <QWheelEvent>
 #include <algorithm>
 
+#include "ui/fit_label.h"
 #include "ui/fonts.h"
 #include "ui/glyphs.h"
 
@@ -104,7 +105,7 @@ ControlPanel::ControlPanel(QWidget* parent) : QFrame(parent) {
     btnTeisei->setIconSize(QSize(25, 25));
 
     grbNumber = tealGroup(this, "grbNumber", QRect(40, 232, 97, 169));
-    pnlNumber = new QLabel(grbNumber);
+    pnlNumber = new FitLabel(grbNumber);
     pnlNumber->setObjectName(QStringLiteral("pnlNumber"));
     pnlNumber->setGeometry(8, 10, 81, 27);
     pnlNumber->setAutoFillBackground(true);
