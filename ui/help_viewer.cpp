@@ -2,6 +2,7 @@
 #include "ui/help_viewer.h"
 
 #include <QPushButton>
+#include <QShortcut>
 #include <QTextBrowser>
 #include <QHBoxLayout>
 #include <QVBoxLayout>
@@ -53,6 +54,9 @@ HelpViewer::HelpViewer(QWidget* parent) : QWidget(parent, Qt::Window) {
     connect(browser_, &QTextBrowser::backwardAvailable, back, &QPushButton::setEnabled);
     back->setEnabled(false);
     connect(close, &QPushButton::clicked, this, &QWidget::close);
+    // Esc and the platform's close keys (Ctrl+W) close the window too.
+    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, &QWidget::close);
+    connect(new QShortcut(QKeySequence::Close, this), &QShortcut::activated, this, &QWidget::close);
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(toContents);

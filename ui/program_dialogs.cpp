@@ -17,6 +17,7 @@
 #include "ui/line_image.h"
 #include "ui/print_job.h"
 #include "ui/qt_page.h"
+#include "ui/screen_fit.h"
 
 namespace talvoren::ui {
 
@@ -31,6 +32,13 @@ PrintablePage printablePage(TfrmMain& frame) {
     if (frame.worksheet->solvedFlag) page.answer = printed(answerImage, *frame.frmPage->Image16);
     return page;
 }
+
+namespace {
+
+// Dialogs laid out for 1024 x 768 scroll on a smaller screen.
+void fitToFrameScreen(QWidget& dialog, const TfrmMain& frame) { fitDialogToRoom(dialog, windowRoom(frame.screenSize)); }
+
+}  // namespace
 
 ProgramDialogs::ProgramDialogs() = default;
 ProgramDialogs::~ProgramDialogs() = default;
@@ -60,19 +68,26 @@ TfrmPrintS& ProgramDialogs::frmPrintS(TfrmMain& frame) {
 }
 
 TfrmDump& ProgramDialogs::frmDump(TfrmMain& frame) {
-    if (!dump_)
+    if (!dump_) {
         dump_ = new TfrmDump([&frame] { return stackListing(frame.core, frame.worksheet->lineCount); }, &frame);
+        fitToFrameScreen(*dump_, frame);
+    }
     return *dump_;
 }
 
 TfrmKiroku& ProgramDialogs::frmKiroku(TfrmMain& frame) {
-    if (!kiroku_) kiroku_ = new TfrmKiroku(frame.records, frame.courseware, frmDelete(frame), &frame);
+    if (!kiroku_) {
+        kiroku_ = new TfrmKiroku(frame.records, frame.courseware, frmDelete(frame), &frame);
+        fitToFrameScreen(*kiroku_, frame);
+    }
     return *kiroku_;
 }
 
 TfrmMondai& ProgramDialogs::frmMondai(TfrmMain& frame) {
-    if (!mondai_)
+    if (!mondai_) {
         mondai_ = new TfrmMondai(frame.courseware, frame.core, [this, &frame] { frmKiroku(frame).exec(); }, &frame);
+        fitToFrameScreen(*mondai_, frame);
+    }
     return *mondai_;
 }
 
@@ -82,7 +97,10 @@ TfrmVersion& ProgramDialogs::frmVersion(TfrmMain& frame) {
 }
 
 TfrmEditQues& ProgramDialogs::frmEditQues(TfrmMain& frame) {
-    if (!editQues_) editQues_ = new TfrmEditQues(frame.courseware, frame.core, &frame);
+    if (!editQues_) {
+        editQues_ = new TfrmEditQues(frame.courseware, frame.core, &frame);
+        fitToFrameScreen(*editQues_, frame);
+    }
     return *editQues_;
 }
 
@@ -94,7 +112,10 @@ QtFlowWindows& ProgramDialogs::qtFlowWindows(TfrmMain& frame) {
 }
 
 HelpViewer& ProgramDialogs::helpViewer(TfrmMain& frame) {
-    if (!help_) help_ = new HelpViewer(&frame);
+    if (!help_) {
+        help_ = new HelpViewer(&frame);
+        boundWindowToRoom(*help_, windowRoom(frame.screenSize));
+    }
     return *help_;
 }
 
