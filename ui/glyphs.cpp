@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/glyphs.h"
 
+#include <QGuiApplication>
 #include <QPainter>
 
 #include "ui/application.h"
@@ -12,8 +13,12 @@ namespace {
 
 constexpr int glyphSize = 25;
 
+// A transparent picture of w × h layout pixels at the screen's pixel
+// density (zoom included), so that the pictures stay sharp when zoomed.
 QPixmap blankPixmap(int w, int h) {
-    QPixmap p(w, h);
+    const qreal ratio = qApp ? qApp->devicePixelRatio() : 1.0;
+    QPixmap p(QSize(w, h) * ratio);
+    p.setDevicePixelRatio(ratio);
     p.fill(Qt::transparent);
     return p;
 }
@@ -109,7 +114,7 @@ QPixmap nextGlyphQ() { return arrowGlyph(QColor(0, 120, 215), Qt::white); }
 QPixmap nextGlyphR() { return arrowGlyph(QColor(255, 200, 0), QColor(200, 0, 0)); }
 
 QPixmap greetingPicture() {
-    QPixmap p(183, 153);
+    QPixmap p = blankPixmap(183, 153);
     p.fill(QColor(0, 192, 192));
     QPainter painter(&p);
     antialiased(painter);
