@@ -135,6 +135,44 @@ TEST(Planner, HardLinesEndWithinTheBudget) {
     }
 }
 
+// Lines written straight into the page: numbers at the 32-bit limit (steps
+// on them overflow and are refused) and a full line of 30 cells.
+TEST(Planner, LinesAtTheLimitsEndWithinTheBudgetAndShowNothing) {
+    using testing::constant;
+    using testing::relation;
+    using testing::term;
+    ExprLine full;
+    for (int i = 0; i < 14; ++i) {
+        full.cells[static_cast<std::size_t>(full.cellCount++)] = term(1);
+        full.cells[static_cast<std::size_t>(full.cellCount++)] = constant(-1);
+    }
+    full.cells[static_cast<std::size_t>(full.cellCount++)] = relation('<');
+    full.cells[static_cast<std::size_t>(full.cellCount++)] = constant(1);
+    struct LimitCase {
+        const char* name;
+        ExprLine line;
+        PlanAnswer answer;
+    };
+    const LimitCase cases[] = {
+        {"PrimeCoefficientNoPadCancels", testing::lineOf({term(2147483647), relation('<'), constant(2147483646)}),
+         PlanAnswer::none},
+        {"StepsOverflow", testing::lineOf({term(3), constant(2147483647), relation('<'), constant(-2147483647)}),
+         PlanAnswer::none},
+        {"ThirtyCells", full, PlanAnswer::solved},
+    };
+    for (const LimitCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        Session t;
+        t.core.unknownLetter = 'x';
+        t.core.lines[1] = c.line;
+        const PlanBudget budget{20'000, std::chrono::seconds(30)};
+        const Plan plan = planFromLine(t.core, 1, 1, defaultPlanCapacity, budget);
+        EXPECT_EQ(plan.answer, c.answer);
+        EXPECT_LE(plan.nodes, budget.maxNodes);
+        EXPECT_TRUE(t.sink.messages.empty());
+    }
+}
+
 struct PadCase {
     const char* name;
     ExprCell term;
