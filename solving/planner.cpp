@@ -10,13 +10,13 @@
 #include "solving/planner_bound.h"
 #include "solving/planner_moves.h"
 #include "solving/planner_page.h"
+#include "solving/silent_session.h"
 #include "solving/worksheet.h"
 
 namespace talvoren {
 
 namespace {
 
-using planning::PageReplay;
 using planning::StepRunner;
 using Clock = std::chrono::steady_clock;
 
@@ -136,24 +136,27 @@ int sentakuChoiceFor(PlanAnswer answer) {
     return sentakuClosed;
 }
 
-// Carries the moves out key by key on a copy of the page: the lines and
-// sentences of the plan are the ones the page draws. A plan the page does not
-// carry out to the same answer is no plan.
-Plan replay(const CoreState& page, int lineCount, int line, int capacity,
-            const std::vector<PlanMove>& moves, PlanAnswer answer) {
+// Carries the moves out key by key on a silent copy of the page: the lines
+// and sentences of the plan are the ones the page draws. A plan the page
+// does not carry out to the same answer is no plan.
+Plan replay(const PageState& page, int line, const std::vector<PlanMove>& moves, PlanAnswer answer) {
     Plan plan;
-    PageReplay copy(page, lineCount, capacity);
+    SilentSession copy(page);
+    copy.answerSentakuWith(sentakuChoiceFor(answer));
     int from = line;
+    int judgement = judged::notAnswer;
     for (const PlanMove& move : moves) {
         PlanStep step = stepOf(move, from);
-        for (const std::string& control : step.presses) copy.press(control, sentakuChoiceFor(answer));
-        if (copy.lineCount() != lineCount + plan.length() + 1) return {};
-        step.newLine = copy.lineCount();
-        step.drawn = copy.line(step.newLine);
+        const StepOutcome outcome = copy.step({from, static_cast<OpCode>(move.opCode), step.padText, 0});
+        if (!outcome.accepted) return {};
+        judgement = outcome.judgement;
+        step.newLine = outcome.lineNumber;
+        step.drawn = outcome.line;
+        step.reversesRelation = outcome.signReversed;
         from = step.newLine;
         plan.steps.push_back(std::move(step));
     }
-    if (copy.answerKind() == 0) return {};
+    if (copy.worksheet().answerKind == 0 || answerOf(judgement) != answer) return {};
     plan.answer = answer;
     plan.answerLine = plan.steps.back().drawn;
     return plan;
@@ -161,37 +164,48 @@ Plan replay(const CoreState& page, int lineCount, int line, int capacity,
 
 }  // namespace
 
-Plan planFromLine(const CoreState& page, int lineCount, int line, int capacity, const PlanBudget& budget) {
+Plan planFromLine(const PageState& page, int line, const PlanBudget& budget) {
+    const int lineCount = page.worksheet.lineCount;
     if (line < 1 || line > lineCount || lineCount >= answerLineIndex) return {};
-    const ExprLine& start = page.lines[static_cast<std::size_t>(line)];
-    Search search(page.unknownLetter, page.hasDecimalPoint, budget);
+    const ExprLine& start = page.tables.lines[static_cast<std::size_t>(line)];
+    const char letter = page.tables.unknownLetter;
+    Search search(letter, page.tables.hasDecimalPoint, budget);
 
-    StepRunner judge(page.unknownLetter, page.hasDecimalPoint);
-    if (const int verdict = judge.judge(start); verdict != judged::notAnswer) {
+    if (const int verdict = StepRunner(letter, page.tables.hasDecimalPoint).judge(start);
+        verdict != judged::notAnswer) {
         Plan plan;
         plan.answer = answerOf(verdict);
         plan.answerLine = start;
         return plan;
     }
 
-    const int maxSteps = std::min(capacity, answerLineIndex - 1) - lineCount;
+    // Each step draws the next line; the page's last line is the last.
+    const int maxSteps = std::min(page.worksheet.lineCapacity, answerLineIndex - 1) - lineCount;
     Plan plan;
     if (maxSteps > 0 && search.run(start, maxSteps)) {
         const std::vector<PlanMove> moves(search.path.rbegin(), search.path.rend());
-        plan = replay(page, lineCount, line, capacity, moves, answerOf(search.judgement));
+        plan = replay(page, line, moves, answerOf(search.judgement));
     }
     plan.budgetExhausted = search.stopped;
     plan.nodes = search.nodes;
     return plan;
 }
 
+Plan planFromLine(const CoreState& page, int lineCount, int line, int capacity, const PlanBudget& budget) {
+    PageState state;
+    state.tables = page.tables();
+    state.worksheet.lineCount = lineCount;
+    state.worksheet.lineCapacity = capacity;
+    return planFromLine(state, line, budget);
+}
+
 Plan planFromLine(const Worksheet& ws, int line, const PlanBudget& budget) {
-    return planFromLine(ws.core, ws.lineCount, line, ws.lineCapacity, budget);
+    return planFromLine(ws.pageState(), line, budget);
 }
 
 std::optional<Plan> planQuestion(std::string_view text, int capacity, MessageSink* parseMessages,
                                  const PlanBudget& budget) {
-    planning::SilentSink silent;
+    MessageLog silent;
     CoreState scratch(parseMessages ? *parseMessages : silent);
     if (!parseQuestion(scratch, 1, text)) return std::nullopt;
     return planFromLine(scratch, 1, 1, capacity, budget);

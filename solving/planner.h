@@ -18,6 +18,7 @@
 namespace talvoren {
 
 class Worksheet;
+struct PageState;
 
 enum class PlanAnswer {
     solved,          // the unknown alone on the left, a number on the right
@@ -65,6 +66,9 @@ inline constexpr int defaultPlanCapacity = 14;
 // The page's state is only read.
 Plan planFromLine(const CoreState& page, int lineCount, int line, int capacity,
                   const PlanBudget& budget = {});
+
+// The same for a whole page state (Worksheet::pageState()), on its capacity.
+Plan planFromLine(const PageState& page, int line, const PlanBudget& budget = {});
 
 // The same for the worksheet's current page and its capacity.
 Plan planFromLine(const Worksheet& ws, int line, const PlanBudget& budget = {});
