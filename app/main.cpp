@@ -66,6 +66,7 @@ int main(int argc, char** argv) {
     try {
         talvoren::ui::setUpApplication(app);
         talvoren::ui::FrameOptions options;
+        options.installedQuestionSet = TALVOREN_INSTALLED_QUESTION_SET;
         if (!command.questionSetFile.empty())
             options.openAtStart =
                 QFileInfo(QString::fromLocal8Bit(command.questionSetFile)).absoluteFilePath().toLocal8Bit().toStdString();

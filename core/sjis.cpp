@@ -59,4 +59,20 @@ std::optional<std::size_t> byteLength(std::string_view utf8) {
     return bytes->size();
 }
 
+bool isUtf8(std::string_view bytes) {
+    return bytes.empty() || convert("UTF-32LE", "UTF-8", bytes).has_value();
+}
+
+std::optional<std::string> firstUnencodable(std::string_view utf8) {
+    if (toCp932(utf8)) return std::nullopt;
+    while (!utf8.empty()) {
+        const auto lead = static_cast<unsigned char>(utf8.front());
+        const std::size_t length = lead < 0xC0 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
+        const std::string_view character = utf8.substr(0, length);
+        if (!toCp932(character)) return std::string(character);
+        utf8.remove_prefix(character.size());
+    }
+    return std::nullopt;
+}
+
 }  // namespace talvoren::sjis

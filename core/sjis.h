@@ -17,4 +17,10 @@ std::optional<std::string> fromCp932(std::string_view cp932);
 // Bytes the text takes in code page 932 (a full-width character counts 2).
 std::optional<std::size_t> byteLength(std::string_view utf8);
 
+// Whether the bytes are well-formed UTF-8.
+bool isUtf8(std::string_view bytes);
+// The first character of the UTF-8 text that has no code-page-932 form;
+// nullopt when every character has one.
+std::optional<std::string> firstUnencodable(std::string_view utf8);
+
 }  // namespace talvoren::sjis

@@ -7,11 +7,39 @@ namespace talvoren {
 
 namespace {
 
-// Parses the unit's questions into line 0; the texts that were refused.
+// Passes the parser's messages on as they come and keeps them for the list.
+class KeepingSink : public MessageSink {
+public:
+    explicit KeepingSink(MessageSink& shown) : shown_(shown) {}
+    void showMessage(const std::string& text) override {
+        kept.push_back(text);
+        shown_.showMessage(text);
+    }
+    Answer ask(const std::string& caption, const std::string& text, Buttons buttons, Icon icon) override {
+        kept.push_back(text);
+        return shown_.ask(caption, text, buttons, icon);
+    }
+    std::vector<std::string> kept;
+
+private:
+    MessageSink& shown_;
+};
+
+// Parses the unit's questions into line 0; one entry for each refused one.
 std::vector<std::string> refusedQuestions(const CoursewareState& s, CoreState& core, int u) {
     std::vector<std::string> refused;
-    for (int q = 1; q <= s.unitQuestionCount[u]; ++q)
-        if (!parseQuestion(core, 0, s.unitQuestions[u][q])) refused.push_back(s.unitQuestions[u][q]);
+    KeepingSink keeping(core.messages);
+    CoreState checking(keeping);
+    for (int q = 1; q <= s.unitQuestionCount[u]; ++q) {
+        keeping.kept.clear();
+        if (parseQuestion(checking, 0, s.unitQuestions[u][q])) continue;
+        std::string reason;
+        for (const std::string& message : keeping.kept) reason += (reason.empty() ? "" : "／") + message;
+        if (reason.empty()) reason = "問題が不正です（" + std::to_string(checking.parseError) + "）";
+        refused.push_back(faultyQuestionEntry(s.unitTitles[u], s.unitQuestionLine[u][q],
+                                              s.unitQuestions[u][q], reason));
+    }
+    core.parseError = checking.parseError;
     return refused;
 }
 
@@ -41,6 +69,11 @@ bool runCheck(CoursewareState& s, CoreState& core, CheckVerdict& verdict) {
 }
 
 }  // namespace
+
+std::string faultyQuestionEntry(const std::string& title, int line, const std::string& text,
+                                const std::string& reason) {
+    return "「" + title + "」" + std::to_string(line) + "行目 " + text + "：" + reason;
+}
 
 bool checkQuestionSet(CoursewareState& s, CoreState& core, CheckVerdict& verdict) {
     const char letter = core.unknownLetter;

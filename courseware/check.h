@@ -19,8 +19,13 @@ struct CheckVerdict {
     std::string edtTangen;    // number of units, after a passing check
     std::string edtResult;    // the verdict
     std::string edtErTangen;  // title of the first unit with a faulty question
-    std::vector<std::string> lstErQues;  // that unit's faulty questions
+    std::vector<std::string> lstErQues;  // that unit's faulty questions, as faultyQuestionEntry
 };
+
+// One faulty question in the list: its unit, its line in the text, the
+// question and the parser's message, e.g. 「二」5行目 2x+3y<1：文字が多すぎます
+std::string faultyQuestionEntry(const std::string& title, int line, const std::string& text,
+                                const std::string& reason);
 
 // btnCompileClick: checks the question-set text, rebuilding the unit tables.
 // Every question is parsed into the scratch line 0; unknownLetter is put

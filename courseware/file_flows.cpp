@@ -17,9 +17,12 @@ void FileFlows::mnuOpenClick() {
 }
 
 bool FileFlows::openQuestionSet(const std::string& path) {
-    switch (runner_.loadQuestionSet(path)) {
+    const LoadOutcome outcome = runner_.loadQuestionSet(path);
+    switch (outcome) {
     case LoadOutcome::started:
-        s_.questionSetSaved = true;
+    case LoadOutcome::startedFromUtf8:
+        // A set read as UTF-8 is not on disk as Shift-JIS yet: closing offers to save it.
+        s_.questionSetSaved = outcome == LoadOutcome::started;
         return true;
     case LoadOutcome::unreadable:
         windows_.fatalError(fatalErrorText(readFailureText(path, ReadStatus::unreadable),
@@ -32,7 +35,8 @@ bool FileFlows::openQuestionSet(const std::string& path) {
     case LoadOutcome::missing:
     case LoadOutcome::invalid:
     case LoadOutcome::notCp932:
-        core_.messages.showMessage(path + ":問題が不正です");
+        // Not Shift-JIS text has been reported while the file was read.
+        if (outcome != LoadOutcome::notCp932) core_.messages.showMessage(path + ":問題が不正です");
         restoreQuestionSet(s_, core_.messages);  // questionSetPath keeps the chosen path
         return false;
     }

@@ -3,6 +3,8 @@
 
 #include <filesystem>
 
+#include "core/sjis.h"
+
 namespace talvoren {
 
 int listedUnitCount(const CoursewareState& s) {
@@ -45,12 +47,15 @@ QuestionSetParse parseQuestionSetText(CoursewareState& s, MessageSink& messages)
     s.unitTitles = {};
     s.unitQuestions = {};
     s.unitQuestionCount = {};
+    s.unitQuestionLine = {};
     int u = 0;  // the last unit started
     int q = 0;  // questions of the open unit so far
     bool unitOpen = false;
     bool everyUnitClosed = true;
 
+    int lineNumber = 0;
     for (const std::string& line : s.questionSetText) {
+        ++lineNumber;
         if (line.starts_with("<<")) {
             if (q != 0) return result;  // the open unit has questions but no ">>"
             if (u == maxUnits) {
@@ -77,6 +82,7 @@ QuestionSetParse parseQuestionSetText(CoursewareState& s, MessageSink& messages)
             if (line.empty()) return result;
             ++q;
             s.unitQuestions[u][q] = line;
+            s.unitQuestionLine[u][q] = lineNumber;
         }
     }
     if (unitOpen) everyUnitClosed = false;
@@ -96,6 +102,8 @@ WriteResult writeQuestionSetFile(const CoursewareState& s, const std::string& pa
     std::string bytes;
     if (!encodeCp932Lines(s.questionSetText, bytes, result.badLine)) {
         result.status = WriteStatus::unencodable;
+        result.badCharacter =
+            sjis::firstUnencodable(s.questionSetText[static_cast<std::size_t>(result.badLine - 1)]).value_or("");
         return result;
     }
     if (!replaceFile(path, bytes, result.error, calls)) result.status = WriteStatus::failed;
@@ -104,8 +112,8 @@ WriteResult writeQuestionSetFile(const CoursewareState& s, const std::string& pa
 
 std::string writeFailureText(const std::string& path, const WriteResult& result) {
     if (result.status == WriteStatus::unencodable)
-        return std::to_string(result.badLine) +
-               "行目にシフトJISで書けない文字があるため、ファイルを保存できませんでした：" + path;
+        return std::to_string(result.badLine) + "行目の「" + result.badCharacter +
+               "」はシフトJISで書けない文字のため、ファイルを保存できませんでした：" + path;
     return "ファイルを保存できませんでした：" + path;
 }
 

@@ -40,6 +40,8 @@ struct CoursewareState {
     std::array<std::string, maxUnits + 1> unitTitles{};
     std::array<std::array<std::string, maxUnitQuestions + 1>, maxUnits + 1> unitQuestions{};
     std::array<int, maxUnits + 1> unitQuestionCount{};  // 0 while a unit has no ">>"
+    // Where each question stands in the text (1-based line numbers).
+    std::array<std::array<int, maxUnitQuestions + 1>, maxUnits + 1> unitQuestionLine{};
     int unitCount = 0;                                  // of the last successful parse
     int currentUnit = 1;
     std::array<int, maxUnits + 1> unitPosition = allOnes();
@@ -93,6 +95,7 @@ enum class WriteStatus { ok, unencodable, failed };
 struct WriteResult {
     WriteStatus status = WriteStatus::ok;
     int badLine = 0;    // unencodable: the 1-based line with no code-page-932 form
+    std::string badCharacter;  // unencodable: the first character of it with none
     std::string error;  // failed: why
 };
 

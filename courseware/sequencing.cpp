@@ -3,6 +3,8 @@
 
 #include <sys/stat.h>
 
+#include "courseware/set_reading.h"
+
 namespace talvoren {
 
 namespace {
@@ -21,15 +23,31 @@ void Sequencing::fixFolders(const std::string& path) {
     records_.setRecordDir(s_.recordDir);
 }
 
-std::optional<std::string> Sequencing::startUp(const std::string& path) {
+std::string missingSetText(const std::vector<std::string>& lookedAt) {
+    std::string text = "問題ファイルが見つかりません。探した場所：";
+    for (std::size_t i = 0; i < lookedAt.size(); ++i) text += (i ? "、" : "") + lookedAt[i];
+    return text;
+}
+
+std::optional<std::string> Sequencing::startUp(const std::string& path, const std::string& installedSet) {
     fixFolders(path);
-    const std::string setPath = s_.questionSetPath;
+    std::string setPath = s_.questionSetPath;
     const int& parseError = worksheet_.core.parseError;
-    switch (loadQuestionSet(setPath)) {
+    LoadOutcome outcome = loadQuestionSet(setPath);
+    std::vector<std::string> lookedAt{setPath};
+    if (outcome == LoadOutcome::missing && path.empty() && !installedSet.empty()) {
+        setPath = installedSet;
+        lookedAt.push_back(setPath);
+        outcome = loadQuestionSet(setPath);
+    }
+    switch (outcome) {
     case LoadOutcome::started: return std::nullopt;
-    case LoadOutcome::missing:
-    case LoadOutcome::invalid: return fatalErrorText("問題が不正です", parseError);
-    case LoadOutcome::notCp932:
+    case LoadOutcome::startedFromUtf8:
+        s_.questionSetSaved = false;  // so that closing offers to save it as Shift-JIS
+        return std::nullopt;
+    case LoadOutcome::missing: return missingSetText(lookedAt);
+    case LoadOutcome::invalid:
+    case LoadOutcome::notCp932: return fatalErrorText("問題が不正です", parseError);
     case LoadOutcome::unreadable:
         return fatalErrorText(readFailureText(setPath, ReadStatus::unreadable), parseError);
     case LoadOutcome::tooLarge:
@@ -47,7 +65,8 @@ std::optional<std::string> Sequencing::startUpWithText(std::vector<std::string> 
 
 LoadOutcome Sequencing::loadQuestionSet(const std::string& path) {
     if (!fileExists(path)) return LoadOutcome::missing;
-    switch (readQuestionSetFile(s_, path)) {
+    const SetReading reading = readQuestionSetForUse(s_, path, worksheet_.core.messages);
+    switch (reading.status) {
     case ReadStatus::ok: break;
     case ReadStatus::notCp932: return LoadOutcome::notCp932;
     case ReadStatus::tooLarge: return LoadOutcome::tooLarge;
@@ -56,7 +75,7 @@ LoadOutcome Sequencing::loadQuestionSet(const std::string& path) {
     }
     if (!parseQuestionSet(s_, worksheet_.core.messages) || !startQuestionSet())
         return LoadOutcome::invalid;
-    return LoadOutcome::started;
+    return reading.fromUtf8 ? LoadOutcome::startedFromUtf8 : LoadOutcome::started;
 }
 
 bool Sequencing::startQuestionSet() {

@@ -24,6 +24,9 @@ public:
     virtual bool showModal() = 0;
 };
 
+// The start-up message for a set found nowhere: where it was looked for.
+std::string missingSetText(const std::vector<std::string>& lookedAt);
+
 inline constexpr const char* noQuestionsInUnitMessage =
     "この単元には問題がありません。ほかの単元を選んでください";
 
@@ -34,10 +37,12 @@ public:
         : s_(s), worksheet_(worksheet), unitDialog_(unitDialog), records_(records) {}
 
     // Start-up: fixes appDir (the working directory), the record folder and,
-    // unless given, questionSetPath, then loads the set. Returns the whole
-    // fatal message when the set cannot be loaded (the caller shows it and
-    // closes the main window).
-    std::optional<std::string> startUp(const std::string& path = "");
+    // unless given, questionSetPath, then loads the set. Without a set in the
+    // working directory the installed one (when given and there) is loaded.
+    // Returns the whole fatal message when the set cannot be loaded (the
+    // caller shows it and closes the main window).
+    std::optional<std::string> startUp(const std::string& path = "",
+                                       const std::string& installedSet = "");
     // The same with a question-set text in place of the file.
     std::optional<std::string> startUpWithText(std::vector<std::string> text);
 

@@ -9,9 +9,10 @@ namespace talvoren {
 
 enum class LoadOutcome {
     started,     // read, parsed and question 1 of unit 1 set up
+    startedFromUtf8,  // the same with a UTF-8 file read as such: not saved as Shift-JIS yet
     missing,     // no file at the path (nothing changed)
     invalid,     // the structure or the first question was refused
-    notCp932,    // the file's bytes are not code page 932 (the text is unchanged)
+    notCp932,    // not code page 932 and not read as UTF-8, as reported (the text is unchanged)
     unreadable,  // the file could not be read, or vanished before reading
     tooLarge,    // beyond the bounds of a question set: refused before reading
 };

@@ -5,6 +5,7 @@
 #include "courseware/check.h"
 #include "courseware/question_analysis.h"
 #include "courseware/question_set.h"
+#include "courseware/set_reading.h"
 #include "tools/driver.h"
 #include "tools/driver_transcript.h"
 
@@ -20,8 +21,9 @@ bool printCheck(const std::string& path, std::ostream& out, CoursewareState& set
     TranscriptSink sink(out, replies);
     CoreState core(sink);
 
-    const ReadStatus status = readQuestionSetFile(set, path);
-    if (status != ReadStatus::ok) sink.showMessage(readFailureText(path, status));
+    const ReadStatus status = readQuestionSetForUse(set, path, sink).status;
+    if (status != ReadStatus::ok && status != ReadStatus::notCp932)  // not Shift-JIS was said in reading
+        sink.showMessage(readFailureText(path, status));
 
     CheckVerdict verdict;
     const bool passed = checkQuestionSet(set, core, verdict);

@@ -82,7 +82,8 @@ TfrmMain::TfrmMain(FrameOptions options)
       dialogs(options.dialogs ? std::move(options.dialogs) : makeDialogs()),
       screenSize(options.screen.isEmpty() ? primaryScreenSize() : options.screen),
       questionSetPathOption_(options.questionSetPath),
-      openAtStart_(options.openAtStart) {
+      openAtStart_(options.openAtStart),
+      installedQuestionSet_(options.installedQuestionSet) {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(applicationTitle);
     setWindowIcon(QIcon(programIcon(64)));
@@ -257,7 +258,7 @@ void TfrmMain::FormShow() {
     frmPage->FormShow(screenSize.width(), screenSize.height());
     worksheet->lineCapacity = frmPage->lineCapacity;
 
-    const std::optional<std::string> fatal = sequencing->startUp(questionSetPathOption_);
+    const std::optional<std::string> fatal = sequencing->startUp(questionSetPathOption_, installedQuestionSet_);
     if (frmGreet) frmGreet->close();
     if (fatal) {
         fatalError(*fatal);

@@ -39,6 +39,7 @@ struct FrameOptions {
     std::unique_ptr<Dialogs> dialogs;  // nullptr: makeDialogs()
     std::string questionSetPath;       // "": Question.ine in the working directory
     std::string openAtStart;           // "": none; else opened after start-up as 開く does
+    std::string installedQuestionSet;  // loaded when the working directory has no Question.ine
 };
 
 class TfrmMain : public QMainWindow {
@@ -115,6 +116,7 @@ private:
 
     std::string questionSetPathOption_;
     std::string openAtStart_;
+    std::string installedQuestionSet_;
     bool shown_ = false;
     bool started_ = false;
     std::unique_ptr<UnitDialog> noUnitDialog_;

@@ -33,7 +33,7 @@ TEST_F(Check, APassingSetShowsItsUnitCountAndNone) {
 TEST_F(Check, ListsTheFaultyQuestionsOfTheFirstFaultyUnitOnly) {
     EXPECT_FALSE(check({"<<一", "x<1", ">>", "<<二", "x<1", "2x+3y<1", ">>", "<<三", "2<3", ">>"}));
     EXPECT_EQ(sink.shown, std::vector<std::string>{"文字が多すぎます"});
-    EXPECT_EQ(verdict.lstErQues, std::vector<std::string>{"2x+3y<1"});
+    EXPECT_EQ(verdict.lstErQues, std::vector<std::string>{"「二」6行目 2x+3y<1：文字が多すぎます"});
     EXPECT_EQ(verdict.edtResult, "??? 誤りがあります ???");
     EXPECT_EQ(verdict.edtErTangen, "二");
     EXPECT_EQ(verdict.edtTangen, "");
@@ -43,6 +43,7 @@ TEST_F(Check, ListsTheFaultyQuestionsOfTheFirstFaultyUnitOnly) {
     EXPECT_FALSE(check({"<<一", "x<1", ">>", "<<二", "x<1", "2x+3<1", ">>", "<<三", "2<3", ">>"}));
     EXPECT_EQ(sink.shown, std::vector<std::string>{"moji"});
     EXPECT_EQ(verdict.edtErTangen, "三");
+    EXPECT_EQ(verdict.lstErQues, std::vector<std::string>{"「三」9行目 2<3：moji"});
 }
 
 struct StructureCase {

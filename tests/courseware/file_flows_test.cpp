@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "courseware/file_flows.h"
+#include "courseware/set_reading.h"
 
 #include <gtest/gtest.h>
 
@@ -38,7 +39,8 @@ public:
     FakeRunner(CoursewareState& s, MessageSink& sink, std::vector<std::string>& log)
         : s_(s), sink_(sink), log_(log) {}
     LoadOutcome loadQuestionSet(const std::string& path) override {
-        switch (readQuestionSetFile(s_, path)) {
+        const SetReading reading = readQuestionSetForUse(s_, path, sink_);
+        switch (reading.status) {
         case ReadStatus::ok: break;
         case ReadStatus::missing: return LoadOutcome::missing;
         case ReadStatus::notCp932: return LoadOutcome::notCp932;
@@ -46,7 +48,7 @@ public:
         case ReadStatus::tooLarge: return LoadOutcome::tooLarge;
         }
         if (!parseQuestionSet(s_, sink_) || !startQuestionSet()) return LoadOutcome::invalid;
-        return LoadOutcome::started;
+        return reading.fromUtf8 ? LoadOutcome::startedFromUtf8 : LoadOutcome::started;
     }
     bool startQuestionSet() override {
         log_.push_back("start");
@@ -121,6 +123,7 @@ TEST_F(Flows, CancellingTheOpenDialogChangesNothing) {
 struct InvalidFileCase {
     const char* name;
     std::string bytes;
+    std::string shown;  // "%" stands for the file's path
 };
 
 class OpenInvalid : public Flows, public ::testing::WithParamInterface<InvalidFileCase> {};
@@ -129,7 +132,9 @@ TEST_P(OpenInvalid, IsReportedAndTheOldSetStaysInForce) {
     test::writeBytes(dir.file("bad.ine"), GetParam().bytes);
     windows.openAnswer = dir.file("bad.ine");
     flows.mnuOpenClick();
-    EXPECT_EQ(sink.shown, std::vector<std::string>{dir.file("bad.ine") + ":問題が不正です"});
+    std::string shown = GetParam().shown;
+    shown.replace(shown.find('%'), 1, dir.file("bad.ine"));
+    EXPECT_EQ(sink.shown, std::vector<std::string>{shown});
     expectOldSetInForce();
     EXPECT_EQ(s.questionSetPath, dir.file("bad.ine"));
     EXPECT_EQ(std::count(windows.log.begin(), windows.log.end(), "choose unit"), 0);
@@ -137,11 +142,13 @@ TEST_P(OpenInvalid, IsReportedAndTheOldSetStaysInForce) {
 
 INSTANTIATE_TEST_SUITE_P(
     Files, OpenInvalid,
-    ::testing::Values(InvalidFileCase{"bad_structure", "<<A\r\nx<1\r\n\r\n>>\r\n"},
-                      InvalidFileCase{"empty_file", ""},
-                      // Not code page 932: reported as an invalid set, never fatal.
-                      InvalidFileCase{"utf8_bytes", "<<\xe5\x8d\x98\xe5\x85\x83\r\nx<1\r\n>>\r\n"},
-                      InvalidFileCase{"truncated_character", "<<A\r\nx<1\r\n>>\x82"}),
+    ::testing::Values(InvalidFileCase{"bad_structure", "<<A\r\nx<1\r\n\r\n>>\r\n", "%:問題が不正です"},
+                      InvalidFileCase{"empty_file", "", "%:問題が不正です"},
+                      // Not code page 932: said so, never fatal; UTF-8 may be read as such.
+                      InvalidFileCase{"utf8_declined", "<<\xe5\x8d\x98\xe5\x85\x83\r\nx<1\r\n>>\r\n",
+                                      "[確認] " + readAsUtf8Question("%")},
+                      InvalidFileCase{"truncated_character", "<<A\r\nx<1\r\n>>\x82",
+                                      "%：シフトJISのテキストではありません"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(Flows, AFileBeyondTheBoundsIsRefusedAndTheOldSetStaysInForce) {
@@ -151,6 +158,20 @@ TEST_F(Flows, AFileBeyondTheBoundsIsRefusedAndTheOldSetStaysInForce) {
     EXPECT_EQ(sink.shown, std::vector<std::string>{dir.file("big.ine") +
                                                    ":ファイルが大きすぎます（1 MB、10000行まで）"});
     expectOldSetInForce();
+}
+
+TEST_F(Flows, AUtf8SetReadAsSuchIsLeftToBeSavedAsShiftJis) {
+    test::writeBytes(dir.file("utf8.ine"), "<<単元\r\nx<1\r\n>>\r\n");
+    windows.openAnswer = dir.file("utf8.ine");
+    sink.answers = {Answer::yes};
+    flows.mnuOpenClick();
+    EXPECT_EQ(s.unitTitles[1], "単元");
+    EXPECT_FALSE(s.questionSetSaved);
+    EXPECT_EQ(std::count(windows.log.begin(), windows.log.end(), "choose unit"), 1);
+
+    windows.saveAnswer = dir.file("utf8.ine");
+    EXPECT_TRUE(flows.saveQuestionSet());
+    EXPECT_EQ(test::readBytes(dir.file("utf8.ine")), test::cp932("<<単元\r\nx<1\r\n>>\r\n"));
 }
 
 TEST_F(Flows, AFileThatCannotBeReadIsFatal) {

@@ -180,7 +180,7 @@ TEST(WriteQuestionSetFile, ReportsALineWithoutACodePage932FormAndWritesNothing) 
     EXPECT_EQ(r.status, WriteStatus::unencodable);
     EXPECT_EQ(r.badLine, 3);
     EXPECT_EQ(writeFailureText("/a.ine", r),
-              "3行目にシフトJISで書けない文字があるため、ファイルを保存できませんでした：/a.ine");
+              "3行目の「😀」はシフトJISで書けない文字のため、ファイルを保存できませんでした：/a.ine");
     EXPECT_TRUE(dir.entries().empty());
 }
 

@@ -97,15 +97,62 @@ TEST_P(StartUp, ASetThatCannotBeLoadedIsFatal) {
 INSTANTIATE_TEST_SUITE_P(
     Files, StartUp,
     ::testing::Values(
-        StartUpCase{"missing", "", true, "問題が不正です0:致命的なエラーです"},
+        StartUpCase{"missing", "", true, "問題ファイルが見つかりません。探した場所：%"},
         StartUpCase{"bad_structure", "<<A\r\n>>\r\n", false, "問題が不正です0:致命的なエラーです"},
         StartUpCase{"first_question_refused", "<<A\r\n2<3\r\n>>\r\n", false,
                     "問題が不正です87:致命的なエラーです"},
         StartUpCase{"not_code_page_932", "<<A\r\n\x82\r\n>>\r\n", false,
-                    "%:File Can't Load0:致命的なエラーです"},
+                    "問題が不正です0:致命的なエラーです"},
         StartUpCase{"beyond_the_bounds", std::string(10001, '\n'), false,
                     "%:ファイルが大きすぎます（1 MB、10000行まで）0:致命的なエラーです"}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// Without Question.ine in the working directory an installed program loads
+// its installed set; the message names every place looked at.
+struct FallbackCase {
+    const char* name;
+    bool installedThere;
+    std::string given;  // a set named at start-up is never replaced
+    std::optional<std::string> fatal;  // "%" the working directory's set, "#" the installed one
+};
+
+class InstalledSet : public Sequence, public ::testing::WithParamInterface<FallbackCase> {};
+
+TEST_P(InstalledSet, StandsInForAMissingSet) {
+    const FallbackCase& c = GetParam();
+    test::ScratchDir installed;
+    const std::string installedSet = installed.file("Question.ine");
+    if (c.installedThere) test::writeBytes(installedSet, test::cp932(threeUnits));
+    const std::string given = c.given.empty() ? "" : dir.file(c.given);
+    const auto fatal = sequencing.startUp(given, installedSet);
+    std::optional<std::string> expected = c.fatal;
+    if (expected) {
+        const std::string looked = given.empty() ? workingDirectory() + "Question.ine" : given;
+        expected->replace(expected->find('%'), 1, looked);
+        if (const auto at = expected->find('#'); at != std::string::npos) expected->replace(at, 1, installedSet);
+    }
+    EXPECT_EQ(fatal, expected);
+    if (!expected) {
+        EXPECT_EQ(s.questionSetPath, installedSet);
+        EXPECT_EQ(page.caption, "一");
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Places, InstalledSet,
+    ::testing::Values(FallbackCase{"installed_set_loaded", true, "", std::nullopt},
+                      FallbackCase{"installed_set_missing_too", false, "",
+                                   "問題ファイルが見つかりません。探した場所：%、#"},
+                      FallbackCase{"given_set_missing", true, "given.ine", "問題ファイルが見つかりません。探した場所：%"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(Sequence, AUtf8SetAcceptedAtStartUpIsLeftToBeSavedAsShiftJis) {
+    test::writeBytes(dir.file("utf8.ine"), threeUnits);
+    sink.answers = {Answer::yes};
+    EXPECT_EQ(sequencing.startUp(dir.file("utf8.ine")), std::nullopt);
+    EXPECT_EQ(page.caption, "一");
+    EXPECT_FALSE(s.questionSetSaved);
+}
 
 TEST_F(Sequence, StartUpFixesTheFoldersAndLoadsTheSet) {
     EXPECT_EQ(sequencing.startUp(dir.file("set.ine")), std::nullopt);

@@ -58,7 +58,8 @@ INSTANTIATE_TEST_SUITE_P(
         CheckCase{"faulty_questions_of_the_second_unit",
                   "<<一\r\nx<1\r\n>>\r\n<<二\r\n2x+3y<1\r\nx=1\r\nx<2\r\n>>\r\n<<三\r\n2<3\r\n>>\r\n",
                   "message: 文字が多すぎます\nmessage: ＝の位置が不正です\nunits: \n"
-                  "result: ??? 誤りがあります ???\nfaultyUnit: 二\nfaulty: 2x+3y<1\nfaulty: x=1\n"},
+                  "result: ??? 誤りがあります ???\nfaultyUnit: 二\nfaulty: 「二」5行目 2x+3y<1：文字が多すぎます\n"
+                  "faulty: 「二」6行目 x=1：＝の位置が不正です\n"},
         CheckCase{"unit_without_end",
                   "<<一\r\nx<1\r\n>>\r\n<<二\r\n2x+3y<1\r\n",
                   "units: \nresult: ??? 問題に誤りがあります\nfaultyUnit: 問題に誤りです\n"},
@@ -67,6 +68,16 @@ INSTANTIATE_TEST_SUITE_P(
                   "message: 問題は7問以下です\nunits: \nresult: ??? 問題に誤りがあります\n"
                   "faultyUnit: 問題に誤りです\n"}),
     [](const auto& info) { return std::string(info.param.name); });
+
+TEST(DriverCheck, AUtf8FileIsOfferedToBeReadAsUtf8) {
+    const std::string path = setFile("");
+    std::ofstream(path, std::ios::binary) << "<<単元\r\nx<1\r\n>>\r\n";
+    EXPECT_EQ(check(path), "box[確認]: " + path +
+                               "：シフトJISのテキストではありません。UTF-8のテキストとして読み込みますか？"
+                               "（保存するときはシフトJISで書き込みます） -> yes\n"
+                               "units: 1\nresult: ☆☆☆　構文チェック成功　☆☆☆\nfaultyUnit: なし\nfaulty: なし\n");
+    std::filesystem::remove(path);
+}
 
 TEST(DriverCheck, AFileThatCannotBeReadIsReportedAndFails) {
     EXPECT_EQ(check("/nonexistent/Question.ine"),

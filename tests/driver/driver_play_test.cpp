@@ -82,7 +82,12 @@ std::string play(const fs::path& script) {
     EXPECT_EQ(status, 0) << err.str();
     // The records' dates come from the clock: compare their form only.
     static const std::regex date("[0-9]{4}年[0-9]{2}月[0-9]{2}日[0-9]{2}:[0-9]{2}");
-    return std::regex_replace(out.str(), date, "YYYY年MM月DD日hh:mm");
+    std::string transcript = std::regex_replace(out.str(), date, "YYYY年MM月DD日hh:mm");
+    // A file found beside the script is named by its path there: print it relative.
+    const std::string scriptFolder = scenarioDir.string() + "/";
+    for (auto at = transcript.find(scriptFolder); at != std::string::npos; at = transcript.find(scriptFolder, at))
+        transcript.erase(at, scriptFolder.size());
+    return transcript;
 }
 
 class PlayScenario : public testing::TestWithParam<std::string> {};

@@ -113,7 +113,7 @@ INSTANTIATE_TEST_SUITE_P(
         VerdictCase{"faultInSecondUnit",
                     test::joinUnits({test::unitLines("A", {"x<1"}), test::unitLines("B", {"x<1", "2x+3y<1"}),
                                      test::unitLines("C", {"y<"})}),
-                    "", "??? 誤りがあります ???", "B", {QStringLiteral("2x+3y<1")}},
+                    "", "??? 誤りがあります ???", "B", {QStringLiteral("「B」6行目 2x+3y<1：文字が多すぎます")}},
         VerdictCase{"unitWithoutItsEnd",
                     test::joinUnits({test::unitLines("A", {"x<1"}, false), test::unitLines("B", {"x<"})}),
                     "", "??? 問題に誤りがあります", "問題に誤りです", {}},

@@ -98,7 +98,7 @@ TEST_F(ProgramFrame, OpeningAFileThatIsNotShiftJisIsReportedNotFatal) {
     test::writeBytes(dir.file("utf8.ine"), "<<\xE5\x8D\x98\r\nx<1\r\n>>\r\n\x81");
     paths = {dir.file("utf8.ine")};
     frame->mnuOpen->trigger();
-    EXPECT_EQ(sink.shown, (std::vector<std::string>{dir.file("utf8.ine") + ":問題が不正です"}));
+    EXPECT_EQ(sink.shown, (std::vector<std::string>{dir.file("utf8.ine") + "：シフトJISのテキストではありません"}));
     EXPECT_TRUE(frame->isVisible());
     EXPECT_EQ(frame->courseware.questionSetText, firstSet);
 }

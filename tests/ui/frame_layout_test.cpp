@@ -233,7 +233,8 @@ TEST(FrameWiring, NextQuestionMenuEntryAsksBeforeTheQuestionIsSolved) {
 TEST(FrameStart, MissingQuestionSetIsFatalAndEndsTheProgram) {
     FrameSession session({});
     ASSERT_EQ(session.sink.shown.size(), 1u);
-    EXPECT_EQ(session.sink.shown[0], "問題が不正です0:致命的なエラーです");
+    EXPECT_EQ(session.sink.shown[0],
+              "問題ファイルが見つかりません。探した場所：" + session.dir.dir() + "Question.ine");
     EXPECT_FALSE(session.frame->started());
     QApplication::processEvents();  // the close waits for the start-up handler to return
     EXPECT_FALSE(session.frame->isVisible());
