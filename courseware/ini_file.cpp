@@ -91,7 +91,7 @@ bool IniFile::hasSection(std::string_view section) const {
 void IniFile::writeString(std::string_view section, std::string_view key, std::string_view value) {
     const auto range = findSection(section);
     if (!range) {
-        std::string header = "[";
+        std::string header = "[";  // not operator+: GCC 12 warns of -Wrestrict in Release there
         header.append(trimmed(section)).push_back(']');
         lines_.push_back(std::move(header));
         lines_.push_back(entryLine(key, value));
