@@ -2,6 +2,7 @@
 #include "courseware/file_io.h"
 
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -9,6 +10,7 @@
 #include <atomic>
 #include <cerrno>
 #include <cstring>
+#include <filesystem>
 
 #include "core/sjis.h"
 
@@ -18,6 +20,7 @@ ssize_t FileSystemCalls::write(int fd, const void* data, std::size_t size) {
     return ::write(fd, data, size);
 }
 int FileSystemCalls::fsync(int fd) { return ::fsync(fd); }
+int FileSystemCalls::close(int fd) { return ::close(fd); }
 int FileSystemCalls::rename(const char* from, const char* to) { return ::rename(from, to); }
 
 FileSystemCalls& systemFileCalls() {
@@ -44,6 +47,26 @@ int createTemporary(const std::string& path, std::string& tempPath) {
         if (fd >= 0 || errno != EEXIST) return fd;
     }
     return -1;
+}
+
+// Removes path.tmp.PID.N files whose process is gone (or is this one: no
+// other save of the path is under way here), left by a crash midway.
+void removeLeftovers(const std::string& path) {
+    namespace fs = std::filesystem;
+    const fs::path target(path);
+    const std::string prefix = target.filename().string() + ".tmp.";
+    std::error_code ec;
+    for (const auto& entry : fs::directory_iterator(target.parent_path().empty() ? "." : target.parent_path(), ec)) {
+        const std::string name = entry.path().filename().string();
+        if (!name.starts_with(prefix)) continue;
+        const std::string rest = name.substr(prefix.size());
+        const auto dot = rest.find('.');
+        if (dot == 0 || dot == std::string::npos ||
+            rest.find_first_not_of("0123456789.") != std::string::npos)
+            continue;
+        const pid_t pid = static_cast<pid_t>(std::stol(rest.substr(0, dot)));
+        if (pid == ::getpid() || (::kill(pid, 0) != 0 && errno == ESRCH)) fs::remove(entry.path(), ec);
+    }
 }
 
 bool writeAll(FileSystemCalls& calls, int fd, std::string_view bytes) {
@@ -74,7 +97,7 @@ bool replaceFile(const std::string& path, std::string_view bytes, std::string& e
 
     bool ok = writeAll(calls, fd, bytes) && calls.fsync(fd) == 0;
     int savedErrno = errno;
-    if (::close(fd) != 0 && ok) {
+    if (calls.close(fd) != 0 && ok) {
         ok = false;
         savedErrno = errno;
     }
@@ -87,6 +110,7 @@ bool replaceFile(const std::string& path, std::string_view bytes, std::string& e
         error = std::strerror(savedErrno);
         return false;
     }
+    removeLeftovers(path);
     // Make the rename itself durable; the new file is in place either way.
     const int dir = ::open(folderOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (dir >= 0) {

@@ -21,14 +21,17 @@ public:
     virtual ~FileSystemCalls() = default;
     virtual ssize_t write(int fd, const void* data, std::size_t size);
     virtual int fsync(int fd);
+    virtual int close(int fd);
     virtual int rename(const char* from, const char* to);
 };
 
 FileSystemCalls& systemFileCalls();
 
-// Writes `bytes` to a temporary file beside `path`, flushes it to disk and
-// renames it over `path`. On failure returns false with `error` saying why;
-// the temporary file is removed and `path` is untouched.
+// Writes `bytes` to a temporary file beside `path` (path.tmp.PID.N),
+// flushes it to disk and renames it over `path`. On failure returns false
+// with `error` holding the system's reason; the temporary file is removed
+// and `path` is untouched. A successful replacement also removes the
+// temporary files of `path` that a program which died midway left behind.
 bool replaceFile(const std::string& path, std::string_view bytes, std::string& error,
                  FileSystemCalls& calls = systemFileCalls());
 

@@ -119,7 +119,7 @@ bool IniFile::save(const std::string& path, std::string& error, FileSystemCalls&
     std::string bytes;
     int badLine = 0;
     if (!encodeCp932Lines(lines_, bytes, badLine)) {
-        error = "line " + std::to_string(badLine) + " has no Shift-JIS form";
+        error = std::to_string(badLine) + "行目にシフトJISで書けない文字があります";
         return false;
     }
     return replaceFile(path, bytes, error, calls);

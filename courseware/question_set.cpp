@@ -114,7 +114,7 @@ std::string writeFailureText(const std::string& path, const WriteResult& result)
     if (result.status == WriteStatus::unencodable)
         return std::to_string(result.badLine) + "行目の「" + result.badCharacter +
                "」はシフトJISで書けない文字のため、ファイルを保存できませんでした：" + path;
-    return "ファイルを保存できませんでした：" + path;
+    return "ファイルを保存できませんでした：" + path + "（" + result.error + "）";
 }
 
 void backupQuestionSet(CoursewareState& s) {

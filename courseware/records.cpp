@@ -112,7 +112,7 @@ FileLock PracticeRecords::lock() {
 bool PracticeRecords::store(const IniFile& records) {
     std::string error;
     if (records.save(path_, error, calls_)) return true;
-    messages_.showMessage("練習の記録を保存できませんでした：" + path_);
+    messages_.showMessage("練習の記録を保存できませんでした：" + path_ + "（" + error + "）");
     return false;
 }
 

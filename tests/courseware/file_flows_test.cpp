@@ -201,7 +201,7 @@ TEST_F(Flows, OpeningStopsWhenTheWantedSaveDoesNotHappen) {
         sink.shown.clear();
         openOverUnsavedEdits(saveAs, Answer::yes);
         if (saveAs) {
-            EXPECT_EQ(sink.shown.back(), "ファイルを保存できませんでした：" + *saveAs);
+            EXPECT_EQ(sink.shown.back(), "ファイルを保存できませんでした：" + *saveAs + "（No such file or directory）");
         }
         expectOldSetInForce();
         EXPECT_FALSE(s.questionSetSaved);
@@ -226,7 +226,8 @@ TEST_F(Flows, ASaveThatFailsChangesNothing) {
     test::FailingCalls calls(test::FailingCalls::Point::rename);
     FileFlows failing(s, core, windows, runner, calls);
     EXPECT_FALSE(failing.saveQuestionSet());
-    EXPECT_EQ(sink.shown, std::vector<std::string>{"ファイルを保存できませんでした：" + dir.file("copy.ine")});
+    EXPECT_EQ(sink.shown, std::vector<std::string>{"ファイルを保存できませんでした：" + dir.file("copy.ine") +
+                                                   "（Invalid cross-device link）"});
     EXPECT_FALSE(s.questionSetSaved);
     EXPECT_EQ(s.questionSetPath, dir.file("old.ine"));
     EXPECT_EQ(test::readBytes(dir.file("copy.ine")), "old bytes");

@@ -3,6 +3,12 @@
 
 #include <gtest/gtest.h>
 
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+
 #include "support.h"
 
 namespace talvoren {
@@ -74,8 +80,50 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(FailureCase{"no_byte_written", FailingCalls::Point::write, 0},
                       FailureCase{"midway_through_writing", FailingCalls::Point::write, 1000},
                       FailureCase{"at_flush", FailingCalls::Point::fsync, 0},
+                      FailureCase{"at_close", FailingCalls::Point::close, 0},
                       FailureCase{"at_rename", FailingCalls::Point::rename, 0}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// The process dies between writing the new file and renaming it over the
+// old one: the old file is whole, and the next save removes the leftover.
+class DyingAtRename : public FileSystemCalls {
+public:
+    int rename(const char*, const char*) override {
+        ::raise(SIGKILL);
+        return -1;
+    }
+};
+
+TEST(ReplaceFile, ACrashBeforeTheRenameKeepsTheOldFileAndTheNextSaveClearsUp) {
+    test::ScratchDir dir;
+    const std::string path = dir.file("a.ine");
+    test::writeBytes(path, "old");
+    const pid_t child = ::fork();
+    if (child == 0) {
+        DyingAtRename dying;
+        std::string error;
+        replaceFile(path, "new", error, dying);
+        ::_exit(0);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL);
+    EXPECT_EQ(test::readBytes(path), "old");
+    const std::string prefix = "a.ine.tmp." + std::to_string(child) + ".";
+    const auto entries0 = dir.entries();
+    const auto leftover = std::find_if(entries0.begin(), entries0.end(),
+                                       [&](const std::string& name) { return name.starts_with(prefix); });
+    ASSERT_NE(leftover, entries0.end());
+    EXPECT_EQ(test::readBytes(dir.file(*leftover)), "new");
+
+    test::writeBytes(dir.file("a.ine.tmp.notes"), "not a temporary file");
+    std::string error;
+    ASSERT_TRUE(replaceFile(path, "newer", error));
+    EXPECT_EQ(test::readBytes(path), "newer");
+    auto entries = dir.entries();
+    std::sort(entries.begin(), entries.end());
+    EXPECT_EQ(entries, (std::vector<std::string>{"a.ine", "a.ine.tmp.notes"}));
+}
 
 TEST(ReplaceFile, ReportsAFolderThatDoesNotExist) {
     test::ScratchDir dir;

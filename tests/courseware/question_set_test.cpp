@@ -193,7 +193,7 @@ TEST(WriteQuestionSetFile, AFailedWriteKeepsThePreviousFile) {
     test::FailingCalls calls(test::FailingCalls::Point::write, 20);
     const WriteResult r = writeQuestionSetFile(s, dir.file("a.ine"), calls);
     EXPECT_EQ(r.status, WriteStatus::failed);
-    EXPECT_EQ(writeFailureText("/a.ine", r), "ファイルを保存できませんでした：/a.ine");
+    EXPECT_EQ(writeFailureText("/a.ine", r), "ファイルを保存できませんでした：/a.ine（No space left on device）");
     EXPECT_EQ(test::readBytes(dir.file("a.ine")), old);
 }
 

@@ -186,14 +186,18 @@ TEST_F(Records, AFailedWriteIsReportedAndKeepsThePreviousFile) {
     ASSERT_TRUE(records.recordSolved(s, 1, 1));
     ASSERT_TRUE(records.recordSolved(s, 2, 1));
     const std::string before = file();
-    for (auto point : {test::FailingCalls::Point::write, test::FailingCalls::Point::fsync,
-                       test::FailingCalls::Point::rename}) {
+    using Point = test::FailingCalls::Point;
+    const std::pair<Point, const char*> failures[] = {{Point::write, "No space left on device"},
+                                                      {Point::fsync, "Input/output error"},
+                                                      {Point::close, "Input/output error"},
+                                                      {Point::rename, "Invalid cross-device link"}};
+    for (const auto& [point, reason] : failures) {
         test::FailingCalls calls(point, 5);
         PracticeRecords failing(dir.dir(), sink, fixedClock({2030, 1, 1, 0, 0}), calls);
         sink.shown.clear();
         EXPECT_FALSE(failing.recordSolved(s, 1, 1));
-        EXPECT_EQ(sink.shown,
-                  std::vector<std::string>{"練習の記録を保存できませんでした：" + records.path()});
+        EXPECT_EQ(sink.shown, std::vector<std::string>{"練習の記録を保存できませんでした：" + records.path() +
+                                                       "（" + reason + "）"});
         EXPECT_EQ(file(), before);
         EXPECT_FALSE(failing.eraseUnit("A"));
         EXPECT_EQ(file(), before);

@@ -80,10 +80,10 @@ inline std::string golden(const std::string& name) {
 }
 
 // System calls that fail at a chosen point: after `writeLimit` bytes have
-// been written, at fsync, or at rename.
+// been written, at fsync, at close, or at rename.
 class FailingCalls : public FileSystemCalls {
 public:
-    enum class Point { none, write, fsync, rename };
+    enum class Point { none, write, fsync, close, rename };
     explicit FailingCalls(Point point, std::size_t writeLimit = 0)
         : point_(point), writeLimit_(writeLimit) {}
 
@@ -104,6 +104,14 @@ public:
             return -1;
         }
         return FileSystemCalls::fsync(fd);
+    }
+    int close(int fd) override {
+        const int closed = FileSystemCalls::close(fd);
+        if (point_ == Point::close) {
+            errno = EIO;  // as a network share reports a write it could not complete
+            return -1;
+        }
+        return closed;
     }
     int rename(const char* from, const char* to) override {
         if (point_ == Point::rename) {
