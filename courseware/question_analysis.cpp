@@ -2,7 +2,7 @@
 #include "courseware/question_analysis.h"
 
 #include "core/question_parser.h"
-#include "solving/planner.h"
+#include "solving/line_labels.h"
 
 namespace talvoren {
 
@@ -32,9 +32,13 @@ AnswerKind answerKind(PlanAnswer answer) {
     return AnswerKind::none;
 }
 
-// The plan on the widest page; it fits a narrower page when its lines do, as
-// no plan there can be shorter.
+}  // namespace
+
 void takePlan(QuestionAnalysis& analysis, const Plan& plan) {
+    analysis.steps.clear();
+    analysis.reversesRelation = false;
+    analysis.fits = {};
+    analysis.answerLine = ExprLine{};
     analysis.answer = answerKind(plan.answer);
     if (!plan.found()) return;
     analysis.answerLine = plan.answerLine;
@@ -45,8 +49,6 @@ void takePlan(QuestionAnalysis& analysis, const Plan& plan) {
     const int linesUsed = 1 + plan.length();
     for (std::size_t i = 0; i < pageSizes.size(); ++i) analysis.fits[i] = linesUsed <= pageSizes[i].lineCapacity;
 }
-
-}  // namespace
 
 bool hasBrackets(const ExprLine& question) {
     for (int i = 0; i < question.cellCount; ++i)
@@ -93,20 +95,28 @@ QuestionAnalysis analyseQuestion(int unit, int number, const std::string& text) 
     analysis.number = number;
     analysis.text = text;
     if (!parseQuestion(core, 1, text)) return analysis;
+    analysis.accepted = true;
     analysis.question = core.lines[1];
+    analysis.question.caption = questionHeader(number);
     analysis.hasDecimalPoint = core.hasDecimalPoint;
     analysis.letter = core.unknownLetter;
     takePlan(analysis, planFromLine(core, 1, 1, pageSizes.back().lineCapacity));
     return analysis;
 }
 
+std::vector<QuestionAnalysis> analyseUnit(const CoursewareState& set, int unit) {
+    std::vector<QuestionAnalysis> analyses;
+    for (int q = 1; q <= set.unitQuestionCount[unit]; ++q)
+        analyses.push_back(analyseQuestion(unit, q, set.unitQuestions[unit][q]));
+    return analyses;
+}
+
 std::vector<QuestionAnalysis> analyseQuestionSet(const CoursewareState& set) {
     std::vector<QuestionAnalysis> analyses;
-    for (int u = 1; u <= set.unitCount; ++u)
-        for (int q = 1; q <= set.unitQuestionCount[u]; ++q) {
-            QuestionAnalysis analysis = analyseQuestion(u, q, set.unitQuestions[u][q]);
-            if (analysis.letter != '@') analyses.push_back(std::move(analysis));
-        }
+    for (int u = 1; u <= set.unitCount; ++u) {
+        std::vector<QuestionAnalysis> unit = analyseUnit(set, u);
+        analyses.insert(analyses.end(), std::make_move_iterator(unit.begin()), std::make_move_iterator(unit.end()));
+    }
     return analyses;
 }
 

@@ -12,6 +12,7 @@
 
 #include "core/cells.h"
 #include "courseware/question_set.h"
+#include "solving/planner.h"
 
 namespace talvoren {
 
@@ -40,8 +41,9 @@ struct QuestionAnalysis {
     int unit = 0;
     int number = 0;  // within its unit, as on the page
     std::string text;
+    bool accepted = false;  // by the question parser; nothing below is set otherwise
 
-    // The question as the parser reads it (line 1 of the page).
+    // The question as the parser reads it, with its header: line 1 of the page.
     ExprLine question;
     bool hasDecimalPoint = false;
     char letter = '@';
@@ -63,11 +65,17 @@ struct QuestionAnalysis {
 inline constexpr const char* noSolutionText = "解なし";
 inline constexpr const char* infinitelyManyText = "解は無数にある";
 
-// Analyses every question of the set's units, units and questions in order.
-// Shows no message: a question is parsed and planned on scratch state. A
-// question the parser refuses is left out (the check lists it).
+// Analyses every question of a unit, or of every unit of the set, units and
+// questions in order. Shows no message: a question is parsed and planned on
+// scratch state.
+std::vector<QuestionAnalysis> analyseUnit(const CoursewareState& set, int unit);
 std::vector<QuestionAnalysis> analyseQuestionSet(const CoursewareState& set);
 QuestionAnalysis analyseQuestion(int unit, int number, const std::string& text);
+
+// Takes the answer, steps, turned relations and fits from the shortest plan
+// on the widest page: it fits a narrower page when its lines do, as no plan
+// there can be shorter.
+void takePlan(QuestionAnalysis& analysis, const Plan& plan);
 
 // Question-only skills of a parsed question.
 bool hasBrackets(const ExprLine& question);

@@ -13,4 +13,6 @@ std::string_view lineLabel(int n) {
     return lineLabels[static_cast<std::size_t>(n)];
 }
 
+std::string questionHeader(int number) { return "（" + std::to_string(number) + "） 次の不等式を解きなさい"; }
+
 }  // namespace talvoren

@@ -2,8 +2,9 @@
 #pragma once
 // The labels of the worked page's lines: "①".."⑫" for lines 1 to 12, empty
 // for lines 13 and 14 (the page has fourteen slots but only twelve circled
-// numbers), "0" for the scratch line.
+// numbers), "0" for the scratch line; and the question's header on line 1.
 
+#include <string>
 #include <string_view>
 
 namespace talvoren {
@@ -12,5 +13,9 @@ inline constexpr int lastLabelledLine = 14;
 
 // The label of line n; "" for any n outside 0..14.
 std::string_view lineLabel(int n);
+
+// The caption of line 1 for the question's number within its unit:
+// "（3） 次の不等式を解きなさい".
+std::string questionHeader(int number);
 
 }  // namespace talvoren

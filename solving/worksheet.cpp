@@ -246,7 +246,7 @@ bool Worksheet::setUpQuestion(int number, const std::string& text) {
     lineCount = 1;
     drawLine(1);
     ExprLine& question = lineAt(core, 1);
-    question.caption = "（" + std::to_string(number) + "） 次の不等式を解きなさい";
+    question.caption = questionHeader(number);
     page.drawCaption(1, question.caption);
     page.setLetterKeyCaption(core.unknownLetter);
     setDescription("式を指定してください");

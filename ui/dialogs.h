@@ -33,6 +33,10 @@ public:
     virtual void createForm(FormName, TfrmMain&) {}
 
     virtual void mnuPrintClick(TfrmMain&) {}       // 印刷(&P): TfrmPrintS, modal
+    // 問題プリントを印刷 and 解答を印刷: the current unit's or every unit's
+    // questions, or their shortest solutions, through the print dialog.
+    virtual void mnuPrintSheetClick(TfrmMain&, bool /*everyUnit*/) {}
+    virtual void mnuPrintKeyClick(TfrmMain&, bool /*everyUnit*/) {}
     virtual void mnuShowRecordClick(TfrmMain&) {}  // 練習の記録(&R) and btnKiroku: TfrmKiroku
     virtual void mnuDispStackClick(TfrmMain&) {}   // スタック(&S): TfrmDump, modal
     virtual void mnuVersionClick(TfrmMain&) {}     // バージョン情報(&A): TfrmVersion, modal

@@ -181,6 +181,19 @@ void TfrmMain::buildMenu() {
     mnuSave = item(file, "mnuSave", QStringLiteral("保存(&S)"), [this] { fileFlows->mnuSaveClick(); });
     file->addSeparator();
     mnuPrint = item(file, "mnuPrint", QStringLiteral("印刷(&P)"), [this] { dialogs->mnuPrintClick(*this); });
+    QMenu* sheet = file->addMenu(QStringLiteral("問題プリントを印刷(&Q)"));
+    mnuPrintSheetUnit = item(sheet, "mnuPrintSheetUnit", QString(), [this] { dialogs->mnuPrintSheetClick(*this, false); });
+    mnuPrintSheetAll = item(sheet, "mnuPrintSheetAll", QStringLiteral("すべての単元(&A)"),
+                            [this] { dialogs->mnuPrintSheetClick(*this, true); });
+    QMenu* key = file->addMenu(QStringLiteral("解答を印刷(&K)"));
+    mnuPrintKeyUnit = item(key, "mnuPrintKeyUnit", QString(), [this] { dialogs->mnuPrintKeyClick(*this, false); });
+    mnuPrintKeyAll = item(key, "mnuPrintKeyAll", QStringLiteral("すべての単元(&A)"),
+                          [this] { dialogs->mnuPrintKeyClick(*this, true); });
+    // The current unit's entries carry its title.
+    for (QMenu* menu : {sheet, key})
+        connect(menu, &QMenu::aboutToShow, this, [this] { nameCurrentUnitEntries(); });
+    nameCurrentUnitEntries();
+    file->addSeparator();
     mnuEnd = item(file, "mnuEnd", QStringLiteral("終了(&X)"), [this] { close(); });
     mnuOpen->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
     mnuSave->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
@@ -210,6 +223,13 @@ void TfrmMain::buildMenu() {
 
     auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
     connect(f1, &QShortcut::activated, this, [this] { dialogs->showHelp(*this, 100); });
+}
+
+void TfrmMain::nameCurrentUnitEntries() {
+    const QString title = QString::fromStdString(courseware.unitTitles[courseware.currentUnit]);
+    const QString caption = QStringLiteral("この単元「%1」(&C)").arg(title);
+    mnuPrintSheetUnit->setText(caption);
+    mnuPrintKeyUnit->setText(caption);
 }
 
 void TfrmMain::wirePanel() {

@@ -77,6 +77,10 @@ public:
     QAction* mnuOpen;
     QAction* mnuSave;
     QAction* mnuPrint;
+    QAction* mnuPrintSheetUnit;  // 問題プリントを印刷 → この単元
+    QAction* mnuPrintSheetAll;   //                   → すべての単元
+    QAction* mnuPrintKeyUnit;    // 解答を印刷 → この単元
+    QAction* mnuPrintKeyAll;     //            → すべての単元
     QAction* mnuEnd;
     QAction* mnuEditCWare;
     QAction* mnuShowRecord;
@@ -111,6 +115,7 @@ private:
     void FormCreate();
     void createForms();
     void buildMenu();
+    void nameCurrentUnitEntries();
     void wirePanel();
     bool handleKey(QKeyEvent* event);
 

@@ -116,7 +116,7 @@ bool TfrmPrintS::btnStartClick() {
         WaitCursor hourglass;
         printed = printWorkedPage(*printer_, currentPage_(), margin(), size());
     }
-    if (!printed) messages_.showMessage("印刷できませんでした。プリンタの設定を確かめてください");
+    if (!printed) messages_.showMessage(printFailedText);
     return printed;
 }
 

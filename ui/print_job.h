@@ -35,6 +35,8 @@ struct PrintablePage {
 // Resolution the print job asks of the printer; the heading and the margin
 // are placed in its device pixels.
 inline constexpr int printResolution = 600;
+
+inline constexpr const char* printFailedText = "印刷できませんでした。プリンタの設定を確かめてください";
 // The widest line the print lays out at size 2: that of the 1024 layout, so
 // that a wide screen's lines still print with captions of a legible size.
 inline constexpr int widestPrintedLine = 419;

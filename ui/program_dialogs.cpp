@@ -16,6 +16,7 @@
 #include "ui/help_viewer.h"
 #include "ui/line_image.h"
 #include "ui/print_job.h"
+#include "ui/teacher_printing.h"
 #include "ui/qt_page.h"
 #include "ui/screen_fit.h"
 
@@ -120,6 +121,19 @@ HelpViewer& ProgramDialogs::helpViewer(TfrmMain& frame) {
 }
 
 void ProgramDialogs::mnuPrintClick(TfrmMain& frame) { frmPrintS(frame).exec(); }
+TeacherPrinting& ProgramDialogs::teacherPrinting(TfrmMain& frame) {
+    if (!teacherPrinting_) teacherPrinting_ = std::make_unique<TeacherPrinting>(frame.messages);
+    return *teacherPrinting_;
+}
+
+void ProgramDialogs::mnuPrintSheetClick(TfrmMain& frame, bool everyUnit) {
+    teacherPrinting(frame).print(&frame, TeacherPrint::questionSheet, frame.courseware, everyUnit);
+}
+
+void ProgramDialogs::mnuPrintKeyClick(TfrmMain& frame, bool everyUnit) {
+    teacherPrinting(frame).print(&frame, TeacherPrint::answerKey, frame.courseware, everyUnit);
+}
+
 void ProgramDialogs::mnuShowRecordClick(TfrmMain& frame) { frmKiroku(frame).exec(); }
 void ProgramDialogs::mnuDispStackClick(TfrmMain& frame) { frmDump(frame).exec(); }
 void ProgramDialogs::mnuVersionClick(TfrmMain& frame) { frmVersion(frame).exec(); }

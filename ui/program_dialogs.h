@@ -22,6 +22,7 @@ class TfrmKiroku;
 class TfrmMondai;
 class TfrmPrintS;
 class TfrmVersion;
+class TeacherPrinting;
 struct PrintablePage;
 
 class ProgramDialogs : public Dialogs {
@@ -32,6 +33,8 @@ public:
     void createForm(FormName form, TfrmMain& frame) override;
 
     void mnuPrintClick(TfrmMain& frame) override;
+    void mnuPrintSheetClick(TfrmMain& frame, bool everyUnit) override;
+    void mnuPrintKeyClick(TfrmMain& frame, bool everyUnit) override;
     void mnuShowRecordClick(TfrmMain& frame) override;
     void mnuDispStackClick(TfrmMain& frame) override;
     void mnuVersionClick(TfrmMain& frame) override;
@@ -49,6 +52,7 @@ public:
     TfrmEditQues& frmEditQues(TfrmMain& frame);
     QtFlowWindows& qtFlowWindows(TfrmMain& frame);
     HelpViewer& helpViewer(TfrmMain& frame);
+    TeacherPrinting& teacherPrinting(TfrmMain& frame);
 
 private:
     // The forms are children of the frame, which deletes them.
@@ -61,6 +65,7 @@ private:
     TfrmEditQues* editQues_ = nullptr;
     HelpViewer* help_ = nullptr;
     std::unique_ptr<QtFlowWindows> flowWindows_;
+    std::unique_ptr<TeacherPrinting> teacherPrinting_;
 };
 
 // The worked page as it stands, for the print job.

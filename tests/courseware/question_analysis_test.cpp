@@ -20,7 +20,7 @@ class QuestionSkills : public ::testing::TestWithParam<SkillCase> {};
 TEST_P(QuestionSkills, AreReadFromTheParsedQuestion) {
     const SkillCase& c = GetParam();
     const QuestionAnalysis a = analyseQuestion(1, 1, c.question);
-    ASSERT_NE(a.letter, '@') << "refused";
+    ASSERT_TRUE(a.accepted);
     EXPECT_EQ(hasBrackets(a.question), c.brackets);
     EXPECT_EQ(hasFraction(a.question, a.hasDecimalPoint), c.fraction);
     EXPECT_EQ(a.hasDecimalPoint, c.decimal);
@@ -46,6 +46,60 @@ INSTANTIATE_TEST_SUITE_P(
         SkillCase{"unknown_only_right", "2<3x", false, false, false, false},
         SkillCase{"zero_coefficient_is_no_term", "x<0x+1", false, false, false, false}),
     [](const auto& info) { return std::string(info.param.name); });
+
+struct FitCase {
+    const char* name;
+    int steps;
+    std::array<bool, 3> fits;  // 640, 800, 1024
+};
+
+class PlanFits : public ::testing::TestWithParam<FitCase> {};
+
+TEST_P(PlanFits, WhenItsLinesFitThePage) {
+    Plan plan;
+    plan.answer = PlanAnswer::solved;
+    plan.steps.resize(static_cast<std::size_t>(GetParam().steps));
+    QuestionAnalysis a = analyseQuestion(1, 1, "x<1");
+    takePlan(a, plan);
+    EXPECT_EQ(a.fits, GetParam().fits);
+    EXPECT_EQ(a.stepCount(), GetParam().steps);
+}
+
+INSTANTIATE_TEST_SUITE_P(Steps, PlanFits,
+                         ::testing::Values(FitCase{"seven_fill_eight_lines", 7, {true, true, true}},
+                                           FitCase{"eight_need_nine_lines", 8, {false, true, true}},
+                                           FitCase{"eleven_fill_twelve", 11, {false, true, true}},
+                                           FitCase{"twelve_need_thirteen", 12, {false, false, true}}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(PlanAnalysis, TakesTheTurnedRelationAndTheAnswerFromThePlan) {
+    Plan plan;
+    plan.answer = PlanAnswer::solved;
+    plan.steps.resize(2);
+    plan.steps[1].reversesRelation = true;
+    plan.steps[1].drawn.caption = "②式の両辺を-2で割ると";
+    plan.answerLine.cellCount = 3;
+    QuestionAnalysis a = analyseQuestion(1, 1, "5-2x<1");
+    takePlan(a, plan);
+    EXPECT_TRUE(a.reversesRelation);
+    EXPECT_FALSE(a.steps[0].signReversed);
+    EXPECT_TRUE(a.steps[1].signReversed);
+    EXPECT_EQ(a.steps[1].line.caption, "②式の両辺を-2で割ると");
+    EXPECT_EQ(a.answer, AnswerKind::line);
+
+    QuestionAnalysis none = analyseQuestion(1, 1, "5-2x<1");
+    takePlan(none, Plan{});
+    EXPECT_EQ(none.answer, AnswerKind::none);
+    EXPECT_EQ(none.fits, (std::array<bool, 3>{}));
+}
+
+TEST(QuestionAnalysis, CarriesTheQuestionWithItsHeaderAndTheParsersFlags) {
+    const QuestionAnalysis a = analyseQuestion(3, 4, "0.5y+1>2");
+    EXPECT_EQ(a.question.caption, "（4） 次の不等式を解きなさい");
+    EXPECT_EQ(a.letter, 'y');
+    EXPECT_TRUE(a.hasDecimalPoint);
+    EXPECT_FALSE(analyseQuestion(1, 1, "2x+3y<1").accepted);
+}
 
 QuestionAnalysis solvedIn(int steps) {
     QuestionAnalysis a = analyseQuestion(2, 3, "-2x<6");

@@ -11,6 +11,7 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QTextBrowser>
+#include <filesystem>
 #include <gtest/gtest.h>
 
 #include "dialogs_support.h"
@@ -27,6 +28,7 @@
 #include "ui/help_viewer.h"
 #include "ui/line_image.h"
 #include "ui/program_dialogs.h"
+#include "ui/teacher_printing.h"
 
 namespace talvoren::ui {
 namespace {
@@ -282,6 +284,26 @@ TEST_F(ProgramFrame, PrintedPageHoldsTheUnitTitleAndEveryLine) {
         },
         [&] { frame->mnuPrint->trigger(); });
     EXPECT_GT(std::filesystem::file_size(pdf.toStdString()), 1000u);
+    EXPECT_TRUE(sink.shown.empty());
+}
+
+TEST_F(ProgramFrame, TeacherPrintsTakeTheSetInForceAndItsCurrentUnit) {
+    std::vector<QString> jobs;  // the print dialogs' titles
+    const QString pdf = QString::fromStdString(dir.file("teacher.pdf"));
+    dialogs->teacherPrinting(*frame).runPrintDialog = [&](QPrinter& printer, QWidget* parent, const QString& title) {
+        EXPECT_EQ(parent, frame.get());
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdf);
+        jobs.push_back(title);
+        return true;
+    };
+    frame->courseware.currentUnit = 2;
+    frame->mnuPrintKeyUnit->trigger();
+    const auto keySize = std::filesystem::file_size(pdf.toStdString());
+    frame->mnuPrintSheetAll->trigger();
+    EXPECT_GT(std::filesystem::file_size(pdf.toStdString()), keySize / 2);
+    ASSERT_EQ(jobs.size(), 2u);
+    EXPECT_EQ(jobs, (std::vector<QString>{QStringLiteral("解答を印刷"), QStringLiteral("問題プリントを印刷")}));
     EXPECT_TRUE(sink.shown.empty());
 }
 

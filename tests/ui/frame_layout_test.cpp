@@ -7,6 +7,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScrollBar>
@@ -169,7 +170,8 @@ TEST(FrameLayout, TitleAndMenu) {
     FrameSession session({"x+3<5"});
     EXPECT_EQ(session.frame->windowTitle(), "Merulan Talvoren");
     const std::vector<std::pair<QString, QStringList>> expected = {
-        {"ファイル(&F)", {"開く(&O)", "保存(&S)", "", "印刷(&P)", "終了(&X)"}},
+        {"ファイル(&F)", {"開く(&O)", "保存(&S)", "", "印刷(&P)", "問題プリントを印刷(&Q)", "解答を印刷(&K)", "",
+                          "終了(&X)"}},
         {"編集(&E)", {"編集(&E)"}},
         {"表示(&V)", {"練習の記録(&R)", "スタック(&S)", "拡大(&Z)"}},
         {"問題変更(&C)", {"次の問題(&N)", "単元選択(&S)"}},
@@ -194,6 +196,12 @@ public:
     explicit RecordingDialogs(std::vector<std::string>& calls) : calls_(calls) {}
     void createForm(ui::FormName form, ui::TfrmMain&) override { calls_.push_back("form " + std::to_string(int(form))); }
     void mnuPrintClick(ui::TfrmMain&) override { calls_.push_back("print"); }
+    void mnuPrintSheetClick(ui::TfrmMain&, bool everyUnit) override {
+        calls_.push_back(everyUnit ? "sheet all" : "sheet unit");
+    }
+    void mnuPrintKeyClick(ui::TfrmMain&, bool everyUnit) override {
+        calls_.push_back(everyUnit ? "key all" : "key unit");
+    }
     void mnuShowRecordClick(ui::TfrmMain&) override { calls_.push_back("records"); }
     void mnuDispStackClick(ui::TfrmMain&) override { calls_.push_back("stack"); }
     void mnuVersionClick(ui::TfrmMain&) override { calls_.push_back("version"); }
@@ -212,12 +220,20 @@ TEST(FrameWiring, FormsInOrderAndTheDialogsOfTheMenu) {
                                                "form 7", "form 8"}));
     calls.clear();
     ui::TfrmMain& f = *session.frame;
-    for (QAction* a : {f.mnuPrint, f.mnuShowRecord, f.mnuDispStack, f.mnuUsage, f.mnuPoint, f.mnuVersion})
+    for (QAction* a : {f.mnuPrint, f.mnuShowRecord, f.mnuDispStack, f.mnuUsage, f.mnuPoint, f.mnuVersion,
+                       f.mnuPrintSheetUnit, f.mnuPrintSheetAll, f.mnuPrintKeyUnit, f.mnuPrintKeyAll})
         a->trigger();
     f.pnlMain->btnKiroku->click();
     pressKey(f, Qt::Key_F1);
     EXPECT_EQ(calls, (std::vector<std::string>{"print", "records", "stack", "help 224", "help 230", "version",
-                                               "records", "help 100"}));
+                                               "sheet unit", "sheet all", "key unit", "key all", "records",
+                                               "help 100"}));
+    // The current unit's entries name it.
+    auto* sheetMenu = qobject_cast<QMenu*>(f.mnuPrintSheetUnit->parent());
+    ASSERT_NE(sheetMenu, nullptr);
+    emit sheetMenu->aboutToShow();
+    EXPECT_EQ(f.mnuPrintSheetUnit->text(), QStringLiteral("この単元「テスト」(&C)"));
+    EXPECT_EQ(f.mnuPrintKeyUnit->text(), QStringLiteral("この単元「テスト」(&C)"));
 }
 
 TEST(FrameWiring, NextQuestionMenuEntryAsksBeforeTheQuestionIsSolved) {
