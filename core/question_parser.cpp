@@ -303,4 +303,16 @@ bool readNumber(CoreState& s, std::string_view cp932, int& position, int limit, 
     return true;
 }
 
+ScratchQuestion parseScratchQuestion(MessageSink& messages, std::string_view text) {
+    CoreState scratch(messages);
+    constexpr int scratchLine = 0;
+    ScratchQuestion q;
+    q.accepted = parseQuestion(scratch, scratchLine, text);
+    q.line = scratch.lines[scratchLine];
+    q.unknownLetter = scratch.unknownLetter;
+    q.hasDecimalPoint = scratch.hasDecimalPoint;
+    q.parseError = scratch.parseError;
+    return q;
+}
+
 }  // namespace talvoren

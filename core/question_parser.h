@@ -12,6 +12,17 @@ namespace talvoren {
 
 bool parseQuestion(CoreState& s, int n, std::string_view text);
 
+// A question that is not on the page (a preview, a check), parsed in a state
+// of its own: the page's lines, letter and decimal flag stay as they are.
+struct ScratchQuestion {
+    bool accepted = false;
+    ExprLine line;  // the cells as the parser left them, also on a refusal
+    char unknownLetter = '@';
+    bool hasDecimalPoint = false;
+    int parseError = 0;
+};
+ScratchQuestion parseScratchQuestion(MessageSink& messages, std::string_view text);
+
 // The number reader over code-page-932 bytes. `position` is 1-based, at the
 // first digit; it is left at the number's last byte. False on failure
 // (parseError holds a code for the failures that have one).

@@ -43,7 +43,9 @@ std::vector<std::string> refusedQuestions(const CoursewareState& s, CoreState& c
     return refused;
 }
 
-bool runCheck(CoursewareState& s, CoreState& core, CheckVerdict& verdict) {
+}  // namespace
+
+bool checkQuestionSet(CoursewareState& s, CoreState& core, CheckVerdict& verdict) {
     verdict.edtErTangen.clear();
     verdict.lstErQues.clear();
     const QuestionSetParse parse = parseQuestionSetText(s, core.messages);
@@ -68,18 +70,9 @@ bool runCheck(CoursewareState& s, CoreState& core, CheckVerdict& verdict) {
     return true;
 }
 
-}  // namespace
-
 std::string faultyQuestionEntry(const std::string& title, int line, const std::string& text,
                                 const std::string& reason) {
     return "「" + title + "」" + std::to_string(line) + "行目 " + text + "：" + reason;
-}
-
-bool checkQuestionSet(CoursewareState& s, CoreState& core, CheckVerdict& verdict) {
-    const char letter = core.unknownLetter;
-    const bool passed = runCheck(s, core, verdict);
-    core.unknownLetter = letter;
-    return passed;
 }
 
 void QuestionSetEditor::formShow(const std::string& questionSetPath) {

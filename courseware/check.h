@@ -28,8 +28,9 @@ std::string faultyQuestionEntry(const std::string& title, int line, const std::s
                                 const std::string& reason);
 
 // btnCompileClick: checks the question-set text, rebuilding the unit tables.
-// Every question is parsed into the scratch line 0; unknownLetter is put
-// back afterwards. True when the set passed. A unit not closed by its own
+// Every question is parsed in a scratch state of its own, so the page's
+// tables are never touched; the messages go to core's sink. True when the
+// set passed. A unit not closed by its own
 // ">>" fails the structure check, although loading accepts it.
 bool checkQuestionSet(CoursewareState& s, CoreState& core, CheckVerdict& verdict);
 

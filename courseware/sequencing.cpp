@@ -95,13 +95,9 @@ bool Sequencing::setUpQuestion(int unit, int n) {
 void Sequencing::chooseUnit() { changeUnit(); }
 
 bool Sequencing::changeUnit() {
-    const char letter = worksheet_.core.unknownLetter;
     const int unit = s_.currentUnit;
     const auto positions = s_.unitPosition;
-    if (!unitDialog_.showModal()) {
-        worksheet_.core.unknownLetter = letter;  // the previews parsed other questions
-        return false;
-    }
+    if (!unitDialog_.showModal()) return false;
     const int n = s_.unitPosition[s_.currentUnit];
     if (n < 1 || n > s_.unitQuestionCount[s_.currentUnit]) {
         // A unit without questions (never closed by ">>") has nothing to set
@@ -109,7 +105,6 @@ bool Sequencing::changeUnit() {
         worksheet_.core.messages.showMessage(noQuestionsInUnitMessage);
         s_.currentUnit = unit;
         s_.unitPosition = positions;
-        worksheet_.core.unknownLetter = letter;
         return false;
     }
     worksheet_.solvedFlag = false;

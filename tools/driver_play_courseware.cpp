@@ -9,7 +9,7 @@ namespace talvoren::driver {
 
 bool ScriptUnitDialog::showModal() {
     for (int n = 1; n <= s_.unitQuestionCount[s_.currentUnit]; ++n)
-        parseQuestion(session_.core, 0, s_.unitQuestions[s_.currentUnit][n]);
+        parseScratchQuestion(session_.sink, s_.unitQuestions[s_.currentUnit][n]);  // the previews
     const std::string reply = session_.replies.take();
     return reply.empty() || reply == "ok";  // any other reply counts as cancel, the last button
 }

@@ -147,12 +147,12 @@ void TfrmMondai::drawPreviews() {
 // half-filled line the parser left.
 void TfrmMondai::drawPreview(int n) {
     const std::string& text = s_.unitQuestions[shownUnit][n];
-    const bool accepted = parseQuestion(core_, 0, text);
+    const ScratchQuestion question = parseScratchQuestion(core_.messages, text);
     {
         QtSurface surface(Image[n]->image());
-        if (accepted) {
-            const ExprLine line = core_.lines[0];
-            Typesetter typesetter(surface, TypesetFlags{core_.hasDecimalPoint, false}, core_.unknownLetter);
+        if (question.accepted) {
+            const ExprLine& line = question.line;
+            Typesetter typesetter(surface, TypesetFlags{question.hasDecimalPoint, false}, question.unknownLetter);
             typesetter.typeset(n, 0, line);
             // A preview is narrower than a page line: a question that runs
             // past its edge is drawn again, shrunk to the preview's width.

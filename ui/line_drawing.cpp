@@ -66,7 +66,7 @@ void drawCaptionOn(Surface& surface, const std::string& caption) {
 }
 
 bool typesetOn(Surface& surface, int number, int mode, const ExprLine& line, TypesetFlags flags,
-               char& unknownLetter, int imageWidth) {
+               char unknownLetter, int imageWidth) {
     flags.shrink =
         shrinkToFit(typesetRightEdge(number, mode, line, flags, unknownLetter), lineRoom(number, imageWidth));
     return Typesetter(surface, flags, unknownLetter).typeset(number, mode, line);
@@ -98,8 +98,7 @@ void paintLineDrawing(QPainter& painter, const QRectF& target, QSize layoutSize,
         if (!drawing.plainText.empty()) drawPlainTextOn(surface, layoutSize.height(), drawing.plainText);
         if (!drawing.caption.empty()) drawCaptionOn(surface, drawing.caption);
         if (drawing.typeset) {
-            char letter = drawing.unknownLetter;
-            typesetOn(surface, drawing.number, drawing.mode, drawing.line, drawing.flags, letter,
+            typesetOn(surface, drawing.number, drawing.mode, drawing.line, drawing.flags, drawing.unknownLetter,
                       layoutSize.width());
         }
         if (!drawing.label.empty() && drawing.number != answerImage)

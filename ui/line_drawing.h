@@ -56,7 +56,7 @@ void drawCaptionOn(Surface& surface, const std::string& caption);
 // Typesets shrunk to fit the image's width; true when it fitted the
 // layout's 30 columns (the worksheet's test for a second, small drawing).
 bool typesetOn(Surface& surface, int number, int mode, const ExprLine& line, TypesetFlags flags,
-               char& unknownLetter, int imageWidth);
+               char unknownLetter, int imageWidth);
 void drawLabelOn(Surface& surface, int imageWidth, const std::string& label);
 void drawPlainTextOn(Surface& surface, int imageHeight, const std::string& text);
 

@@ -36,9 +36,10 @@ int typesetScaleOriginY();
 
 class Typesetter {
 public:
-    // unknownLetter is read by the bracket-group rule and takes the letter of
-    // every letter cell drawn.
-    Typesetter(Surface& surface, TypesetFlags flags, char& unknownLetter)
+    // unknownLetter, the letter of the line's question, is read by the
+    // bracket-group rule; the typesetter follows the letter of every letter
+    // cell it draws with a copy of its own.
+    Typesetter(Surface& surface, TypesetFlags flags, char unknownLetter)
         : surface_(surface), flags_(flags), unknownLetter_(unknownLetter) {}
 
     // Draws the line (n 16: the answer image, after 【答】); mode 1 is the
@@ -62,7 +63,7 @@ private:
 
     Surface& surface_;
     TypesetFlags flags_;
-    char& unknownLetter_;
+    char unknownLetter_;
     int finalColumn_ = 1;
 };
 

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include "core/question_parser.h"
+
 #include "support.h"
 
 namespace talvoren {
@@ -76,6 +78,17 @@ INSTANTIATE_TEST_SUITE_P(
         StructureCase{"start_after_start", {"<<A", "<<B", "x<1", ">>"}, {}},
         StructureCase{"question_after_end", {"<<A", "x<1", ">>", "2<3"}, {}}),
     [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(Check, LeavesThePageAlone) {
+    ASSERT_TRUE(parseQuestion(core, 1, "0.5a+1>2"));
+    const ExprLine pageLine = core.lines[1];
+    EXPECT_TRUE(check({"<<A", "y<1", "3b>2", ">>"}));
+    EXPECT_FALSE(check({"<<A", "2y+z<1", ">>"}));
+    EXPECT_EQ(core.unknownLetter, 'a');
+    EXPECT_TRUE(core.hasDecimalPoint);
+    EXPECT_EQ(lineCellsText(core.lines[1]), lineCellsText(pageLine));
+    EXPECT_EQ(core.lines[0].cellCount, 0);
+}
 
 TEST_F(Check, PutsBackTheLetterOfTheQuestionOnThePage) {
     core.unknownLetter = 'a';

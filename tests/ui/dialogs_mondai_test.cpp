@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <gtest/gtest.h>
 
+#include "core/question_parser.h"
 #include "dialogs_support.h"
 #include "ui/frm_mondai.h"
 #include "ui/line_image.h"
@@ -50,6 +51,19 @@ struct UnitDialog : ::testing::Test {
         return marked;  // -1 when more than one bar is marked
     }
 };
+
+// A decimal question on the page keeps its decimals after the dialog has
+// previewed (and been cancelled on) questions without them.
+TEST_F(UnitDialog, PreviewsLeaveThePagesLetterAndDecimalsAlone) {
+    ASSERT_TRUE(parseQuestion(session.core, 1, "0.5a+1>2"));
+    const ExprLine pageLine = session.core.lines[1];
+    showUnit(1, 1);
+    dialog.reject();
+    EXPECT_TRUE(session.core.hasDecimalPoint);
+    EXPECT_EQ(session.core.unknownLetter, 'a');
+    EXPECT_EQ(lineCellsText(session.core.lines[1]), lineCellsText(pageLine));
+    EXPECT_EQ(session.core.lines[0].cellCount, 0);
+}
 
 TEST_F(UnitDialog, UnitOfThreeQuestionsShowsThreePreviews) {
     showUnit(3, 2);

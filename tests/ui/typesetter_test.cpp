@@ -65,7 +65,6 @@ TEST(Typesetter, QuestionColumnByColumn) {
     EXPECT_EQ(run.surface.texts[5].font.holder, FontHolder::fntNum);
     EXPECT_EQ(run.finalColumn, 14);
     EXPECT_TRUE(run.fitted);
-    EXPECT_EQ(run.letter, 'x');  // the letter drawn becomes the unknown
 }
 
 TEST(Typesetter, StackedFractions) {
