@@ -72,9 +72,9 @@ int main(int argc, char** argv) {
                 QFileInfo(QString::fromLocal8Bit(command.questionSetFile)).absoluteFilePath().toLocal8Bit().toStdString();
         talvoren::ui::TfrmMain frame(std::move(options));
         frame.show();
-        app.exec();
+        return app.exec();
     } catch (const std::exception& e) {
         QMessageBox::critical(nullptr, talvoren::ui::applicationTitle, QString::fromLocal8Bit(e.what()));
     }
-    return 0;
+    return 1;  // an error nothing else caught ended the program
 }

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The solving commands of `play`: screen, question, reply, press, char, key,
+// The solving commands of `play`: screen, reply, press, char, key,
 // dump and state.
 
 #include <charconv>
@@ -76,14 +76,6 @@ void screen(PlaySession& s, const std::string& argument) {
     s.worksheet.lineCapacity = layout.lineCapacity;
 }
 
-void question(PlaySession& s, const std::string& text) {
-    if (!s.worksheet.startQuestionSet(text)) {
-        s.fatal("問題が不正です" + std::to_string(s.core.parseError) + ":致命的なエラーです");
-        return;
-    }
-    s.page.setPageCaption("test");
-}
-
 void reply(PlaySession& s, const std::string& argument) {
     std::istringstream words(argument);
     for (std::string word; words >> word;) s.replies.push(word);
@@ -130,7 +122,6 @@ void state(PlaySession& s, const std::string&) {
 PlayCommands solvingPlayCommands() {
     return {
         {"screen", screen},
-        {"question", question},
         {"reply", reply},
         {"press", press},
         {"char", [](PlaySession& s, const std::string& c) { FormKeyPress(s.worksheet, firstCharacter(c)); }},
