@@ -62,7 +62,7 @@ private:
         if (c_.num == 0) return refuse(multiply ? "０をかけることはできません" : "０では割れません");
         std::string sentence = l1_ + "式の両辺を" + t_ + (multiply ? "倍すると" : "で割ると");
         if (refusedBy(scaleBothSides(core_, ws_.firstLine, op, c_, target_))) return std::nullopt;
-        if (c_.num < 0) {
+        if (turnsRelationRound(op, c_)) {
             reverseRelation(core_.lines[static_cast<std::size_t>(target_)]);
             ws_.signReversed = true;
         }
@@ -118,6 +118,10 @@ private:
 };
 
 }  // namespace
+
+bool turnsRelationRound(char opCode, const ExprCell& number) {
+    return (opCode == '*' || opCode == '/') && number.kind == kind::constant && number.num < 0;
+}
 
 void reverseRelation(ExprLine& line) {
     for (int i = 0; i < line.cellCount; ++i) {

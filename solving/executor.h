@@ -15,6 +15,10 @@ class Worksheet;
 // False: a message has been shown and lines[lineCount] is empty.
 bool applyOperation(Worksheet& ws, char opCode);
 
+// Whether a step turns the relation round: multiplying or dividing both
+// sides by a negative number.
+bool turnsRelationRound(char opCode, const ExprCell& number);
+
 // Turns round the first relation cell of the line (< and >, ≦ and ≧).
 void reverseRelation(ExprLine& line);
 

@@ -64,6 +64,12 @@ public:
     // Shows TfrmSentaku modally: sentakuClosed, sentakuKainashi or sentakuMusu.
     virtual int showSentaku() = 0;
 
+    // The hint line under the description line ("" clears it), the status
+    // line under the frame, and the enabled state of btnHint.
+    virtual void showHint(const std::string& /*text*/) {}
+    virtual void showStatus(const std::string& /*text*/) {}
+    virtual void setHintEnabled(bool /*on*/) {}
+
     // A question was solved (answerKind 1, 3 or 4 after showSolved); the
     // practice records take this report.
     virtual void questionSolved() = 0;

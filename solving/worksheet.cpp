@@ -85,6 +85,13 @@ void Worksheet::setBlinkTimer(bool on) {
     page.setBlinkTimer(on);
 }
 
+void Worksheet::setListener(WorksheetListener* listener) { listener_ = listener; }
+
+WorksheetListener& Worksheet::listener() {
+    static WorksheetListener nobody;
+    return listener_ ? *listener_ : nobody;
+}
+
 void Worksheet::showMessage(std::string_view text) { core.messages.showMessage(std::string(text)); }
 
 bool Worksheet::lineButton(int n) const { return n >= 1 && n <= std::min(maxLineButtons, lineCapacity); }
@@ -169,6 +176,7 @@ void Worksheet::btnJikkouClick() {
         return;
     }
     setLineButtonEnabled(lineCount, true);
+    listener().stepExecuted();
 
     concludeJudgement(*this, judgeLine(*this, lineCount));
     if (answerKind >= 1) {
@@ -195,6 +203,7 @@ void Worksheet::takeBackLastLine() {
     setLineButtonEnabled(lineCount, false);
     page.lineTakenBack(lineCount);
     --lineCount;
+    listener().lineTakenBack();
 }
 
 void Worksheet::resetStep() {
@@ -239,6 +248,7 @@ void Worksheet::clearPage() {
     setPanel("");  // a number typed before moving on must not reach the next question
     setJikkouEnabled(false);
     setNextEnabled(true);
+    listener().pageCleared();
 }
 
 bool Worksheet::setUpQuestion(int number, const std::string& text) {
@@ -251,6 +261,7 @@ bool Worksheet::setUpQuestion(int number, const std::string& text) {
     page.setLetterKeyCaption(core.unknownLetter);
     setDescription("式を指定してください");
     setLineButtonEnabled(1, true);
+    listener().questionSetUp();
     return true;
 }
 
@@ -284,6 +295,7 @@ void Worksheet::showSolved() {
     solvedFlag = true;
     setNextEnabled(true);
     page.focusButton(FocusTarget::next);
+    listener().solvedShown();
 }
 
 void Worksheet::writeAnswerText(const std::string& text) { page.writeAnswerText(text); }

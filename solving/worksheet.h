@@ -16,6 +16,7 @@
 
 #include "core/cells.h"
 #include "solving/page.h"
+#include "solving/worksheet_listener.h"
 
 namespace talvoren {
 
@@ -120,11 +121,16 @@ public:
 
     void showMessage(std::string_view text);
 
+    // Who hears of the page's progress; nullptr for nobody.
+    void setListener(WorksheetListener* listener);
+
 private:
     bool executeRefused();
     void takeBackLastLine();
 
     PageModel shown_;
+    WorksheetListener& listener();
+    WorksheetListener* listener_ = nullptr;  // never copied: a silent copy tells nobody
 };
 
 }  // namespace talvoren

@@ -82,6 +82,10 @@ void reply(PlaySession& s, const std::string& argument) {
 }
 
 void press(PlaySession& s, const std::string& name) {
+    if (name == "btnHint") {
+        if (s.coach.hintEnabled()) s.coach.btnHintClick();
+        return;
+    }
     const auto it = controls().find(name);
     if (it == controls().end()) {
         std::cerr << "play: no control named " << name << '\n';
@@ -124,7 +128,10 @@ PlayCommands solvingPlayCommands() {
         {"screen", screen},
         {"reply", reply},
         {"press", press},
-        {"char", [](PlaySession& s, const std::string& c) { FormKeyPress(s.worksheet, firstCharacter(c)); }},
+        {"char",
+         [](PlaySession& s, const std::string& c) {
+             if (!s.coach.hintKey(firstCharacter(c))) FormKeyPress(s.worksheet, firstCharacter(c));
+         }},
         {"key", key},
         {"dump", dump},
         {"state", state},

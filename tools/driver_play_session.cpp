@@ -14,9 +14,12 @@ struct Shown {
     std::string description;
     std::string panel;
     bool jikkou;
+    std::string status;
 };
 
-Shown shownBy(const Worksheet& ws) { return {ws.description(), ws.panel(), ws.jikkouEnabled()}; }
+Shown shownBy(const PlaySession& s) {
+    return {s.worksheet.description(), s.worksheet.panel(), s.worksheet.jikkouEnabled(), s.coach.statusLine()};
+}
 
 // "label: text", or just "label:" for an empty text.
 void printField(std::ostream& out, const char* label, const std::string& text) {
@@ -36,6 +39,7 @@ void printEvents(std::ostream& out, const RecordingPage::Events& events, const C
     if (after.description != before.description) printField(out, "desc", after.description);
     if (after.panel != before.panel) printField(out, "panel", after.panel);
     if (after.jikkou != before.jikkou) out << "jikkou: " << (after.jikkou ? "on" : "off") << '\n';
+    if (after.status != before.status) printField(out, "status", after.status);
 }
 
 }  // namespace
@@ -68,12 +72,16 @@ int RecordingPage::showSentaku() {
     return sentakuClosed;
 }
 
+void RecordingPage::showHint(const std::string& text) {
+    if (!text.empty()) out_ << "hint: " << text << '\n';
+}
+
 void RecordingPage::questionSolved() {
     if (onQuestionSolved) onQuestionSolved();
 }
 
 PlaySession::PlaySession(std::ostream& output)
-    : out(output), sink(output, replies), core(sink), page(output, replies), worksheet(core, page) {}
+    : out(output), sink(output, replies), core(sink), page(output, replies), worksheet(core, page), coach(worksheet) {}
 
 void PlaySession::fatal(const std::string& text) {
     out << "fatal: " << text << '\n';
@@ -81,11 +89,11 @@ void PlaySession::fatal(const std::string& text) {
 }
 
 void PlaySession::run(const std::function<void()>& command) {
-    const Shown before = shownBy(worksheet);
+    const Shown before = shownBy(*this);
     page.takeEvents();
     command();
     const RecordingPage::Events events = page.takeEvents();
-    if (!ended) printEvents(out, events, core, before, shownBy(worksheet));
+    if (!ended) printEvents(out, events, core, before, shownBy(*this));
 }
 
 }  // namespace talvoren::driver

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "core/cells.h"
+#include "solving/hints.h"
 #include "solving/page.h"
 #include "solving/silent_session.h"
 #include "solving/worksheet.h"
@@ -51,6 +52,8 @@ public:
     bool answerBoxShown = false;  // grbKai and Image16 take clicks only while shown
     void writeAnswerText(const std::string& text) override { events_.answerTexts.push_back(text); }
     void setPageCaption(const std::string& caption) override { pageCaption = caption; }
+    // A hint is printed at the moment it is shown; its clearing is not.
+    void showHint(const std::string& text) override;
     int showSentaku() override;
     void questionSolved() override;
 
@@ -69,6 +72,7 @@ struct PlaySession {
     CoreState core;
     RecordingPage page;
     Worksheet worksheet;
+    HintCoach coach;
     bool ended = false;  // set by fatal(): nothing more is printed
     // The next-question button, which the courseware's sequencing answers.
     std::function<void()> nextQuestion;

@@ -1,0 +1,263 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "solving/hints.h"
+
+#include <algorithm>
+
+#include "solving/executor.h"
+#include "solving/hint_texts.h"
+#include "solving/input_pad.h"
+#include "solving/line_labels.h"
+#include "solving/operations.h"
+#include "solving/worksheet.h"
+
+namespace talvoren {
+
+namespace {
+
+const ExprLine& pageLine(const Worksheet& ws, int n) { return ws.core.lines[static_cast<std::size_t>(n)]; }
+
+// A number as the pupil reads it: 5, -3, 3分の2 (the pad's way of writing 2/3).
+std::string numberText(const ExprCell& c) {
+    const bool negative = (c.num < 0) != (c.den < 0);
+    const std::string num = std::to_string(c.num < 0 ? -static_cast<long long>(c.num) : c.num);
+    const std::string den = std::to_string(c.den < 0 ? -static_cast<long long>(c.den) : c.den);
+    return (negative && c.num != 0 ? "-" : "") + (den == "1" ? num : den + "分の" + num);
+}
+
+std::string relationText(std::uint8_t k) {
+    switch (k) {
+    case kind::less: return "<";
+    case kind::greater: return ">";
+    case kind::lessEqual: return "≦";
+    case kind::greaterEqual: return "≧";
+    default: return "?";
+    }
+}
+
+struct StepTexts {
+    int operation;
+    HintText where;
+    HintText whereTerm;  // the number is a term in the unknown
+    HintText step;
+};
+
+constexpr StepTexts stepTexts[] = {
+    {op::removeBrackets, HintText::whereBrackets, HintText::whereBrackets, HintText::stepBrackets},
+    {op::transpose, HintText::whereTranspose, HintText::whereTranspose, HintText::stepTranspose},
+    {op::collect, HintText::whereCollect, HintText::whereCollect, HintText::stepCollect},
+    {op::multiply, HintText::whereMultiply, HintText::whereMultiply, HintText::stepMultiply},
+    {op::divide, HintText::whereDivide, HintText::whereDivide, HintText::stepDivide},
+    {op::add, HintText::whereAdd, HintText::whereAddTerm, HintText::stepAdd},
+    {op::subtract, HintText::whereSubtract, HintText::whereSubtractTerm, HintText::stepSubtract},
+};
+
+const StepTexts& textsOf(int operation) {
+    for (const StepTexts& t : stepTexts)
+        if (t.operation == operation) return t;
+    return stepTexts[0];
+}
+
+bool isNegativeNumber(const std::string& padText) { return padText.starts_with('-'); }
+
+// The hint for a plan whose first step is `step`.
+Hint stepHint(const Worksheet& ws, const PanelStep& step, int level) {
+    const HintFields fields{{'L', std::string(lineLabel(step.line))},
+                            {'N', step.padText},
+                            {'X', std::string(1, ws.core.unknownLetter)}};
+    const StepTexts& texts = textsOf(step.operation);
+    const bool term = step.padText.find(ws.core.unknownLetter) != std::string::npos;
+    Hint hint;
+    switch (level) {
+    case 1: hint.text = hintText(term ? texts.whereTerm : texts.where, fields); break;
+    case 2: hint.text = hintText(texts.step, fields); break;
+    default:
+        hint.text = hintText(HintText::setUp, fields);
+        hint.setUp = step;
+        break;
+    }
+    const Operation* operation = operationFor(step.operation);
+    if (operation && (operation->opCode == '*' || operation->opCode == '/') && isNegativeNumber(step.padText))
+        hint.text += hintText(operation->opCode == '*' ? HintText::whyMultiplyNegative : HintText::whyDivideNegative);
+    return hint;
+}
+
+// The hint for a line that is an answer already but was not taken as one:
+// a relation between numbers whose kind the pupil has not named yet, or a
+// question set up in its solved form. Collecting it again brings the judging
+// back.
+Hint answerHint(const Worksheet& ws, const LinePlan& plan, int level) {
+    const ExprLine& line = pageLine(ws, plan.line);
+    HintFields fields{{'L', std::string(lineLabel(plan.line))}, {'X', std::string(1, ws.core.unknownLetter)}};
+    if (line.cellCount == 3) {
+        fields['A'] = numberText(line.cells[0]);
+        fields['R'] = relationText(line.cells[1].kind);
+        fields['B'] = numberText(line.cells[2]);
+    }
+    const bool numbers = plan.answer != PlanAnswer::solved;
+    Hint hint;
+    switch (level) {
+    case 1: hint.text = hintText(numbers ? HintText::numbersCompare : HintText::answerShape, fields); break;
+    case 2:
+        hint.text = hintText(!numbers                                  ? HintText::answerShapeStep
+                             : plan.answer == PlanAnswer::noSolution ? HintText::numbersFalse
+                                                                     : HintText::numbersTrue,
+                             fields);
+        break;
+    default:
+        hint.text = hintText(numbers ? HintText::numbersSetUp : HintText::answerShapeSetUp, fields);
+        hint.setUp = PanelStep{plan.line, op::collect, ""};
+        break;
+    }
+    return hint;
+}
+
+}  // namespace
+
+std::optional<LinePlan> chooseHintLine(const Worksheet& ws, const LinePlanner& planner) {
+    std::optional<LinePlan> best;
+    const int stepsLeft = ws.lineCapacity - ws.lineCount;
+    for (int n = 1; n <= ws.lineCount; ++n) {
+        std::optional<LinePlan> plan = planner(ws, n, stepsLeft);
+        if (!plan || static_cast<int>(plan->steps.size()) > stepsLeft) continue;
+        plan->line = n;
+        // Later lines win ties: <=.
+        if (!best || plan->steps.size() <= best->steps.size()) best = std::move(plan);
+    }
+    return best;
+}
+
+Hint hintFor(const Worksheet& ws, const std::optional<LinePlan>& plan, int level) {
+    if (!plan) return {hintText(HintText::noPlan), std::nullopt};
+    if (plan->steps.empty()) return answerHint(ws, *plan, level);
+    return stepHint(ws, plan->steps.front(), level);
+}
+
+std::vector<std::string> padKeysOf(const std::string& padText) {
+    std::vector<std::string> keys;
+    const std::string fraction(padText::fraction);
+    for (std::size_t i = 0; i < padText.size();) {
+        if (padText.compare(i, fraction.size(), fraction) == 0) {
+            keys.push_back(fraction);
+            i += fraction.size();
+        } else {
+            keys.emplace_back(1, padText[i]);
+            ++i;
+        }
+    }
+    return keys;
+}
+
+std::string turnedRelationNotice(char opCode, bool turned) {
+    if (!turned) return "";
+    return hintText(opCode == '*' ? HintText::turnedByMultiplying : HintText::turnedByDividing);
+}
+
+std::string solvedStatus(int steps, std::optional<int> shortest, int hintsUsed) {
+    HintFields fields{{'S', std::to_string(steps)}, {'H', std::to_string(hintsUsed)}};
+    if (shortest) fields['M'] = std::to_string(*shortest);
+    std::string text = hintText(shortest ? HintText::statusSolvedShortest : HintText::statusSolved, fields);
+    if (hintsUsed > 0) text += hintText(HintText::statusHintsUsed, fields);
+    return text;
+}
+
+// ---- the coach ---------------------------------------------------------------
+
+HintCoach::HintCoach(Worksheet& ws, LinePlanner planner) : ws_(ws), planner_(std::move(planner)) {
+    ws_.setListener(this);
+    enabled_ = ws_.lineCount >= 1 && !ws_.solvedFlag;
+}
+
+HintCoach::~HintCoach() { ws_.setListener(nullptr); }
+
+void HintCoach::btnHintClick() {
+    if (!enabled_) return;
+    if (!chosen_) chosen_ = chooseHintLine(ws_, planner_);
+    level_ = std::min(level_ + 1, lastHintLevel);
+    ++hintsUsed_;
+    const Hint hint = hintFor(ws_, *chosen_, level_);
+    if (hint.setUp) setUpStep(*hint.setUp);
+    showHint(hint.text);
+    ws_.focusDefaultButton();
+}
+
+bool HintCoach::hintKey(char32_t key) {
+    if (key != U'h' && key != U'H') return false;
+    if (key == static_cast<unsigned char>(ws_.core.unknownLetter)) return false;
+    btnHintClick();
+    return true;
+}
+
+void HintCoach::setUpStep(const PanelStep& step) {
+    // A step in progress is cancelled as 訂正 cancels it: no line is taken back.
+    if (ws_.selectState != 0) ws_.resetStep();
+    ws_.selectLine(step.line);
+    operationButtonClick(ws_, step.operation);
+    for (const std::string& key : padKeysOf(step.padText)) {
+        if (key == padText::minus)
+            btnMinusClick(ws_);
+        else
+            padKey(ws_, key);
+    }
+}
+
+void HintCoach::restartLevels() {
+    level_ = 0;
+    chosen_.reset();
+}
+
+void HintCoach::pageCleared() {
+    restartLevels();
+    hintsUsed_ = 0;
+    showHint("");
+    showStatus("");
+    setEnabled(false);
+}
+
+void HintCoach::questionSetUp() {
+    restartLevels();
+    hintsUsed_ = 0;
+    showStatus("");
+    setEnabled(true);
+}
+
+void HintCoach::stepExecuted() {
+    restartLevels();
+    showHint(turnedRelationNotice(ws_.opCode, turnsRelationRound(ws_.opCode, ws_.enteredTerm)));
+}
+
+void HintCoach::lineTakenBack() {
+    restartLevels();
+    showHint("");
+}
+
+void HintCoach::solvedShown() {
+    setEnabled(false);
+    const int steps = ws_.lineCount - 1;
+    if (steps < 1) return;  // a question set up in its solved form
+    std::optional<int> shortest;
+    if (const std::optional<LinePlan> plan = planner_(ws_, 1, ws_.lineCapacity - 1))
+        shortest = static_cast<int>(plan->steps.size());
+    showStatus(solvedStatus(steps, shortest, hintsUsed_));
+}
+
+void HintCoach::showHint(std::string text) {
+    if (text.empty() && hintLine_.empty()) return;
+    hintLine_ = std::move(text);
+    ws_.page.showHint(hintLine_);
+}
+
+void HintCoach::showStatus(std::string text) {
+    if (text == statusLine_) return;
+    statusLine_ = std::move(text);
+    ws_.page.showStatus(statusLine_);
+}
+
+void HintCoach::setEnabled(bool on) {
+    enabled_ = on;
+    ws_.page.setHintEnabled(on);
+}
+
+// Stand-in until the planner is wired in: no plan.
+std::optional<LinePlan> planFromPageLine(const Worksheet&, int, int) { return std::nullopt; }
+
+}  // namespace talvoren

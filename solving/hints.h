@@ -1,0 +1,117 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// Hints on the pupil's own work, the notice of a turned relation and the
+// status line of a solved question.
+//
+// A hint plans from every line on the page and takes the line whose
+// remaining way to an answer is shortest (the newest line on a tie). Each
+// press of ヒント goes one level further: 1 where to look and what kind of
+// step, 2 the exact step, 3 the step set up on the panel as the pupil would
+// set it up, so that only 実行 is left. A step executed, a line taken back or
+// a new question starts again at level 1.
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "solving/worksheet_listener.h"
+
+namespace talvoren {
+
+class Worksheet;
+
+// One step as the pupil sets it up on the panel.
+struct PanelStep {
+    int line = 0;
+    int operation = 0;    // the operation's number (op::multiply, ...)
+    std::string padText;  // as typed on the pad: "-3", "3分の2", "2x"; "" when none is needed
+    friend bool operator==(const PanelStep&, const PanelStep&) = default;
+};
+
+enum class PlanAnswer { solved, noSolution, infinitelyMany };
+
+// The shortest way from one line of the page to an answer.
+struct LinePlan {
+    int line = 0;
+    std::vector<PanelStep> steps;  // empty: the line is an answer already
+    PlanAnswer answer = PlanAnswer::solved;
+};
+
+// Plans from line n of the worksheet's page within maxSteps more steps;
+// nothing when no plan fits.
+using LinePlanner = std::function<std::optional<LinePlan>(const Worksheet& ws, int n, int maxSteps)>;
+
+// The tutor's own planner behind a LinePlanner.
+std::optional<LinePlan> planFromPageLine(const Worksheet& ws, int n, int maxSteps);
+
+// What one press of ヒント gives.
+struct Hint {
+    std::string text;
+    std::optional<PanelStep> setUp;  // level 3: the step to set up
+};
+
+// The line to hint on: the shortest plan that fits the rest of the page,
+// the newest line on a tie; nothing when no line has one.
+std::optional<LinePlan> chooseHintLine(const Worksheet& ws, const LinePlanner& planner);
+
+// The hint of a level (1..3) for a chosen plan; plan nothing: no way fits.
+Hint hintFor(const Worksheet& ws, const std::optional<LinePlan>& plan, int level);
+
+// The keys that type a pad text: digits, ".", "分の", "-", the letter.
+std::vector<std::string> padKeysOf(const std::string& padText);
+
+// The sentence of the hint line after a step that turned the relation
+// round, "" after any other step.
+std::string turnedRelationNotice(char opCode, bool turned);
+
+// The status line of a solved question; shortest is unknown when nothing.
+std::string solvedStatus(int steps, std::optional<int> shortest, int hintsUsed);
+
+inline constexpr int lastHintLevel = 3;
+
+// Keeps the hint level, the hint line, the status line and the hint
+// button's state for one worksheet, and shows them through its page.
+class HintCoach : public WorksheetListener {
+public:
+    explicit HintCoach(Worksheet& ws, LinePlanner planner = planFromPageLine);
+    ~HintCoach() override;
+    HintCoach(const HintCoach&) = delete;
+    HintCoach& operator=(const HintCoach&) = delete;
+
+    // ヒント: the next level's hint, shown in the hint line.
+    void btnHintClick();
+    // The key H (either case) asks for a hint unless it is the question's
+    // letter; true when the key was taken.
+    bool hintKey(char32_t key);
+
+    bool hintEnabled() const { return enabled_; }
+    int level() const { return level_; }
+    int hintsUsed() const { return hintsUsed_; }
+    const std::string& hintLine() const { return hintLine_; }
+    const std::string& statusLine() const { return statusLine_; }
+
+    void pageCleared() override;
+    void questionSetUp() override;
+    void stepExecuted() override;
+    void lineTakenBack() override;
+    void solvedShown() override;
+
+private:
+    void restartLevels();
+    void setUpStep(const PanelStep& step);
+    void showHint(std::string text);
+    void showStatus(std::string text);
+    void setEnabled(bool on);
+
+    Worksheet& ws_;
+    LinePlanner planner_;
+    int level_ = 0;  // the level last shown; 0 before the first press
+    int hintsUsed_ = 0;
+    std::optional<std::optional<LinePlan>> chosen_;  // the plan the levels follow
+    std::string hintLine_;
+    std::string statusLine_;
+    bool enabled_ = false;
+};
+
+}  // namespace talvoren

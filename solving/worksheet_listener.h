@@ -1,0 +1,21 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// What the worksheet tells whoever follows the pupil's progress on the page
+// (the hints and the status line): each call comes after the change it names.
+
+namespace talvoren {
+
+class WorksheetListener {
+public:
+    virtual ~WorksheetListener() = default;
+
+    virtual void pageCleared() {}
+    virtual void questionSetUp() {}
+    // A step was executed and its line added (before it is judged).
+    virtual void stepExecuted() {}
+    virtual void lineTakenBack() {}
+    // The solved state was put on show.
+    virtual void solvedShown() {}
+};
+
+}  // namespace talvoren
