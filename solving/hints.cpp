@@ -35,36 +35,41 @@ std::string relationText(std::uint8_t k) {
 }
 
 struct StepTexts {
-    int operation;
+    char opCode;
     HintText where;
     HintText whereTerm;  // the number is a term in the unknown
     HintText step;
 };
 
 constexpr StepTexts stepTexts[] = {
-    {op::removeBrackets, HintText::whereBrackets, HintText::whereBrackets, HintText::stepBrackets},
-    {op::transpose, HintText::whereTranspose, HintText::whereTranspose, HintText::stepTranspose},
-    {op::collect, HintText::whereCollect, HintText::whereCollect, HintText::stepCollect},
-    {op::multiply, HintText::whereMultiply, HintText::whereMultiply, HintText::stepMultiply},
-    {op::divide, HintText::whereDivide, HintText::whereDivide, HintText::stepDivide},
-    {op::add, HintText::whereAdd, HintText::whereAddTerm, HintText::stepAdd},
-    {op::subtract, HintText::whereSubtract, HintText::whereSubtractTerm, HintText::stepSubtract},
+    {'K', HintText::whereBrackets, HintText::whereBrackets, HintText::stepBrackets},
+    {'I', HintText::whereTranspose, HintText::whereTranspose, HintText::stepTranspose},
+    {'S', HintText::whereCollect, HintText::whereCollect, HintText::stepCollect},
+    {'*', HintText::whereMultiply, HintText::whereMultiply, HintText::stepMultiply},
+    {'/', HintText::whereDivide, HintText::whereDivide, HintText::stepDivide},
+    {'+', HintText::whereAdd, HintText::whereAddTerm, HintText::stepAdd},
+    {'-', HintText::whereSubtract, HintText::whereSubtractTerm, HintText::stepSubtract},
 };
 
-const StepTexts& textsOf(int operation) {
+const StepTexts& textsOf(char opCode) {
     for (const StepTexts& t : stepTexts)
-        if (t.operation == operation) return t;
+        if (t.opCode == opCode) return t;
     return stepTexts[0];
 }
 
-bool isNegativeNumber(const std::string& padText) { return padText.starts_with('-'); }
+// The number the operation buttons and keys pass for an operation code.
+int operationNumberOf(char opCode) {
+    for (int number = op::multiply; number <= op::removeBrackets; ++number)
+        if (const Operation* o = operationFor(number); o && o->opCode == opCode) return number;
+    return -1;
+}
 
 // The hint for a plan whose first step is `step`.
-Hint stepHint(const Worksheet& ws, const PanelStep& step, int level) {
+Hint stepHint(const Worksheet& ws, const PlanStep& step, int level) {
     const HintFields fields{{'L', std::string(lineLabel(step.line))},
                             {'N', step.padText},
                             {'X', std::string(1, ws.core.unknownLetter)}};
-    const StepTexts& texts = textsOf(step.operation);
+    const StepTexts& texts = textsOf(step.opCode);
     const bool term = step.padText.find(ws.core.unknownLetter) != std::string::npos;
     Hint hint;
     switch (level) {
@@ -75,9 +80,8 @@ Hint stepHint(const Worksheet& ws, const PanelStep& step, int level) {
         hint.setUp = step;
         break;
     }
-    const Operation* operation = operationFor(step.operation);
-    if (operation && (operation->opCode == '*' || operation->opCode == '/') && isNegativeNumber(step.padText))
-        hint.text += hintText(operation->opCode == '*' ? HintText::whyMultiplyNegative : HintText::whyDivideNegative);
+    if (turnsRelationRound(step.opCode, step.term))
+        hint.text += hintText(step.opCode == '*' ? HintText::whyMultiplyNegative : HintText::whyDivideNegative);
     return hint;
 }
 
@@ -85,9 +89,10 @@ Hint stepHint(const Worksheet& ws, const PanelStep& step, int level) {
 // a relation between numbers whose kind the pupil has not named yet, or a
 // question set up in its solved form. Collecting it again brings the judging
 // back.
-Hint answerHint(const Worksheet& ws, const LinePlan& plan, int level) {
-    const ExprLine& line = pageLine(ws, plan.line);
-    HintFields fields{{'L', std::string(lineLabel(plan.line))}, {'X', std::string(1, ws.core.unknownLetter)}};
+Hint answerHint(const Worksheet& ws, const HintPlan& chosen, int level) {
+    const ExprLine& line = pageLine(ws, chosen.line);
+    const Plan& plan = chosen.plan;
+    HintFields fields{{'L', std::string(lineLabel(chosen.line))}, {'X', std::string(1, ws.core.unknownLetter)}};
     if (line.cellCount == 3) {
         fields['A'] = numberText(line.cells[0]);
         fields['R'] = relationText(line.cells[1].kind);
@@ -105,7 +110,9 @@ Hint answerHint(const Worksheet& ws, const LinePlan& plan, int level) {
         break;
     default:
         hint.text = hintText(numbers ? HintText::numbersSetUp : HintText::answerShapeSetUp, fields);
-        hint.setUp = PanelStep{plan.line, op::collect, ""};
+        hint.setUp = PlanStep{};
+        hint.setUp->line = chosen.line;
+        hint.setUp->opCode = 'S';
         break;
     }
     return hint;
@@ -113,23 +120,25 @@ Hint answerHint(const Worksheet& ws, const LinePlan& plan, int level) {
 
 }  // namespace
 
-std::optional<LinePlan> chooseHintLine(const Worksheet& ws, const LinePlanner& planner) {
-    std::optional<LinePlan> best;
-    const int stepsLeft = ws.lineCapacity - ws.lineCount;
+Plan planWithPlanner(const CoreState& page, int lineCount, int line, int capacity) {
+    return planFromLine(page, lineCount, line, capacity);
+}
+
+std::optional<HintPlan> chooseHintLine(const Worksheet& ws, const LinePlanner& planner) {
+    std::optional<HintPlan> best;
     for (int n = 1; n <= ws.lineCount; ++n) {
-        std::optional<LinePlan> plan = planner(ws, n, stepsLeft);
-        if (!plan || static_cast<int>(plan->steps.size()) > stepsLeft) continue;
-        plan->line = n;
+        Plan plan = planner(ws.core, ws.lineCount, n, ws.lineCapacity);
+        if (!plan.found() || ws.lineCount + plan.length() > ws.lineCapacity) continue;
         // Later lines win ties: <=.
-        if (!best || plan->steps.size() <= best->steps.size()) best = std::move(plan);
+        if (!best || plan.length() <= best->plan.length()) best = HintPlan{n, std::move(plan)};
     }
     return best;
 }
 
-Hint hintFor(const Worksheet& ws, const std::optional<LinePlan>& plan, int level) {
-    if (!plan) return {hintText(HintText::noPlan), std::nullopt};
-    if (plan->steps.empty()) return answerHint(ws, *plan, level);
-    return stepHint(ws, plan->steps.front(), level);
+Hint hintFor(const Worksheet& ws, const std::optional<HintPlan>& chosen, int level) {
+    if (!chosen) return {hintText(HintText::noPlan), std::nullopt};
+    if (chosen->plan.steps.empty()) return answerHint(ws, *chosen, level);
+    return stepHint(ws, chosen->plan.steps.front(), level);
 }
 
 std::vector<std::string> padKeysOf(const std::string& padText) {
@@ -187,11 +196,11 @@ bool HintCoach::hintKey(char32_t key) {
     return true;
 }
 
-void HintCoach::setUpStep(const PanelStep& step) {
+void HintCoach::setUpStep(const PlanStep& step) {
     // A step in progress is cancelled as 訂正 cancels it: no line is taken back.
     if (ws_.selectState != 0) ws_.resetStep();
     ws_.selectLine(step.line);
-    operationButtonClick(ws_, step.operation);
+    operationButtonClick(ws_, operationNumberOf(step.opCode));
     for (const std::string& key : padKeysOf(step.padText)) {
         if (key == padText::minus)
             btnMinusClick(ws_);
@@ -235,8 +244,8 @@ void HintCoach::solvedShown() {
     const int steps = ws_.lineCount - 1;
     if (steps < 1) return;  // a question set up in its solved form
     std::optional<int> shortest;
-    if (const std::optional<LinePlan> plan = planner_(ws_, 1, ws_.lineCapacity - 1))
-        shortest = static_cast<int>(plan->steps.size());
+    // From the question as it stood on a fresh page.
+    if (const Plan plan = planner_(ws_.core, 1, 1, ws_.lineCapacity); plan.found()) shortest = plan.length();
     showStatus(solvedStatus(steps, shortest, hintsUsed_));
 }
 
@@ -256,8 +265,5 @@ void HintCoach::setEnabled(bool on) {
     enabled_ = on;
     ws_.page.setHintEnabled(on);
 }
-
-// Stand-in until the planner is wired in: no plan.
-std::optional<LinePlan> planFromPageLine(const Worksheet&, int, int) { return std::nullopt; }
 
 }  // namespace talvoren

@@ -15,48 +15,38 @@
 #include <string>
 #include <vector>
 
+#include "solving/planner.h"
 #include "solving/worksheet_listener.h"
 
 namespace talvoren {
 
 class Worksheet;
 
-// One step as the pupil sets it up on the panel.
-struct PanelStep {
+// Plans from line `line` of a page whose newest line is lineCount, on a page
+// of `capacity` lines (the planner's planFromLine; tests give their own).
+using LinePlanner = std::function<Plan(const CoreState& page, int lineCount, int line, int capacity)>;
+
+// The tutor's own planner.
+Plan planWithPlanner(const CoreState& page, int lineCount, int line, int capacity);
+
+// The line a hint is about and the shortest plan from it.
+struct HintPlan {
     int line = 0;
-    int operation = 0;    // the operation's number (op::multiply, ...)
-    std::string padText;  // as typed on the pad: "-3", "3分の2", "2x"; "" when none is needed
-    friend bool operator==(const PanelStep&, const PanelStep&) = default;
+    Plan plan;
 };
-
-enum class PlanAnswer { solved, noSolution, infinitelyMany };
-
-// The shortest way from one line of the page to an answer.
-struct LinePlan {
-    int line = 0;
-    std::vector<PanelStep> steps;  // empty: the line is an answer already
-    PlanAnswer answer = PlanAnswer::solved;
-};
-
-// Plans from line n of the worksheet's page within maxSteps more steps;
-// nothing when no plan fits.
-using LinePlanner = std::function<std::optional<LinePlan>(const Worksheet& ws, int n, int maxSteps)>;
-
-// The tutor's own planner behind a LinePlanner.
-std::optional<LinePlan> planFromPageLine(const Worksheet& ws, int n, int maxSteps);
 
 // What one press of ヒント gives.
 struct Hint {
     std::string text;
-    std::optional<PanelStep> setUp;  // level 3: the step to set up
+    std::optional<PlanStep> setUp;  // level 3: the step to set up (line, opCode, padText)
 };
 
 // The line to hint on: the shortest plan that fits the rest of the page,
 // the newest line on a tie; nothing when no line has one.
-std::optional<LinePlan> chooseHintLine(const Worksheet& ws, const LinePlanner& planner);
+std::optional<HintPlan> chooseHintLine(const Worksheet& ws, const LinePlanner& planner);
 
 // The hint of a level (1..3) for a chosen plan; plan nothing: no way fits.
-Hint hintFor(const Worksheet& ws, const std::optional<LinePlan>& plan, int level);
+Hint hintFor(const Worksheet& ws, const std::optional<HintPlan>& plan, int level);
 
 // The keys that type a pad text: digits, ".", "分の", "-", the letter.
 std::vector<std::string> padKeysOf(const std::string& padText);
@@ -74,7 +64,7 @@ inline constexpr int lastHintLevel = 3;
 // button's state for one worksheet, and shows them through its page.
 class HintCoach : public WorksheetListener {
 public:
-    explicit HintCoach(Worksheet& ws, LinePlanner planner = planFromPageLine);
+    explicit HintCoach(Worksheet& ws, LinePlanner planner = planWithPlanner);
     ~HintCoach() override;
     HintCoach(const HintCoach&) = delete;
     HintCoach& operator=(const HintCoach&) = delete;
@@ -99,7 +89,7 @@ public:
 
 private:
     void restartLevels();
-    void setUpStep(const PanelStep& step);
+    void setUpStep(const PlanStep& step);
     void showHint(std::string text);
     void showStatus(std::string text);
     void setEnabled(bool on);
@@ -108,7 +98,7 @@ private:
     LinePlanner planner_;
     int level_ = 0;  // the level last shown; 0 before the first press
     int hintsUsed_ = 0;
-    std::optional<std::optional<LinePlan>> chosen_;  // the plan the levels follow
+    std::optional<std::optional<HintPlan>> chosen_;  // the plan the levels follow
     std::string hintLine_;
     std::string statusLine_;
     bool enabled_ = false;

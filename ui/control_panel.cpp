@@ -23,6 +23,8 @@ const QColor aqua(0, 255, 255);
 
 constexpr int panelMargin = 8;
 constexpr QRect kirokuGeometry(40, 488, 97, 33);
+// The lowest control.
+constexpr QRect hintGeometry(40, 528, 97, 33);
 // The scroll bar fills the margin right of the groups.
 constexpr int scrollBarWidth = 8;
 
@@ -149,6 +151,11 @@ ControlPanel::ControlPanel(QWidget* parent) : QFrame(parent) {
     btnNext->setIconSize(QSize(25, 25));
     BitBtn1 = button(this, "BitBtn1", QStringLiteral("単元選択 "), QRect(40, 448, 97, 33));
     btnKiroku = button(this, "btnKiroku", QStringLiteral("練習の記録"), kirokuGeometry);
+    btnHint = button(this, "btnHint", QStringLiteral("ヒント"), hintGeometry);
+    btnHint->setToolTip(QStringLiteral("次にすることのヒントを出します (H)"));
+    btnHint->setIcon(QIcon(hintGlyph()));
+    btnHint->setIconSize(QSize(25, 25));
+    btnHint->setEnabled(false);
 
     scrollBar = new QScrollBar(Qt::Vertical, this);
     scrollBar->setObjectName(QStringLiteral("pnlMainScroll"));
@@ -158,7 +165,7 @@ ControlPanel::ControlPanel(QWidget* parent) : QFrame(parent) {
     connect(scrollBar, &QScrollBar::valueChanged, this, [this](int offset) { scrollTo(offset); });
 }
 
-int ControlPanel::contentHeight() { return kirokuGeometry.bottom() + 1 + panelMargin; }
+int ControlPanel::contentHeight() { return hintGeometry.bottom() + 1 + panelMargin; }
 
 void ControlPanel::setPanelHeight(int height) {
     resize(pnlMainWidth, height);

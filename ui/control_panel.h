@@ -55,6 +55,7 @@ public:
     QPushButton* btnNext;
     QPushButton* BitBtn1;
     QPushButton* btnKiroku;
+    QPushButton* btnHint;
 
 protected:
     void wheelEvent(QWheelEvent* event) override;

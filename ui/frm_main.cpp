@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
+#include <QStatusBar>
 #include <QTimer>
 
 #include "solving/input_pad.h"
@@ -106,6 +107,15 @@ TfrmMain::TfrmMain(FrameOptions options)
     timBlink->setObjectName(QStringLiteral("timBlink"));
     timBlink->setInterval(blinkInterval);
 
+    lblStatus = new QLabel(this);
+    lblStatus->setObjectName(QStringLiteral("lblStatus"));
+    lblStatus->setFont(pixelFont(faceGothic, 14, true));
+    QPalette statusPalette = lblStatus->palette();
+    statusPalette.setColor(QPalette::WindowText, QColor(0, 110, 60));
+    lblStatus->setPalette(statusPalette);
+    statusBar()->setSizeGripEnabled(false);
+    statusBar()->addWidget(lblStatus, 1);
+
     FormCreate();
 
     frmPage = new TfrmPage(messages);
@@ -115,6 +125,7 @@ TfrmMain::TfrmMain(FrameOptions options)
     pageWindow->hide();
     page = std::make_unique<QtPage>(*this);
     worksheet = std::make_unique<Worksheet>(core, *page);
+    coach = std::make_unique<HintCoach>(*worksheet);
     frmPage->worksheet = worksheet.get();
     frmPage->onAnswerBoxClick = [this] { btnNextClick(); };
 
@@ -215,6 +226,10 @@ void TfrmMain::buildMenu() {
     mnuTangen = item(change, "mnuTangen", QStringLiteral("単元選択(&S)"), [this] { BitBtn1Click(); });
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("ヘルプ(&H)"));
+    // The key H is taken by the frame itself (not when it is the question's letter).
+    mnuHint = item(help, "mnuHint", QStringLiteral("ヒント(&I)\tH"), [this] { coach->btnHintClick(); });
+    mnuHint->setEnabled(false);
+    help->addSeparator();
     mnuUsage = item(help, "mnuUsage", QStringLiteral("使い方(&U)"), [this] { dialogs->showHelp(*this, 224); });
     mnuPoint = item(help, "mnuPoint", QStringLiteral("ポイント(&P)"), [this] { dialogs->showHelp(*this, 230); });
     help->addSeparator();
@@ -260,6 +275,7 @@ void TfrmMain::wirePanel() {
     onClick(p.btnNext, [this] { btnNextClick(); });
     onClick(p.BitBtn1, [this] { BitBtn1Click(); });
     onClick(p.btnKiroku, [this] { btnKirokuClick(); });
+    onClick(p.btnHint, [this] { coach->btnHintClick(); });
 }
 
 void TfrmMain::showEvent(QShowEvent* event) {
@@ -347,7 +363,7 @@ bool TfrmMain::handleKey(QKeyEvent* event) {
         btnNextClick();
     const QString text = event->text();
     if (code == KeyCode::other && !text.isEmpty() && text.at(0).isPrint())
-        FormKeyPress(*worksheet, text.toUcs4().value(0));
+        if (const char32_t key = text.toUcs4().value(0); !coach->hintKey(key)) FormKeyPress(*worksheet, key);
     return code != KeyCode::other;
 }
 

@@ -16,10 +16,12 @@
 #include "courseware/question_set.h"
 #include "courseware/records.h"
 #include "courseware/sequencing.h"
+#include "solving/hints.h"
 #include "solving/worksheet.h"
 #include "ui/dialogs.h"
 
 class QAction;
+class QLabel;
 class QMdiArea;
 class QMdiSubWindow;
 class QTimer;
@@ -58,6 +60,7 @@ public:
     PracticeRecords records;
     std::unique_ptr<QtPage> page;
     std::unique_ptr<Worksheet> worksheet;
+    std::unique_ptr<HintCoach> coach;
     std::unique_ptr<Dialogs> dialogs;
     std::unique_ptr<Sequencing> sequencing;
     std::unique_ptr<FileFlows> fileFlows;
@@ -71,6 +74,7 @@ public:
     TfrmSentaku* frmSentaku;
     TfrmGreet* frmGreet = nullptr;
     QTimer* timBlink;
+    QLabel* lblStatus;  // the status line under the frame
     QPixmap imgNextQ;
     QPixmap imgNextR;
 
@@ -87,6 +91,7 @@ public:
     QAction* mnuDispStack;
     QAction* KN1;
     QAction* mnuTangen;
+    QAction* mnuHint;
     QAction* mnuUsage;
     QAction* mnuPoint;
     QAction* mnuVersion;

@@ -76,6 +76,18 @@ TfrmPage::TfrmPage(MessageSink& messages, QWidget* parent)
     lblMess->setPalette(messPalette);
     lblMess->setFont(pixelFont(faceGothic, 21, true));
 
+    lblHint = new QLabel(client_);
+    lblHint->setObjectName(QStringLiteral("lblHint"));
+    lblHint->setGeometry(8, lblMess->height(), 400, hintLineHeight);
+    lblHint->setAutoFillBackground(true);
+    QPalette hintPalette = lblHint->palette();
+    hintPalette.setColor(QPalette::Window, QColor(255, 250, 205));
+    hintPalette.setColor(QPalette::WindowText, QColor(0, 70, 160));
+    lblHint->setPalette(hintPalette);
+    lblHint->setFont(pixelFont(faceGothic, 14));
+    lblHint->setIndent(4);
+    lblHint->setWordWrap(true);
+
     for (int n = 1; n <= pageLineImages; ++n) {
         Image[n] = new LineImage(n, client_);
         Image[n]->hide();
@@ -104,7 +116,10 @@ QRect TfrmPage::pageGeometry(const QRect& pnlMain, int frameWidth) {
     return QRect(pnlMain.width() - 2, pnlMain.top(), frameWidth - pnlMain.width() - 10, pnlMain.height() - 2);
 }
 
-void TfrmPage::FormCreate(int pageWidth) { lblMess->resize(pageWidth - 16, lblMess->height()); }
+void TfrmPage::FormCreate(int pageWidth) {
+    lblMess->resize(pageWidth - 16, lblMess->height());
+    lblHint->resize(lblMess->width(), hintLineHeight);
+}
 
 void TfrmPage::FormShow(int screenWidth, int screenHeight) {
     const bool holdsLargeLayout = screenWidth > zoomedLayout.width() && screenHeight >= zoomedLayout.height();
@@ -113,7 +128,7 @@ void TfrmPage::FormShow(int screenWidth, int screenHeight) {
     lineCapacity = choice.lineCapacity;
     const int half = lineCapacity / 2;
     const int w = (screenWidth - pnlMainWidth) / 2 - 20;
-    const int top = lblMess->height() + lineTopGap;
+    const int top = linesTop();
     for (int i = 1; i <= pageLineImages; ++i) {
         if (i > lineCapacity) {
             Image[i]->hide();
@@ -146,6 +161,7 @@ void TfrmPage::placeAnswerBox(int n) {
     grbKai->show();
     grbKai->raise();
     lblMess->raise();
+    lblHint->raise();
     fitClient();
     const LineImage* line = n >= 1 && n <= lineCapacity ? Image[n] : nullptr;
     const QRect box = grbKai->geometry();
@@ -158,16 +174,21 @@ void TfrmPage::keepLineInView(int n) {
 
 void TfrmPage::keepInView(const QRect& region) {
     QScrollBar* bar = verticalScrollBar();
-    const PageScroll scroll{bar->value(), viewport()->height(), lblMess->height() + lineTopGap, bar->maximum()};
+    const PageScroll scroll{bar->value(), viewport()->height(), linesTop(), bar->maximum()};
     bar->setValue(scrollToShow(scroll, region.top(), region.bottom() + 1));
     horizontalScrollBar()->setValue(0);
 }
 
 void TfrmPage::pinDescription() {
-    // The description line stays at the top of what the page shows.
+    // The description line and the hint line under it stay at the top of
+    // what the page shows.
     lblMess->move(lblMess->x(), verticalScrollBar()->value());
+    lblHint->move(lblHint->x(), lblMess->y() + lblMess->height());
     lblMess->raise();
+    lblHint->raise();
 }
+
+int TfrmPage::linesTop() const { return lblMess->height() + hintLineHeight + lineTopGap; }
 
 void TfrmPage::hideAnswerBox() {
     grbKai->hide();
@@ -246,7 +267,7 @@ void TfrmPage::fitClient() {
     // scrolls where the screen is too short for it, never sideways.
     QRect bounds(QPoint(0, 0), viewport()->size());
     for (QWidget* child : client_->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
-        if (!child->isHidden() && child != lblMess) bounds |= child->geometry();
+        if (!child->isHidden() && child != lblMess && child != lblHint) bounds |= child->geometry();
     client_->resize(viewport()->width(), bounds.height());
 }
 

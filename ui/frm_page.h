@@ -25,6 +25,7 @@ class LineImage;
 inline constexpr int pageLineImages = 14;
 inline constexpr int lineImageHeight = 75;
 inline constexpr int lineImagePitch = 76;
+inline constexpr int hintLineHeight = 36;  // two lines of 14-pixel type
 
 class TfrmPage : public QScrollArea {
 public:
@@ -32,6 +33,8 @@ public:
     explicit TfrmPage(MessageSink& messages, QWidget* parent = nullptr);
 
     QLabel* lblMess;
+    // The hint line under the description line, in a colour of its own.
+    QLabel* lblHint;
     std::array<LineImage*, pageLineImages + 1> Image{};  // 1..14
     QGroupBox* grbKai;
     LineImage* Image16;
@@ -80,6 +83,8 @@ protected:
 private:
     void fitClient();
     void keepInView(const QRect& region);
+    // Where the first row of lines starts: below the description line and the hint line.
+    int linesTop() const;
     void pinDescription();
     void sizeAnswerBox(int width);
     void frameLine(int k, bool marked);

@@ -109,6 +109,21 @@ QPixmap teiseiGlyph() {
     return p;
 }
 
+QPixmap hintGlyph() {
+    QPixmap p = blankPixmap(glyphSize, glyphSize);
+    QPainter painter(&p);
+    antialiased(painter);
+    painter.setPen(QPen(QColor(200, 140, 0), 1));
+    painter.setBrush(QColor(255, 220, 40));
+    painter.drawEllipse(QRectF(5.5, 2.5, 14, 14));
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(110, 110, 110));
+    painter.drawRect(QRectF(9, 16, 7, 5));  // the base
+    painter.setBrush(QColor(70, 70, 70));
+    painter.drawRect(QRectF(10, 21, 5, 2));
+    return p;
+}
+
 QPixmap nextGlyphQ() { return arrowGlyph(QColor(0, 120, 215), Qt::white); }
 
 QPixmap nextGlyphR() { return arrowGlyph(QColor(255, 200, 0), QColor(200, 0, 0)); }

@@ -16,6 +16,8 @@ QPixmap operationGlyph(OperationSign sign);  // 25 × 25
 // 実行: a normal and a disabled picture, as the button's two glyphs.
 QIcon jikkouIcon();
 QPixmap teiseiGlyph();
+// ヒント: a lit bulb.
+QPixmap hintGlyph();
 // imgNextQ and imgNextR, 25 × 25: the next button's picture and its blink.
 QPixmap nextGlyphQ();
 QPixmap nextGlyphR();

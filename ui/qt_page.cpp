@@ -130,6 +130,18 @@ void QtPage::focusButton(FocusTarget target) {
     button->setFocus(Qt::OtherFocusReason);
 }
 
+void QtPage::showHint(const std::string& text) {
+    frame_.frmPage->lblHint->setText(qs(text));
+    frame_.frmPage->lblHint->setToolTip(qs(text));
+}
+
+void QtPage::showStatus(const std::string& text) { frame_.lblStatus->setText(qs(text)); }
+
+void QtPage::setHintEnabled(bool on) {
+    frame_.pnlMain->btnHint->setEnabled(on);
+    frame_.mnuHint->setEnabled(on);
+}
+
 int QtPage::showSentaku() {
     frame_.frmSentaku->setAnchor(frame_.frmPage->Image[1]);
     return frame_.frmSentaku->exec();

@@ -39,6 +39,9 @@ public:
     void unmarkAllLines() override;
     void setPageCaption(const std::string& caption) override;
     void focusButton(FocusTarget target) override;
+    void showHint(const std::string& text) override;
+    void showStatus(const std::string& text) override;
+    void setHintEnabled(bool on) override;
 
     int showSentaku() override;
     void questionSolved() override;

@@ -34,13 +34,14 @@ TEST(FrameLayout, ByScreenSize) {
         std::vector<std::pair<int, QPoint>> lines;  // line image positions on the page
         bool warned;
     };
+    // The lines start below the description line and the hint line (25 + 36 + 5).
     const std::vector<Case> cases = {
         {"1024 x 768", {1024, 768}, {0, 0, 1024, 740}, 684, {143, 0, 869, 682}, 14, 419,
-         {{1, {8, 30}}, {7, {8, 486}}, {8, {429, 30}}, {14, {429, 486}}}, false},
+         {{1, {8, 66}}, {7, {8, 522}}, {8, {429, 66}}, {14, {429, 522}}}, false},
         {"800 x 600", {800, 600}, {0, 0, 800, 572}, 516, {143, 0, 645, 514}, 12, 307,
-         {{1, {8, 30}}, {6, {8, 410}}, {7, {317, 30}}, {12, {317, 410}}}, false},
+         {{1, {8, 66}}, {6, {8, 446}}, {7, {317, 66}}, {12, {317, 446}}}, false},
         {"640 x 480", {640, 480}, {0, 0, 640, 452}, 396, {143, 0, 485, 394}, 8, 227,
-         {{1, {8, 30}}, {4, {8, 258}}, {5, {237, 30}}, {8, {237, 258}}}, true},
+         {{1, {8, 66}}, {4, {8, 294}}, {5, {237, 66}}, {8, {237, 294}}}, true},
     };
     for (const Case& tc : cases) {
         SCOPED_TRACE(tc.name);
@@ -54,6 +55,7 @@ TEST(FrameLayout, ByScreenSize) {
         EXPECT_EQ(f.frmPage->lineCapacity, tc.lineCapacity);
         EXPECT_EQ(session.ws().lineCapacity, tc.lineCapacity);
         EXPECT_EQ(f.frmPage->lblMess->width(), tc.page.width() - 16);
+        EXPECT_EQ(f.frmPage->lblHint->geometry(), QRect(8, 25, tc.page.width() - 16, 36));
         for (const auto& [n, at] : tc.lines)
             EXPECT_EQ(f.frmPage->Image[n]->geometry(), QRect(at, QSize(tc.imageWidth, 75))) << "line " << n;
         for (int n = tc.lineCapacity + 1; n <= ui::pageLineImages; ++n)
@@ -73,7 +75,7 @@ TEST(FrameLayout, PanelTooShortScrolls) {
     };
     const std::vector<Case> cases = {
         {"1024 x 768: everything fits", {1024, 768}, false},
-        {"800 x 600: 練習の記録 reaches below the panel", {800, 600}, true},
+        {"800 x 600: 練習の記録 and ヒント reach below the panel", {800, 600}, true},
         {"640 x 480: 次の問題 and below are off the panel", {640, 480}, true},
     };
     for (const Case& tc : cases) {
@@ -84,7 +86,7 @@ TEST(FrameLayout, PanelTooShortScrolls) {
         if (!tc.scrolls) continue;
         p.scrollBar->setValue(p.scrollBar->maximum());
         // The last button sits inside the panel, the panel's margin below it.
-        EXPECT_EQ(p.btnKiroku->geometry().bottom() + 1 + 8, p.height());
+        EXPECT_EQ(p.btnHint->geometry().bottom() + 1 + 8, p.height());
         p.scrollBar->setValue(0);
         EXPECT_EQ(p.btnKiroku->geometry(), QRect(40, 488, 97, 33));
         EXPECT_EQ(p.btnShiki[1]->geometry(), QRect(8, 8, 25, 25));
@@ -99,8 +101,8 @@ TEST(FrameLayout, AnswerBoxPlaces) {
         QPoint at;
     };
     // Below the line; for lines 5 and 6 at the place of line 7.
-    const std::vector<Case> cases = {{1, {8, 108}}, {3, {8, 260}}, {5, {8, 486}}, {6, {8, 486}},
-                                     {8, {429, 108}}, {11, {429, 336}}, {13, {429, 488}}};
+    const std::vector<Case> cases = {{1, {8, 144}}, {3, {8, 296}}, {5, {8, 522}}, {6, {8, 522}},
+                                     {8, {429, 144}}, {11, {429, 372}}, {13, {429, 524}}};
     for (const Case& tc : cases) {
         page.placeAnswerBox(tc.line);
         EXPECT_EQ(page.grbKai->pos(), tc.at) << "line " << tc.line;
@@ -145,6 +147,7 @@ TEST(FrameLayout, ControlPanel) {
         {"btnNext", {40, 408, 97, 33}, "次の問題", "次の問題に移ります"},
         {"BitBtn1", {40, 448, 97, 33}, "単元選択 ", ""},
         {"btnKiroku", {40, 488, 97, 33}, "練習の記録", ""},
+        {"btnHint", {40, 528, 97, 33}, "ヒント", "次にすることのヒントを出します (H)"},
     };
     for (const Case& tc : cases) {
         auto* b = session.frame->pnlMain->findChild<QPushButton*>(QString::fromLatin1(tc.name));
@@ -175,7 +178,7 @@ TEST(FrameLayout, TitleAndMenu) {
         {"編集(&E)", {"編集(&E)"}},
         {"表示(&V)", {"練習の記録(&R)", "スタック(&S)", "拡大(&Z)"}},
         {"問題変更(&C)", {"次の問題(&N)", "単元選択(&S)"}},
-        {"ヘルプ(&H)", {"使い方(&U)", "ポイント(&P)", "", "バージョン情報(&A)"}},
+        {"ヘルプ(&H)", {"ヒント(&I)\tH", "", "使い方(&U)", "ポイント(&P)", "", "バージョン情報(&A)"}},
     };
     const QList<QAction*> menus = session.frame->menuBar()->actions();
     ASSERT_EQ(menus.size(), static_cast<qsizetype>(expected.size()));
@@ -186,7 +189,7 @@ TEST(FrameLayout, TitleAndMenu) {
         EXPECT_EQ(items, expected[i].second) << expected[i].first.toStdString();
     }
     for (const char* name : {"mnuOpen", "mnuSave", "mnuPrint", "mnuEnd", "mnuEditCWare", "mnuShowRecord",
-                             "mnuDispStack", "KN1", "mnuTangen", "mnuUsage", "mnuPoint", "mnuVersion"})
+                             "mnuDispStack", "KN1", "mnuTangen", "mnuHint", "mnuUsage", "mnuPoint", "mnuVersion"})
         EXPECT_NE(session.frame->findChild<QAction*>(QString::fromLatin1(name)), nullptr) << name;
 }
 
