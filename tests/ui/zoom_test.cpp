@@ -86,8 +86,9 @@ TEST(ZoomedLayout, AWideScreenKeepsFourteenLinesInWiderColumns) {
     TfrmPage& page = *session.frame->frmPage;
     EXPECT_EQ(page.lineCapacity, 14);
     const int w = (1366 - 145) / 2 - 20;
-    EXPECT_EQ(page.Image[1]->geometry(), QRect(8, 30, w, 75));
-    EXPECT_EQ(page.Image[8]->geometry(), QRect(w + 10, 30, w, 75));
+    // Below the description line and the hint line (25 + 36 + 5).
+    EXPECT_EQ(page.Image[1]->geometry(), QRect(8, 66, w, 75));
+    EXPECT_EQ(page.Image[8]->geometry(), QRect(w + 10, 66, w, 75));
     EXPECT_FALSE(page.Image[14]->isHidden());
 }
 
