@@ -5,6 +5,7 @@
 #include <chrono>
 #include <fstream>
 
+#include "courseware/question_analysis.h"
 #include "solving/planner.h"
 #include "tools/driver.h"
 #include "tools/driver_transcript.h"
@@ -28,8 +29,8 @@ int capacityOf(const Args& args, std::size_t position) {
 std::string planAnswerText(const Plan& plan) {
     switch (plan.answer) {
     case PlanAnswer::solved: return lineCellsText(plan.answerLine);
-    case PlanAnswer::noSolution: return "解なし";
-    case PlanAnswer::infinitelyMany: return "解は無数にある";
+    case PlanAnswer::noSolution: return noSolutionText;
+    case PlanAnswer::infinitelyMany: return infinitelyManyText;
     case PlanAnswer::none: break;
     }
     return "none";
