@@ -36,8 +36,8 @@ eval "$(xdotool getwindowgeometry --shell "${windows[0]}")"
 
 # Dark pixels in a part of the screen (x, y, width, height).
 ink() { convert "$shot" -crop "$3x$4+$1+$2" -colorspace gray -threshold 50% -format '%[fx:round(w*h*(1-mean))]' info:; }
-line1=$(ink 160 95 400 40)
-line2=$(ink 160 150 400 60)
+line1=$(ink 160 130 400 45)
+line2=$(ink 160 195 400 55)
 echo "screen-check.sh: dark pixels on line 1: $line1, on line 2: $line2"
 [ "$line1" -gt 100 ] || fail "line 1 of the page is blank; screen in $shot"
 [ "$line2" -eq 0 ] || fail "line 2 of the page is not empty; screen in $shot"
