@@ -15,6 +15,9 @@ namespace {
 constexpr int scratchWidth = 1000;  // wider than any line the parser accepts
 constexpr int lineImageHeight = 75;
 constexpr int pictureMargin = 3;    // white kept around the ink
+// The table shows its lines smaller than the page, so that the question,
+// its answer, the steps and the skills fit the editor's width together.
+constexpr qreal tablePictureScale = 0.7;
 
 // The rows of the image that hold ink, so that a line without fractions
 // takes one row of the table's height and a fraction three.
@@ -52,9 +55,15 @@ QTableWidgetItem* pictureItem(const QImage& picture, const QString& toolTip) {
 
 }  // namespace
 
-QImage typesetPicture(const ExprLine& line, bool hasDecimalPoint, char letter, qreal devicePixelRatio) {
-    QImage scratch(QSize(scratchWidth, lineImageHeight) * devicePixelRatio, QImage::Format_RGB32);
-    scratch.setDevicePixelRatio(devicePixelRatio);
+QImage typesetPicture(const ExprLine& line, bool hasDecimalPoint, char letter, qreal devicePixelRatio,
+                      qreal scale) {
+    // The surface draws in layout pixels, so a higher density draws the line
+    // in finer type. A smaller picture is drawn at twice its density and
+    // then halved, which keeps its strokes smooth.
+    const qreal supersample = scale < 1.0 ? 2.0 : 1.0;
+    const qreal drawingRatio = devicePixelRatio * scale * supersample;
+    QImage scratch(QSize(scratchWidth, lineImageHeight) * drawingRatio, QImage::Format_RGB32);
+    scratch.setDevicePixelRatio(drawingRatio);
     scratch.fill(Qt::white);
     int width = 0;
     {
@@ -63,13 +72,16 @@ QImage typesetPicture(const ExprLine& line, bool hasDecimalPoint, char letter, q
         typesetter.typeset(1, 0, line);
         width = typesetter.finalColumn() * surface.pointSize();
     }
-    const int deviceWidth = static_cast<int>(width * devicePixelRatio);
+    const int deviceWidth = static_cast<int>(width * drawingRatio);
     auto [top, bottom] = inkRows(scratch.copy(0, 0, deviceWidth, scratch.height()));
     if (bottom < top) return {};
-    const int margin = static_cast<int>(pictureMargin * devicePixelRatio);
+    const int margin = static_cast<int>(pictureMargin * drawingRatio);
     top = std::max(0, top - margin);
     bottom = std::min(scratch.height() - 1, bottom + margin);
     QImage picture = scratch.copy(0, top, deviceWidth, bottom - top + 1);
+    if (supersample != 1.0)
+        picture = picture.scaled((QSizeF(picture.size()) / supersample).toSize(), Qt::IgnoreAspectRatio,
+                                 Qt::SmoothTransformation);
     picture.setDevicePixelRatio(devicePixelRatio);
     return picture;
 }
@@ -119,7 +131,7 @@ void AnalysisTable::showAnalyses(const std::vector<QuestionAnalysis>& analyses, 
     const qreal ratio = devicePixelRatioF();
     QSize largest;
     const auto picture = [&](const ExprLine& line, const QuestionAnalysis& a) {
-        QImage image = typesetPicture(line, a.hasDecimalPoint, a.letter, ratio);
+        QImage image = typesetPicture(line, a.hasDecimalPoint, a.letter, ratio, tablePictureScale);
         largest = largest.expandedTo(image.deviceIndependentSize().toSize());
         return image;
     };

@@ -30,7 +30,9 @@ QString skillsCellText(const QuestionAnalysis& analysis);
 QString fitsCellText(const QuestionAnalysis& analysis);
 
 // A line typeset as the page draws it, cut to the band of its three rows,
-// at the given device pixel ratio.
-QImage typesetPicture(const ExprLine& line, bool hasDecimalPoint, char letter, qreal devicePixelRatio = 1.0);
+// at the given device pixel ratio. A scale below 1 draws it smaller, with
+// type of that size rather than a shrunk bitmap, so that it stays sharp.
+QImage typesetPicture(const ExprLine& line, bool hasDecimalPoint, char letter, qreal devicePixelRatio = 1.0,
+                      qreal scale = 1.0);
 
 }  // namespace talvoren::ui

@@ -58,6 +58,9 @@ TEST(TypesetPicture, HoldsTheLineCutToItsInk) {
     EXPECT_LT(one.height(), 40);
     const QImage sharp = typesetPicture(plain.question, false, 'x', 2.0);
     EXPECT_NEAR(sharp.width(), 2 * one.width(), 2);
+    const QImage small = typesetPicture(plain.question, false, 'x', 1.0, 0.7);
+    EXPECT_NEAR(small.width(), 0.7 * one.width(), 3) << "drawn smaller, not cut";
+    EXPECT_NEAR(small.deviceIndependentSize().width(), small.width(), 1) << "shown at its own size";
 }
 
 }  // namespace
