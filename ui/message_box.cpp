@@ -2,7 +2,10 @@
 #include "ui/message_box.h"
 
 #include <QApplication>
+#include <algorithm>
+#include <QLabel>
 #include <QMessageBox>
+#include <QScreen>
 
 #include "ui/application.h"
 
@@ -51,18 +54,35 @@ Answer answerOf(int button, Buttons offered) {
     return Answer::ok;
 }
 
+// A message box wraps its text at half the screen's width, which on a
+// 640-pixel screen breaks a one-line Japanese message before its last
+// character. Each line keeps its own row while the screen has room for it.
+void keepLinesWhole(QMessageBox& box) {
+    auto* label = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+    const QScreen* screen = box.screen();
+    if (!label || !screen) return;
+    constexpr int frameAndIcon = 120;
+    const int room = screen->availableGeometry().width() - frameAndIcon;
+    int longest = 0;
+    for (const QString& line : box.text().split(QLatin1Char('\n')))
+        longest = std::max(longest, label->fontMetrics().horizontalAdvance(line) + 2);
+    label->setMinimumWidth(std::min(longest, room));
+}
+
 }  // namespace
 
 void QtMessageSink::showMessage(const std::string& text) {
     // A plain box carries the program's title as its caption.
     QMessageBox box(QMessageBox::NoIcon, applicationTitle, QString::fromStdString(text),
                     QMessageBox::Ok, parent_);
+    keepLinesWhole(box);
     box.exec();
 }
 
 Answer QtMessageSink::ask(const std::string& caption, const std::string& text, Buttons buttons, Icon icon) {
     QMessageBox box(boxIcon(icon), QString::fromStdString(caption), QString::fromStdString(text),
                     standardButtons(buttons), parent_);
+    keepLinesWhole(box);
     return answerOf(box.exec(), buttons);
 }
 
