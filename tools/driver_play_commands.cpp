@@ -1,13 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The solving commands of `play`: screen, reply, press, char, key,
-// dump and state.
+// The solving commands of `play`: screen, reply, char, key, dump and
+// state.
 
 #include <charconv>
 #include <iostream>
 #include <sstream>
 
 #include "solving/input_pad.h"
-#include "solving/operations.h"
 #include "solving/page_layout.h"
 #include "solving/stack_listing.h"
 #include "tools/driver_play_session.h"
@@ -15,43 +14,6 @@
 namespace talvoren::driver {
 
 namespace {
-
-using Control = std::function<void(Worksheet&)>;
-
-// The controls a script can click, by their names on the windows.
-const std::map<std::string, Control>& controls() {
-    static const std::map<std::string, Control> table = [] {
-        std::map<std::string, Control> t;
-        for (int n = 1; n <= maxLineButtons; ++n)
-            t["btnShiki" + std::to_string(n)] = [n](Worksheet& ws) {
-                if (ws.lineButtonEnabled(n)) ws.selectLine(n);
-            };
-        for (int n = 1; n <= 14; ++n)
-            t["Image" + std::to_string(n)] = [n](Worksheet& ws) { ws.selectLine(n); };
-        const std::pair<const char*, int> operationButtons[] = {
-            {"btnKake", op::multiply},  {"btnWaru", op::divide},   {"btnTasu", op::add},
-            {"btnHiku", op::subtract},  {"btnSeiri", op::collect}, {"btnIkou", op::transpose},
-            {"btnKakko", op::removeBrackets},
-        };
-        for (const auto& [name, number] : operationButtons)
-            t[name] = [number = number](Worksheet& ws) { operationButtonClick(ws, number); };
-        for (char digit = '0'; digit <= '9'; ++digit)
-            t[std::string("btn") + digit] = [digit](Worksheet& ws) { padKey(ws, std::string(1, digit)); };
-        t["btnMinus"] = btnMinusClick;
-        t["btnDecimal"] = [](Worksheet& ws) { padKey(ws, padText::point); };
-        t["btnBunsu"] = [](Worksheet& ws) { padKey(ws, padText::fraction); };
-        t["btnMoji"] = btnMojiClick;
-        t["btnClear"] = [](Worksheet& ws) { padKey(ws, padText::clear); };
-        t["btnJikkou"] = [](Worksheet& ws) {
-            if (ws.jikkouEnabled()) ws.btnJikkouClick();
-        };
-        t["btnTeisei"] = [](Worksheet& ws) { ws.btnTeiseiClick(); };
-        // Question sequencing: the courseware's part of the play.
-        for (const char* name : {"btnNext", "BitBtn1", "Image16", "grbKai"}) t[name] = [](Worksheet&) {};
-        return t;
-    }();
-    return table;
-}
 
 // The first character of a UTF-8 text.
 char32_t firstCharacter(const std::string& text) {
@@ -79,19 +41,6 @@ void screen(PlaySession& s, const std::string& argument) {
 void reply(PlaySession& s, const std::string& argument) {
     std::istringstream words(argument);
     for (std::string word; words >> word;) s.replies.push(word);
-}
-
-void press(PlaySession& s, const std::string& name) {
-    if (name == "btnHint") {
-        if (s.coach.hintEnabled()) s.coach.btnHintClick();
-        return;
-    }
-    const auto it = controls().find(name);
-    if (it == controls().end()) {
-        std::cerr << "play: no control named " << name << '\n';
-        return;
-    }
-    it->second(s.worksheet);
 }
 
 void key(PlaySession& s, const std::string& name) {
@@ -127,7 +76,6 @@ PlayCommands solvingPlayCommands() {
     return {
         {"screen", screen},
         {"reply", reply},
-        {"press", press},
         {"char",
          [](PlaySession& s, const std::string& c) {
              if (!s.coach.hintKey(firstCharacter(c))) FormKeyPress(s.worksheet, firstCharacter(c));

@@ -2,6 +2,7 @@
 #include "tools/driver_play_courseware.h"
 
 #include <filesystem>
+#include <iostream>
 
 #include "core/question_parser.h"
 
@@ -20,9 +21,10 @@ PlayCourseware::PlayCourseware(PlaySession& session, std::string scriptDir)
       records_("", session.sink),
       deletion_(records_, session.sink),
       unitDialog_(session, state_),
-      sequencing_(state_, session.worksheet, unitDialog_, records_) {
+      sequencing_(state_, session.worksheet, unitDialog_, records_),
+      controls_({session.worksheet, session.coach, sequencing_, [&page = session.page] { return page.answerBoxShown; }}) {
     session_.page.onQuestionSolved = [this] { questionSolved(); };
-    session_.nextQuestion = [this] { press("btnNext"); };
+    session_.nextQuestion = [this] { controls_.click("btnNext"); };
 }
 
 void PlayCourseware::addCommands(PlayCommands& commands) {
@@ -30,9 +32,8 @@ void PlayCourseware::addCommands(PlayCommands& commands) {
     commands["question"] = [this](PlaySession&, const std::string& text) { question(text); };
     commands["records"] = [this](PlaySession&, const std::string&) { records(); };
     commands["erase"] = [this](PlaySession&, const std::string& title) { erase(title); };
-    PlayCommand solvingPress = commands["press"];
-    commands["press"] = [this, solvingPress](PlaySession& s, const std::string& name) {
-        if (!press(name)) solvingPress(s, name);
+    commands["press"] = [this](PlaySession&, const std::string& name) {
+        if (!controls_.click(name)) std::cerr << "play: no control named " << name << '\n';
     };
 }
 
@@ -60,20 +61,6 @@ void PlayCourseware::erase(const std::string& title) {
         deletion_.chooseTitle(title);
     }
     deletion_.btnDeleteOneClick();
-}
-
-bool PlayCourseware::press(const std::string& name) {
-    const Worksheet& ws = session_.worksheet;
-    if (name == "btnNext") {
-        if (ws.nextEnabled()) sequencing_.btnNextClick();
-    } else if (name == "Image16" || name == "grbKai") {
-        if (session_.page.answerBoxShown) sequencing_.btnNextClick();
-    } else if (name == "BitBtn1") {
-        sequencing_.chooseUnit();
-    } else {
-        return false;
-    }
-    return true;
 }
 
 void PlayCourseware::questionSolved() {

@@ -2,11 +2,12 @@
 #pragma once
 // The courseware's part of `play`: the question set loaded by `set` (or made
 // by `question`), the sequencing behind btnNext, BitBtn1 and the answer box,
-// the practice records, the `records` listing and the deletion dialog's
-// `erase`.
+// the clicks of `press`, the practice records, the `records` listing and the
+// deletion dialog's `erase`.
 
 #include <string>
 
+#include "courseware/controls.h"
 #include "courseware/question_set.h"
 #include "courseware/record_deletion.h"
 #include "courseware/records.h"
@@ -34,8 +35,7 @@ public:
     // directory has no such file.
     PlayCourseware(PlaySession& session, std::string scriptDir);
 
-    // Adds set, question, records and erase, and routes the sequencing controls of
-    // press to the courseware.
+    // Adds set, question, press, records and erase.
     void addCommands(PlayCommands& commands);
 
 private:
@@ -43,7 +43,6 @@ private:
     void question(const std::string& text);
     void records();
     void erase(const std::string& title);
-    bool press(const std::string& name);  // false when the control is not a courseware one
     void questionSolved();
 
     PlaySession& session_;
@@ -53,6 +52,7 @@ private:
     RecordDeletion deletion_;
     ScriptUnitDialog unitDialog_;
     Sequencing sequencing_;
+    Controls controls_;
 };
 
 }  // namespace talvoren::driver

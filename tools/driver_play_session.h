@@ -89,7 +89,7 @@ struct PlaySession {
 using PlayCommand = std::function<void(PlaySession&, const std::string& argument)>;
 using PlayCommands = std::map<std::string, PlayCommand>;
 
-// The commands of the solving part of the play (question, press, char, key, ...).
+// The commands of the solving part of the play (screen, reply, char, key, ...).
 PlayCommands solvingPlayCommands();
 
 }  // namespace talvoren::driver

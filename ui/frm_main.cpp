@@ -127,7 +127,6 @@ TfrmMain::TfrmMain(FrameOptions options)
     worksheet = std::make_unique<Worksheet>(core, *page);
     coach = std::make_unique<HintCoach>(*worksheet);
     frmPage->worksheet = worksheet.get();
-    frmPage->onAnswerBoxClick = [this] { btnNextClick(); };
 
     createForms();
     buildMenu();
@@ -170,6 +169,8 @@ void TfrmMain::createForms() {
         unitDialog = noUnitDialog_.get();
     }
     sequencing = std::make_unique<Sequencing>(courseware, *worksheet, *unitDialog, records);
+    controls_ = std::make_unique<Controls>(
+        ControlTargets{*worksheet, *coach, *sequencing, [this] { return frmPage->answerBoxShown(); }});
     connect(timBlink, &QTimer::timeout, this, [this] { sequencing->timBlinkTimer(); });
 
     FlowWindows* flowWindows = dialogs->flowWindows(*this);
@@ -222,12 +223,13 @@ void TfrmMain::buildMenu() {
     addZoomMenu(view, messages);
 
     QMenu* change = menuBar()->addMenu(QStringLiteral("問題変更(&C)"));
-    KN1 = item(change, "KN1", QStringLiteral("次の問題(&N)"), [this] { btnNextClick(); });
-    mnuTangen = item(change, "mnuTangen", QStringLiteral("単元選択(&S)"), [this] { BitBtn1Click(); });
+    KN1 = item(change, "KN1", QStringLiteral("次の問題(&N)"), [this] { controls_->click("btnNext"); });
+    mnuTangen =
+        item(change, "mnuTangen", QStringLiteral("単元選択(&S)"), [this] { controls_->click("BitBtn1"); });
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("ヘルプ(&H)"));
     // The key H is taken by the frame itself (not when it is the question's letter).
-    mnuHint = item(help, "mnuHint", QStringLiteral("ヒント(&I)\tH"), [this] { coach->btnHintClick(); });
+    mnuHint = item(help, "mnuHint", QStringLiteral("ヒント(&I)\tH"), [this] { controls_->click("btnHint"); });
     mnuHint->setEnabled(false);
     help->addSeparator();
     mnuUsage = item(help, "mnuUsage", QStringLiteral("使い方(&U)"), [this] { dialogs->showHelp(*this, 224); });
@@ -248,34 +250,15 @@ void TfrmMain::nameCurrentUnitEntries() {
 }
 
 void TfrmMain::wirePanel() {
-    ControlPanel& p = *pnlMain;
-    Worksheet& ws = *worksheet;
-    const auto onClick = [this](QPushButton* button, auto handler) {
-        connect(button, &QPushButton::clicked, this, handler);
-    };
-    for (int n = 1; n <= lineButtonCount; ++n) onClick(p.btnShiki[n], [&ws, n] { ws.selectLine(n); });
-
-    onClick(p.btnKake, [&ws] { operationButtonClick(ws, op::multiply); });
-    onClick(p.btnWaru, [&ws] { operationButtonClick(ws, op::divide); });
-    onClick(p.btnTasu, [&ws] { operationButtonClick(ws, op::add); });
-    onClick(p.btnHiku, [&ws] { operationButtonClick(ws, op::subtract); });
-    onClick(p.btnSeiri, [&ws] { btnSeiriClick(ws); });
-    onClick(p.btnIkou, [&ws] { btnIkouClick(ws); });
-    onClick(p.btnKakko, [&ws] { operationButtonClick(ws, op::removeBrackets); });
-    onClick(p.btnJikkou, [&ws] { ws.btnJikkouClick(); });
-    onClick(p.btnTeisei, [&ws] { ws.btnTeiseiClick(); });
-
-    for (int d = 0; d <= 9; ++d) onClick(p.btnDigit[d], [&ws, d] { padKey(ws, std::to_string(d)); });
-    onClick(p.btnDecimal, [&ws] { padKey(ws, padText::point); });
-    onClick(p.btnMinus, [&ws] { btnMinusClick(ws); });
-    onClick(p.btnClear, [&ws] { padKey(ws, padText::clear); });
-    onClick(p.btnBunsu, [&ws] { padKey(ws, padText::fraction); });
-    onClick(p.btnMoji, [&ws] { btnMojiClick(ws); });
-
-    onClick(p.btnNext, [this] { btnNextClick(); });
-    onClick(p.BitBtn1, [this] { BitBtn1Click(); });
-    onClick(p.btnKiroku, [this] { btnKirokuClick(); });
-    onClick(p.btnHint, [this] { coach->btnHintClick(); });
+    // Every button of the panel clicks through the control table, by its
+    // name; the record button only opens a window.
+    for (QPushButton* button : pnlMain->findChildren<QPushButton*>()) {
+        const std::string name = button->objectName().toStdString();
+        if (Controls::exists(name))
+            connect(button, &QPushButton::clicked, this, [this, name] { controls_->click(name); });
+    }
+    connect(pnlMain->btnKiroku, &QPushButton::clicked, this, [this] { btnKirokuClick(); });
+    frmPage->onControlClick = [this](const std::string& name) { controls_->click(name); };
 }
 
 void TfrmMain::showEvent(QShowEvent* event) {
@@ -315,10 +298,6 @@ void TfrmMain::fatalError(const std::string& text) {
 }
 
 void TfrmMain::focusDefaultButton() { worksheet->focusDefaultButton(); }
-
-void TfrmMain::btnNextClick() { sequencing->btnNextClick(); }
-
-void TfrmMain::BitBtn1Click() { sequencing->chooseUnit(); }
 
 void TfrmMain::btnKirokuClick() { dialogs->mnuShowRecordClick(*this); }
 
@@ -360,7 +339,7 @@ bool TfrmMain::handleKey(QKeyEvent* event) {
     if (code == KeyCode::shift && event->isAutoRepeat()) return true;
     if (FormKeyDown(*worksheet, code, event->modifiers() & Qt::ShiftModifier) ==
         KeyAction::nextQuestion)
-        btnNextClick();
+        controls_->click("btnNext");
     const QString text = event->text();
     if (code == KeyCode::other && !text.isEmpty() && text.at(0).isPrint())
         if (const char32_t key = text.toUcs4().value(0); !coach->hintKey(key)) FormKeyPress(*worksheet, key);

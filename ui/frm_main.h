@@ -12,6 +12,7 @@
 #include <string>
 
 #include "core/cells.h"
+#include "courseware/controls.h"
 #include "courseware/file_flows.h"
 #include "courseware/question_set.h"
 #include "courseware/records.h"
@@ -98,8 +99,6 @@ public:
 
     // ---- handlers --------------------------------------------------------
     void FormShow();
-    void btnNextClick();
-    void BitBtn1Click();
     void btnKirokuClick();
     void focusDefaultButton();
     // The fatal message, then the frame closes once the running handler
@@ -110,6 +109,8 @@ public:
 
     // Whether the question set was loaded at start-up.
     bool started() const { return started_; }
+    // The controls by their names, as the pupil clicks them.
+    const Controls& controls() const { return *controls_; }
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -129,6 +130,7 @@ private:
     std::string installedQuestionSet_;
     bool shown_ = false;
     bool started_ = false;
+    std::unique_ptr<Controls> controls_;
     std::unique_ptr<UnitDialog> noUnitDialog_;
     std::unique_ptr<FlowWindows> noFlowWindows_;
 };

@@ -91,9 +91,7 @@ TfrmPage::TfrmPage(MessageSink& messages, QWidget* parent)
     for (int n = 1; n <= pageLineImages; ++n) {
         Image[n] = new LineImage(n, client_);
         Image[n]->hide();
-        Image[n]->onClick = [this, n] {
-            if (worksheet) worksheet->selectLine(n);
-        };
+        Image[n]->onClick = [this, n] { clickControl("Image" + std::to_string(n)); };
         Image[n]->onMouseMove = [this, n] { lineImageMouseMove(n); };
     }
 
@@ -104,9 +102,7 @@ TfrmPage::TfrmPage(MessageSink& messages, QWidget* parent)
     grbKai->installEventFilter(this);
     Image16 = new LineImage(16, grbKai);
     Image16->setImageGeometry(QRect(14, 24, answerImageWidth, 76));
-    Image16->onClick = [this] {
-        if (onAnswerBoxClick) onAnswerBoxClick();
-    };
+    Image16->onClick = [this] { clickControl("Image16"); };
     lblStarX = starBand(grbKai, "lblStarX", 16);
     lblStarY = starBand(grbKai, "lblStarY", 96);
     grbKai->hide();
@@ -196,6 +192,12 @@ void TfrmPage::hideAnswerBox() {
     verticalScrollBar()->setValue(0);
 }
 
+bool TfrmPage::answerBoxShown() const { return !grbKai->isHidden(); }
+
+void TfrmPage::clickControl(const std::string& name) {
+    if (onControlClick) onControlClick(name);
+}
+
 void TfrmPage::frameLine(int k, bool marked) {
     LineImage* image = k >= 1 && k <= lineCapacity ? Image[k] : nullptr;
     if (!image) {
@@ -241,7 +243,7 @@ void TfrmPage::FormMouseMove() {
 bool TfrmPage::eventFilter(QObject* watched, QEvent* event) {
     if (watched == grbKai && event->type() == QEvent::MouseButtonPress &&
         static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
-        if (onAnswerBoxClick) onAnswerBoxClick();
+        clickControl("grbKai");
         return true;
     }
     return QScrollArea::eventFilter(watched, event);

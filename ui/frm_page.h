@@ -9,6 +9,7 @@
 #include <QScrollArea>
 #include <array>
 #include <functional>
+#include <string>
 
 class QGroupBox;
 class QLabel;
@@ -46,8 +47,9 @@ public:
 
     // The worksheet whose lines the page shows (hover and clicks read it).
     Worksheet* worksheet = nullptr;
-    // What a click on the answer box or the answer image does (次の問題).
-    std::function<void()> onAnswerBoxClick;
+    // A click on a line image, the answer box or the answer image, by the
+    // control's name ("Image3", "grbKai", "Image16").
+    std::function<void(const std::string& name)> onControlClick;
 
     // The page window's place in the frame, from the control panel's size:
     // its outer geometry (the window the page sits in takes it).
@@ -67,6 +69,7 @@ public:
     // description line.
     void keepLineInView(int n);
     void hideAnswerBox();
+    bool answerBoxShown() const;
     // The red hover frame of line k, drawn into its bitmap, and its removal.
     void markLine(int k);
     void unmarkLine(int k);
@@ -81,6 +84,7 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    void clickControl(const std::string& name);
     void fitClient();
     void keepInView(const QRect& region);
     // Where the first row of lines starts: below the description line and the hint line.

@@ -12,6 +12,8 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
+
 #include "dialogs_support.h"
 #include "frame_support.h"
 #include "ui/control_panel.h"
@@ -71,6 +73,26 @@ TEST(FramePlay, QuestionSolvedByClicksAndKeys) {
     EXPECT_TRUE(session.ws().solvedFlag);
     EXPECT_TRUE(session.sink.shown.empty());
     EXPECT_TRUE(std::filesystem::exists(session.dir.file("kessavir.rec")));
+}
+
+// Every button of the panel but the record button, every line image and the
+// answer box click through the control table under their own names.
+TEST(FramePlay, TheWindowsHoldEveryControlOfTheTable) {
+    FrameSession session({"2x+3<5"});
+    ui::TfrmMain& f = *session.frame;
+    auto* panel = f.findChild<QWidget*>(QStringLiteral("pnlMain"));
+    auto* page = f.findChild<QWidget*>(QStringLiteral("frmPage"));
+    ASSERT_NE(panel, nullptr);
+    ASSERT_NE(page, nullptr);
+    std::set<std::string> onWindows;
+    for (const QPushButton* button : panel->findChildren<QPushButton*>())
+        if (button->objectName() != "btnKiroku") onWindows.insert(button->objectName().toStdString());
+    for (const QWidget* widget : page->findChildren<QWidget*>())
+        if (widget->objectName().startsWith("Image")) onWindows.insert(widget->objectName().toStdString());
+    onWindows.insert("grbKai");
+    const std::vector<std::string> names = Controls::names();
+    EXPECT_EQ(onWindows, std::set<std::string>(names.begin(), names.end()));
+    EXPECT_NE(page->findChild<QGroupBox*>(QStringLiteral("grbKai")), nullptr);
 }
 
 TEST(FramePlay, NextButtonBlinksUntilTheNextQuestion) {
