@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "courseware/question_set.h"
 
+#include <algorithm>
 #include <filesystem>
+#include <iterator>
 
 #include "core/sjis.h"
 
@@ -41,8 +43,33 @@ std::string fatalErrorText(const std::string& text, int parseError) {
     return text + std::to_string(parseError) + ":致命的なエラーです";
 }
 
+std::string refusedSetText(const std::string& path, int line) {
+    return path + ":" + (line > 0 ? std::to_string(line) + "行目:" : "") + "問題が不正です";
+}
+
+bool isBlankLine(std::string_view line) {
+    constexpr std::string_view fullWidthSpace = "\u3000";
+    while (!line.empty()) {
+        if (line.front() == ' ' || line.front() == '\t')
+            line.remove_prefix(1);
+        else if (line.starts_with(fullWidthSpace))
+            line.remove_prefix(fullWidthSpace.size());
+        else
+            return false;
+    }
+    return true;
+}
+
+std::string blankLineInUnitText(int line) {
+    return std::to_string(line) + "行目が空の行です。単元の中（<<から>>まで）には空の行を置けません";
+}
+
 QuestionSetParse parseQuestionSetText(CoursewareState& s, MessageSink& messages) {
     QuestionSetParse result;
+    const auto stopAt = [&result](int line) {
+        result.stopLine = line;
+        return result;
+    };
     if (s.questionSetText.empty()) return result;
     s.unitTitles = {};
     s.unitQuestions = {};
@@ -57,34 +84,40 @@ QuestionSetParse parseQuestionSetText(CoursewareState& s, MessageSink& messages)
     for (const std::string& line : s.questionSetText) {
         ++lineNumber;
         if (line.starts_with("<<")) {
-            if (q != 0) return result;  // the open unit has questions but no ">>"
+            if (q != 0) return stopAt(lineNumber);  // the open unit has questions but no ">>"
             if (u == maxUnits) {
                 messages.showMessage("項目が多すぎます");
-                return result;
+                return stopAt(lineNumber);
             }
             if (unitOpen) everyUnitClosed = false;
             ++u;
             s.unitTitles[u] = line.substr(2);
             unitOpen = true;
         } else if (line == ">>") {
-            if (q == 0) return result;
+            if (q == 0) return stopAt(lineNumber);
             s.unitQuestionCount[u] = q;
             q = 0;
             unitOpen = false;
+        } else if (!unitOpen && isBlankLine(line)) {
+            continue;  // between units, as most editors leave at the end of a file
         } else {
             // A question outside an open unit would restart the count of a
             // closed one and overwrite its questions.
-            if (!unitOpen) return result;
+            if (!unitOpen) return stopAt(lineNumber);
             if (q == maxUnitQuestions) {
                 messages.showMessage("問題は" + std::to_string(maxUnitQuestions) + "問以下です");
-                return result;
+                return stopAt(lineNumber);
             }
-            if (line.empty()) return result;
+            if (isBlankLine(line)) {
+                messages.showMessage(blankLineInUnitText(lineNumber));
+                return stopAt(lineNumber);
+            }
             ++q;
             s.unitQuestions[u][q] = line;
             s.unitQuestionLine[u][q] = lineNumber;
         }
     }
+    if (u == 0) return result;  // blank lines only
     if (unitOpen) everyUnitClosed = false;
     s.unitCount = u;
     result.ok = true;
@@ -100,12 +133,17 @@ WriteResult writeQuestionSetFile(const CoursewareState& s, const std::string& pa
                                  FileSystemCalls& calls) {
     WriteResult result;
     std::string bytes;
+    // Checked on the whole text so that a refusal names the line as the editor numbers it.
     if (!encodeCp932Lines(s.questionSetText, bytes, result.badLine)) {
         result.status = WriteStatus::unencodable;
         result.badCharacter =
             sjis::firstUnencodable(s.questionSetText[static_cast<std::size_t>(result.badLine - 1)]).value_or("");
         return result;
     }
+    std::vector<std::string> written;
+    std::ranges::copy_if(s.questionSetText, std::back_inserter(written),
+                         [](const std::string& line) { return !isBlankLine(line); });
+    if (written.size() != s.questionSetText.size()) encodeCp932Lines(written, bytes, result.badLine);
     if (!replaceFile(path, bytes, result.error, calls)) result.status = WriteStatus::failed;
     return result;
 }

@@ -8,6 +8,7 @@
 #include <array>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/messages.h"
@@ -76,18 +77,35 @@ ReadStatus readQuestionSetFile(CoursewareState& s, const std::string& path);
 // beyond the bounds, ":" and questionSetTooLargeText().
 std::string readFailureText(const std::string& path, ReadStatus status);
 
+// The start-up message of a set refused by its structure or its first
+// question, before fatalErrorText adds the error code: the path, the line
+// where reading stopped (none for a set without units) and ":問題が不正です",
+// e.g. "/q/Question.ine:5行目:問題が不正です".
+std::string refusedSetText(const std::string& path, int line);
+
 // text, the decimal parseError and ":致命的なエラーです".
 std::string fatalErrorText(const std::string& text, int parseError);
 
+// Nothing but spaces and tabs (half or full width), or nothing at all: what
+// editors leave between units and at the end of a file. Such lines are
+// ignored between units, refused inside one, and never written.
+bool isBlankLine(std::string_view line);
+// "N行目が空の行です。単元の中（<<から>>まで）には空の行を置けません"
+std::string blankLineInUnitText(int line);
+
 struct QuestionSetParse {
     bool ok = false;
+    // Refused: the 1-based line where reading stopped; 0 when the text has
+    // no unit at all.
+    int stopLine = 0;
     // Every unit was closed by its own ">>" (loading accepts a unit without
     // one as a unit of no questions; the editor's check does not).
     bool everyUnitClosed = false;
 };
 
 // Builds the unit tables from the question-set text. Too many units or
-// questions are reported through the sink; every other fault is silent.
+// questions and a blank line inside a unit are reported through the sink;
+// every other fault is silent. A text without units is refused.
 QuestionSetParse parseQuestionSetText(CoursewareState& s, MessageSink& messages);
 bool parseQuestionSet(CoursewareState& s, MessageSink& messages);
 
@@ -100,7 +118,7 @@ struct WriteResult {
 };
 
 // Writes the question-set text to path (code page 932, every line ending
-// CR LF), replacing the file atomically.
+// CR LF, blank lines left out), replacing the file atomically.
 WriteResult writeQuestionSetFile(const CoursewareState& s, const std::string& path,
                                  FileSystemCalls& calls = systemFileCalls());
 // The message shown for a write that failed.

@@ -46,8 +46,8 @@ std::optional<std::string> Sequencing::startUp(const std::string& path, const st
         s_.questionSetSaved = false;  // so that closing offers to save it as Shift-JIS
         return std::nullopt;
     case LoadOutcome::missing: return missingSetText(lookedAt);
-    case LoadOutcome::invalid:
-    case LoadOutcome::notCp932: return fatalErrorText("問題が不正です", parseError);
+    case LoadOutcome::invalid: return fatalErrorText(refusedSetText(setPath, refusedLine_), parseError);
+    case LoadOutcome::notCp932: return fatalErrorText(refusedSetText(setPath, 0), parseError);
     case LoadOutcome::unreadable:
         return fatalErrorText(readFailureText(setPath, ReadStatus::unreadable), parseError);
     case LoadOutcome::tooLarge:
@@ -73,8 +73,11 @@ LoadOutcome Sequencing::loadQuestionSet(const std::string& path) {
     case ReadStatus::missing:
     case ReadStatus::unreadable: return LoadOutcome::unreadable;
     }
-    if (!parseQuestionSet(s_, worksheet_.core.messages) || !startQuestionSet())
+    const QuestionSetParse parse = parseQuestionSetText(s_, worksheet_.core.messages);
+    if (!parse.ok || !startQuestionSet()) {
+        refusedLine_ = parse.ok ? s_.unitQuestionLine[1][1] : parse.stopLine;
         return LoadOutcome::invalid;
+    }
     return reading.fromUtf8 ? LoadOutcome::startedFromUtf8 : LoadOutcome::started;
 }
 

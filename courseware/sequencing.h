@@ -75,6 +75,7 @@ private:
     UnitDialog& unitDialog_;
     PracticeRecords& records_;
     bool blinkShowsSecond_ = false;  // the alternation runs on across blinkings
+    int refusedLine_ = 0;            // where the last refused set stopped (0: no line)
 };
 
 }  // namespace talvoren

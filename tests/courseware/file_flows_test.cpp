@@ -114,6 +114,15 @@ TEST_F(Flows, OpeningAValidFileStartsItAndOffersTheUnitDialog) {
     EXPECT_TRUE(s.questionSetSaved);
 }
 
+TEST_F(Flows, OpeningAFileWithEmptyLinesBetweenUnitsStartsIt) {
+    test::writeBytes(dir.file("blank.ine"), test::cp932("<<新\r\nx>3\r\n>>\r\n \r\n<<次\r\nx<1\r\n>>\r\n\r\n"));
+    windows.openAnswer = dir.file("blank.ine");
+    flows.mnuOpenClick();
+    EXPECT_TRUE(sink.shown.empty());
+    EXPECT_EQ(s.unitTitles[2], "次");
+    EXPECT_EQ(std::count(windows.log.begin(), windows.log.end(), "choose unit"), 1);
+}
+
 TEST_F(Flows, CancellingTheOpenDialogChangesNothing) {
     flows.mnuOpenClick();
     expectOldSetInForce();
@@ -123,7 +132,7 @@ TEST_F(Flows, CancellingTheOpenDialogChangesNothing) {
 struct InvalidFileCase {
     const char* name;
     std::string bytes;
-    std::string shown;  // "%" stands for the file's path
+    std::vector<std::string> shown;  // "%" stands for the file's path
 };
 
 class OpenInvalid : public Flows, public ::testing::WithParamInterface<InvalidFileCase> {};
@@ -132,9 +141,10 @@ TEST_P(OpenInvalid, IsReportedAndTheOldSetStaysInForce) {
     test::writeBytes(dir.file("bad.ine"), GetParam().bytes);
     windows.openAnswer = dir.file("bad.ine");
     flows.mnuOpenClick();
-    std::string shown = GetParam().shown;
-    shown.replace(shown.find('%'), 1, dir.file("bad.ine"));
-    EXPECT_EQ(sink.shown, std::vector<std::string>{shown});
+    std::vector<std::string> shown = GetParam().shown;
+    for (std::string& text : shown)
+        if (const auto at = text.find('%'); at != std::string::npos) text.replace(at, 1, dir.file("bad.ine"));
+    EXPECT_EQ(sink.shown, shown);
     expectOldSetInForce();
     EXPECT_EQ(s.questionSetPath, dir.file("bad.ine"));
     EXPECT_EQ(std::count(windows.log.begin(), windows.log.end(), "choose unit"), 0);
@@ -142,13 +152,17 @@ TEST_P(OpenInvalid, IsReportedAndTheOldSetStaysInForce) {
 
 INSTANTIATE_TEST_SUITE_P(
     Files, OpenInvalid,
-    ::testing::Values(InvalidFileCase{"bad_structure", "<<A\r\nx<1\r\n\r\n>>\r\n", "%:問題が不正です"},
-                      InvalidFileCase{"empty_file", "", "%:問題が不正です"},
+    ::testing::Values(InvalidFileCase{"bad_structure", "<<A\r\nx<1\r\n<<B\r\n", {"%:問題が不正です"}},
+                      InvalidFileCase{"empty_line_inside_a_unit", "<<A\r\nx<1\r\n\r\n>>\r\n",
+                                      {"3行目が空の行です。単元の中（<<から>>まで）には空の行を置けません",
+                                       "%:問題が不正です"}},
+                      InvalidFileCase{"empty_file", "", {"%:問題が不正です"}},
+                      InvalidFileCase{"only_blank_lines", "\r\n \r\n", {"%:問題が不正です"}},
                       // Not code page 932: said so, never fatal; UTF-8 may be read as such.
                       InvalidFileCase{"utf8_declined", "<<\xe5\x8d\x98\xe5\x85\x83\r\nx<1\r\n>>\r\n",
-                                      "[確認] " + readAsUtf8Question("%")},
+                                      {"[確認] " + readAsUtf8Question("%")}},
                       InvalidFileCase{"truncated_character", "<<A\r\nx<1\r\n>>\x82",
-                                      "%：シフトJISのテキストではありません"}),
+                                      {"%：シフトJISのテキストではありません"}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(Flows, AFileBeyondTheBoundsIsRefusedAndTheOldSetStaysInForce) {

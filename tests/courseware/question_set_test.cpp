@@ -44,6 +44,8 @@ TEST(FailureTexts, NameTheFileAndTheErrorCode) {
               "/q/a.ine:FileNot Exists87:致命的なエラーです");
     EXPECT_EQ(readFailureText("/q/a.ine", ReadStatus::unreadable), "/q/a.ine:File Can't Load");
     EXPECT_EQ(readFailureText("/q/a.ine", ReadStatus::notCp932), "/q/a.ine:File Can't Load");
+    EXPECT_EQ(fatalErrorText(refusedSetText("/q/a.ine", 5), 0), "/q/a.ine:5行目:問題が不正です0:致命的なエラーです");
+    EXPECT_EQ(refusedSetText("/q/a.ine", 0), "/q/a.ine:問題が不正です");
 }
 
 struct ParseCase {
@@ -97,7 +99,12 @@ INSTANTIATE_TEST_SUITE_P(
         ParseCase{"no_lines", {}, false, {}},
         ParseCase{"eleven_units", units(11), false, {"項目が多すぎます"}},
         ParseCase{"eight_questions", unit("A", 8), false, {"問題は7問以下です"}},
-        ParseCase{"empty_line", {"<<A", "x<1", "", ">>"}, false, {}},
+        ParseCase{"empty_line", {"<<A", "x<1", "", ">>"}, false,
+                  {"3行目が空の行です。単元の中（<<から>>まで）には空の行を置けません"}},
+        ParseCase{"blank_lines_between_units", std::vector<std::string>{"", " "} + unit("A", 1) + std::vector<std::string>{"\t"} +
+                      unit("B", 1) + std::vector<std::string>{""},
+                  true, {}},
+        ParseCase{"only_blank_lines", {"", " ", "\t"}, false, {}},
         ParseCase{"empty_line_after_seven", {"<<A", "x<1", "x<2", "x<3", "x<4", "x<5", "x<6", "x<7", ""},
                   false, {"問題は7問以下です"}},
         ParseCase{"unit_without_questions", {"<<A", ">>"}, false, {}},

@@ -96,11 +96,13 @@ INSTANTIATE_TEST_SUITE_P(
     Files, StartUp,
     ::testing::Values(
         StartUpCase{"missing", "", true, "問題ファイルが見つかりません。探した場所：%"},
-        StartUpCase{"bad_structure", "<<A\r\n>>\r\n", false, "問題が不正です0:致命的なエラーです"},
-        StartUpCase{"first_question_refused", "<<A\r\n2<3\r\n>>\r\n", false,
-                    "問題が不正です87:致命的なエラーです"},
+        StartUpCase{"bad_structure", "<<A\r\n>>\r\n", false, "%:2行目:問題が不正です0:致命的なエラーです"},
+        StartUpCase{"first_question_refused", "\r\n<<A\r\n2<3\r\n>>\r\n", false,
+                    "%:3行目:問題が不正です87:致命的なエラーです"},
+        StartUpCase{"first_unit_without_questions", "<<A\r\n<<B\r\nx<1\r\n>>\r\n", false,
+                    "%:問題が不正です0:致命的なエラーです"},
         StartUpCase{"not_code_page_932", "<<A\r\n\x82\r\n>>\r\n", false,
-                    "問題が不正です0:致命的なエラーです"},
+                    "%:問題が不正です0:致命的なエラーです"},
         StartUpCase{"beyond_the_bounds", std::string(10001, '\n'), false,
                     "%:ファイルが大きすぎます（1 MB、10000行まで）0:致命的なエラーです"}),
     [](const auto& info) { return std::string(info.param.name); });

@@ -63,6 +63,13 @@ INSTANTIATE_TEST_SUITE_P(
         CheckCase{"unit_without_end",
                   "<<一\r\nx<1\r\n>>\r\n<<二\r\n2x+3y<1\r\n",
                   "units: \nresult: ??? 問題に誤りがあります\nfaultyUnit: 問題に誤りです\n"},
+        CheckCase{"empty_lines_between_units_and_at_the_end",
+                  "<<一\r\nx<1\r\n>>\r\n  \r\n<<二\r\nx<2\r\n>>\r\n\r\n",
+                  "units: 2\nresult: ☆☆☆　構文チェック成功　☆☆☆\nfaultyUnit: なし\nfaulty: なし\n"},
+        CheckCase{"empty_line_inside_a_unit",
+                  "<<一\r\nx<1\r\n>>\r\n<<二\r\nx<2\r\n\r\nx<3\r\n>>\r\n",
+                  "message: 6行目が空の行です。単元の中（<<から>>まで）には空の行を置けません\n"
+                  "units: \nresult: ??? 問題に誤りがあります\nfaultyUnit: 問題に誤りです\n"},
         CheckCase{"too_many_questions",
                   "<<一\r\nx<1\r\nx<2\r\nx<3\r\nx<4\r\nx<5\r\nx<6\r\nx<7\r\nx<8\r\n>>\r\n",
                   "message: 問題は7問以下です\nunits: \nresult: ??? 問題に誤りがあります\n"

@@ -86,7 +86,7 @@ private:
 };
 
 TEST_F(ProgramFrame, OpeningAnInvalidFileKeepsTheSetInForce) {
-    test::writeBytes(dir.file("bad.ine"), "<<A\r\n\r\n>>\r\n");
+    test::writeBytes(dir.file("bad.ine"), "<<A\r\n>>\r\n");
     paths = {dir.file("bad.ine")};
     frame->mnuOpen->trigger();
     EXPECT_EQ(sink.shown, (std::vector<std::string>{dir.file("bad.ine") + ":問題が不正です"}));

@@ -55,7 +55,7 @@ TEST_F(GivenFile, AValidSetStartsAtItsFirstQuestion) {
 }
 
 TEST_F(GivenFile, AnInvalidOrMissingSetIsReportedAndTheDefaultStays) {
-    test::writeBytes(dir.file("bad.ine"), "<<A\r\n\r\n>>\r\n");
+    test::writeBytes(dir.file("bad.ine"), "<<A\r\n>>\r\n");
     for (const char* name : {"bad.ine", "missing.ine"}) {
         start(name);
         EXPECT_EQ(sink.shown, (std::vector<std::string>{dir.file(name) + ":問題が不正です"})) << name;

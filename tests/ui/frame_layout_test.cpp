@@ -264,7 +264,7 @@ TEST(FrameStart, InvalidQuestionIsFatal) {
     FrameSession session({"2<3"});
     ASSERT_FALSE(session.sink.shown.empty());
     EXPECT_EQ(session.sink.shown.front(), "moji");
-    EXPECT_EQ(session.sink.shown.back(), "問題が不正です87:致命的なエラーです");
+    EXPECT_EQ(session.sink.shown.back(), session.dir.dir() + "Question.ine:2行目:問題が不正です87:致命的なエラーです");
     QApplication::processEvents();
     EXPECT_FALSE(session.frame->isVisible());
 }
