@@ -14,6 +14,7 @@
 
 #include "ui/application.h"
 #include "ui/command_line.h"
+#include "ui/first_paint_exit.h"
 #include "ui/frm_main.h"
 #include "ui/zoom.h"
 
@@ -71,6 +72,8 @@ int main(int argc, char** argv) {
             options.openAtStart =
                 QFileInfo(QString::fromLocal8Bit(command.questionSetFile)).absoluteFilePath().toLocal8Bit().toStdString();
         talvoren::ui::TfrmMain frame(std::move(options));
+        if (auto* firstLine = frame.findChild<QWidget*>(QStringLiteral("Image1")))
+            talvoren::ui::exitAfterFirstPaintWhenAsked(*firstLine);
         frame.show();
         return app.exec();
     } catch (const std::exception& e) {
