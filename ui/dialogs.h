@@ -28,8 +28,9 @@ class Dialogs {
 public:
     virtual ~Dialogs() = default;
 
-    // Program entry creates the forms one by one in the order above (the
-    // frame makes TfrmSentaku itself); all stay hidden.
+    // Program entry names the forms one by one in the order above (the
+    // frame makes TfrmSentaku itself); an implementation may make each then
+    // or, to keep start-up short, at its first use. All stay hidden.
     virtual void createForm(FormName, TfrmMain&) {}
 
     virtual void mnuPrintClick(TfrmMain&) {}       // 印刷(&P): TfrmPrintS, modal

@@ -40,9 +40,20 @@ std::optional<std::string> QtFlowWindows::askSavePath(const std::string& propose
     return saveDialog(parent_, proposed);
 }
 
-bool QtFlowWindows::showEditor() { return editor_.exec() == QDialog::Accepted; }
+TfrmEditQues& QtFlowWindows::editor() {
+    if (!editor_) {
+        editor_ = makeEditor_();
+        if (caption_) editor_->setEditorCaption(*caption_);
+    }
+    return *editor_;
+}
 
-void QtFlowWindows::setEditorCaption(const std::string& path) { editor_.setEditorCaption(path); }
+bool QtFlowWindows::showEditor() { return editor().exec() == QDialog::Accepted; }
+
+void QtFlowWindows::setEditorCaption(const std::string& path) {
+    caption_ = path;
+    if (editor_) editor_->setEditorCaption(path);
+}
 
 void QtFlowWindows::fatalError(const std::string& text) { fatal_(text); }
 

@@ -24,8 +24,10 @@ std::optional<std::string> runSaveDialog(QWidget* parent, const std::string& pro
 
 class QtFlowWindows : public FlowWindows {
 public:
-    QtFlowWindows(QWidget* parent, TfrmEditQues& editor, std::function<void(const std::string&)> fatal)
-        : parent_(parent), editor_(editor), fatal_(std::move(fatal)) {}
+    // makeEditor makes the question-set editor when it is first needed.
+    QtFlowWindows(QWidget* parent, std::function<TfrmEditQues*()> makeEditor,
+                  std::function<void(const std::string&)> fatal)
+        : parent_(parent), makeEditor_(std::move(makeEditor)), fatal_(std::move(fatal)) {}
 
     std::optional<std::string> askOpenPath(const std::string& proposed) override;
     std::optional<std::string> askSavePath(const std::string& proposed) override;
@@ -37,9 +39,14 @@ public:
     PathDialog openDialog = runOpenDialog;
     PathDialog saveDialog = runSaveDialog;
 
+    // The editor, made at the first call with the caption last set.
+    TfrmEditQues& editor();
+
 private:
     QWidget* parent_;
-    TfrmEditQues& editor_;
+    std::function<TfrmEditQues*()> makeEditor_;
+    TfrmEditQues* editor_ = nullptr;
+    std::optional<std::string> caption_;
     std::function<void(const std::string&)> fatal_;
 };
 

@@ -87,7 +87,7 @@ TfrmMain::TfrmMain(FrameOptions options)
       installedQuestionSet_(options.installedQuestionSet) {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(applicationTitle);
-    setWindowIcon(QIcon(programIcon(64)));
+    setWindowIcon(programIcon());
     setFont(pixelFont(facePGothic, 12));
     if (ownMessages_) ownMessages_->setParent(this);
 

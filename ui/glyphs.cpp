@@ -134,7 +134,9 @@ QPixmap greetingPicture() {
     QPainter painter(&p);
     antialiased(painter);
     painter.setPen(Qt::white);
-    painter.setFont(pixelFont(faceBookman, 30, true, true));
+    // Only the faces and styles the first page draws with, so that the
+    // greeting opens no font file of its own.
+    painter.setFont(pixelFont(faceBookman, 30, false, true));
     painter.drawText(QRect(0, 16, 183, 40), Qt::AlignCenter, QStringLiteral("2x+1<5"));
     painter.setFont(pixelFont(faceBookman, 19, false, true));
     painter.drawText(QRect(0, 62, 183, 28), Qt::AlignCenter, applicationTitle);
@@ -143,17 +145,10 @@ QPixmap greetingPicture() {
     return p;
 }
 
-QPixmap programIcon(int size) {
-    QPixmap p = blankPixmap(size, size);
-    QPainter painter(&p);
-    antialiased(painter);
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(QColor(0, 160, 160));
-    painter.drawRoundedRect(QRectF(0, 0, size, size), size / 6.0, size / 6.0);
-    painter.setPen(Qt::white);
-    painter.setFont(pixelFont(faceMincho, size * 5 / 8));
-    painter.drawText(QRect(0, 0, size, size), Qt::AlignCenter, QStringLiteral("≦"));
-    return p;
+QIcon programIcon() {
+    // The desktop's own picture of the program (drawn from its SVG), read
+    // only when the window system asks for it.
+    return QIcon(QStringLiteral(":/icons/talvoren-64.png"));
 }
 
 }  // namespace talvoren::ui

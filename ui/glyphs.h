@@ -22,6 +22,6 @@ QPixmap hintGlyph();
 QPixmap nextGlyphQ();
 QPixmap nextGlyphR();
 QPixmap greetingPicture();  // 183 × 153
-QPixmap programIcon(int size);
+QIcon programIcon();
 
 }  // namespace talvoren::ui

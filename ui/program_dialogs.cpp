@@ -2,6 +2,7 @@
 #include "ui/program_dialogs.h"
 
 #include <QMdiSubWindow>
+#include <functional>
 
 #include "solving/stack_listing.h"
 #include "ui/file_dialogs.h"
@@ -39,24 +40,23 @@ namespace {
 // Dialogs laid out for 1024 x 768 scroll on a smaller screen.
 void fitToFrameScreen(QWidget& dialog, const TfrmMain& frame) { fitDialogToRoom(dialog, windowRoom(frame.screenSize)); }
 
+// The unit dialog of the question sequencing, made when first shown.
+class UnitDialogOnFirstUse : public UnitDialog {
+public:
+    explicit UnitDialogOnFirstUse(std::function<UnitDialog&()> dialog) : dialog_(std::move(dialog)) {}
+    bool showModal() override { return dialog_().showModal(); }
+
+private:
+    std::function<UnitDialog&()> dialog_;
+};
+
 }  // namespace
 
 ProgramDialogs::ProgramDialogs() = default;
 ProgramDialogs::~ProgramDialogs() = default;
 
-void ProgramDialogs::createForm(FormName form, TfrmMain& frame) {
-    switch (form) {
-    case FormName::TfrmDelete: frmDelete(frame); break;
-    case FormName::TfrmPrintS: frmPrintS(frame); break;
-    case FormName::TfrmDump: frmDump(frame); break;
-    case FormName::TfrmKiroku: frmKiroku(frame); break;
-    case FormName::TfrmMondai: frmMondai(frame); break;
-    case FormName::TfrmVersion: frmVersion(frame); break;
-    case FormName::TfrmEditQues: frmEditQues(frame); break;
-    case FormName::TfrmSentaku:
-    case FormName::TfrmMath: break;  // the frame's own, or none
-    }
-}
+// Nothing is made here: each form is made at its first use.
+void ProgramDialogs::createForm(FormName, TfrmMain&) {}
 
 TfrmDelete& ProgramDialogs::frmDelete(TfrmMain& frame) {
     if (!delete_) delete_ = new TfrmDelete(frame.records, frame.courseware, frame.messages, &frame);
@@ -97,18 +97,18 @@ TfrmVersion& ProgramDialogs::frmVersion(TfrmMain& frame) {
     return *version_;
 }
 
-TfrmEditQues& ProgramDialogs::frmEditQues(TfrmMain& frame) {
-    if (!editQues_) {
-        editQues_ = new TfrmEditQues(frame.courseware, frame.core, &frame);
-        fitToFrameScreen(*editQues_, frame);
-    }
-    return *editQues_;
-}
+TfrmEditQues& ProgramDialogs::frmEditQues(TfrmMain& frame) { return qtFlowWindows(frame).editor(); }
 
 QtFlowWindows& ProgramDialogs::qtFlowWindows(TfrmMain& frame) {
-    if (!flowWindows_)
-        flowWindows_ = std::make_unique<QtFlowWindows>(&frame, frmEditQues(frame),
+    if (!flowWindows_) {
+        const auto makeEditor = [&frame] {
+            auto* editor = new TfrmEditQues(frame.courseware, frame.core, &frame);
+            fitToFrameScreen(*editor, frame);
+            return editor;
+        };
+        flowWindows_ = std::make_unique<QtFlowWindows>(&frame, makeEditor,
                                                        [&frame](const std::string& text) { frame.fatalError(text); });
+    }
     return *flowWindows_;
 }
 
@@ -140,6 +140,11 @@ void ProgramDialogs::mnuVersionClick(TfrmMain& frame) { frmVersion(frame).exec()
 void ProgramDialogs::showHelp(TfrmMain& frame, int context) { helpViewer(frame).showContext(context); }
 
 FlowWindows* ProgramDialogs::flowWindows(TfrmMain& frame) { return &qtFlowWindows(frame); }
-UnitDialog* ProgramDialogs::unitDialog(TfrmMain& frame) { return &frmMondai(frame); }
+UnitDialog* ProgramDialogs::unitDialog(TfrmMain& frame) {
+    if (!unitDialog_) unitDialog_ = std::make_unique<UnitDialogOnFirstUse>([this, &frame]() -> UnitDialog& {
+        return frmMondai(frame);
+    });
+    return unitDialog_.get();
+}
 
 }  // namespace talvoren::ui

@@ -3,8 +3,9 @@
 // The teacher and pupil dialogs of the program, behind the frame's Dialogs
 // interface: unit selection, practice records and their deletion, the
 // question-set editor and the file dialogs, printing, the stack listing,
-// help and the version dialog. Each form is created once (program entry
-// creates them in its order; a form asked for earlier is created then),
+// help and the version dialog. Each form is created once, when it is first
+// used (program entry only names them in its order: making them all at
+// start would double the start-up's work for windows most runs never open),
 // owned by the frame as a child window, and shown modally at each use.
 
 #include <memory>
@@ -62,9 +63,9 @@ private:
     TfrmKiroku* kiroku_ = nullptr;
     TfrmMondai* mondai_ = nullptr;
     TfrmVersion* version_ = nullptr;
-    TfrmEditQues* editQues_ = nullptr;
     HelpViewer* help_ = nullptr;
     std::unique_ptr<QtFlowWindows> flowWindows_;
+    std::unique_ptr<UnitDialog> unitDialog_;  // makes TfrmMondai when first shown
     std::unique_ptr<TeacherPrinting> teacherPrinting_;
 };
 

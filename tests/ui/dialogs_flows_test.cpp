@@ -11,7 +11,9 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QTextBrowser>
+#include <algorithm>
 #include <filesystem>
+#include <functional>
 #include <gtest/gtest.h>
 
 #include "dialogs_support.h"
@@ -321,6 +323,53 @@ TEST_F(ProgramFrame, HelpRequestsOpenTheirPlaces) {
 TEST_F(ProgramFrame, VersionDialogCloses) {
     whileModal<TfrmVersion>([](TfrmVersion& v) { v.btnClose->click(); }, [&] { frame->mnuVersion->trigger(); });
     EXPECT_FALSE(dialogs->frmVersion(*frame).isVisible());
+}
+
+// Start-up makes none of the dialogs; each is made when it is first shown
+// and kept for the next showing (so what it holds between showings stays).
+TEST_F(ProgramFrame, EachDialogIsMadeAtItsFirstShowingAndKept) {
+    struct Case {
+        const char* name;
+        std::function<qsizetype()> made;
+        std::function<void()> showAndClose;
+    };
+    // The forms have no meta-object of their own: count them by their C++ type.
+    const auto made = [this]<typename Form>(Form*) {
+        const QList<QWidget*> children = frame->findChildren<QWidget*>();
+        return qsizetype(std::count_if(children.begin(), children.end(),
+                                       [](QWidget* w) { return dynamic_cast<Form*>(w) != nullptr; }));
+    };
+    const std::vector<Case> cases = {
+        {"単元選択", [&] { return made((TfrmMondai*)nullptr); },
+         [&] {
+             whileModal<TfrmMondai>([](TfrmMondai& d) { d.btnCancel->click(); },
+                                    [&] { frame->pnlMain->BitBtn1->click(); });
+         }},
+        // The records dialog and its deletion dialog together.
+        {"練習の記録", [&] { return made((TfrmKiroku*)nullptr) + made((TfrmDelete*)nullptr); },
+         [&] {
+             whileModal<TfrmKiroku>([](TfrmKiroku& k) { k.btnClose->click(); },
+                                    [&] { frame->pnlMain->btnKiroku->click(); });
+         }},
+        {"スタック", [&] { return made((TfrmDump*)nullptr); },
+         [&] { whileModal<TfrmDump>([](TfrmDump& d) { d.btnClose->click(); }, [&] { frame->mnuDispStack->trigger(); }); }},
+        {"印刷", [&] { return made((TfrmPrintS*)nullptr); },
+         [&] { whileModal<TfrmPrintS>([](TfrmPrintS& p) { p.btnCancel->click(); }, [&] { frame->mnuPrint->trigger(); }); }},
+        {"編集", [&] { return made((TfrmEditQues*)nullptr); },
+         [&] {
+             whileModal<TfrmEditQues>([](TfrmEditQues& e) { e.btnCancel->click(); },
+                                      [&] { frame->mnuEditCWare->trigger(); });
+         }},
+        {"バージョン情報", [&] { return made((TfrmVersion*)nullptr); },
+         [&] { whileModal<TfrmVersion>([](TfrmVersion& v) { v.btnClose->click(); }, [&] { frame->mnuVersion->trigger(); }); }},
+        {"ヘルプ", [&] { return made((HelpViewer*)nullptr); }, [&] { frame->mnuUsage->trigger(); }},
+    };
+    for (const Case& c : cases) EXPECT_EQ(c.made(), 0) << c.name << " at start";
+    for (const Case& c : cases) {
+        c.showAndClose();
+        c.showAndClose();
+    }
+    for (const Case& c : cases) EXPECT_EQ(c.made(), c.name == cases[1].name ? 2 : 1) << c.name;
 }
 
 struct FileDialogCase {
