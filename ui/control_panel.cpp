@@ -165,6 +165,10 @@ ControlPanel::ControlPanel(QWidget* parent) : QFrame(parent) {
     connect(scrollBar, &QScrollBar::valueChanged, this, [this](int offset) { scrollTo(offset); });
 }
 
+void ControlPanel::setLineButtonEnabled(int n, bool on) {
+    if (n >= 1 && n <= lineButtonCount) btnShiki[n]->setEnabled(on);
+}
+
 int ControlPanel::contentHeight() { return hintGeometry.bottom() + 1 + panelMargin; }
 
 void ControlPanel::setPanelHeight(int height) {

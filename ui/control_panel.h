@@ -30,6 +30,8 @@ public:
     QScrollBar* scrollBar;
 
     std::array<QPushButton*, lineButtonCount + 1> btnShiki{};  // 1..12
+    // The line button of line n; lines without one (13, 14) are passed over.
+    void setLineButtonEnabled(int n, bool on);
 
     QGroupBox* grbSousa;
     QPushButton* btnKake;

@@ -81,7 +81,7 @@ TfrmMain::TfrmMain(FrameOptions options)
       core(messages),
       records("", messages),
       dialogs(options.dialogs ? std::move(options.dialogs) : makeDialogs()),
-      screenSize(options.screen.isEmpty() ? primaryScreenSize() : options.screen),
+      screenSize_(options.screen.isEmpty() ? primaryScreenSize() : options.screen),
       questionSetPathOption_(options.questionSetPath),
       openAtStart_(options.openAtStart),
       installedQuestionSet_(options.installedQuestionSet) {
@@ -93,62 +93,62 @@ TfrmMain::TfrmMain(FrameOptions options)
 
     auto* central = new QWidget(this);
     setCentralWidget(central);
-    mdiArea = new QMdiArea(central);
-    mdiArea->setObjectName(QStringLiteral("mdiArea"));
-    mdiArea->setBackground(frameBackground);
-    mdiArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    mdiArea->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    pnlMain = new ControlPanel(central);
-    pnlMain->raise();
+    mdiArea_ = new QMdiArea(central);
+    mdiArea_->setObjectName(QStringLiteral("mdiArea"));
+    mdiArea_->setBackground(frameBackground);
+    mdiArea_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    mdiArea_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    pnlMain_ = new ControlPanel(central);
+    pnlMain_->raise();
 
-    imgNextQ = nextGlyphQ();
-    imgNextR = nextGlyphR();
-    timBlink = new QTimer(this);
-    timBlink->setObjectName(QStringLiteral("timBlink"));
-    timBlink->setInterval(blinkInterval);
+    timBlink_ = new QTimer(this);
+    timBlink_->setObjectName(QStringLiteral("timBlink"));
+    timBlink_->setInterval(blinkInterval);
 
-    lblStatus = new QLabel(this);
-    lblStatus->setObjectName(QStringLiteral("lblStatus"));
-    lblStatus->setFont(pixelFont(faceGothic, 14, true));
-    QPalette statusPalette = lblStatus->palette();
+    lblStatus_ = new QLabel(this);
+    lblStatus_->setObjectName(QStringLiteral("lblStatus"));
+    lblStatus_->setFont(pixelFont(faceGothic, 14, true));
+    QPalette statusPalette = lblStatus_->palette();
     statusPalette.setColor(QPalette::WindowText, QColor(0, 110, 60));
-    lblStatus->setPalette(statusPalette);
+    lblStatus_->setPalette(statusPalette);
     statusBar()->setSizeGripEnabled(false);
-    statusBar()->addWidget(lblStatus, 1);
+    statusBar()->addWidget(lblStatus_, 1);
 
     FormCreate();
 
-    frmPage = new TfrmPage(messages);
-    pageWindow = mdiArea->addSubWindow(frmPage, Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
-    pageWindow->setObjectName(QStringLiteral("pageWindow"));
-    pageWindow->setWindowIcon(QIcon(QPixmap(1, 1)));
-    pageWindow->hide();
-    page = std::make_unique<QtPage>(*this);
+    frmPage_ = new TfrmPage(messages);
+    pageWindow_ = mdiArea_->addSubWindow(frmPage_, Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    pageWindow_->setObjectName(QStringLiteral("pageWindow"));
+    pageWindow_->setWindowIcon(QIcon(QPixmap(1, 1)));
+    pageWindow_->hide();
+    buildMenu();
+    const PageWidgets shownIn{*frmPage_,   *pnlMain_, *pageWindow_, *timBlink_, *lblStatus_, *mnuHint_,
+                              [this]() -> TfrmSentaku& { return *frmSentaku_; }};
+    page = std::make_unique<QtPage>(shownIn, core, [this] { sequencing->questionSolved(); });
     worksheet = std::make_unique<Worksheet>(core, *page);
     coach = std::make_unique<HintCoach>(*worksheet);
-    frmPage->worksheet = worksheet.get();
+    frmPage_->worksheet = worksheet.get();
 
     createForms();
-    buildMenu();
     wirePanel();
     qApp->installEventFilter(this);
 }
 
 TfrmMain::~TfrmMain() {
     qApp->removeEventFilter(this);
-    if (frmGreet) frmGreet->close();
+    if (frmGreet_) frmGreet_->close();
 }
 
 void TfrmMain::FormCreate() {
     // The greeting stays on the screen until the question set is loaded.
-    frmGreet = new TfrmGreet(screenSize);
-    connect(frmGreet, &QObject::destroyed, this, [this] { frmGreet = nullptr; });
-    frmGreet->show();
+    frmGreet_ = new TfrmGreet(screenSize_);
+    connect(frmGreet_, &QObject::destroyed, this, [this] { frmGreet_ = nullptr; });
+    frmGreet_->show();
 
-    setGeometry(0, 0, screenSize.width(), screenSize.height() - frameBottomStrip);
-    const int panelHeight = y() + height() - pnlMain->y() - panelBottomMargin;
-    pnlMain->move(0, 0);
-    pnlMain->setPanelHeight(panelHeight);
+    setGeometry(0, 0, screenSize_.width(), screenSize_.height() - frameBottomStrip);
+    const int panelHeight = y() + height() - pnlMain_->y() - panelBottomMargin;
+    pnlMain_->move(0, 0);
+    pnlMain_->setPanelHeight(panelHeight);
     centralWidget()->installEventFilter(this);
 }
 
@@ -158,7 +158,7 @@ void TfrmMain::createForms() {
                                          FormName::TfrmMondai, FormName::TfrmVersion, FormName::TfrmEditQues};
     for (FormName form : order) {
         if (form == FormName::TfrmSentaku)
-            frmSentaku = new TfrmSentaku(this);
+            frmSentaku_ = new TfrmSentaku(this);
         else
             dialogs->createForm(form, *this);
     }
@@ -170,8 +170,8 @@ void TfrmMain::createForms() {
     }
     sequencing = std::make_unique<Sequencing>(courseware, *worksheet, *unitDialog, records);
     controls_ = std::make_unique<Controls>(
-        ControlTargets{*worksheet, *coach, *sequencing, [this] { return frmPage->answerBoxShown(); }});
-    connect(timBlink, &QTimer::timeout, this, [this] { sequencing->timBlinkTimer(); });
+        ControlTargets{*worksheet, *coach, *sequencing, [this] { return frmPage_->answerBoxShown(); }});
+    connect(timBlink_, &QTimer::timeout, this, [this] { sequencing->timBlinkTimer(); });
 
     FlowWindows* flowWindows = dialogs->flowWindows(*this);
     if (!flowWindows) {
@@ -189,53 +189,53 @@ void TfrmMain::buildMenu() {
         return action;
     };
     QMenu* file = menuBar()->addMenu(QStringLiteral("ファイル(&F)"));
-    mnuOpen = item(file, "mnuOpen", QStringLiteral("開く(&O)"), [this] { fileFlows->mnuOpenClick(); });
-    mnuSave = item(file, "mnuSave", QStringLiteral("保存(&S)"), [this] { fileFlows->mnuSaveClick(); });
+    mnuOpen_ = item(file, "mnuOpen", QStringLiteral("開く(&O)"), [this] { fileFlows->mnuOpenClick(); });
+    mnuSave_ = item(file, "mnuSave", QStringLiteral("保存(&S)"), [this] { fileFlows->mnuSaveClick(); });
     file->addSeparator();
-    mnuPrint = item(file, "mnuPrint", QStringLiteral("印刷(&P)"), [this] { dialogs->mnuPrintClick(*this); });
+    mnuPrint_ = item(file, "mnuPrint", QStringLiteral("印刷(&P)"), [this] { dialogs->mnuPrintClick(*this); });
     QMenu* sheet = file->addMenu(QStringLiteral("問題プリントを印刷(&Q)"));
-    mnuPrintSheetUnit = item(sheet, "mnuPrintSheetUnit", QString(), [this] { dialogs->mnuPrintSheetClick(*this, false); });
-    mnuPrintSheetAll = item(sheet, "mnuPrintSheetAll", QStringLiteral("すべての単元(&A)"),
+    mnuPrintSheetUnit_ = item(sheet, "mnuPrintSheetUnit", QString(), [this] { dialogs->mnuPrintSheetClick(*this, false); });
+    mnuPrintSheetAll_ = item(sheet, "mnuPrintSheetAll", QStringLiteral("すべての単元(&A)"),
                             [this] { dialogs->mnuPrintSheetClick(*this, true); });
     QMenu* key = file->addMenu(QStringLiteral("解答を印刷(&K)"));
-    mnuPrintKeyUnit = item(key, "mnuPrintKeyUnit", QString(), [this] { dialogs->mnuPrintKeyClick(*this, false); });
-    mnuPrintKeyAll = item(key, "mnuPrintKeyAll", QStringLiteral("すべての単元(&A)"),
+    mnuPrintKeyUnit_ = item(key, "mnuPrintKeyUnit", QString(), [this] { dialogs->mnuPrintKeyClick(*this, false); });
+    mnuPrintKeyAll_ = item(key, "mnuPrintKeyAll", QStringLiteral("すべての単元(&A)"),
                           [this] { dialogs->mnuPrintKeyClick(*this, true); });
     // The current unit's entries carry its title.
     for (QMenu* menu : {sheet, key})
         connect(menu, &QMenu::aboutToShow, this, [this] { nameCurrentUnitEntries(); });
     nameCurrentUnitEntries();
     file->addSeparator();
-    mnuEnd = item(file, "mnuEnd", QStringLiteral("終了(&X)"), [this] { close(); });
-    mnuOpen->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
-    mnuSave->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
-    mnuPrint->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
-    mnuEnd->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    mnuEnd_ = item(file, "mnuEnd", QStringLiteral("終了(&X)"), [this] { close(); });
+    mnuOpen_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    mnuSave_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    mnuPrint_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    mnuEnd_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
 
     QMenu* edit = menuBar()->addMenu(QStringLiteral("編集(&E)"));
-    mnuEditCWare =
+    mnuEditCWare_ =
         item(edit, "mnuEditCWare", QStringLiteral("編集(&E)"), [this] { fileFlows->mnuEditCWareClick(); });
 
     QMenu* view = menuBar()->addMenu(QStringLiteral("表示(&V)"));
-    mnuShowRecord = item(view, "mnuShowRecord", QStringLiteral("練習の記録(&R)"), [this] { btnKirokuClick(); });
-    mnuDispStack =
+    mnuShowRecord_ = item(view, "mnuShowRecord", QStringLiteral("練習の記録(&R)"), [this] { btnKirokuClick(); });
+    mnuDispStack_ =
         item(view, "mnuDispStack", QStringLiteral("スタック(&S)"), [this] { dialogs->mnuDispStackClick(*this); });
     addZoomMenu(view, messages);
 
     QMenu* change = menuBar()->addMenu(QStringLiteral("問題変更(&C)"));
-    KN1 = item(change, "KN1", QStringLiteral("次の問題(&N)"), [this] { controls_->click("btnNext"); });
-    mnuTangen =
+    KN1_ = item(change, "KN1", QStringLiteral("次の問題(&N)"), [this] { controls_->click("btnNext"); });
+    mnuTangen_ =
         item(change, "mnuTangen", QStringLiteral("単元選択(&S)"), [this] { controls_->click("BitBtn1"); });
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("ヘルプ(&H)"));
     // The key H is taken by the frame itself (not when it is the question's letter).
-    mnuHint = item(help, "mnuHint", QStringLiteral("ヒント(&I)\tH"), [this] { controls_->click("btnHint"); });
-    mnuHint->setEnabled(false);
+    mnuHint_ = item(help, "mnuHint", QStringLiteral("ヒント(&I)\tH"), [this] { controls_->click("btnHint"); });
+    mnuHint_->setEnabled(false);
     help->addSeparator();
-    mnuUsage = item(help, "mnuUsage", QStringLiteral("使い方(&U)"), [this] { dialogs->showHelp(*this, 224); });
-    mnuPoint = item(help, "mnuPoint", QStringLiteral("ポイント(&P)"), [this] { dialogs->showHelp(*this, 230); });
+    mnuUsage_ = item(help, "mnuUsage", QStringLiteral("使い方(&U)"), [this] { dialogs->showHelp(*this, 224); });
+    mnuPoint_ = item(help, "mnuPoint", QStringLiteral("ポイント(&P)"), [this] { dialogs->showHelp(*this, 230); });
     help->addSeparator();
-    mnuVersion =
+    mnuVersion_ =
         item(help, "mnuVersion", QStringLiteral("バージョン情報(&A)"), [this] { dialogs->mnuVersionClick(*this); });
 
     auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
@@ -245,20 +245,20 @@ void TfrmMain::buildMenu() {
 void TfrmMain::nameCurrentUnitEntries() {
     const QString title = QString::fromStdString(courseware.unitTitles[courseware.currentUnit]);
     const QString caption = QStringLiteral("この単元「%1」(&C)").arg(title);
-    mnuPrintSheetUnit->setText(caption);
-    mnuPrintKeyUnit->setText(caption);
+    mnuPrintSheetUnit_->setText(caption);
+    mnuPrintKeyUnit_->setText(caption);
 }
 
 void TfrmMain::wirePanel() {
     // Every button of the panel clicks through the control table, by its
     // name; the record button only opens a window.
-    for (QPushButton* button : pnlMain->findChildren<QPushButton*>()) {
+    for (QPushButton* button : pnlMain_->findChildren<QPushButton*>()) {
         const std::string name = button->objectName().toStdString();
         if (Controls::exists(name))
             connect(button, &QPushButton::clicked, this, [this, name] { controls_->click(name); });
     }
-    connect(pnlMain->btnKiroku, &QPushButton::clicked, this, [this] { btnKirokuClick(); });
-    frmPage->onControlClick = [this](const std::string& name) { controls_->click(name); };
+    connect(pnlMain_->btnKiroku, &QPushButton::clicked, this, [this] { btnKirokuClick(); });
+    frmPage_->onControlClick = [this](const std::string& name) { controls_->click(name); };
 }
 
 void TfrmMain::showEvent(QShowEvent* event) {
@@ -270,15 +270,15 @@ void TfrmMain::showEvent(QShowEvent* event) {
 }
 
 void TfrmMain::FormShow() {
-    const QRect pageRect = TfrmPage::pageGeometry(pnlMain->geometry(), width());
-    frmPage->FormCreate(pageRect.width());
-    pageWindow->setGeometry(pageRect);
-    pageWindow->show();
-    frmPage->FormShow(screenSize.width(), screenSize.height());
-    worksheet->lineCapacity = frmPage->lineCapacity;
+    const QRect pageRect = TfrmPage::pageGeometry(pnlMain_->geometry(), width());
+    frmPage_->FormCreate(pageRect.width());
+    pageWindow_->setGeometry(pageRect);
+    pageWindow_->show();
+    frmPage_->FormShow(screenSize_.width(), screenSize_.height());
+    worksheet->lineCapacity = frmPage_->lineCapacity;
 
     const std::optional<std::string> fatal = sequencing->startUp(questionSetPathOption_, installedQuestionSet_);
-    if (frmGreet) frmGreet->close();
+    if (frmGreet_) frmGreet_->close();
     if (fatal) {
         fatalError(*fatal);
         return;
@@ -301,22 +301,20 @@ void TfrmMain::focusDefaultButton() { worksheet->focusDefaultButton(); }
 
 void TfrmMain::btnKirokuClick() { dialogs->mnuShowRecordClick(*this); }
 
-void TfrmMain::questionSolved() { sequencing->questionSolved(); }
-
 void TfrmMain::closeEvent(QCloseEvent* event) {
     if (!fileFlows->FormCloseQuery()) {
         event->ignore();
         return;
     }
     fileFlows->FormClose();
-    if (frmGreet) frmGreet->close();
+    if (frmGreet_) frmGreet_->close();
     event->accept();
 }
 
 bool TfrmMain::eventFilter(QObject* watched, QEvent* event) {
     // The document area fills the frame's client area; the panel lies over it.
     if (watched == centralWidget() && event->type() == QEvent::Resize)
-        mdiArea->setGeometry(centralWidget()->rect());
+        mdiArea_->setGeometry(centralWidget()->rect());
     if (event->type() == QEvent::KeyPress) {
         // A key goes to the focus widget first and then up to its parents,
         // passing this filter each time: act on its first delivery only, and

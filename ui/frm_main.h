@@ -7,7 +7,6 @@
 // every key before the control that has the focus.
 
 #include <QMainWindow>
-#include <QPixmap>
 #include <memory>
 #include <string>
 
@@ -67,35 +66,16 @@ public:
     std::unique_ptr<FileFlows> fileFlows;
 
     // ---- windows and controls -------------------------------------------
-    QSize screenSize;
-    ControlPanel* pnlMain;
-    QMdiArea* mdiArea;
-    QMdiSubWindow* pageWindow;
-    TfrmPage* frmPage;
-    TfrmSentaku* frmSentaku;
-    TfrmGreet* frmGreet = nullptr;
-    QTimer* timBlink;
-    QLabel* lblStatus;  // the status line under the frame
-    QPixmap imgNextQ;
-    QPixmap imgNextR;
-
-    QAction* mnuOpen;
-    QAction* mnuSave;
-    QAction* mnuPrint;
-    QAction* mnuPrintSheetUnit;  // 問題プリントを印刷 → この単元
-    QAction* mnuPrintSheetAll;   //                   → すべての単元
-    QAction* mnuPrintKeyUnit;    // 解答を印刷 → この単元
-    QAction* mnuPrintKeyAll;     //            → すべての単元
-    QAction* mnuEnd;
-    QAction* mnuEditCWare;
-    QAction* mnuShowRecord;
-    QAction* mnuDispStack;
-    QAction* KN1;
-    QAction* mnuTangen;
-    QAction* mnuHint;
-    QAction* mnuUsage;
-    QAction* mnuPoint;
-    QAction* mnuVersion;
+    // The forms and widgets are the frame's own: the page seam gets the ones
+    // it shows the worksheet in when it is made, tests and dialogs read them
+    // here.
+    QSize screenSize() const { return screenSize_; }
+    ControlPanel* pnlMain() const { return pnlMain_; }
+    TfrmPage* frmPage() const { return frmPage_; }
+    QMdiSubWindow* pageWindow() const { return pageWindow_; }
+    TfrmSentaku* frmSentaku() const { return frmSentaku_; }
+    TfrmGreet* frmGreet() const { return frmGreet_; }
+    QTimer* timBlink() const { return timBlink_; }
 
     // ---- handlers --------------------------------------------------------
     void FormShow();
@@ -104,13 +84,9 @@ public:
     // The fatal message, then the frame closes once the running handler
     // has returned, which ends the program.
     void fatalError(const std::string& text);
-    // The worksheet's report of a solved question, for the records.
-    void questionSolved();
 
     // Whether the question set was loaded at start-up.
     bool started() const { return started_; }
-    // The controls by their names, as the pupil clicks them.
-    const Controls& controls() const { return *controls_; }
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -124,6 +100,34 @@ private:
     void nameCurrentUnitEntries();
     void wirePanel();
     bool handleKey(QKeyEvent* event);
+
+    QSize screenSize_;
+    ControlPanel* pnlMain_;
+    QMdiArea* mdiArea_;
+    QMdiSubWindow* pageWindow_;
+    TfrmPage* frmPage_;
+    TfrmSentaku* frmSentaku_ = nullptr;
+    TfrmGreet* frmGreet_ = nullptr;
+    QTimer* timBlink_;
+    QLabel* lblStatus_;  // the status line under the frame
+
+    QAction* mnuOpen_;
+    QAction* mnuSave_;
+    QAction* mnuPrint_;
+    QAction* mnuPrintSheetUnit_;  // 問題プリントを印刷 → この単元
+    QAction* mnuPrintSheetAll_;   //                   → すべての単元
+    QAction* mnuPrintKeyUnit_;    // 解答を印刷 → この単元
+    QAction* mnuPrintKeyAll_;     //            → すべての単元
+    QAction* mnuEnd_;
+    QAction* mnuEditCWare_;
+    QAction* mnuShowRecord_;
+    QAction* mnuDispStack_;
+    QAction* KN1_;
+    QAction* mnuTangen_;
+    QAction* mnuHint_;
+    QAction* mnuUsage_;
+    QAction* mnuPoint_;
+    QAction* mnuVersion_;
 
     std::string questionSetPathOption_;
     std::string openAtStart_;

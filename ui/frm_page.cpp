@@ -141,6 +141,13 @@ void TfrmPage::FormShow(int screenWidth, int screenHeight) {
     fitClient();
 }
 
+void TfrmPage::showDescription(const QString& text) { lblMess->setText(text); }
+
+void TfrmPage::showHint(const QString& text) {
+    lblHint->setText(text);
+    lblHint->setToolTip(text);
+}
+
 LineImage* TfrmPage::lineImage(int n) const {
     if (n >= 1 && n <= pageLineImages) return Image[n];
     return n == 16 ? Image16 : nullptr;

@@ -61,6 +61,10 @@ public:
     // fourteen lines, its extra width going to the two columns.
     void FormShow(int screenWidth, int screenHeight = 768);
 
+    // The description line's text, and the hint line's (its tooltip shows
+    // a hint too long for the line whole).
+    void showDescription(const QString& text);
+    void showHint(const QString& text);
     // "Image" + n: 1..14 and 16; nullptr for any other number.
     LineImage* lineImage(int n) const;
     // Shows the box below line n and scrolls both into view.

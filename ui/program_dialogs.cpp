@@ -25,20 +25,20 @@ namespace talvoren::ui {
 
 PrintablePage printablePage(TfrmMain& frame) {
     PrintablePage page;
-    page.heading = frame.pageWindow->windowTitle();
+    page.heading = frame.pageWindow()->windowTitle();
     const auto printed = [&frame](int n, const LineImage& image) {
         return PrintedLine{frame.page->drawing(n), image.size()};
     };
     for (int n = 1; n <= frame.worksheet->lineCount; ++n)
-        if (const LineImage* image = frame.frmPage->lineImage(n)) page.lines.push_back(printed(n, *image));
-    if (frame.worksheet->solvedFlag) page.answer = printed(answerImage, *frame.frmPage->Image16);
+        if (const LineImage* image = frame.frmPage()->lineImage(n)) page.lines.push_back(printed(n, *image));
+    if (frame.worksheet->solvedFlag) page.answer = printed(answerImage, *frame.frmPage()->Image16);
     return page;
 }
 
 namespace {
 
 // Dialogs laid out for 1024 x 768 scroll on a smaller screen.
-void fitToFrameScreen(QWidget& dialog, const TfrmMain& frame) { fitDialogToRoom(dialog, windowRoom(frame.screenSize)); }
+void fitToFrameScreen(QWidget& dialog, const TfrmMain& frame) { fitDialogToRoom(dialog, windowRoom(frame.screenSize())); }
 
 // The unit dialog of the question sequencing, made when first shown.
 class UnitDialogOnFirstUse : public UnitDialog {
@@ -115,7 +115,7 @@ QtFlowWindows& ProgramDialogs::qtFlowWindows(TfrmMain& frame) {
 HelpViewer& ProgramDialogs::helpViewer(TfrmMain& frame) {
     if (!help_) {
         help_ = new HelpViewer(&frame);
-        boundWindowToRoom(*help_, windowRoom(frame.screenSize));
+        boundWindowToRoom(*help_, windowRoom(frame.screenSize()));
     }
     return *help_;
 }

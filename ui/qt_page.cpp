@@ -1,16 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/qt_page.h"
 
+#include <QAction>
 #include <QLabel>
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <QTimer>
 
 #include "ui/control_panel.h"
-#include "ui/frm_main.h"
 #include "ui/frm_page.h"
 #include "ui/frm_sentaku.h"
-#include "ui/line_drawing.h"
+#include "ui/glyphs.h"
 #include "ui/line_image.h"
 #include "ui/qt_surface.h"
 #include "ui/typesetter.h"
@@ -23,31 +23,36 @@ QString qs(const std::string& text) { return QString::fromStdString(text); }
 
 }  // namespace
 
-void QtPage::showDescription(const std::string& text) { frame_.frmPage->lblMess->setText(qs(text)); }
+QtPage::QtPage(PageWidgets widgets, const CoreState& core, std::function<void()> onQuestionSolved)
+    : widgets_(std::move(widgets)),
+      core_(core),
+      onQuestionSolved_(std::move(onQuestionSolved)),
+      imgNextQ_(nextGlyphQ()),
+      imgNextR_(nextGlyphR()) {}
 
-void QtPage::showPanel(const std::string& text) { frame_.pnlMain->pnlNumber->setText(qs(text)); }
+void QtPage::showDescription(const std::string& text) { widgets_.page.showDescription(qs(text)); }
 
-void QtPage::setJikkouEnabled(bool on) { frame_.pnlMain->btnJikkou->setEnabled(on); }
+void QtPage::showPanel(const std::string& text) { widgets_.panel.pnlNumber->setText(qs(text)); }
 
-void QtPage::setNextEnabled(bool on) { frame_.pnlMain->btnNext->setEnabled(on); }
+void QtPage::setJikkouEnabled(bool on) { widgets_.panel.btnJikkou->setEnabled(on); }
 
-void QtPage::setLineButtonEnabled(int n, bool on) {
-    if (n >= 1 && n <= lineButtonCount) frame_.pnlMain->btnShiki[n]->setEnabled(on);
-}
+void QtPage::setNextEnabled(bool on) { widgets_.panel.btnNext->setEnabled(on); }
+
+void QtPage::setLineButtonEnabled(int n, bool on) { widgets_.panel.setLineButtonEnabled(n, on); }
 
 bool QtPage::hasLineImage(int n) const {
-    return n == answerImage || (n >= 1 && n <= frame_.frmPage->lineCapacity);
+    return n == answerImage || (n >= 1 && n <= widgets_.page.lineCapacity);
 }
 
 void QtPage::clearLineImage(int n) {
-    if (LineImage* image = frame_.frmPage->lineImage(n)) {
+    if (LineImage* image = widgets_.page.lineImage(n)) {
         image->clearWhite();
         drawings_[n] = LineDrawing{n};
     }
 }
 
 void QtPage::drawCaption(int n, const std::string& caption) {
-    LineImage* image = frame_.frmPage->lineImage(n);
+    LineImage* image = widgets_.page.lineImage(n);
     if (!image) return;
     {
         QtSurface surface(image->image());
@@ -58,25 +63,25 @@ void QtPage::drawCaption(int n, const std::string& caption) {
 }
 
 bool QtPage::typeset(int n, int mode, const ExprLine& line, bool hasDecimalPoint, bool signReversed) {
-    LineImage* image = frame_.frmPage->lineImage(n);
+    LineImage* image = widgets_.page.lineImage(n);
     if (!image) return true;
     LineDrawing& drawing = drawings_[n];
     drawing.typeset = true;
     drawing.mode = mode;
     drawing.line = line;
     drawing.flags = {hasDecimalPoint, signReversed};
-    drawing.unknownLetter = frame_.core.unknownLetter;
+    drawing.unknownLetter = core_.unknownLetter;
     bool fitted;
     {
         QtSurface surface(image->image());
-        fitted = typesetOn(surface, n, mode, line, drawing.flags, frame_.core.unknownLetter, image->width());
+        fitted = typesetOn(surface, n, mode, line, drawing.flags, core_.unknownLetter, image->width());
     }
     image->refresh();
     return fitted;
 }
 
 void QtPage::drawLineLabel(int n, const std::string& label) {
-    LineImage* image = frame_.frmPage->lineImage(n);
+    LineImage* image = widgets_.page.lineImage(n);
     if (!image || n == answerImage) return;
     {
         QtSurface surface(image->image());
@@ -85,15 +90,15 @@ void QtPage::drawLineLabel(int n, const std::string& label) {
     drawings_[n].label = label;
     image->refresh();
     // The label is the last of a new line: the page shows the line.
-    frame_.frmPage->keepLineInView(n);
+    widgets_.page.keepLineInView(n);
 }
 
-void QtPage::placeAnswerBox(int n) { frame_.frmPage->placeAnswerBox(n); }
+void QtPage::placeAnswerBox(int n) { widgets_.page.placeAnswerBox(n); }
 
-void QtPage::hideAnswerBox() { frame_.frmPage->hideAnswerBox(); }
+void QtPage::hideAnswerBox() { widgets_.page.hideAnswerBox(); }
 
 void QtPage::writeAnswerText(const std::string& text) {
-    LineImage* image = frame_.frmPage->Image16;
+    LineImage* image = widgets_.page.lineImage(answerImage);
     image->show();
     image->clearWhite();
     {
@@ -105,48 +110,46 @@ void QtPage::writeAnswerText(const std::string& text) {
     image->refresh();
 }
 
-void QtPage::setLetterKeyCaption(char letter) { frame_.pnlMain->btnMoji->setText(QString(QChar::fromLatin1(letter))); }
+void QtPage::setLetterKeyCaption(char letter) { widgets_.panel.btnMoji->setText(QString(QChar::fromLatin1(letter))); }
 
 void QtPage::setBlinkTimer(bool on) {
     if (on) {
-        frame_.timBlink->start();
+        widgets_.blinkTimer.start();
         return;
     }
     // However the blinking ends, the button goes back to its resting picture.
-    frame_.timBlink->stop();
+    widgets_.blinkTimer.stop();
     showNextGlyph(0);
 }
 
-void QtPage::showNextGlyph(int which) {
-    frame_.pnlMain->btnNext->setIcon(QIcon(which == 0 ? frame_.imgNextQ : frame_.imgNextR));
-}
+void QtPage::showNextGlyph(int which) { widgets_.panel.btnNext->setIcon(QIcon(which == 0 ? imgNextQ_ : imgNextR_)); }
 
-void QtPage::unmarkAllLines() { frame_.frmPage->unmarkAllLines(); }
+void QtPage::unmarkAllLines() { widgets_.page.unmarkAllLines(); }
 
-void QtPage::setPageCaption(const std::string& caption) { frame_.pageWindow->setWindowTitle(qs(caption)); }
+void QtPage::setPageCaption(const std::string& caption) { widgets_.pageWindow.setWindowTitle(qs(caption)); }
 
 void QtPage::focusButton(FocusTarget target) {
-    QPushButton* button = target == FocusTarget::jikkou ? frame_.pnlMain->btnJikkou : frame_.pnlMain->btnNext;
+    QPushButton* button = target == FocusTarget::jikkou ? widgets_.panel.btnJikkou : widgets_.panel.btnNext;
     button->setFocus(Qt::OtherFocusReason);
 }
 
-void QtPage::showHint(const std::string& text) {
-    frame_.frmPage->lblHint->setText(qs(text));
-    frame_.frmPage->lblHint->setToolTip(qs(text));
-}
+void QtPage::showHint(const std::string& text) { widgets_.page.showHint(qs(text)); }
 
-void QtPage::showStatus(const std::string& text) { frame_.lblStatus->setText(qs(text)); }
+void QtPage::showStatus(const std::string& text) { widgets_.statusLine.setText(qs(text)); }
 
 void QtPage::setHintEnabled(bool on) {
-    frame_.pnlMain->btnHint->setEnabled(on);
-    frame_.mnuHint->setEnabled(on);
+    widgets_.panel.btnHint->setEnabled(on);
+    widgets_.hintEntry.setEnabled(on);
 }
 
 int QtPage::showSentaku() {
-    frame_.frmSentaku->setAnchor(frame_.frmPage->Image[1]);
-    return frame_.frmSentaku->exec();
+    TfrmSentaku& sentaku = widgets_.sentaku();
+    sentaku.setAnchor(widgets_.page.lineImage(1));
+    return sentaku.exec();
 }
 
-void QtPage::questionSolved() { frame_.questionSolved(); }
+void QtPage::questionSolved() {
+    if (onQuestionSolved_) onQuestionSolved_();
+}
 
 }  // namespace talvoren::ui

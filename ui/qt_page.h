@@ -1,21 +1,45 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The worksheet's page seam over the real widgets: the worked page's images
-// and description line, the control panel's buttons and number panel, the
-// blink timer and the special-solution dialog of the main frame.
+// The worksheet's page seam over the real widgets: the worked page's images,
+// description and hint lines, the control panel's buttons and number panel,
+// the blink timer, the status line, the hint menu entry and the
+// special-solution dialog. The frame hands it those widgets when it makes it.
 
+#include <QPixmap>
 #include <array>
+#include <functional>
 
+#include "core/cells.h"
 #include "solving/page.h"
 #include "ui/line_drawing.h"
 
+class QAction;
+class QLabel;
+class QMdiSubWindow;
+class QTimer;
+
 namespace talvoren::ui {
 
-class TfrmMain;
+class ControlPanel;
+class TfrmPage;
+class TfrmSentaku;
+
+// The widgets the page seam shows the worksheet in.
+struct PageWidgets {
+    TfrmPage& page;              // line images, lblMess, lblHint, the answer box
+    ControlPanel& panel;         // the buttons and pnlNumber
+    QMdiSubWindow& pageWindow;   // carries the page's caption
+    QTimer& blinkTimer;          // timBlink
+    QLabel& statusLine;          // under the frame
+    QAction& hintEntry;          // ヒント in the help menu, enabled with btnHint
+    std::function<TfrmSentaku&()> sentaku;  // the special-solution dialog
+};
 
 class QtPage : public Page {
 public:
-    explicit QtPage(TfrmMain& frame) : frame_(frame) {}
+    // core: the tables whose unknown's letter the lines are typeset with.
+    // onQuestionSolved: where the report of a solved question goes.
+    QtPage(PageWidgets widgets, const CoreState& core, std::function<void()> onQuestionSolved);
 
     void showDescription(const std::string& text) override;
     void showPanel(const std::string& text) override;
@@ -50,7 +74,12 @@ public:
     const LineDrawing& drawing(int n) const { return drawings_.at(n); }
 
 private:
-    TfrmMain& frame_;
+    PageWidgets widgets_;
+    const CoreState& core_;
+    std::function<void()> onQuestionSolved_;
+    // The two pictures btnNext alternates while it blinks.
+    QPixmap imgNextQ_;
+    QPixmap imgNextR_;
     std::array<LineDrawing, answerImage + 1> drawings_;
 };
 

@@ -36,6 +36,7 @@ namespace talvoren::ui {
 namespace {
 
 using test::AnswerWhenOpen;
+using test::menuEntry;
 using test::whileModal;
 
 const std::vector<std::string> firstSet = test::joinUnits(
@@ -73,7 +74,7 @@ protected:
         paths.erase(paths.begin());
         return path;
     }
-    std::string pageCaption() const { return frame->pageWindow->windowTitle().toStdString(); }
+    std::string pageCaption() const { return frame->pageWindow()->windowTitle().toStdString(); }
     std::string line1() const { return frame->core.lines[1].caption; }
 
     test::ScratchDir dir;
@@ -90,7 +91,7 @@ private:
 TEST_F(ProgramFrame, OpeningAnInvalidFileKeepsTheSetInForce) {
     test::writeBytes(dir.file("bad.ine"), "<<A\r\n>>\r\n");
     paths = {dir.file("bad.ine")};
-    frame->mnuOpen->trigger();
+    menuEntry(*frame, "mnuOpen")->trigger();
     EXPECT_EQ(sink.shown, (std::vector<std::string>{dir.file("bad.ine") + ":問題が不正です"}));
     EXPECT_EQ(frame->courseware.questionSetText, firstSet);
     EXPECT_EQ(frame->courseware.unitTitles[2], "負の数");
@@ -101,7 +102,7 @@ TEST_F(ProgramFrame, OpeningAnInvalidFileKeepsTheSetInForce) {
 TEST_F(ProgramFrame, OpeningAFileThatIsNotShiftJisIsReportedNotFatal) {
     test::writeBytes(dir.file("utf8.ine"), "<<\xE5\x8D\x98\r\nx<1\r\n>>\r\n\x81");
     paths = {dir.file("utf8.ine")};
-    frame->mnuOpen->trigger();
+    menuEntry(*frame, "mnuOpen")->trigger();
     EXPECT_EQ(sink.shown, (std::vector<std::string>{dir.file("utf8.ine") + "：シフトJISのテキストではありません"}));
     EXPECT_TRUE(frame->isVisible());
     EXPECT_EQ(frame->courseware.questionSetText, firstSet);
@@ -115,7 +116,7 @@ TEST_F(ProgramFrame, OpeningNeverDiscardsUnsavedEdits) {
     test::writeQuestionSet(dir.file("other.ine"), test::unitLines("別", {"x<1"}));
     paths = {dir.file("other.ine"), std::nullopt};
     sink.answers = {Answer::yes};
-    frame->mnuOpen->trigger();
+    menuEntry(*frame, "mnuOpen")->trigger();
     EXPECT_EQ(sink.shown, (std::vector<std::string>{"[確認] ファイルを保存しますか"}));
     EXPECT_FALSE(frame->courseware.questionSetSaved);
     EXPECT_EQ(frame->courseware.questionSetText, edited);
@@ -134,7 +135,7 @@ TEST_F(ProgramFrame, OpeningAValidFileOffersItsUnits) {
             d.markQuestion(2);
             d.btnOK->click();
         },
-        [&] { frame->mnuOpen->trigger(); });
+        [&] { menuEntry(*frame, "mnuOpen")->trigger(); });
     EXPECT_EQ(pageCaption(), "分数");
     EXPECT_EQ(line1(), "（2） 次の不等式を解きなさい");
     EXPECT_TRUE(frame->courseware.questionSetSaved);
@@ -147,7 +148,7 @@ TEST_F(ProgramFrame, UnitButtonSetsUpTheMarkedQuestion) {
             d.btnShiki[2]->click();
             d.btnOK->click();
         },
-        [&] { frame->pnlMain->BitBtn1->click(); });
+        [&] { frame->pnlMain()->BitBtn1->click(); });
     EXPECT_EQ(frame->courseware.currentUnit, 2);
     EXPECT_EQ(pageCaption(), "負の数");
     EXPECT_EQ(line1(), "（2） 次の不等式を解きなさい");
@@ -155,7 +156,7 @@ TEST_F(ProgramFrame, UnitButtonSetsUpTheMarkedQuestion) {
 
 TEST_F(ProgramFrame, CancelledUnitDialogKeepsTheQuestionAndItsLetter) {
     whileModal<TfrmMondai>([](TfrmMondai& d) { d.btnCancel->click(); },
-                           [&] { frame->pnlMain->BitBtn1->click(); });
+                           [&] { frame->pnlMain()->BitBtn1->click(); });
     EXPECT_EQ(pageCaption(), "一次不等式");
     EXPECT_EQ(frame->core.unknownLetter, 'x');
     EXPECT_EQ(frame->worksheet->lineCount, 1);
@@ -175,7 +176,7 @@ TEST_F(ProgramFrame, EditedSetIsCheckedAcceptedAndOffered) {
             EXPECT_EQ(e.edtResult->text(), QStringLiteral("☆☆☆　構文チェック成功　☆☆☆"));
             e.btnOk->click();
         },
-        [&] { frame->mnuEditCWare->trigger(); });
+        [&] { menuEntry(*frame, "mnuEditCWare")->trigger(); });
     EXPECT_TRUE(unitDialog.answered());
     EXPECT_EQ(frame->courseware.questionSetText, edited);
     EXPECT_EQ(pageCaption(), "新しい単元");
@@ -189,7 +190,7 @@ TEST_F(ProgramFrame, CancelledEditPutsBackTheSet) {
             e.btnCompile->click();
             e.btnCancel->click();
         },
-        [&] { frame->mnuEditCWare->trigger(); });
+        [&] { menuEntry(*frame, "mnuEditCWare")->trigger(); });
     EXPECT_EQ(frame->courseware.questionSetText, firstSet);
     EXPECT_EQ(frame->courseware.unitTitles[1], "一次不等式");
     EXPECT_TRUE(frame->courseware.questionSetSaved);
@@ -197,7 +198,7 @@ TEST_F(ProgramFrame, CancelledEditPutsBackTheSet) {
 
 TEST_F(ProgramFrame, SavingNamesTheEditorAfterTheNewFile) {
     paths = {dir.file("saved.ine")};
-    frame->mnuSave->trigger();
+    menuEntry(*frame, "mnuSave")->trigger();
     EXPECT_EQ(test::readBytes(dir.file("saved.ine")), test::readBytes(dir.file("Question.ine")));
     EXPECT_EQ(dialogs->frmEditQues(*frame).windowTitle().toStdString(), "問題の編集：" + dir.file("saved.ine"));
 }
@@ -247,7 +248,7 @@ TEST_F(ProgramFrame, RecordsAfterASolve) {
             EXPECT_EQ(k.lstTitle->item(2)->text(), QStringLiteral("  1★"));
             k.btnClose->click();
         },
-        [&] { frame->pnlMain->btnKiroku->click(); });
+        [&] { frame->pnlMain()->btnKiroku->click(); });
 }
 
 TEST_F(ProgramFrame, StackListingOfTheQuestion) {
@@ -259,7 +260,7 @@ TEST_F(ProgramFrame, StackListingOfTheQuestion) {
             EXPECT_EQ(d.lstDump->item(5)->text(), QStringLiteral("--------------------①"));
             d.btnClose->click();
         },
-        [&] { frame->mnuDispStack->trigger(); });
+        [&] { menuEntry(*frame, "mnuDispStack")->trigger(); });
 }
 
 TEST_F(ProgramFrame, PrintedPageHoldsTheUnitTitleAndEveryLine) {
@@ -267,7 +268,7 @@ TEST_F(ProgramFrame, PrintedPageHoldsTheUnitTitleAndEveryLine) {
     const PrintablePage page = printablePage(*frame);
     EXPECT_EQ(page.heading, QStringLiteral("一次不等式"));
     ASSERT_EQ(page.lines.size(), 4u);
-    EXPECT_EQ(page.lines[0].layout, frame->frmPage->lineImage(1)->size());
+    EXPECT_EQ(page.lines[0].layout, frame->frmPage()->lineImage(1)->size());
     EXPECT_EQ(page.lines[0].drawing.caption, "（1） 次の不等式を解きなさい");
     EXPECT_EQ(page.lines[3].drawing.label, "④");
     EXPECT_TRUE(page.lines[3].drawing.typeset);
@@ -284,7 +285,7 @@ TEST_F(ProgramFrame, PrintedPageHoldsTheUnitTitleAndEveryLine) {
             EXPECT_TRUE(p.isVisible()) << "the dialog stays open after printing";
             p.btnCancel->click();
         },
-        [&] { frame->mnuPrint->trigger(); });
+        [&] { menuEntry(*frame, "mnuPrint")->trigger(); });
     EXPECT_GT(std::filesystem::file_size(pdf.toStdString()), 1000u);
     EXPECT_TRUE(sink.shown.empty());
 }
@@ -300,9 +301,9 @@ TEST_F(ProgramFrame, TeacherPrintsTakeTheSetInForceAndItsCurrentUnit) {
         return true;
     };
     frame->courseware.currentUnit = 2;
-    frame->mnuPrintKeyUnit->trigger();
+    menuEntry(*frame, "mnuPrintKeyUnit")->trigger();
     const auto keySize = std::filesystem::file_size(pdf.toStdString());
-    frame->mnuPrintSheetAll->trigger();
+    menuEntry(*frame, "mnuPrintSheetAll")->trigger();
     EXPECT_GT(std::filesystem::file_size(pdf.toStdString()), keySize / 2);
     ASSERT_EQ(jobs.size(), 2u);
     EXPECT_EQ(jobs, (std::vector<QString>{QStringLiteral("解答を印刷"), QStringLiteral("問題プリントを印刷")}));
@@ -310,18 +311,18 @@ TEST_F(ProgramFrame, TeacherPrintsTakeTheSetInForceAndItsCurrentUnit) {
 }
 
 TEST_F(ProgramFrame, HelpRequestsOpenTheirPlaces) {
-    frame->mnuUsage->trigger();
+    menuEntry(*frame, "mnuUsage")->trigger();
     HelpViewer& help = dialogs->helpViewer(*frame);
     EXPECT_TRUE(help.isVisible());
     EXPECT_EQ(help.browser()->source().fragment(), QStringLiteral("contents"));
-    frame->mnuPoint->trigger();
+    menuEntry(*frame, "mnuPoint")->trigger();
     EXPECT_EQ(help.browser()->source().fragment(), QStringLiteral("point"));
     test::pressKey(*frame, Qt::Key_F1);
     EXPECT_EQ(help.browser()->source().fragment(), QStringLiteral("frame"));
 }
 
 TEST_F(ProgramFrame, VersionDialogCloses) {
-    whileModal<TfrmVersion>([](TfrmVersion& v) { v.btnClose->click(); }, [&] { frame->mnuVersion->trigger(); });
+    whileModal<TfrmVersion>([](TfrmVersion& v) { v.btnClose->click(); }, [&] { menuEntry(*frame, "mnuVersion")->trigger(); });
     EXPECT_FALSE(dialogs->frmVersion(*frame).isVisible());
 }
 

@@ -11,6 +11,8 @@
 namespace talvoren::ui {
 namespace {
 
+using test::menuEntry;
+
 const std::vector<std::string> defaultSet = test::unitLines("既定", {"2x+1<5", "x-4>2"});
 
 // The frame in a scratch directory whose Question.ine is defaultSet,
@@ -33,7 +35,7 @@ protected:
         frame.reset();
         QDir::setCurrent(previousDir_);
     }
-    std::string pageCaption() const { return frame->pageWindow->windowTitle().toStdString(); }
+    std::string pageCaption() const { return frame->pageWindow()->windowTitle().toStdString(); }
 
     test::ScratchDir dir;
     test::RecordingSink sink;
@@ -76,10 +78,10 @@ TEST(FrameShortcuts, FileMenuEntriesKeepTheirAccessKeys) {
     };
     const TfrmMain& f = *session.frame;
     const Row rows[] = {
-        {f.mnuOpen, QStringLiteral("開く(&O)"), QKeySequence(QStringLiteral("Ctrl+O"))},
-        {f.mnuSave, QStringLiteral("保存(&S)"), QKeySequence(QStringLiteral("Ctrl+S"))},
-        {f.mnuPrint, QStringLiteral("印刷(&P)"), QKeySequence(QStringLiteral("Ctrl+P"))},
-        {f.mnuEnd, QStringLiteral("終了(&X)"), QKeySequence(QStringLiteral("Ctrl+Q"))},
+        {menuEntry(f, "mnuOpen"), QStringLiteral("開く(&O)"), QKeySequence(QStringLiteral("Ctrl+O"))},
+        {menuEntry(f, "mnuSave"), QStringLiteral("保存(&S)"), QKeySequence(QStringLiteral("Ctrl+S"))},
+        {menuEntry(f, "mnuPrint"), QStringLiteral("印刷(&P)"), QKeySequence(QStringLiteral("Ctrl+P"))},
+        {menuEntry(f, "mnuEnd"), QStringLiteral("終了(&X)"), QKeySequence(QStringLiteral("Ctrl+Q"))},
     };
     QList<QKeySequence> taken;
     for (QAction* action : session.frame->findChildren<QAction*>())

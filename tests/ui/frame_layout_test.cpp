@@ -50,16 +50,16 @@ TEST(FrameLayout, ByScreenSize) {
         // At the screen's top-left corner (the window's frame, if any, included).
         EXPECT_EQ(f.frameGeometry().topLeft(), tc.frame.topLeft());
         EXPECT_EQ(f.size(), tc.frame.size());
-        EXPECT_EQ(f.pnlMain->geometry(), QRect(0, 0, 145, tc.panelHeight));
-        EXPECT_EQ(f.pageWindow->geometry(), tc.page);
-        EXPECT_EQ(f.frmPage->lineCapacity, tc.lineCapacity);
+        EXPECT_EQ(f.pnlMain()->geometry(), QRect(0, 0, 145, tc.panelHeight));
+        EXPECT_EQ(f.pageWindow()->geometry(), tc.page);
+        EXPECT_EQ(f.frmPage()->lineCapacity, tc.lineCapacity);
         EXPECT_EQ(session.ws().lineCapacity, tc.lineCapacity);
-        EXPECT_EQ(f.frmPage->lblMess->width(), tc.page.width() - 16);
-        EXPECT_EQ(f.frmPage->lblHint->geometry(), QRect(8, 25, tc.page.width() - 16, 36));
+        EXPECT_EQ(f.frmPage()->lblMess->width(), tc.page.width() - 16);
+        EXPECT_EQ(f.frmPage()->lblHint->geometry(), QRect(8, 25, tc.page.width() - 16, 36));
         for (const auto& [n, at] : tc.lines)
-            EXPECT_EQ(f.frmPage->Image[n]->geometry(), QRect(at, QSize(tc.imageWidth, 75))) << "line " << n;
+            EXPECT_EQ(f.frmPage()->Image[n]->geometry(), QRect(at, QSize(tc.imageWidth, 75))) << "line " << n;
         for (int n = tc.lineCapacity + 1; n <= ui::pageLineImages; ++n)
-            EXPECT_TRUE(f.frmPage->Image[n]->isHidden()) << "line " << n;
+            EXPECT_TRUE(f.frmPage()->Image[n]->isHidden()) << "line " << n;
         const bool warned = !session.sink.shown.empty() &&
                             session.sink.shown.front() == "できれば８００×６００以上の解像度にしてください";
         EXPECT_EQ(warned, tc.warned);
@@ -81,7 +81,7 @@ TEST(FrameLayout, PanelTooShortScrolls) {
     for (const Case& tc : cases) {
         SCOPED_TRACE(tc.name);
         FrameSession session({"x+3<5"}, tc.screen);
-        ui::ControlPanel& p = *session.frame->pnlMain;
+        ui::ControlPanel& p = *session.frame->pnlMain();
         EXPECT_EQ(p.scrollBar->isVisible(), tc.scrolls);
         if (!tc.scrolls) continue;
         p.scrollBar->setValue(p.scrollBar->maximum());
@@ -95,7 +95,7 @@ TEST(FrameLayout, PanelTooShortScrolls) {
 
 TEST(FrameLayout, AnswerBoxPlaces) {
     FrameSession session({"x+3<5"});
-    ui::TfrmPage& page = *session.frame->frmPage;
+    ui::TfrmPage& page = *session.frame->frmPage();
     struct Case {
         int line;
         QPoint at;
@@ -150,13 +150,13 @@ TEST(FrameLayout, ControlPanel) {
         {"btnHint", {40, 528, 97, 33}, "ヒント", "次にすることのヒントを出します (H)"},
     };
     for (const Case& tc : cases) {
-        auto* b = session.frame->pnlMain->findChild<QPushButton*>(QString::fromLatin1(tc.name));
+        auto* b = session.frame->pnlMain()->findChild<QPushButton*>(QString::fromLatin1(tc.name));
         ASSERT_NE(b, nullptr) << tc.name;
         EXPECT_EQ(b->geometry(), tc.geometry) << tc.name;
         EXPECT_EQ(b->text(), QString::fromUtf8(tc.caption)) << tc.name;
         EXPECT_EQ(b->toolTip(), QString::fromUtf8(tc.hint)) << tc.name;
     }
-    ui::ControlPanel& p = *session.frame->pnlMain;
+    ui::ControlPanel& p = *session.frame->pnlMain();
     EXPECT_EQ(p.grbSousa->geometry(), QRect(40, 8, 97, 137));
     EXPECT_EQ(p.grbNumber->geometry(), QRect(40, 232, 97, 169));
     EXPECT_EQ(p.pnlNumber->geometry(), QRect(8, 10, 81, 27));
@@ -223,28 +223,28 @@ TEST(FrameWiring, FormsInOrderAndTheDialogsOfTheMenu) {
                                                "form 7", "form 8"}));
     calls.clear();
     ui::TfrmMain& f = *session.frame;
-    for (QAction* a : {f.mnuPrint, f.mnuShowRecord, f.mnuDispStack, f.mnuUsage, f.mnuPoint, f.mnuVersion,
-                       f.mnuPrintSheetUnit, f.mnuPrintSheetAll, f.mnuPrintKeyUnit, f.mnuPrintKeyAll})
+    for (QAction* a : {menuEntry(f, "mnuPrint"), menuEntry(f, "mnuShowRecord"), menuEntry(f, "mnuDispStack"), menuEntry(f, "mnuUsage"), menuEntry(f, "mnuPoint"), menuEntry(f, "mnuVersion"),
+                       menuEntry(f, "mnuPrintSheetUnit"), menuEntry(f, "mnuPrintSheetAll"), menuEntry(f, "mnuPrintKeyUnit"), menuEntry(f, "mnuPrintKeyAll")})
         a->trigger();
-    f.pnlMain->btnKiroku->click();
+    f.pnlMain()->btnKiroku->click();
     pressKey(f, Qt::Key_F1);
     EXPECT_EQ(calls, (std::vector<std::string>{"print", "records", "stack", "help 224", "help 230", "version",
                                                "sheet unit", "sheet all", "key unit", "key all", "records",
                                                "help 100"}));
     // The current unit's entries name it.
-    auto* sheetMenu = qobject_cast<QMenu*>(f.mnuPrintSheetUnit->parent());
+    auto* sheetMenu = qobject_cast<QMenu*>(menuEntry(f, "mnuPrintSheetUnit")->parent());
     ASSERT_NE(sheetMenu, nullptr);
     emit sheetMenu->aboutToShow();
-    EXPECT_EQ(f.mnuPrintSheetUnit->text(), QStringLiteral("この単元「テスト」(&C)"));
-    EXPECT_EQ(f.mnuPrintKeyUnit->text(), QStringLiteral("この単元「テスト」(&C)"));
+    EXPECT_EQ(menuEntry(f, "mnuPrintSheetUnit")->text(), QStringLiteral("この単元「テスト」(&C)"));
+    EXPECT_EQ(menuEntry(f, "mnuPrintKeyUnit")->text(), QStringLiteral("この単元「テスト」(&C)"));
 }
 
 TEST(FrameWiring, NextQuestionMenuEntryAsksBeforeTheQuestionIsSolved) {
     FrameSession session({"x+3<5", "x-4>2"});
     session.sink.answers = {Answer::no, Answer::yes};
-    session.frame->KN1->trigger();
+    menuEntry(*session.frame, "KN1")->trigger();
     EXPECT_EQ(session.frame->core.lines[1].caption, "（1） 次の不等式を解きなさい");
-    session.frame->KN1->trigger();
+    menuEntry(*session.frame, "KN1")->trigger();
     EXPECT_EQ(session.frame->core.lines[1].caption, "（2） 次の不等式を解きなさい");
     EXPECT_EQ(session.sink.shown, (std::vector<std::string>(2, "[確認] まだ解が出ていませんが次の問題に進みますか")));
 }
@@ -257,7 +257,7 @@ TEST(FrameStart, MissingQuestionSetIsFatalAndEndsTheProgram) {
     EXPECT_FALSE(session.frame->started());
     QApplication::processEvents();  // the close waits for the start-up handler to return
     EXPECT_FALSE(session.frame->isVisible());
-    EXPECT_EQ(session.frame->frmGreet, nullptr);
+    EXPECT_EQ(session.frame->frmGreet(), nullptr);
 }
 
 TEST(FrameStart, InvalidQuestionIsFatal) {
@@ -272,19 +272,19 @@ TEST(FrameStart, InvalidQuestionIsFatal) {
 TEST(FrameStart, FirstQuestionIsOnThePage) {
     FrameSession session({"x+3<5", "2x<6"});
     ui::TfrmMain& f = *session.frame;
-    EXPECT_EQ(f.frmPage->lblMess->text(), "式を指定してください");
-    EXPECT_EQ(f.pageWindow->windowTitle(), "テスト");
+    EXPECT_EQ(f.frmPage()->lblMess->text(), "式を指定してください");
+    EXPECT_EQ(f.pageWindow()->windowTitle(), "テスト");
     EXPECT_EQ(f.core.lines[1].caption, "（1） 次の不等式を解きなさい");
-    const QImage& image1 = f.frmPage->Image[1]->image();
+    const QImage& image1 = f.frmPage()->Image[1]->image();
     EXPECT_GT(countPixels(image1, inked), 100);
     // The caption in the top band, the label ① at the right edge.
     EXPECT_GT(countPixels(image1.copy(0, 0, 200, 17), inked), 20);
     EXPECT_GT(countPixels(image1.copy(image1.width() - 32, 31, 20, 17), inked), 10);
-    EXPECT_EQ(countPixels(f.frmPage->Image[2]->image(), inked), 0);
-    EXPECT_TRUE(f.pnlMain->btnShiki[1]->isEnabled());
-    EXPECT_FALSE(f.pnlMain->btnShiki[2]->isEnabled());
-    EXPECT_FALSE(f.pnlMain->btnJikkou->isEnabled());
-    EXPECT_EQ(f.frmGreet, nullptr);  // the greeting has gone
+    EXPECT_EQ(countPixels(f.frmPage()->Image[2]->image(), inked), 0);
+    EXPECT_TRUE(f.pnlMain()->btnShiki[1]->isEnabled());
+    EXPECT_FALSE(f.pnlMain()->btnShiki[2]->isEnabled());
+    EXPECT_FALSE(f.pnlMain()->btnJikkou->isEnabled());
+    EXPECT_EQ(f.frmGreet(), nullptr);  // the greeting has gone
     EXPECT_TRUE(session.sink.shown.empty());
 }
 

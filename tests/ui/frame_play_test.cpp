@@ -19,19 +19,20 @@
 #include "ui/control_panel.h"
 #include "ui/frm_page.h"
 #include "ui/frm_sentaku.h"
+#include "ui/glyphs.h"
 #include "ui/line_image.h"
 #include "ui/message_box.h"
 
 namespace talvoren::test {
 namespace {
 
-QString description(ui::TfrmMain& f) { return f.frmPage->lblMess->text(); }
-const QImage& lineImage(ui::TfrmMain& f, int n) { return f.frmPage->lineImage(n)->image(); }
+QString description(ui::TfrmMain& f) { return f.frmPage()->lblMess->text(); }
+const QImage& lineImage(ui::TfrmMain& f, int n) { return f.frmPage()->lineImage(n)->image(); }
 
 TEST(FramePlay, QuestionSolvedByClicksAndKeys) {
     FrameSession session({"-2x+1<5", "x-4>2"});
     ui::TfrmMain& f = *session.frame;
-    ui::ControlPanel& p = *f.pnlMain;
+    ui::ControlPanel& p = *f.pnlMain();
 
     // ① 移項 実行 by clicks.
     p.btnShiki[1]->click();
@@ -68,7 +69,7 @@ TEST(FramePlay, QuestionSolvedByClicksAndKeys) {
     // The relation turned round is drawn red, and only in the new line.
     EXPECT_GT(countPixels(lineImage(f, 4), reddish), 10);
     EXPECT_EQ(countPixels(lineImage(f, 3), reddish), 0);
-    EXPECT_TRUE(f.frmPage->grbKai->isVisible());
+    EXPECT_TRUE(f.frmPage()->grbKai->isVisible());
     EXPECT_GT(countPixels(lineImage(f, 16), inked), 100);
     EXPECT_TRUE(session.ws().solvedFlag);
     EXPECT_TRUE(session.sink.shown.empty());
@@ -98,35 +99,35 @@ TEST(FramePlay, TheWindowsHoldEveryControlOfTheTable) {
 TEST(FramePlay, NextButtonBlinksUntilTheNextQuestion) {
     FrameSession session({"x+3<5", "x-4>2"});
     ui::TfrmMain& f = *session.frame;
-    ui::ControlPanel& p = *f.pnlMain;
-    f.timBlink->setInterval(5);
+    ui::ControlPanel& p = *f.pnlMain();
+    f.timBlink()->setInterval(5);
     for (char c : {'1', 'i'}) typeChar(f, c);
     pressKey(f, Qt::Key_Return, "\r");
     for (char c : {'2', 's'}) typeChar(f, c);
     pressKey(f, Qt::Key_Return, "\r");
     ASSERT_TRUE(session.ws().solvedFlag);
-    EXPECT_TRUE(f.timBlink->isActive());
+    EXPECT_TRUE(f.timBlink()->isActive());
     EXPECT_EQ(f.focusWidget(), p.btnNext);
 
     // The picture alternates, imgNextQ first.
     std::vector<QImage> pictures;
     for (int tick = 0; tick < 3; ++tick) {
         QEventLoop loop;
-        QObject::connect(f.timBlink, &QTimer::timeout, &loop, &QEventLoop::quit, Qt::QueuedConnection);
+        QObject::connect(f.timBlink(), &QTimer::timeout, &loop, &QEventLoop::quit, Qt::QueuedConnection);
         loop.exec();
         pictures.push_back(p.btnNext->icon().pixmap(25, 25).toImage());
     }
-    EXPECT_EQ(pictures[0], f.imgNextQ.toImage());
-    EXPECT_EQ(pictures[1], f.imgNextR.toImage());
-    EXPECT_EQ(pictures[2], f.imgNextQ.toImage());
+    EXPECT_EQ(pictures[0], ui::nextGlyphQ().toImage());
+    EXPECT_EQ(pictures[1], ui::nextGlyphR().toImage());
+    EXPECT_EQ(pictures[2], ui::nextGlyphQ().toImage());
 
     // A click on the answer box moves on like 次の問題.
-    leftClick(f.frmPage->grbKai);
-    EXPECT_FALSE(f.timBlink->isActive());
+    leftClick(f.frmPage()->grbKai);
+    EXPECT_FALSE(f.timBlink()->isActive());
     EXPECT_FALSE(session.ws().solvedFlag);
     EXPECT_EQ(f.core.lines[1].caption, "（2） 次の不等式を解きなさい");
-    EXPECT_FALSE(f.frmPage->grbKai->isVisible());
-    EXPECT_EQ(p.btnNext->icon().pixmap(25, 25).toImage(), f.imgNextQ.toImage());
+    EXPECT_FALSE(f.frmPage()->grbKai->isVisible());
+    EXPECT_EQ(p.btnNext->icon().pixmap(25, 25).toImage(), ui::nextGlyphQ().toImage());
     EXPECT_EQ(description(f), "式を指定してください");
 }
 
@@ -142,31 +143,31 @@ TEST(FramePlay, EnterAfterASolutionGoesOnToTheNextQuestion) {
     EXPECT_TRUE(session.sink.shown.empty());
     EXPECT_EQ(f.core.lines[1].caption, "（2） 次の不等式を解きなさい");
     EXPECT_FALSE(session.ws().solvedFlag);
-    EXPECT_FALSE(f.timBlink->isActive());
+    EXPECT_FALSE(f.timBlink()->isActive());
 }
 
 TEST(FramePlay, BlinkingStoppedOnTheSecondPictureRestoresTheFirst) {
     FrameSession session({"x<5"});  // solved from the start: the button blinks
     ui::TfrmMain& f = *session.frame;
-    f.timBlink->setInterval(5);
-    ASSERT_TRUE(f.timBlink->isActive());
+    f.timBlink()->setInterval(5);
+    ASSERT_TRUE(f.timBlink()->isActive());
     for (int tick = 0; tick < 2; ++tick) {
         QEventLoop loop;
-        QObject::connect(f.timBlink, &QTimer::timeout, &loop, &QEventLoop::quit, Qt::QueuedConnection);
+        QObject::connect(f.timBlink(), &QTimer::timeout, &loop, &QEventLoop::quit, Qt::QueuedConnection);
         loop.exec();
     }
-    ASSERT_EQ(f.pnlMain->btnNext->icon().pixmap(25, 25).toImage(), f.imgNextR.toImage());
+    ASSERT_EQ(f.pnlMain()->btnNext->icon().pixmap(25, 25).toImage(), ui::nextGlyphR().toImage());
     // A restarted set (an accepted edit, the unit dialog's OK) stops the blinking too.
     ASSERT_TRUE(session.ws().startQuestionSet("x+1<5"));
-    EXPECT_FALSE(f.timBlink->isActive());
-    EXPECT_EQ(f.pnlMain->btnNext->icon().pixmap(25, 25).toImage(), f.imgNextQ.toImage());
+    EXPECT_FALSE(f.timBlink()->isActive());
+    EXPECT_EQ(f.pnlMain()->btnNext->icon().pixmap(25, 25).toImage(), ui::nextGlyphQ().toImage());
 }
 
 TEST(FramePlay, EnterAndEscapeActOnceWhereverTheFocusIs) {
     FrameSession session({"x+3<5"});
     ui::TfrmMain& f = *session.frame;
-    ui::ControlPanel& p = *f.pnlMain;
-    for (QWidget* focus : std::vector<QWidget*>{p.btnTeisei, p.btnJikkou, p.btnShiki[1], f.frmPage}) {
+    ui::ControlPanel& p = *f.pnlMain();
+    for (QWidget* focus : std::vector<QWidget*>{p.btnTeisei, p.btnJikkou, p.btnShiki[1], f.frmPage()}) {
         SCOPED_TRACE(focus->objectName().toStdString());
         p.btnShiki[1]->click();
         p.btnIkou->click();
@@ -187,10 +188,10 @@ TEST(FramePlay, KeysOfThePad) {
     typeChar(f, '*');
     for (char c : {'3', 'b', '2'}) typeChar(f, c);
     EXPECT_EQ(description(f), "①式×3分の2");
-    EXPECT_EQ(f.pnlMain->pnlNumber->text(), "3分の2");
+    EXPECT_EQ(f.pnlMain()->pnlNumber->text(), "3分の2");
     pressKey(f, Qt::Key_Delete);
     EXPECT_EQ(description(f), "①式×");
-    EXPECT_EQ(f.pnlMain->pnlNumber->text(), "");
+    EXPECT_EQ(f.pnlMain()->pnlNumber->text(), "");
     typeChar(f, 'x');  // the letter key of this question
     EXPECT_EQ(description(f), "①式×x");
     // Shift in Idle selects the newest line.
@@ -202,7 +203,7 @@ TEST(FramePlay, KeysOfThePad) {
 TEST(FramePlay, HoverFrames) {
     FrameSession session({"x+3<5"});
     ui::TfrmMain& f = *session.frame;
-    ui::ControlPanel& p = *f.pnlMain;
+    ui::ControlPanel& p = *f.pnlMain();
     for (int step = 0; step < 2; ++step) {
         p.btnShiki[1]->click();
         p.btnIkou->click();
@@ -211,7 +212,7 @@ TEST(FramePlay, HoverFrames) {
     ASSERT_EQ(session.ws().lineCount, 3);
     const auto framed = [&f](int n) { return countPixels(lineImage(f, n), reddish) > 100; };
 
-    mouseMoveOver(f.frmPage->Image[2]);
+    mouseMoveOver(f.frmPage()->Image[2]);
     EXPECT_TRUE(framed(2));
     {
         // The frame runs from (1, 0) to (width - 2, height - 2): the last
@@ -232,21 +233,21 @@ TEST(FramePlay, HoverFrames) {
         for (const Probe& probe : probes)
             EXPECT_EQ(reddish(image.pixelColor(probe.at)), probe.red) << probe.name;
     }
-    mouseMoveOver(f.frmPage->Image[3]);
+    mouseMoveOver(f.frmPage()->Image[3]);
     EXPECT_FALSE(framed(2));
     EXPECT_TRUE(framed(3));
-    mouseMoveOver(f.frmPage->Image[5]);  // above lineCount: only removes the frames
+    mouseMoveOver(f.frmPage()->Image[5]);  // above lineCount: only removes the frames
     EXPECT_FALSE(framed(3));
-    EXPECT_EQ(f.frmPage->hoveredLine, -1);
-    mouseMoveOver(f.frmPage->Image[2]);
-    mouseMoveOver(f.frmPage->widget());  // the page's background
+    EXPECT_EQ(f.frmPage()->hoveredLine, -1);
+    mouseMoveOver(f.frmPage()->Image[2]);
+    mouseMoveOver(f.frmPage()->widget());  // the page's background
     EXPECT_FALSE(framed(2));
 
     // A clicked line keeps its frame until the step is executed.
-    mouseMoveOver(f.frmPage->Image[3]);
-    leftClick(f.frmPage->Image[3]);
+    mouseMoveOver(f.frmPage()->Image[3]);
+    leftClick(f.frmPage()->Image[3]);
     EXPECT_EQ(description(f), "③式");
-    mouseMoveOver(f.frmPage->Image[2]);
+    mouseMoveOver(f.frmPage()->Image[2]);
     EXPECT_TRUE(framed(3));
     EXPECT_FALSE(framed(2));
 }
@@ -254,7 +255,7 @@ TEST(FramePlay, HoverFrames) {
 TEST(FramePlay, SpecialSolutionDialog) {
     FrameSession session({"x+1<x+3"});
     ui::TfrmMain& f = *session.frame;
-    ui::ControlPanel& p = *f.pnlMain;
+    ui::ControlPanel& p = *f.pnlMain();
     p.btnShiki[1]->click();
     p.btnIkou->click();
     p.btnJikkou->click();
@@ -264,7 +265,7 @@ TEST(FramePlay, SpecialSolutionDialog) {
     // First the wrong answer, then the right one.
     std::vector<QString> titles;
     std::vector<QPoint> places;
-    QPushButton* answers[] = {f.frmSentaku->btnKainashi, f.frmSentaku->btnMusu};
+    QPushButton* answers[] = {f.frmSentaku()->btnKainashi, f.frmSentaku()->btnMusu};
     int shown = 0;
     QTimer poll;
     poll.setInterval(10);
@@ -281,15 +282,15 @@ TEST(FramePlay, SpecialSolutionDialog) {
 
     ASSERT_EQ(shown, 2);
     EXPECT_EQ(titles[0], "特殊な解");
-    const ui::LineImage* image1 = f.frmPage->Image[1];
+    const ui::LineImage* image1 = f.frmPage()->Image[1];
     EXPECT_EQ(places[0], image1->mapToGlobal(QPoint(image1->width() + 8, 30)));
     EXPECT_EQ(session.sink.shown, (std::vector<std::string>{"解なし？？もう一度考えてみましょう"}));
     EXPECT_EQ(session.ws().answerKind, 3);
     EXPECT_EQ(description(f), "解が出ました");
     EXPECT_GT(countPixels(lineImage(f, 16), inked), 100);
-    EXPECT_EQ(f.frmSentaku->size(), QSize(185, 207));
-    EXPECT_EQ(f.frmSentaku->Edit1->text(), "解の種類を選んでください");
-    EXPECT_TRUE(f.frmSentaku->Edit1->isReadOnly());
+    EXPECT_EQ(f.frmSentaku()->size(), QSize(185, 207));
+    EXPECT_EQ(f.frmSentaku()->Edit1->text(), "解の種類を選んでください");
+    EXPECT_TRUE(f.frmSentaku()->Edit1->isReadOnly());
 }
 
 TEST(FramePlay, SpecialSolutionDialogResults) {

@@ -4,6 +4,7 @@
 // directory holding a question set, with a recording message sink and no
 // dialogs, and the keys and mouse moves a pupil makes.
 
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QKeyEvent>
@@ -60,6 +61,11 @@ public:
 private:
     QString previousDir_;
 };
+
+// A menu entry of the frame by its name, as a pupil finds it in the menu.
+inline QAction* menuEntry(const ui::TfrmMain& frame, const char* name) {
+    return frame.findChild<QAction*>(QString::fromLatin1(name));
+}
 
 // A key press as the window system delivers it: to the focus widget first.
 inline void pressKey(ui::TfrmMain& frame, int key, const QString& text = QString(),

@@ -75,8 +75,8 @@ TEST(PageScroll, NewestLineAnswerBoxAndDescriptionStayInView) {
             SCOPED_TRACE(std::to_string(screen.width()) + " x " + std::to_string(screen.height()) + ", " + name);
             test::FrameSession session({"3x+2<x+8"}, screen);
             TfrmMain& f = *session.frame;
-            ControlPanel& p = *f.pnlMain;
-            TfrmPage& page = *f.frmPage;
+            ControlPanel& p = *f.pnlMain();
+            TfrmPage& page = *f.frmPage();
             for (const Step& step : steps) {
                 p.btnShiki[step.line]->click();
                 (p.*step.operation)->click();

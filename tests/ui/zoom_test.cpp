@@ -83,7 +83,7 @@ TEST_F(ConfigHome, MenuOffersTheChoicesAndSavesTheOneTaken) {
 TEST(ZoomedLayout, AWideScreenKeepsFourteenLinesInWiderColumns) {
     // 1920 x 1080 zoomed to fill its height is 1366 x 768 layout pixels.
     test::FrameSession session({"x+3<5"}, QSize(1366, 768));
-    TfrmPage& page = *session.frame->frmPage;
+    TfrmPage& page = *session.frame->frmPage();
     EXPECT_EQ(page.lineCapacity, 14);
     const int w = (1366 - 145) / 2 - 20;
     // Below the description line and the hint line (25 + 36 + 5).
