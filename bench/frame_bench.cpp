@@ -62,7 +62,7 @@ void BM_StepFromJikkouToLineDrawn(benchmark::State& state) {
         ws.selectLine(1);
         talvoren::btnIkouClick(ws);
         state.ResumeTiming();
-        frame->pnlMain->btnJikkou->click();  // transpose, draw line 2, judge
+        frame->pnlMain()->btnJikkou->click();  // transpose, draw line 2, judge
         state.PauseTiming();
         ws.btnTeiseiClick();  // take line 2 back for the next round
         state.ResumeTiming();

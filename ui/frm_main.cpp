@@ -122,7 +122,7 @@ TfrmMain::TfrmMain(FrameOptions options)
     pageWindow_->setWindowIcon(QIcon(QPixmap(1, 1)));
     pageWindow_->hide();
     buildMenu();
-    const PageWidgets shownIn{*frmPage_,   *pnlMain_, *pageWindow_, *timBlink_, *lblStatus_, *mnuHint_,
+    const PageWidgets shownIn{*frmPage_, *pnlMain_, *pageWindow_, *timBlink_, *lblStatus_, *mnuHint_,
                               [this]() -> TfrmSentaku& { return *frmSentaku_; }};
     page = std::make_unique<QtPage>(shownIn, core, [this] { sequencing->questionSolved(); });
     worksheet = std::make_unique<Worksheet>(core, *page);

@@ -344,26 +344,26 @@ TEST_F(ProgramFrame, EachDialogIsMadeAtItsFirstShowingAndKept) {
         {"単元選択", [&] { return made((TfrmMondai*)nullptr); },
          [&] {
              whileModal<TfrmMondai>([](TfrmMondai& d) { d.btnCancel->click(); },
-                                    [&] { frame->pnlMain->BitBtn1->click(); });
+                                    [&] { frame->pnlMain()->BitBtn1->click(); });
          }},
         // The records dialog and its deletion dialog together.
         {"練習の記録", [&] { return made((TfrmKiroku*)nullptr) + made((TfrmDelete*)nullptr); },
          [&] {
              whileModal<TfrmKiroku>([](TfrmKiroku& k) { k.btnClose->click(); },
-                                    [&] { frame->pnlMain->btnKiroku->click(); });
+                                    [&] { frame->pnlMain()->btnKiroku->click(); });
          }},
         {"スタック", [&] { return made((TfrmDump*)nullptr); },
-         [&] { whileModal<TfrmDump>([](TfrmDump& d) { d.btnClose->click(); }, [&] { frame->mnuDispStack->trigger(); }); }},
+         [&] { whileModal<TfrmDump>([](TfrmDump& d) { d.btnClose->click(); }, [&] { menuEntry(*frame, "mnuDispStack")->trigger(); }); }},
         {"印刷", [&] { return made((TfrmPrintS*)nullptr); },
-         [&] { whileModal<TfrmPrintS>([](TfrmPrintS& p) { p.btnCancel->click(); }, [&] { frame->mnuPrint->trigger(); }); }},
+         [&] { whileModal<TfrmPrintS>([](TfrmPrintS& p) { p.btnCancel->click(); }, [&] { menuEntry(*frame, "mnuPrint")->trigger(); }); }},
         {"編集", [&] { return made((TfrmEditQues*)nullptr); },
          [&] {
              whileModal<TfrmEditQues>([](TfrmEditQues& e) { e.btnCancel->click(); },
-                                      [&] { frame->mnuEditCWare->trigger(); });
+                                      [&] { menuEntry(*frame, "mnuEditCWare")->trigger(); });
          }},
         {"バージョン情報", [&] { return made((TfrmVersion*)nullptr); },
-         [&] { whileModal<TfrmVersion>([](TfrmVersion& v) { v.btnClose->click(); }, [&] { frame->mnuVersion->trigger(); }); }},
-        {"ヘルプ", [&] { return made((HelpViewer*)nullptr); }, [&] { frame->mnuUsage->trigger(); }},
+         [&] { whileModal<TfrmVersion>([](TfrmVersion& v) { v.btnClose->click(); }, [&] { menuEntry(*frame, "mnuVersion")->trigger(); }); }},
+        {"ヘルプ", [&] { return made((HelpViewer*)nullptr); }, [&] { menuEntry(*frame, "mnuUsage")->trigger(); }},
     };
     for (const Case& c : cases) EXPECT_EQ(c.made(), 0) << c.name << " at start";
     for (const Case& c : cases) {
