@@ -28,11 +28,11 @@ CONTROLS = (
     + [f"Image{n}" for n in range(1, 15)]
     + ["btnKake", "btnWaru", "btnTasu", "btnHiku", "btnSeiri", "btnIkou", "btnKakko"] * 2
     + ["btnMinus", "btnDecimal", "btnBunsu", "btnMoji", "btnClear", "btnTeisei", "btnNext",
-       "BitBtn1", "Image16", "grbKai"]
+       "BitBtn1", "Image16", "grbKai", "btnHint"]
     + ["btnJikkou"] * 6
     + [f"btn{d}" for d in range(10)]
 )
-CHARS = list("1234567890xayqSKIBbsik*/+-.") + ["分", "①"]
+CHARS = list("1234567890xayqSKIBbsikhH*/+-.") + ["分", "①"]
 KEYS = ["Enter", "Enter", "Escape", "Delete", "Shift"]
 REPLIES = ["ok", "yes", "no", "cancel", "musu", "kainashi", "close", "retry", "ignore", "abort"]
 
