@@ -44,7 +44,7 @@ void BM_StartUpToFirstQuestion(benchmark::State& state) {
     WorkingDir dir;
     for (auto _ : state) {
         auto frame = startFrame();
-        benchmark::DoNotOptimize(frame->worksheet->lineCount);
+        benchmark::DoNotOptimize(frame->worksheet->state().lineCount);
         state.PauseTiming();
         frame.reset();
         QApplication::processEvents();

@@ -38,12 +38,12 @@ void addSolvingControls(Table& t) {
     for (int n = 1; n <= lastLabelledLine; ++n)
         t["Image" + std::to_string(n)] = always([n](Worksheet& ws) { ws.selectLine(n); });
 
-    const std::pair<const char*, int> operationButtons[] = {
-        {"btnKake", op::multiply}, {"btnWaru", op::divide},       {"btnTasu", op::add},
-        {"btnHiku", op::subtract}, {"btnKakko", op::removeBrackets},
+    const std::pair<const char*, OpCode> operationButtons[] = {
+        {"btnKake", OpCode::multiply}, {"btnWaru", OpCode::divide},       {"btnTasu", OpCode::add},
+        {"btnHiku", OpCode::subtract}, {"btnKakko", OpCode::removeBrackets},
     };
-    for (const auto& [name, number] : operationButtons)
-        t[name] = always([number = number](Worksheet& ws) { operationButtonClick(ws, number); });
+    for (const auto& [name, code] : operationButtons)
+        t[name] = always([code = code](Worksheet& ws) { operationButtonClick(ws, code); });
     t["btnSeiri"] = always(btnSeiriClick);
     t["btnIkou"] = always(btnIkouClick);
 

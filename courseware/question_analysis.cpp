@@ -22,16 +22,6 @@ bool isValueCell(const ExprCell& cell) {
 // The page shows a value as a decimal when it has at most four places.
 bool showsAsDecimal(const ExprCell& cell) { return cell.den > 0 && 10000 % cell.den == 0; }
 
-AnswerKind answerKind(PlanAnswer answer) {
-    switch (answer) {
-    case PlanAnswer::solved: return AnswerKind::line;
-    case PlanAnswer::noSolution: return AnswerKind::noSolution;
-    case PlanAnswer::infinitelyMany: return AnswerKind::infinitelyMany;
-    case PlanAnswer::none: break;
-    }
-    return AnswerKind::none;
-}
-
 }  // namespace
 
 void takePlan(QuestionAnalysis& analysis, const Plan& plan) {
@@ -39,7 +29,7 @@ void takePlan(QuestionAnalysis& analysis, const Plan& plan) {
     analysis.reversesRelation = false;
     analysis.fits = {};
     analysis.answerLine = ExprLine{};
-    analysis.answer = answerKind(plan.answer);
+    analysis.answer = plan.answer;
     if (!plan.found()) return;
     analysis.answerLine = plan.answerLine;
     for (const PlanStep& step : plan.steps) {
@@ -122,7 +112,7 @@ std::vector<QuestionAnalysis> analyseQuestionSet(const CoursewareState& set) {
 
 std::string answerText(const QuestionAnalysis& analysis) {
     switch (analysis.answer) {
-    case AnswerKind::line: return lineCellsText(analysis.answerLine);
+    case AnswerKind::solved: return lineCellsText(analysis.answerLine);
     case AnswerKind::noSolution: return noSolutionText;
     case AnswerKind::infinitelyMany: return infinitelyManyText;
     case AnswerKind::none: break;

@@ -12,6 +12,7 @@
 
 #include "core/cells.h"
 #include "courseware/question_set.h"
+#include "solving/page_layout.h"
 #include "solving/planner.h"
 
 namespace talvoren {
@@ -21,14 +22,7 @@ struct PageSize {
     int screenWidth;
     int lineCapacity;
 };
-inline constexpr std::array<PageSize, 3> pageSizes{{{640, 8}, {800, 12}, {1024, 14}}};
-
-enum class AnswerKind {
-    line,            // the unknown alone on the left: answerLine
-    noSolution,      // 解なし
-    infinitelyMany,  // 解は無数にある
-    none,            // no plan fits the widest page
-};
+inline constexpr std::array<PageSize, 3> pageSizes{{{640, smallPageLines}, {800, mediumPageLines}, {1024, largePageLines}}};
 
 // One line of a worked solution as the page draws it: its cells with the
 // sentence in caption, and whether the step turned the relation round.
@@ -50,8 +44,8 @@ struct QuestionAnalysis {
 
     // The shortest solution on the widest page: lines 2, 3, ...
     std::vector<WorkedLine> steps;
-    AnswerKind answer = AnswerKind::none;
-    ExprLine answerLine;  // the solved line, for AnswerKind::line
+    AnswerKind answer = AnswerKind::none;  // none: no plan fits the widest page
+    ExprLine answerLine;  // the solved line, for AnswerKind::solved
     bool reversesRelation = false;  // some step multiplies or divides by a negative number
     std::array<bool, pageSizes.size()> fits{};  // per pageSizes
 

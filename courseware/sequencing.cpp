@@ -32,7 +32,7 @@ std::string missingSetText(const std::vector<std::string>& lookedAt) {
 std::optional<std::string> Sequencing::startUp(const std::string& path, const std::string& installedSet) {
     fixFolders(path);
     std::string setPath = s_.questionSetPath;
-    const int& parseError = worksheet_.core.parseError;
+    const int& parseError = worksheet_.core().parseError;
     LoadOutcome outcome = loadQuestionSet(setPath);
     std::vector<std::string> lookedAt{setPath};
     if (outcome == LoadOutcome::missing && path.empty() && !installedSet.empty()) {
@@ -59,13 +59,13 @@ std::optional<std::string> Sequencing::startUp(const std::string& path, const st
 std::optional<std::string> Sequencing::startUpWithText(std::vector<std::string> text) {
     fixFolders("");
     s_.questionSetText = std::move(text);
-    if (parseQuestionSet(s_, worksheet_.core.messages) && startQuestionSet()) return std::nullopt;
-    return fatalErrorText("問題が不正です", worksheet_.core.parseError);
+    if (parseQuestionSet(s_, worksheet_.core().messages) && startQuestionSet()) return std::nullopt;
+    return fatalErrorText("問題が不正です", worksheet_.core().parseError);
 }
 
 LoadOutcome Sequencing::loadQuestionSet(const std::string& path) {
     if (!fileExists(path)) return LoadOutcome::missing;
-    const SetReading reading = readQuestionSetForUse(s_, path, worksheet_.core.messages);
+    const SetReading reading = readQuestionSetForUse(s_, path, worksheet_.core().messages);
     switch (reading.status) {
     case ReadStatus::ok: break;
     case ReadStatus::notCp932: return LoadOutcome::notCp932;
@@ -73,7 +73,7 @@ LoadOutcome Sequencing::loadQuestionSet(const std::string& path) {
     case ReadStatus::missing:
     case ReadStatus::unreadable: return LoadOutcome::unreadable;
     }
-    const QuestionSetParse parse = parseQuestionSetText(s_, worksheet_.core.messages);
+    const QuestionSetParse parse = parseQuestionSetText(s_, worksheet_.core().messages);
     if (!parse.ok || !startQuestionSet()) {
         refusedLine_ = parse.ok ? s_.unitQuestionLine[1][1] : parse.stopLine;
         return LoadOutcome::invalid;
@@ -89,7 +89,7 @@ bool Sequencing::startQuestionSet() {
     return true;
 }
 
-void Sequencing::showUnitTitle() { worksheet_.page.setPageCaption(s_.unitTitles[s_.currentUnit]); }
+void Sequencing::showUnitTitle() { worksheet_.page().setPageCaption(s_.unitTitles[s_.currentUnit]); }
 
 bool Sequencing::setUpQuestion(int unit, int n) {
     return worksheet_.setUpQuestion(n, s_.unitQuestions[unit][n]);
@@ -105,13 +105,12 @@ bool Sequencing::changeUnit() {
     if (n < 1 || n > s_.unitQuestionCount[s_.currentUnit]) {
         // A unit without questions (never closed by ">>") has nothing to set
         // up: refused as if cancelled, so records keep going to the page's unit.
-        worksheet_.core.messages.showMessage(noQuestionsInUnitMessage);
+        worksheet_.core().messages.showMessage(noQuestionsInUnitMessage);
         s_.currentUnit = unit;
         s_.unitPosition = positions;
         return false;
     }
-    worksheet_.solvedFlag = false;
-    worksheet_.setBlinkTimer(false);
+    worksheet_.clearSolved();
     worksheet_.clearPage();
     setUpQuestion(s_.currentUnit, n);
     showUnitTitle();
@@ -127,26 +126,25 @@ bool Sequencing::advanceQuestion() {
         showUnitTitle();
         return true;
     }
-    return worksheet_.core.messages.ask("確認", "終了しました。単元を変えますか", Buttons::yesNo,
+    return worksheet_.core().messages.ask("確認", "終了しました。単元を変えますか", Buttons::yesNo,
                                         Icon::question) == Answer::yes &&
            changeUnit();
 }
 
 void Sequencing::btnNextClick() {
-    const bool goOn = worksheet_.answerKind != 0 ||
-                      worksheet_.core.messages.ask("確認", "まだ解が出ていませんが次の問題に進みますか",
+    const bool goOn = worksheet_.state().answerKind != AnswerKind::none ||
+                      worksheet_.core().messages.ask("確認", "まだ解が出ていませんが次の問題に進みますか",
                                                    Buttons::yesNo, Icon::question) == Answer::yes;
     // Staying put keeps the solved state on show: its answer, its blinking
     // and the refusal of corrections, so the question cannot be solved and
     // counted again.
     if (!goOn || !advanceQuestion()) return;
-    worksheet_.setBlinkTimer(false);
-    worksheet_.page.showNextGlyph(0);
-    worksheet_.solvedFlag = false;
+    worksheet_.clearSolved();
+    worksheet_.page().showNextGlyph(0);
 }
 
 void Sequencing::timBlinkTimer() {
-    worksheet_.page.showNextGlyph(blinkShowsSecond_ ? 1 : 0);
+    worksheet_.page().showNextGlyph(blinkShowsSecond_ ? 1 : 0);
     blinkShowsSecond_ = !blinkShowsSecond_;
 }
 

@@ -1,12 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "solving/executor.h"
 
-#include <optional>
-#include <string>
-
 #include "core/transform.h"
 #include "solving/line_labels.h"
-#include "solving/worksheet.h"
 
 namespace talvoren {
 
@@ -17,33 +13,35 @@ using Sentence = std::optional<std::string>;
 
 class Step {
 public:
-    explicit Step(Worksheet& ws)
-        : ws_(ws),
-          core_(ws.core),
-          target_(ws.lineCount),
-          l1_(lineLabel(ws.firstLine)),
-          l2_(lineLabel(ws.secondLine)),
-          c_(ws.enteredTerm),
-          t_(ws.enteredText) {}
+    Step(CoreState& core, const StepContext& step)
+        : core_(core),
+          step_(step),
+          firstLabel_(lineLabel(step.firstLine)),
+          secondLabel_(lineLabel(step.secondLine)) {}
 
-    Sentence run(char opCode) {
-        switch (opCode) {
-        case '*': return scale('*');
-        case '/': return scale('/');
-        case '+': return add();
-        case '-': return subtract();
-        case 'S': return collect();
-        case 'I': return transpose();
-        case 'K': return brackets();
-        default: return std::nullopt;
+    Sentence run() {
+        switch (step_.opCode) {
+        case OpCode::multiply:
+        case OpCode::divide: return scale();
+        case OpCode::add: return add();
+        case OpCode::subtract: return subtract();
+        case OpCode::collect: return collect();
+        case OpCode::transpose: return transpose();
+        case OpCode::removeBrackets: return brackets();
+        case OpCode::none: break;
         }
+        return std::nullopt;
     }
 
+    bool signReversed = false;
+
 private:
-    bool twoLines() const { return ws_.stepState == 1 && ws_.firstLine >= 1 && ws_.secondLine >= 1; }
+    bool twoLines() const { return step_.withSecondLine && step_.firstLine >= 1 && step_.secondLine >= 1; }
+    const ExprCell& number() const { return step_.enteredTerm; }
+    const std::string& numberText() const { return step_.enteredText; }
 
     Sentence refuse(std::string_view message) {
-        ws_.showMessage(message);
+        core_.messages.showMessage(std::string(message));
         return std::nullopt;
     }
 
@@ -51,77 +49,72 @@ private:
     // that do not combine) ends the step with its message.
     bool refusedBy(const TransformResult& r) {
         if (!r.refused()) return false;
-        ws_.showMessage(refusalMessage(r.refusal));
+        core_.messages.showMessage(std::string(refusalMessage(r.refusal)));
         return true;
     }
 
-    Sentence scale(char op) {
-        const bool multiply = op == '*';
-        if (c_.kind != kind::constant)
+    Sentence scale() {
+        const bool multiply = step_.opCode == OpCode::multiply;
+        const char op = static_cast<char>(step_.opCode);
+        if (number().kind != kind::constant)
             return refuse(multiply ? "文字式をかけることはできません" : "文字式で割ることはできません");
-        if (c_.num == 0) return refuse(multiply ? "０をかけることはできません" : "０では割れません");
-        std::string sentence = l1_ + "式の両辺を" + t_ + (multiply ? "倍すると" : "で割ると");
-        if (refusedBy(scaleBothSides(core_, ws_.firstLine, op, c_, target_))) return std::nullopt;
-        if (turnsRelationRound(op, c_)) {
-            reverseRelation(core_.lines[static_cast<std::size_t>(target_)]);
-            ws_.signReversed = true;
+        if (number().num == 0) return refuse(multiply ? "０をかけることはできません" : "０では割れません");
+        std::string sentence = firstLabel_ + "式の両辺を" + numberText() + (multiply ? "倍すると" : "で割ると");
+        if (refusedBy(scaleBothSides(core_, step_.firstLine, op, number(), step_.target))) return std::nullopt;
+        if (turnsRelationRound(step_.opCode, number())) {
+            reverseRelation(core_.lines[static_cast<std::size_t>(step_.target)]);
+            signReversed = true;
         }
         return sentence;
     }
 
     Sentence add() {
         if (twoLines()) {
-            if (refusedBy(addLines(core_, ws_.firstLine, ws_.secondLine, target_))) return std::nullopt;
-            return l1_ + "式と" + l2_ + "式をたすと";
+            if (refusedBy(addLines(core_, step_.firstLine, step_.secondLine, step_.target))) return std::nullopt;
+            return firstLabel_ + "式と" + secondLabel_ + "式をたすと";
         }
-        if (refusedBy(addToBothSides(core_, ws_.firstLine, '+', c_, target_))) return std::nullopt;
-        return l1_ + "の両辺に" + t_ + "をたすと";
+        if (refusedBy(addToBothSides(core_, step_.firstLine, '+', number(), step_.target))) return std::nullopt;
+        return firstLabel_ + "の両辺に" + numberText() + "をたすと";
     }
 
     Sentence subtract() {
         if (twoLines()) {
-            if (refusedBy(subtractLines(core_, ws_.firstLine, ws_.secondLine, target_)))
+            if (refusedBy(subtractLines(core_, step_.firstLine, step_.secondLine, step_.target)))
                 return std::nullopt;
-            return l1_ + "式から" + l2_ + "式をひくと";
+            return firstLabel_ + "式から" + secondLabel_ + "式をひくと";
         }
-        if (refusedBy(addToBothSides(core_, ws_.firstLine, '-', c_, target_))) return std::nullopt;
-        return l1_ + "式の両辺から" + t_ + "をひくと";
+        if (refusedBy(addToBothSides(core_, step_.firstLine, '-', number(), step_.target))) return std::nullopt;
+        return firstLabel_ + "式の両辺から" + numberText() + "をひくと";
     }
 
     Sentence collect() {
-        if (refusedBy(collectTerms(core_, ws_.firstLine, target_))) return std::nullopt;
-        return l1_ + "式を整理すると";
+        if (refusedBy(collectTerms(core_, step_.firstLine, step_.target))) return std::nullopt;
+        return firstLabel_ + "式を整理すると";
     }
 
     Sentence transpose() {
-        const TransformResult r = transposeTerms(core_, ws_.firstLine, target_);
+        const TransformResult r = transposeTerms(core_, step_.firstLine, step_.target);
         if (refusedBy(r)) return std::nullopt;
         if (!r.value && core_.messages.ask("確認", "移項する項はありません。訂正しますか",
                                            Buttons::yesNo, Icon::question) == Answer::yes)
             return std::nullopt;  // the caller's reset acts as the correction
-        return l1_ + "式を移項すると";
+        return firstLabel_ + "式を移項すると";
     }
 
     Sentence brackets() {
-        const TransformResult r = removeBrackets(core_, ws_.firstLine, target_);
+        const TransformResult r = removeBrackets(core_, step_.firstLine, step_.target);
         if (refusedBy(r)) return std::nullopt;
-        if (!r.value) return refuse(l1_ + "式にはかっこがありません");
-        return l1_ + "式のかっこをはずすと";
+        if (!r.value) return refuse(firstLabel_ + "式にはかっこがありません");
+        return firstLabel_ + "式のかっこをはずすと";
     }
 
-    Worksheet& ws_;
     CoreState& core_;
-    int target_;
-    std::string l1_, l2_;
-    ExprCell c_;
-    std::string t_;
+    const StepContext& step_;
+    std::string firstLabel_;
+    std::string secondLabel_;
 };
 
 }  // namespace
-
-bool turnsRelationRound(char opCode, const ExprCell& number) {
-    return (opCode == '*' || opCode == '/') && number.kind == kind::constant && number.num < 0;
-}
 
 void reverseRelation(ExprLine& line) {
     for (int i = 0; i < line.cellCount; ++i) {
@@ -137,26 +130,18 @@ void reverseRelation(ExprLine& line) {
     }
 }
 
-bool applyOperation(Worksheet& ws, char opCode) {
-    ws.setPanel("");
-    ws.selectState = 0;
-
-    const int target = ws.lineCount;
-    ws.core.clearFaults();
-    const Sentence sentence = Step(ws).run(opCode);
-    if (!sentence) {
+StepResult applyOperation(CoreState& core, const StepContext& step) {
+    core.clearFaults();
+    Step running(core, step);
+    StepResult result{running.run(), running.signReversed};
+    if (!result.accepted()) {
         // A refused step leaves no trace: the new slot stays empty.
-        clearLine(ws.core, target);
-        ws.signReversed = false;
-        return false;
+        clearLine(core, step.target);
+        result.signReversed = false;
+        return result;
     }
-
-    ws.core.lines[static_cast<std::size_t>(target)].caption = *sentence;
-    ws.page.drawCaption(target, *sentence);
-    ws.drawLine(target);
-    ws.firstLine = 0;
-    ws.signReversed = false;
-    return true;
+    core.lines[static_cast<std::size_t>(step.target)].caption = *result.sentence;
+    return result;
 }
 
 }  // namespace talvoren

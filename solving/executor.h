@@ -1,23 +1,37 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The operation executor: carries out one step of the worksheet. It refuses
-// what is not allowed with a message, or derives the new line into
-// lines[lineCount] with the sentence that says what was done, and draws it.
+// The operation executor: carries out one step. It refuses what is not
+// allowed with a message, or derives the new line with the sentence that
+// says what was done. Drawing the line is the caller's.
+
+#include <optional>
+#include <string>
 
 #include "core/cells.h"
+#include "solving/operations.h"
 
 namespace talvoren {
 
-class Worksheet;
+// What 実行 hands the executor.
+struct StepContext {
+    OpCode opCode = OpCode::none;
+    int firstLine = 0;
+    int secondLine = 0;          // the second line of a line-with-line step
+    bool withSecondLine = false;  // the step was set up with a second line (SecondChosen)
+    ExprCell enteredTerm = ZERO;  // the pad's number
+    std::string enteredText;      // the pad's text, quoted in the sentence
+    int target = 0;               // the new line's slot
+};
 
-// Works on firstLine, secondLine, enteredTerm and enteredText. True: the new
-// line stands in lines[lineCount] with its caption and has been drawn.
-// False: a message has been shown and lines[lineCount] is empty.
-bool applyOperation(Worksheet& ws, char opCode);
+struct StepResult {
+    std::optional<std::string> sentence;  // nothing: refused, a message has been shown
+    bool signReversed = false;            // the relation was turned round
+    bool accepted() const { return sentence.has_value(); }
+};
 
-// Whether a step turns the relation round: multiplying or dividing both
-// sides by a negative number.
-bool turnsRelationRound(char opCode, const ExprCell& number);
+// Accepted: the new line stands in lines[target] with the sentence as its
+// caption. Refused: lines[target] is empty.
+StepResult applyOperation(CoreState& core, const StepContext& step);
 
 // Turns round the first relation cell of the line (< and >, ≦ and ≧).
 void reverseRelation(ExprLine& line);

@@ -3,7 +3,6 @@
 
 #include <algorithm>
 
-#include "solving/executor.h"
 #include "solving/hint_texts.h"
 #include "solving/input_pad.h"
 #include "solving/line_labels.h"
@@ -13,8 +12,6 @@
 namespace talvoren {
 
 namespace {
-
-const ExprLine& pageLine(const Worksheet& ws, int n) { return ws.core.lines[static_cast<std::size_t>(n)]; }
 
 // A number as the pupil reads it: 5, -3, 3分の2 (the pad's way of writing 2/3).
 std::string numberText(const ExprCell& c) {
@@ -35,42 +32,35 @@ std::string relationText(std::uint8_t k) {
 }
 
 struct StepTexts {
-    char opCode;
+    OpCode opCode;
     HintText where;
     HintText whereTerm;  // the number is a term in the unknown
     HintText step;
 };
 
 constexpr StepTexts stepTexts[] = {
-    {'K', HintText::whereBrackets, HintText::whereBrackets, HintText::stepBrackets},
-    {'I', HintText::whereTranspose, HintText::whereTranspose, HintText::stepTranspose},
-    {'S', HintText::whereCollect, HintText::whereCollect, HintText::stepCollect},
-    {'*', HintText::whereMultiply, HintText::whereMultiply, HintText::stepMultiply},
-    {'/', HintText::whereDivide, HintText::whereDivide, HintText::stepDivide},
-    {'+', HintText::whereAdd, HintText::whereAddTerm, HintText::stepAdd},
-    {'-', HintText::whereSubtract, HintText::whereSubtractTerm, HintText::stepSubtract},
+    {OpCode::removeBrackets, HintText::whereBrackets, HintText::whereBrackets, HintText::stepBrackets},
+    {OpCode::transpose, HintText::whereTranspose, HintText::whereTranspose, HintText::stepTranspose},
+    {OpCode::collect, HintText::whereCollect, HintText::whereCollect, HintText::stepCollect},
+    {OpCode::multiply, HintText::whereMultiply, HintText::whereMultiply, HintText::stepMultiply},
+    {OpCode::divide, HintText::whereDivide, HintText::whereDivide, HintText::stepDivide},
+    {OpCode::add, HintText::whereAdd, HintText::whereAddTerm, HintText::stepAdd},
+    {OpCode::subtract, HintText::whereSubtract, HintText::whereSubtractTerm, HintText::stepSubtract},
 };
 
-const StepTexts& textsOf(char opCode) {
+const StepTexts& textsOf(OpCode opCode) {
     for (const StepTexts& t : stepTexts)
         if (t.opCode == opCode) return t;
     return stepTexts[0];
-}
-
-// The number the operation buttons and keys pass for an operation code.
-int operationNumberOf(char opCode) {
-    for (int number = op::multiply; number <= op::removeBrackets; ++number)
-        if (const Operation* o = operationFor(number); o && o->opCode == opCode) return number;
-    return -1;
 }
 
 // The hint for a plan whose first step is `step`.
 Hint stepHint(const Worksheet& ws, const PlanStep& step, int level) {
     const HintFields fields{{'L', std::string(lineLabel(step.line))},
                             {'N', step.padText},
-                            {'X', std::string(1, ws.core.unknownLetter)}};
+                            {'X', std::string(1, ws.core().unknownLetter)}};
     const StepTexts& texts = textsOf(step.opCode);
-    const bool term = step.padText.find(ws.core.unknownLetter) != std::string::npos;
+    const bool term = step.padText.find(ws.core().unknownLetter) != std::string::npos;
     Hint hint;
     switch (level) {
     case 1: hint.text = hintText(term ? texts.whereTerm : texts.where, fields); break;
@@ -81,7 +71,7 @@ Hint stepHint(const Worksheet& ws, const PlanStep& step, int level) {
         break;
     }
     if (turnsRelationRound(step.opCode, step.term))
-        hint.text += hintText(step.opCode == '*' ? HintText::whyMultiplyNegative : HintText::whyDivideNegative);
+        hint.text += hintText(step.opCode == OpCode::multiply ? HintText::whyMultiplyNegative : HintText::whyDivideNegative);
     return hint;
 }
 
@@ -90,21 +80,21 @@ Hint stepHint(const Worksheet& ws, const PlanStep& step, int level) {
 // question set up in its solved form. Collecting it again brings the judging
 // back.
 Hint answerHint(const Worksheet& ws, const HintPlan& chosen, int level) {
-    const ExprLine& line = pageLine(ws, chosen.line);
+    const ExprLine& line = ws.line(chosen.line);
     const Plan& plan = chosen.plan;
-    HintFields fields{{'L', std::string(lineLabel(chosen.line))}, {'X', std::string(1, ws.core.unknownLetter)}};
+    HintFields fields{{'L', std::string(lineLabel(chosen.line))}, {'X', std::string(1, ws.core().unknownLetter)}};
     if (line.cellCount == 3) {
         fields['A'] = numberText(line.cells[0]);
         fields['R'] = relationText(line.cells[1].kind);
         fields['B'] = numberText(line.cells[2]);
     }
-    const bool numbers = plan.answer != PlanAnswer::solved;
+    const bool numbers = plan.answer != AnswerKind::solved;
     Hint hint;
     switch (level) {
     case 1: hint.text = hintText(numbers ? HintText::numbersCompare : HintText::answerShape, fields); break;
     case 2:
         hint.text = hintText(!numbers                                  ? HintText::answerShapeStep
-                             : plan.answer == PlanAnswer::noSolution ? HintText::numbersFalse
+                             : plan.answer == AnswerKind::noSolution ? HintText::numbersFalse
                                                                      : HintText::numbersTrue,
                              fields);
         break;
@@ -112,7 +102,7 @@ Hint answerHint(const Worksheet& ws, const HintPlan& chosen, int level) {
         hint.text = hintText(numbers ? HintText::numbersSetUp : HintText::answerShapeSetUp, fields);
         hint.setUp = PlanStep{};
         hint.setUp->line = chosen.line;
-        hint.setUp->opCode = 'S';
+        hint.setUp->opCode = OpCode::collect;
         break;
     }
     return hint;
@@ -126,9 +116,10 @@ Plan planWithPlanner(const CoreState& page, int lineCount, int line, int capacit
 
 std::optional<HintPlan> chooseHintLine(const Worksheet& ws, const LinePlanner& planner) {
     std::optional<HintPlan> best;
-    for (int n = 1; n <= ws.lineCount; ++n) {
-        Plan plan = planner(ws.core, ws.lineCount, n, ws.lineCapacity);
-        if (!plan.found() || ws.lineCount + plan.length() > ws.lineCapacity) continue;
+    const WorksheetState& page = ws.state();
+    for (int n = 1; n <= page.lineCount; ++n) {
+        Plan plan = planner(ws.core(), page.lineCount, n, page.lineCapacity);
+        if (!plan.found() || page.lineCount + plan.length() > page.lineCapacity) continue;
         // Later lines win ties: <=.
         if (!best || plan.length() <= best->plan.length()) best = HintPlan{n, std::move(plan)};
     }
@@ -156,9 +147,9 @@ std::vector<std::string> padKeysOf(const std::string& padText) {
     return keys;
 }
 
-std::string turnedRelationNotice(char opCode, bool turned) {
+std::string turnedRelationNotice(OpCode opCode, bool turned) {
     if (!turned) return "";
-    return hintText(opCode == '*' ? HintText::turnedByMultiplying : HintText::turnedByDividing);
+    return hintText(opCode == OpCode::multiply ? HintText::turnedByMultiplying : HintText::turnedByDividing);
 }
 
 std::string solvedStatus(int steps, std::optional<int> shortest, int hintsUsed) {
@@ -173,7 +164,7 @@ std::string solvedStatus(int steps, std::optional<int> shortest, int hintsUsed) 
 
 HintCoach::HintCoach(Worksheet& ws, LinePlanner planner) : ws_(ws), planner_(std::move(planner)) {
     ws_.setListener(this);
-    enabled_ = ws_.lineCount >= 1 && !ws_.solvedFlag;
+    enabled_ = ws_.state().lineCount >= 1 && !ws_.state().solvedFlag;
 }
 
 HintCoach::~HintCoach() { ws_.setListener(nullptr); }
@@ -191,16 +182,16 @@ void HintCoach::btnHintClick() {
 
 bool HintCoach::hintKey(char32_t key) {
     if (key != U'h' && key != U'H') return false;
-    if (key == static_cast<unsigned char>(ws_.core.unknownLetter)) return false;
+    if (key == static_cast<unsigned char>(ws_.core().unknownLetter)) return false;
     btnHintClick();
     return true;
 }
 
 void HintCoach::setUpStep(const PlanStep& step) {
     // A step in progress is cancelled as 訂正 cancels it: no line is taken back.
-    if (ws_.selectState != 0) ws_.resetStep();
+    if (ws_.state().step != StepState::Idle) ws_.resetStep();
     ws_.selectLine(step.line);
-    operationButtonClick(ws_, operationNumberOf(step.opCode));
+    operationButtonClick(ws_, step.opCode);
     for (const std::string& key : padKeysOf(step.padText)) {
         if (key == padText::minus)
             btnMinusClick(ws_);
@@ -231,7 +222,8 @@ void HintCoach::questionSetUp() {
 
 void HintCoach::stepExecuted() {
     restartLevels();
-    showHint(turnedRelationNotice(ws_.opCode, turnsRelationRound(ws_.opCode, ws_.enteredTerm)));
+    const WorksheetState& page = ws_.state();
+    showHint(turnedRelationNotice(page.opCode, turnsRelationRound(page.opCode, page.enteredTerm)));
 }
 
 void HintCoach::lineTakenBack() {
@@ -241,29 +233,30 @@ void HintCoach::lineTakenBack() {
 
 void HintCoach::solvedShown() {
     setEnabled(false);
-    const int steps = ws_.lineCount - 1;
+    const int steps = ws_.state().lineCount - 1;
     if (steps < 1) return;  // a question set up in its solved form
     std::optional<int> shortest;
     // From the question as it stood on a fresh page.
-    if (const Plan plan = planner_(ws_.core, 1, 1, ws_.lineCapacity); plan.found()) shortest = plan.length();
+    if (const Plan plan = planner_(ws_.core(), 1, 1, ws_.state().lineCapacity); plan.found())
+        shortest = plan.length();
     showStatus(solvedStatus(steps, shortest, hintsUsed_));
 }
 
 void HintCoach::showHint(std::string text) {
     if (text.empty() && hintLine_.empty()) return;
     hintLine_ = std::move(text);
-    ws_.page.showHint(hintLine_);
+    ws_.page().showHint(hintLine_);
 }
 
 void HintCoach::showStatus(std::string text) {
     if (text == statusLine_) return;
     statusLine_ = std::move(text);
-    ws_.page.showStatus(statusLine_);
+    ws_.page().showStatus(statusLine_);
 }
 
 void HintCoach::setEnabled(bool on) {
     enabled_ = on;
-    ws_.page.setHintEnabled(on);
+    ws_.page().setHintEnabled(on);
 }
 
 }  // namespace talvoren

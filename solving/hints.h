@@ -53,7 +53,7 @@ std::vector<std::string> padKeysOf(const std::string& padText);
 
 // The sentence of the hint line after a step that turned the relation
 // round, "" after any other step.
-std::string turnedRelationNotice(char opCode, bool turned);
+std::string turnedRelationNotice(OpCode opCode, bool turned);
 
 // The status line of a solved question; shortest is unknown when nothing.
 std::string solvedStatus(int steps, std::optional<int> shortest, int hintsUsed);

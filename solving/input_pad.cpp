@@ -3,7 +3,6 @@
 
 #include <string>
 
-#include "solving/operations.h"
 #include "solving/worksheet.h"
 
 namespace talvoren {
@@ -21,26 +20,26 @@ std::string withoutEntry(const std::string& description, const std::string& pane
     return description;
 }
 
-void collectOrTranspose(Worksheet& ws, int number, std::string_view bracketMessage) {
-    if (hasBrackets(ws)) {
+void collectOrTranspose(Worksheet& ws, OpCode code, std::string_view bracketMessage) {
+    if (ws.firstLineHasBrackets()) {
         ws.showMessage(bracketMessage);
         return;
     }
-    ws.chooseOperation(number);
+    ws.chooseOperation(code);
     ws.setJikkouEnabled(true);
 }
 
 // The operation a character key chooses while one line is selected.
-int operationOfKey(char32_t key) {
+OpCode operationOfKey(char32_t key) {
     switch (key) {
-    case U'*': return op::multiply;
-    case U'/': return op::divide;
-    case U'+': return op::add;
-    case U'-': return op::subtract;
-    case U'S': case U's': return op::collect;
-    case U'I': case U'i': return op::transpose;
-    case U'K': case U'k': return op::removeBrackets;
-    default: return -1;
+    case U'*': return OpCode::multiply;
+    case U'/': return OpCode::divide;
+    case U'+': return OpCode::add;
+    case U'-': return OpCode::subtract;
+    case U'S': case U's': return OpCode::collect;
+    case U'I': case U'i': return OpCode::transpose;
+    case U'K': case U'k': return OpCode::removeBrackets;
+    default: return OpCode::none;
     }
 }
 
@@ -53,7 +52,7 @@ void keyWhileTyping(Worksheet& ws, char32_t key) {
         btnMinusClick(ws);
     } else if (key == U'B' || key == U'b') {
         padKey(ws, padText::fraction);
-    } else if (key == static_cast<unsigned char>(ws.core.unknownLetter)) {
+    } else if (key == static_cast<unsigned char>(ws.core().unknownLetter)) {
         btnMojiClick(ws);
     }
 }
@@ -61,9 +60,9 @@ void keyWhileTyping(Worksheet& ws, char32_t key) {
 }  // namespace
 
 void padKey(Worksheet& ws, std::string_view text) {
-    if (ws.selectState != 2) return;
+    if (!padOpen(ws.state().step)) return;
     const std::string& d = ws.description();
-    const std::string letter(1, ws.core.unknownLetter);
+    const std::string letter(1, ws.core().unknownLetter);
     // At most one "分の", one letter and one decimal point.
     for (std::string_view once : {padText::fraction, std::string_view(letter), padText::point})
         if (text == once && contains(d, once)) return;
@@ -77,8 +76,7 @@ void padKey(Worksheet& ws, std::string_view text) {
     } else {
         ws.setPanel(ws.panel() + std::string(text));
         ws.appendDescription(text);
-        ws.stepState = 3;
-        ws.setJikkouEnabled(true);
+        ws.padEntryTaken();
     }
     ws.focusDefaultButton();
 }
@@ -90,42 +88,43 @@ void btnMinusClick(Worksheet& ws) {
         ws.showMessage("－の位置が間違っています");
 }
 
-void btnMojiClick(Worksheet& ws) { padKey(ws, std::string(1, ws.core.unknownLetter)); }
+void btnMojiClick(Worksheet& ws) { padKey(ws, std::string(1, ws.core().unknownLetter)); }
 
-void btnSeiriClick(Worksheet& ws) { collectOrTranspose(ws, op::collect, "かっこをはずしてから整理してください"); }
+void btnSeiriClick(Worksheet& ws) { collectOrTranspose(ws, OpCode::collect, "かっこをはずしてから整理してください"); }
 
-void btnIkouClick(Worksheet& ws) { collectOrTranspose(ws, op::transpose, "かっこをはずしてから移項してください"); }
+void btnIkouClick(Worksheet& ws) { collectOrTranspose(ws, OpCode::transpose, "かっこをはずしてから移項してください"); }
 
-void operationButtonClick(Worksheet& ws, int number) {
-    if (number == op::collect)
+void operationButtonClick(Worksheet& ws, OpCode code) {
+    if (code == OpCode::collect)
         btnSeiriClick(ws);
-    else if (number == op::transpose)
+    else if (code == OpCode::transpose)
         btnIkouClick(ws);
     else
-        ws.chooseOperation(number);
+        ws.chooseOperation(code);
 }
 
 void FormKeyPress(Worksheet& ws, char32_t key) {
-    switch (ws.selectState) {
-    case 0:
+    switch (ws.state().step) {
+    case StepState::Idle:
         if (key >= U'1' && key <= U'9') ws.selectLine(static_cast<int>(key - U'0'));
         if (key == U'0') ws.selectLine(10);
         break;
-    case 1:
-        if (const int number = operationOfKey(key); number >= 0) operationButtonClick(ws, number);
+    case StepState::LineChosen:
+        if (const OpCode code = operationOfKey(key); code != OpCode::none) operationButtonClick(ws, code);
         break;
-    case 2: keyWhileTyping(ws, key); break;
-    default: break;  // a second line is selected: the keys take nothing
+    case StepState::OpChosen:
+    case StepState::Typing: keyWhileTyping(ws, key); break;
+    case StepState::SecondChosen: break;  // the keys take nothing
     }
     ws.focusDefaultButton();
 }
 
 KeyAction FormKeyDown(Worksheet& ws, KeyCode key, bool shiftHeld) {
-    if ((shiftHeld || key == KeyCode::shift) && ws.selectState == 0) {
-        ws.selectLine(ws.lineCount);  // the newest line
+    if ((shiftHeld || key == KeyCode::shift) && ws.state().step == StepState::Idle) {
+        ws.selectLine(ws.state().lineCount);  // the newest line
         return KeyAction::none;
     }
-    if (key == KeyCode::enter && ws.solvedFlag) return KeyAction::nextQuestion;
+    if (key == KeyCode::enter && ws.state().solvedFlag) return KeyAction::nextQuestion;
     switch (key) {
     case KeyCode::enter: ws.btnJikkouClick(); break;
     case KeyCode::escape: ws.btnTeiseiClick(); break;

@@ -9,6 +9,8 @@
 
 #include <string_view>
 
+#include "solving/operations.h"
+
 namespace talvoren {
 
 class Worksheet;
@@ -28,8 +30,8 @@ void btnMinusClick(Worksheet& ws);   // a minus only as the panel's first charac
 void btnMojiClick(Worksheet& ws);    // the letter key
 void btnSeiriClick(Worksheet& ws);   // collect, refused while the line has brackets
 void btnIkouClick(Worksheet& ws);    // transpose, refused while the line has brackets
-// An operation button by its number (5 and 6 take the bracket check).
-void operationButtonClick(Worksheet& ws, int number);
+// An operation button (整理 and 移項 take the bracket check).
+void operationButtonClick(Worksheet& ws, OpCode code);
 
 // Keyboard handlers of the main window.
 enum class KeyCode { enter, escape, deleteKey, shift, other };

@@ -3,41 +3,36 @@
 
 #include <array>
 
-#include "core/transform.h"
-#include "solving/worksheet.h"
-
 namespace talvoren {
 
 namespace {
 
 constexpr std::array<Operation, 7> operationTable = {{
-    {op::multiply, '*', "×"},
-    {op::divide, '/', "÷"},
-    {op::add, '+', "＋"},
-    {op::subtract, '-', "－"},
-    {op::collect, 'S', "の両辺を計算して整理する"},
-    {op::transpose, 'I', "を移項する"},
-    {op::removeBrackets, 'K', "のかっこをはずす"},
+    {OpCode::multiply, "×"},
+    {OpCode::divide, "÷"},
+    {OpCode::add, "＋"},
+    {OpCode::subtract, "－"},
+    {OpCode::collect, "の両辺を計算して整理する"},
+    {OpCode::transpose, "を移項する"},
+    {OpCode::removeBrackets, "のかっこをはずす"},
 }};
 
 }  // namespace
 
-const Operation* operationFor(int number) {
-    for (const Operation& o : operationTable)
-        if (o.number == number) return &o;
-    return nullptr;
-}
-
 const Operation* operationOf(OpCode code) {
     for (const Operation& o : operationTable)
-        if (o.opCode == static_cast<char>(code)) return &o;
+        if (o.code == code) return &o;
     return nullptr;
 }
 
-bool hasBrackets(const Worksheet& ws) {
-    // Line 0 is the scratch line of checks and previews, not a page line.
-    if (ws.firstLine < 1 || ws.firstLine >= answerLineIndex) return false;
-    return hasBracketsInLine(ws.core.lines[static_cast<std::size_t>(ws.firstLine)]);
+bool needsNumber(OpCode code) {
+    return code == OpCode::multiply || code == OpCode::divide || code == OpCode::add || code == OpCode::subtract;
+}
+
+bool scalesBothSides(OpCode code) { return code == OpCode::multiply || code == OpCode::divide; }
+
+bool turnsRelationRound(OpCode code, const ExprCell& number) {
+    return scalesBothSides(code) && number.kind == kind::constant && number.num < 0;
 }
 
 }  // namespace talvoren

@@ -69,10 +69,6 @@ public:
     virtual void showHint(const std::string& /*text*/) {}
     virtual void showStatus(const std::string& /*text*/) {}
     virtual void setHintEnabled(bool /*on*/) {}
-
-    // A question was solved (answerKind 1, 3 or 4 after showSolved); the
-    // practice records take this report.
-    virtual void questionSolved() = 0;
 };
 
 }  // namespace talvoren

@@ -5,9 +5,9 @@ namespace talvoren {
 
 PageLayoutChoice pageLayoutForScreen(int screenWidth) {
     switch (screenWidth) {
-    case 640: return {8, true};
-    case 1024: return {14, false};
-    default: return {12, false};  // 800 and every other width
+    case 640: return {smallPageLines, true};
+    case 1024: return {largePageLines, false};
+    default: return {mediumPageLines, false};  // 800 and every other width
     }
 }
 

@@ -1,13 +1,23 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// How many line slots the worked page gets for a screen width.
+// The worked page's line slots: how many each screen width gets, and how
+// many of them have a line button.
 
 #include <string_view>
 
 namespace talvoren {
 
+// Line slots of the three page layouts.
+inline constexpr int smallPageLines = 8;    // 640 wide
+inline constexpr int mediumPageLines = 12;  // 800 wide and any other width
+inline constexpr int largePageLines = 14;   // 1024 wide
+inline constexpr int defaultLineCapacity = largePageLines;
+
+// btnShiki1..btnShiki12: lines 13 and 14 have none.
+inline constexpr int maxLineButtons = 12;
+
 struct PageLayoutChoice {
-    int lineCapacity;       // 8, 12 or 14
+    int lineCapacity;       // smallPageLines, mediumPageLines or largePageLines
     bool warnResolution;    // show lowResolutionMessage first
 };
 

@@ -38,15 +38,6 @@ std::string keyOf(const ExprLine& line) {
     return key;
 }
 
-PlanAnswer answerOf(int judgement) {
-    switch (judgement) {
-    case judged::solved: return PlanAnswer::solved;
-    case judged::noSolution: return PlanAnswer::noSolution;
-    case judged::infinitelyMany: return PlanAnswer::infinitelyMany;
-    default: return PlanAnswer::none;
-    }
-}
-
 // Iterative deepening over lines. Within one depth bound the moves are tried
 // in the order of preference, so the first plan found is the preferred one
 // among the shortest. `explored` remembers, for each line, the most steps
@@ -67,7 +58,7 @@ public:
     }
 
     std::vector<PlanMove> path;  // in reverse order while the search unwinds
-    int judgement = judged::notAnswer;
+    AnswerKind judgement = AnswerKind::none;
     bool stopped = false;  // the budget ran out
     long nodes = 0;
 
@@ -89,7 +80,7 @@ private:
             ++nodes;
             if (!runner_.execute(line, move)) continue;
             const ExprLine child = runner_.result();
-            if (const int verdict = runner_.judge(child); verdict != judged::notAnswer) {
+            if (const AnswerKind verdict = runner_.judge(child); verdict != AnswerKind::none) {
                 judgement = verdict;
                 path.push_back(move);
                 return true;
@@ -119,35 +110,35 @@ PlanStep stepOf(const PlanMove& move, int line) {
     step.line = line;
     step.opCode = move.opCode;
     step.term = move.term;
-    const bool typed = move.opCode != 'S' && move.opCode != 'I' && move.opCode != 'K';
+    const bool typed = needsNumber(move.opCode);
     if (typed) step.padText = padTextOf(move.term);
     step.presses.push_back(lineControl(line));
     step.presses.push_back(operationButtonOf(move.opCode));
     if (typed)
         for (std::string& key : padPressesOf(move.term)) step.presses.push_back(std::move(key));
     step.presses.push_back("btnJikkou");
-    step.reversesRelation = (move.opCode == '*' || move.opCode == '/') && move.term.num < 0;
+    step.reversesRelation = turnsRelationRound(move.opCode, move.term);
     return step;
 }
 
-int sentakuChoiceFor(PlanAnswer answer) {
-    if (answer == PlanAnswer::noSolution) return sentakuKainashi;
-    if (answer == PlanAnswer::infinitelyMany) return sentakuMusu;
+int sentakuChoiceFor(AnswerKind answer) {
+    if (answer == AnswerKind::noSolution) return sentakuKainashi;
+    if (answer == AnswerKind::infinitelyMany) return sentakuMusu;
     return sentakuClosed;
 }
 
 // Carries the moves out key by key on a silent copy of the page: the lines
 // and sentences of the plan are the ones the page draws. A plan the page
 // does not carry out to the same answer is no plan.
-Plan replay(const PageState& page, int line, const std::vector<PlanMove>& moves, PlanAnswer answer) {
+Plan replay(const PageState& page, int line, const std::vector<PlanMove>& moves, AnswerKind answer) {
     Plan plan;
     SilentSession copy(page);
     copy.answerSentakuWith(sentakuChoiceFor(answer));
     int from = line;
-    int judgement = judged::notAnswer;
+    AnswerKind judgement = AnswerKind::none;
     for (const PlanMove& move : moves) {
         PlanStep step = stepOf(move, from);
-        const StepOutcome outcome = copy.step({from, static_cast<OpCode>(move.opCode), step.padText, 0});
+        const StepOutcome outcome = copy.step({from, move.opCode, step.padText, 0});
         if (!outcome.accepted) return {};
         judgement = outcome.judgement;
         step.newLine = outcome.lineNumber;
@@ -156,7 +147,7 @@ Plan replay(const PageState& page, int line, const std::vector<PlanMove>& moves,
         from = step.newLine;
         plan.steps.push_back(std::move(step));
     }
-    if (copy.worksheet().answerKind == 0 || answerOf(judgement) != answer) return {};
+    if (copy.worksheet().state().answerKind == AnswerKind::none || judgement != answer) return {};
     plan.answer = answer;
     plan.answerLine = plan.steps.back().drawn;
     return plan;
@@ -171,10 +162,10 @@ Plan planFromLine(const PageState& page, int line, const PlanBudget& budget) {
     const char letter = page.tables.unknownLetter;
     Search search(letter, page.tables.hasDecimalPoint, budget);
 
-    if (const int verdict = StepRunner(letter, page.tables.hasDecimalPoint).judge(start);
-        verdict != judged::notAnswer) {
+    if (const AnswerKind verdict = StepRunner(letter, page.tables.hasDecimalPoint).judge(start);
+        verdict != AnswerKind::none) {
         Plan plan;
-        plan.answer = answerOf(verdict);
+        plan.answer = verdict;
         plan.answerLine = start;
         return plan;
     }
@@ -184,7 +175,7 @@ Plan planFromLine(const PageState& page, int line, const PlanBudget& budget) {
     Plan plan;
     if (maxSteps > 0 && search.run(start, maxSteps)) {
         const std::vector<PlanMove> moves(search.path.rbegin(), search.path.rend());
-        plan = replay(page, line, moves, answerOf(search.judgement));
+        plan = replay(page, line, moves, search.judgement);
     }
     plan.budgetExhausted = search.stopped;
     plan.nodes = search.nodes;

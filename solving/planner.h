@@ -14,22 +14,18 @@
 
 #include "core/cells.h"
 #include "core/messages.h"
+#include "solving/judge.h"
+#include "solving/operations.h"
+#include "solving/page_layout.h"
 
 namespace talvoren {
 
 class Worksheet;
 struct PageState;
 
-enum class PlanAnswer {
-    solved,          // the unknown alone on the left, a number on the right
-    noSolution,      // a false relation between numbers: 解なし
-    infinitelyMany,  // a true relation between numbers: 解は無数にある
-    none,            // no plan fits the page (or the budget ran out)
-};
-
 struct PlanStep {
     int line = 0;           // the line the step works on
-    char opCode = '?';      // '*', '/', '+', '-', 'S', 'I' or 'K'
+    OpCode opCode = OpCode::none;
     std::string padText;    // the number as the pad shows it ("" for S, I, K)
     ExprCell term = ZERO;   // the cell the pad text stands for
     // The controls clicked, in order: the line (btnShikiN, or ImageN where
@@ -42,14 +38,14 @@ struct PlanStep {
 };
 
 struct Plan {
-    PlanAnswer answer = PlanAnswer::none;
+    AnswerKind answer = AnswerKind::none;  // none: no plan fits the page (or the budget ran out)
     std::vector<PlanStep> steps;  // empty when the start line is already an answer
     ExprLine answerLine;          // the line judged an answer (empty for none)
     bool budgetExhausted = false; // the search stopped at its node or time budget
     long nodes = 0;               // lines searched
 
     int length() const { return static_cast<int>(steps.size()); }
-    bool found() const { return answer != PlanAnswer::none; }
+    bool found() const { return answer != AnswerKind::none; }
 };
 
 // Bounds every search, whatever the line.
@@ -57,8 +53,6 @@ struct PlanBudget {
     long maxNodes = 200'000;
     std::chrono::milliseconds maxTime{250};
 };
-
-inline constexpr int defaultPlanCapacity = 14;
 
 // The shortest plan from line `line` of a page whose newest line is
 // `lineCount`, on a page of `capacity` lines (8, 12 or 14): new lines are
@@ -76,7 +70,7 @@ Plan planFromLine(const Worksheet& ws, int line, const PlanBudget& budget = {});
 // Parses a question text into a scratch page as line 1 and plans from it.
 // The parser's messages go to `parseMessages` (nowhere when null); nullopt
 // when the question is refused.
-std::optional<Plan> planQuestion(std::string_view text, int capacity = defaultPlanCapacity,
+std::optional<Plan> planQuestion(std::string_view text, int capacity = defaultLineCapacity,
                                  MessageSink* parseMessages = nullptr,
                                  const PlanBudget& budget = {});
 

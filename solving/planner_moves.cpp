@@ -15,17 +15,18 @@ using planning::Ratio;
 
 constexpr std::int64_t largestPadPart = 9999;  // four digits a part
 
-int operationRank(char opCode) {
+int operationRank(OpCode opCode) {
     switch (opCode) {
-    case 'K': return 0;
-    case 'I': return 1;
-    case 'S': return 2;
-    case '-':
-    case '+': return 3;
-    case '/': return 4;
-    case '*': return 5;
-    default: return 6;
+    case OpCode::removeBrackets: return 0;
+    case OpCode::transpose: return 1;
+    case OpCode::collect: return 2;
+    case OpCode::subtract:
+    case OpCode::add: return 3;
+    case OpCode::divide: return 4;
+    case OpCode::multiply: return 5;
+    case OpCode::none: break;
     }
+    return 6;
 }
 
 bool isValue(std::uint8_t k, char letter) {
@@ -86,7 +87,7 @@ void addTakeAway(std::vector<PlanMove>& moves, const Ratio& value, std::uint8_t 
     if (!value.known || value.num == 0) return;
     const Ratio size = value.num < 0 ? -value : value;
     if (!fitsPad(size)) return;
-    addMove(moves, {value.num < 0 ? '+' : '-', cellOf(size, k)});
+    addMove(moves, {value.num < 0 ? OpCode::add : OpCode::subtract, cellOf(size, k)});
 }
 
 // A large divisor of n (n > 9999) that the pad can type: n over the least
@@ -102,8 +103,8 @@ std::int64_t typableDivisor(std::int64_t n) {
 void addScalings(std::vector<PlanMove>& moves, const Ratio& c) {
     if (!c.known || c.num == 0 || c.is(1)) return;
     if (fitsPad(c)) {
-        addMove(moves, {'/', cellOf(c, kind::constant)});
-        addMove(moves, {'*', cellOf(c, kind::constant)});
+        addMove(moves, {OpCode::divide, cellOf(c, kind::constant)});
+        addMove(moves, {OpCode::multiply, cellOf(c, kind::constant)});
         return;
     }
     // A factor too long for the pad is taken in parts: a divisor of its
@@ -111,26 +112,26 @@ void addScalings(std::vector<PlanMove>& moves, const Ratio& c) {
     const std::int64_t size = c.num < 0 ? -c.num : c.num;
     const std::int64_t sign = c.num < 0 ? -1 : 1;
     if (const std::int64_t d = typableDivisor(size); d > 1)
-        addMove(moves, {'/', cellOf({sign * d, 1, true}, kind::constant)});
+        addMove(moves, {OpCode::divide, cellOf({sign * d, 1, true}, kind::constant)});
     if (const std::int64_t d = typableDivisor(c.den); d > 1)
-        addMove(moves, {'*', cellOf({sign * d, 1, true}, kind::constant)});
+        addMove(moves, {OpCode::multiply, cellOf({sign * d, 1, true}, kind::constant)});
 }
 
 }  // namespace
 
 int preferenceRank(const PlanMove& move) {
     const bool fraction = move.term.den != 1;
-    const bool reverses = (move.opCode == '*' || move.opCode == '/') && move.term.num < 0;
+    const bool reverses = scalesBothSides(move.opCode) && move.term.num < 0;
     return (fraction ? 100 : 0) + (reverses ? 10 : 0) + operationRank(move.opCode);
 }
 
 std::vector<PlanMove> movesFrom(const ExprLine& line, char letter) {
     std::vector<PlanMove> moves;
     if (hasBracketsInLine(line)) {
-        moves.push_back({'K', ZERO});
+        moves.push_back({OpCode::removeBrackets, ZERO});
     } else {
-        moves.push_back({'I', ZERO});
-        moves.push_back({'S', ZERO});
+        moves.push_back({OpCode::transpose, ZERO});
+        moves.push_back({OpCode::collect, ZERO});
     }
     const LineValues v = valuesOf(line, letter);
     const auto letterKind = static_cast<std::uint8_t>(letter);
@@ -197,17 +198,18 @@ std::vector<std::string> padPressesOf(const ExprCell& term) {
     return presses;
 }
 
-std::string operationButtonOf(char opCode) {
+std::string operationButtonOf(OpCode opCode) {
     switch (opCode) {
-    case '*': return "btnKake";
-    case '/': return "btnWaru";
-    case '+': return "btnTasu";
-    case '-': return "btnHiku";
-    case 'S': return "btnSeiri";
-    case 'I': return "btnIkou";
-    case 'K': return "btnKakko";
-    default: return "";
+    case OpCode::multiply: return "btnKake";
+    case OpCode::divide: return "btnWaru";
+    case OpCode::add: return "btnTasu";
+    case OpCode::subtract: return "btnHiku";
+    case OpCode::collect: return "btnSeiri";
+    case OpCode::transpose: return "btnIkou";
+    case OpCode::removeBrackets: return "btnKakko";
+    case OpCode::none: break;
     }
+    return "";
 }
 
 }  // namespace talvoren

@@ -7,11 +7,12 @@
 #include <vector>
 
 #include "core/cells.h"
+#include "solving/operations.h"
 
 namespace talvoren {
 
 struct PlanMove {
-    char opCode = '?';   // '*', '/', '+', '-', 'S', 'I' or 'K'
+    OpCode opCode = OpCode::none;
     ExprCell term = ZERO;  // the pad's number (ZERO for S, I and K)
 };
 
@@ -41,6 +42,6 @@ std::string padTextOf(const ExprCell& term);
 std::vector<std::string> padPressesOf(const ExprCell& term);
 
 // The operation button of an operation code (btnKake, btnWaru, ...).
-std::string operationButtonOf(char opCode);
+std::string operationButtonOf(OpCode opCode);
 
 }  // namespace talvoren

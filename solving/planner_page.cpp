@@ -2,7 +2,6 @@
 #include "solving/planner_page.h"
 
 #include "solving/executor.h"
-#include "solving/judge.h"
 #include "solving/silent_session.h"
 
 namespace talvoren::planning {
@@ -12,17 +11,20 @@ namespace {
 constexpr int sourceLine = 1;
 constexpr int targetLine = 2;
 
-PageState emptyPage(char unknownLetter, bool hasDecimalPoint) {
-    PageState state;
-    state.tables.unknownLetter = unknownLetter;
-    state.tables.hasDecimalPoint = hasDecimalPoint;
-    return state;
-}
-
 }  // namespace
 
+// Refusals say why; nobody reads it here.
+struct StepRunner::Tables {
+    Tables(char unknownLetter, bool hasDecimalPoint) : core(log) {
+        core.unknownLetter = unknownLetter;
+        core.hasDecimalPoint = hasDecimalPoint;
+    }
+    MessageLog log;
+    CoreState core;
+};
+
 StepRunner::StepRunner(char unknownLetter, bool hasDecimalPoint)
-    : session_(std::make_unique<SilentSession>(emptyPage(unknownLetter, hasDecimalPoint))) {}
+    : tables_(std::make_unique<Tables>(unknownLetter, hasDecimalPoint)) {}
 
 StepRunner::~StepRunner() = default;
 
@@ -32,29 +34,25 @@ StepRunner::~StepRunner() = default;
 // key by key. The sentence is not needed while searching, so the pad text is
 // left out of it.
 bool StepRunner::execute(const ExprLine& from, const PlanMove& move) {
-    Worksheet& ws = session_->worksheet();
-    ws.core.lines[sourceLine] = from;
-    ws.core.lines[targetLine].cellCount = 0;
-    ws.lineCount = targetLine;
-    ws.firstLine = sourceLine;
-    ws.secondLine = 0;
-    ws.selectState = 2;
-    ws.stepState = move.opCode == 'S' || move.opCode == 'I' || move.opCode == 'K' ? 2 : 3;
-    ws.enteredTerm = move.term;
-    ws.enteredText.clear();
-    ws.signReversed = false;
-    const bool accepted = applyOperation(ws, move.opCode);
-    session_->clearMessages();  // refusals say why; nobody reads it here
+    CoreState& core = tables_->core;
+    core.lines[sourceLine] = from;
+    core.lines[targetLine].cellCount = 0;
+    StepContext step;
+    step.opCode = move.opCode;
+    step.firstLine = sourceLine;
+    step.enteredTerm = move.term;
+    step.target = targetLine;
+    const bool accepted = applyOperation(core, step).accepted();
+    tables_->log.texts.clear();
     return accepted;
 }
 
-const ExprLine& StepRunner::result() const { return session_->line(targetLine); }
+const ExprLine& StepRunner::result() const { return tables_->core.lines[targetLine]; }
 
-int StepRunner::judge(const ExprLine& line) {
-    Worksheet& ws = session_->worksheet();
-    ws.core.lines[sourceLine] = line;
-    ws.lineCount = sourceLine;
-    return judgeLine(ws, sourceLine);
+AnswerKind StepRunner::judge(const ExprLine& line) {
+    CoreState& core = tables_->core;
+    core.lines[sourceLine] = line;
+    return judgeLine(core, sourceLine, sourceLine);
 }
 
 }  // namespace talvoren::planning

@@ -102,15 +102,15 @@ StepOutcome SilentSession::step(const StepRequest& request) {
     StepOutcome outcome;
     const Operation* operation = operationOf(request.operation);
     worksheet_.selectLine(request.line);
-    if (operation && worksheet_.selectState == 1) operationButtonClick(worksheet_, operation->number);
-    bool ready = worksheet_.selectState == 2 && type(request.padText) && worksheet_.panel() == request.padText;
+    if (operation && worksheet_.state().step == StepState::LineChosen) operationButtonClick(worksheet_, operation->code);
+    bool ready = padOpen(worksheet_.state().step) && type(request.padText) && worksheet_.panel() == request.padText;
     if (ready && request.secondLine != 0) {
         worksheet_.selectLine(request.secondLine);
-        ready = worksheet_.selectState == 3;
+        ready = worksheet_.state().step == StepState::SecondChosen;
     }
     if (ready) {
         worksheet_.btnJikkouClick();
-        outcome.accepted = worksheet_.lineCount == before.worksheet.lineCount + 1;
+        outcome.accepted = lineCount() == before.worksheet.lineCount + 1;
     }
 
     outcome.messages.assign(log_.texts.begin() + static_cast<std::ptrdiff_t>(firstMessage), log_.texts.end());
@@ -118,9 +118,9 @@ StepOutcome SilentSession::step(const StepRequest& request) {
         worksheet_.restore(before);  // whatever the step got to; the messages stay
         return outcome;
     }
-    outcome.lineNumber = worksheet_.lineCount;
+    outcome.lineNumber = lineCount();
     outcome.line = line(outcome.lineNumber);
-    outcome.judgement = judgeLine(worksheet_, outcome.lineNumber);
+    outcome.judgement = judgeLine(core_, lineCount(), outcome.lineNumber);
     outcome.signReversed = page_.lastLineSignReversed;
     return outcome;
 }

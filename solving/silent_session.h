@@ -68,11 +68,9 @@ public:
     void setPageCaption(const std::string&) override {}
     void focusButton(FocusTarget) override {}
     int showSentaku() override { return sentakuAnswer; }
-    void questionSolved() override { solvedReported = true; }
 
     int sentakuAnswer = sentakuClosed;  // the special-solution dialog's answer
     bool lastLineSignReversed = false;  // of the last line drawn (not the answer image)
-    bool solvedReported = false;
 };
 
 // One step as a pupil takes it.
@@ -87,7 +85,7 @@ struct StepOutcome {
     bool accepted = false;       // a new line was appended
     int lineNumber = 0;          // its number (lineCount afterwards)
     ExprLine line;               // its cells and caption (the sentence)
-    int judgement = judged::notAnswer;  // the judge's verdict on the new line
+    AnswerKind judgement = AnswerKind::none;  // the judge's verdict on the new line
     bool signReversed = false;   // the step turned the relation round (drawn red)
     std::vector<std::string> messages;  // what the step showed, in order: a refusal's reason
 };
@@ -112,7 +110,7 @@ public:
     const Worksheet& worksheet() const { return worksheet_; }
     const ExprTables& tables() const { return core_.tables(); }
     const ExprLine& line(int n) const { return core_.lines[static_cast<std::size_t>(n)]; }
-    int lineCount() const { return worksheet_.lineCount; }
+    int lineCount() const { return worksheet_.state().lineCount; }
     char unknownLetter() const { return core_.unknownLetter; }
 
     // Runs a whole step: selects the line, chooses the operation (through

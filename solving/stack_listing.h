@@ -12,6 +12,6 @@ namespace talvoren {
 
 // For each line 1..lineCount: its caption, one entry per cell ("2x1" and two
 // blanks), then twenty hyphens and the line's label.
-std::vector<std::string> stackListing(const CoreState& core, int lineCount);
+std::vector<std::string> stackListing(const ExprTables& tables, int lineCount);
 
 }  // namespace talvoren

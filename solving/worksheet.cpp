@@ -6,45 +6,57 @@
 
 #include "core/entry_parser.h"
 #include "core/question_parser.h"
+#include "core/transform.h"
 #include "solving/executor.h"
-#include "solving/judge.h"
 #include "solving/line_labels.h"
-#include "solving/operations.h"
 
 namespace talvoren {
 
-namespace {
-
-ExprLine& lineAt(CoreState& core, int n) { return core.lines[static_cast<std::size_t>(n)]; }
-
-bool needsNumber(char opCode) {
-    return opCode == '*' || opCode == '/' || opCode == '+' || opCode == '-';
+StateNumbers stateNumbers(StepState s) {
+    switch (s) {
+    case StepState::Idle: return {0, 0};
+    case StepState::LineChosen: return {1, 1};
+    case StepState::OpChosen: return {2, 2};
+    case StepState::Typing: return {2, 3};
+    case StepState::SecondChosen: return {3, 1};
+    }
+    return {0, 0};
 }
 
-}  // namespace
+int answerKindNumber(AnswerKind kind) {
+    switch (kind) {
+    case AnswerKind::none: return 0;
+    case AnswerKind::solved: return 1;
+    case AnswerKind::infinitelyMany: return 3;
+    case AnswerKind::noSolution: return 4;
+    }
+    return 0;
+}
 
-Worksheet::Worksheet(CoreState& coreState, Page& thePage, int capacity) : core(coreState), page(thePage) {
-    lineCapacity = capacity;
+Worksheet::Worksheet(CoreState& coreState, Page& thePage, int capacity) : core_(coreState), page_(thePage) {
+    state_.lineCapacity = capacity;
 }
 
 Worksheet::Worksheet(CoreState& coreState, Page& thePage, const PageState& state)
-    : WorksheetState(state.worksheet), core(coreState), page(thePage), shown_(state.shown) {}
+    : core_(coreState), page_(thePage), state_(state.worksheet), shown_(state.shown) {}
 
 Worksheet::Worksheet(CoreState& coreState, Page& thePage, const Worksheet& other)
-    : WorksheetState(other), core(coreState), page(thePage), shown_(other.shown_) {}
+    : core_(coreState), page_(thePage), state_(other.state_), shown_(other.shown_) {}
 
-PageState Worksheet::pageState() const { return {core.tables(), *this, shown_}; }
+PageState Worksheet::pageState() const { return {core_.tables(), state_, shown_}; }
 
 void Worksheet::restore(const PageState& state) {
-    core.restore(state.tables);
-    static_cast<WorksheetState&>(*this) = state.worksheet;
+    core_.restore(state.tables);
+    state_ = state.worksheet;
     shown_ = state.shown;
 }
 
 void Worksheet::copyStateFrom(const Worksheet& other) {
-    static_cast<WorksheetState&>(*this) = other;
+    state_ = other.state_;
     shown_ = other.shown_;
 }
+
+void Worksheet::setLineCapacity(int capacity) { state_.lineCapacity = capacity; }
 
 // ---- the page model ------------------------------------------------------
 
@@ -54,169 +66,237 @@ bool Worksheet::lineButtonEnabled(int n) const {
 
 void Worksheet::setDescription(std::string text) {
     shown_.description = std::move(text);
-    page.showDescription(shown_.description);
+    page_.showDescription(shown_.description);
 }
 
 void Worksheet::appendDescription(std::string_view text) { setDescription(shown_.description + std::string(text)); }
 
 void Worksheet::setPanel(std::string text) {
     shown_.panel = std::move(text);
-    page.showPanel(shown_.panel);
+    page_.showPanel(shown_.panel);
 }
 
 void Worksheet::setJikkouEnabled(bool on) {
     shown_.jikkouEnabled = on;
-    page.setJikkouEnabled(on);
+    page_.setJikkouEnabled(on);
 }
 
 void Worksheet::setNextEnabled(bool on) {
     shown_.nextEnabled = on;
-    page.setNextEnabled(on);
+    page_.setNextEnabled(on);
 }
 
 void Worksheet::setLineButtonEnabled(int n, bool on) {
     if (!lineButton(n)) return;
     shown_.lineButtonEnabled[static_cast<std::size_t>(n)] = on;
-    page.setLineButtonEnabled(n, on);
+    page_.setLineButtonEnabled(n, on);
 }
 
 void Worksheet::setBlinkTimer(bool on) {
     shown_.blinkTimerOn = on;
-    page.setBlinkTimer(on);
+    page_.setBlinkTimer(on);
 }
 
 void Worksheet::setListener(WorksheetListener* listener) { listener_ = listener; }
+
+void Worksheet::setSolvedReport(std::function<void()> report) { solvedReport_ = std::move(report); }
 
 WorksheetListener& Worksheet::listener() {
     static WorksheetListener nobody;
     return listener_ ? *listener_ : nobody;
 }
 
-void Worksheet::showMessage(std::string_view text) { core.messages.showMessage(std::string(text)); }
+void Worksheet::showMessage(std::string_view text) { core_.messages.showMessage(std::string(text)); }
 
-bool Worksheet::lineButton(int n) const { return n >= 1 && n <= std::min(maxLineButtons, lineCapacity); }
+bool Worksheet::lineButton(int n) const { return n >= 1 && n <= std::min(maxLineButtons, state_.lineCapacity); }
 
 void Worksheet::focusDefaultButton() {
     if (shown_.jikkouEnabled)
-        page.focusButton(FocusTarget::jikkou);
+        page_.focusButton(FocusTarget::jikkou);
     else if (shown_.nextEnabled)
-        page.focusButton(FocusTarget::next);
+        page_.focusButton(FocusTarget::next);
 }
 
 // ---- steps ---------------------------------------------------------------
 
 void Worksheet::selectLine(int n) {
     // Line 0 is the scratch line, never a line of the page.
-    if (solvedFlag || n < 1 || n > lineCount) return;
-    if (stepState != 0 && stepState != 2) {
+    if (state_.solvedFlag || n < 1 || n > state_.lineCount) return;
+    if (state_.step != StepState::Idle && state_.step != StepState::OpChosen) {
         showMessage(wrongOperationMessage);
         return;
     }
-    if (stepState == 0) setDescription("");
-    if (selectState == 0) {
-        firstLine = n;
-        selectState = 1;
-    } else if (selectState == 2) {
-        secondLine = n;
-        selectState = 3;
+    if (state_.step == StepState::Idle) {
+        setDescription("");
+        state_.firstLine = n;
+        state_.step = StepState::LineChosen;
+    } else {
+        state_.secondLine = n;
+        state_.step = StepState::SecondChosen;
     }
-    stepState = 1;
     appendDescription(std::string(lineLabel(n)) + "式");
-    selectionMade = true;
+    state_.selectionMade = true;
 }
 
-void Worksheet::chooseOperation(int k) {
-    const Operation* operation = operationFor(k);
+void Worksheet::chooseOperation(OpCode code) {
+    const Operation* operation = operationOf(code);
     if (!operation) return;
-    if (selectState != 1) {
+    if (state_.step != StepState::LineChosen) {
         showMessage(wrongOperationMessage);
         return;
     }
-    opCode = operation->opCode;
+    state_.opCode = operation->code;
     setJikkouEnabled(true);
     appendDescription(operation->text);
-    selectState = 2;
-    stepState = 2;
+    state_.step = StepState::OpChosen;
     focusDefaultButton();
+}
+
+void Worksheet::padEntryTaken() {
+    state_.step = StepState::Typing;
+    setJikkouEnabled(true);
+}
+
+bool Worksheet::firstLineHasBrackets() const {
+    // Line 0 is the scratch line of checks and previews, not a page line.
+    const int n = state_.firstLine;
+    if (n < 1 || n >= answerLineIndex) return false;
+    return hasBracketsInLine(line(n));
 }
 
 // The execute checks that need no executor; true when the step is refused.
 bool Worksheet::executeRefused() {
-    const bool noOperation = selectState == 0 || selectState == 1;
-    const bool missingNumber = selectState == 2 && shown_.panel.empty() && needsNumber(opCode);
-    const bool lineAsFactor = selectState == 3 && (opCode == '*' || opCode == '/') && stepState == 1;
+    const StepState step = state_.step;
+    const bool noOperation = step == StepState::Idle || step == StepState::LineChosen;
+    const bool missingNumber = padOpen(step) && shown_.panel.empty() && needsNumber(state_.opCode);
+    const bool lineAsFactor = step == StepState::SecondChosen && scalesBothSides(state_.opCode);
     if (noOperation || missingNumber || lineAsFactor) {
         showMessage(wrongOperationMessage);
         return true;
     }
     // The page has no slot left for another line.
-    if (lineCount >= lineCapacity) {
+    if (state_.lineCount >= state_.lineCapacity) {
         showMessage("これ以上式を書けません");
         return true;
     }
     return false;
 }
 
+StepContext Worksheet::stepContext() const {
+    return {state_.opCode,          state_.firstLine,  state_.secondLine,
+            state_.step == StepState::SecondChosen, state_.enteredTerm, state_.enteredText,
+            state_.lineCount};
+}
+
+bool Worksheet::executeStep() {
+    setPanel("");
+    const StepResult result = applyOperation(core_, stepContext());
+    if (!result.accepted()) {
+        state_.signReversed = false;
+        return false;
+    }
+    const int target = state_.lineCount;
+    page_.drawCaption(target, *result.sentence);
+    state_.signReversed = result.signReversed;  // the relation is drawn red
+    drawLine(target);
+    state_.firstLine = 0;
+    state_.signReversed = false;
+    return true;
+}
+
 void Worksheet::btnJikkouClick() {
-    selectionMade = false;
-    page.unmarkAllLines();
-    enteredText = shown_.panel;
-    const ExprCell term = parseEntry(core, enteredText);
+    state_.selectionMade = false;
+    page_.unmarkAllLines();
+    state_.enteredText = shown_.panel;
+    const ExprCell term = parseEntry(core_, state_.enteredText);
     if (term.den == 0) return;  // the entry parser has said why; the pupil may type on
-    enteredTerm = term;
+    state_.enteredTerm = term;
     // A negative number was written as "(-" and the number: close it, once.
     if (shown_.description.find('(') != std::string::npos && !shown_.description.ends_with(')'))
         appendDescription(")");
     if (executeRefused()) return;
 
-    ++lineCount;
-    if (!applyOperation(*this, opCode)) {
+    ++state_.lineCount;
+    if (!executeStep()) {
         resetStep();
-        --lineCount;
+        --state_.lineCount;
         return;
     }
-    setLineButtonEnabled(lineCount, true);
+    setLineButtonEnabled(state_.lineCount, true);
     listener().stepExecuted();
 
-    concludeJudgement(*this, judgeLine(*this, lineCount));
-    if (answerKind >= 1) {
+    concludeJudgement(judgeLine(core_, state_.lineCount, state_.lineCount));
+    if (state_.answerKind != AnswerKind::none) {
         showSolved();
-        page.questionSolved();
-    } else if (lineCount >= lineCapacity) {
-        showMessage("残念ですが" + std::to_string(lineCapacity - 1) + "回の操作では解けませんでした");
+        if (solvedReport_) solvedReport_();
+    } else if (state_.lineCount >= state_.lineCapacity) {
+        showMessage("残念ですが" + std::to_string(state_.lineCapacity - 1) + "回の操作では解けませんでした");
     }
 
-    selectState = 0;
-    stepState = 0;
+    state_.step = StepState::Idle;
     setJikkouEnabled(false);
     focusDefaultButton();
 }
 
+bool Worksheet::askSpecialAnswer(int rightChoice, std::string_view wrongChoiceHint) {
+    for (;;) {
+        const int choice = page_.showSentaku();
+        if (choice == sentakuClosed) return false;
+        if (choice == rightChoice) return true;
+        if (choice == sentakuKainashi || choice == sentakuMusu) showMessage(wrongChoiceHint);
+    }
+}
+
+void Worksheet::concludeJudgement(AnswerKind verdict) {
+    // A closed dialog leaves the step unsolved, whatever an earlier step left.
+    state_.answerKind = AnswerKind::none;
+    switch (verdict) {
+    case AnswerKind::solved:
+        state_.answerKind = AnswerKind::solved;
+        setDescription("解が出ました");
+        drawLine(answerLineIndex);
+        break;
+    case AnswerKind::noSolution:
+        if (askSpecialAnswer(sentakuKainashi, "解が無数？？もう一度考えてみましょう")) {
+            writeAnswerText("【答】解なし");
+            state_.answerKind = AnswerKind::noSolution;
+        }
+        break;
+    case AnswerKind::infinitelyMany:
+        if (askSpecialAnswer(sentakuMusu, "解なし？？もう一度考えてみましょう")) {
+            writeAnswerText("【答】解は無数にある");
+            state_.answerKind = AnswerKind::infinitelyMany;
+        }
+        break;
+    case AnswerKind::none: break;
+    }
+}
+
 void Worksheet::btnTeiseiClick() {
-    if (!solvedFlag) resetStep();
+    if (!state_.solvedFlag) resetStep();
 }
 
 void Worksheet::takeBackLastLine() {
+    const int last = state_.lineCount;
     setDescription("");
-    page.clearLineImage(lineCount);
-    lineAt(core, lineCount).cellCount = 0;  // the caption stays
-    setLineButtonEnabled(lineCount, false);
-    page.lineTakenBack(lineCount);
-    --lineCount;
+    page_.clearLineImage(last);
+    lineAt(last).cellCount = 0;  // the caption stays
+    setLineButtonEnabled(last, false);
+    page_.lineTakenBack(last);
+    --state_.lineCount;
     listener().lineTakenBack();
 }
 
 void Worksheet::resetStep() {
-    page.unmarkAllLines();
-    selectionMade = false;
+    page_.unmarkAllLines();
+    state_.selectionMade = false;
     // Line 1, the question, is never taken back.
-    if ((stepState == 0 || shown_.description.empty()) && lineCount > 1) takeBackLastLine();
+    if ((state_.step == StepState::Idle || shown_.description.empty()) && state_.lineCount > 1) takeBackLastLine();
     setDescription("");
-    stepState = 0;
-    selectState = 0;
-    firstLine = 0;
-    secondLine = 0;
-    opCode = '?';
+    state_.step = StepState::Idle;
+    state_.firstLine = 0;
+    state_.secondLine = 0;
+    state_.opCode = OpCode::none;
     setJikkouEnabled(false);
     setPanel("");
 }
@@ -227,23 +307,22 @@ void Worksheet::clearPage() {
     // Every slot of the table is emptied, so that no line of an earlier,
     // larger page survives above lineCount.
     for (int n = 1; n < answerLineIndex; ++n) {
-        lineAt(core, n).cellCount = 0;
-        lineAt(core, n).caption.clear();
+        lineAt(n).cellCount = 0;
+        lineAt(n).caption.clear();
     }
-    for (int n = 1; n <= lineCapacity; ++n) {
-        page.clearLineImage(n);
+    for (int n = 1; n <= state_.lineCapacity; ++n) {
+        page_.clearLineImage(n);
         setLineButtonEnabled(n, false);
     }
-    page.clearLineImage(answerLineIndex);
-    core.answerLine().cellCount = 0;
+    page_.clearLineImage(answerLineIndex);
+    core_.answerLine().cellCount = 0;
 
-    answerKind = 0;
-    lineCount = 0;
-    firstLine = 0;
-    secondLine = 0;
-    selectState = 0;
-    stepState = 0;
-    page.hideAnswerBox();
+    state_.answerKind = AnswerKind::none;
+    state_.lineCount = 0;
+    state_.firstLine = 0;
+    state_.secondLine = 0;
+    state_.step = StepState::Idle;
+    page_.hideAnswerBox();
     setDescription("");
     setPanel("");  // a number typed before moving on must not reach the next question
     setJikkouEnabled(false);
@@ -252,13 +331,13 @@ void Worksheet::clearPage() {
 }
 
 bool Worksheet::setUpQuestion(int number, const std::string& text) {
-    if (!parseQuestion(core, 1, text)) return false;
-    lineCount = 1;
+    if (!parseQuestion(core_, 1, text)) return false;
+    state_.lineCount = 1;
     drawLine(1);
-    ExprLine& question = lineAt(core, 1);
+    ExprLine& question = lineAt(1);
     question.caption = questionHeader(number);
-    page.drawCaption(1, question.caption);
-    page.setLetterKeyCaption(core.unknownLetter);
+    page_.drawCaption(1, question.caption);
+    page_.setLetterKeyCaption(core_.unknownLetter);
     setDescription("式を指定してください");
     setLineButtonEnabled(1, true);
     listener().questionSetUp();
@@ -269,35 +348,40 @@ bool Worksheet::startQuestionSet(const std::string& firstQuestion) {
     clearPage();
     if (!setUpQuestion(1, firstQuestion)) return false;
     setBlinkTimer(false);
-    solvedFlag = false;
-    if (judgeLine(*this, 1) == judged::solved) showSolved();
+    state_.solvedFlag = false;
+    if (judgeLine(core_, state_.lineCount, 1) == AnswerKind::solved) showSolved();
     return true;
 }
 
 void Worksheet::drawLine(int n) {
-    if (n < 0 || n >= lineTableSize || !page.hasLineImage(n)) {
+    if (n < 0 || n >= lineTableSize || !page_.hasLineImage(n)) {
         showMessage(std::to_string(n) + "box not fond");
         return;
     }
-    const ExprLine line = lineAt(core, n);
-    if (!page.typeset(n, 0, line, core.hasDecimalPoint, signReversed)) {
-        page.clearLineImage(n);
-        page.drawCaption(n, line.caption);
-        page.typeset(n, 1, line, core.hasDecimalPoint, signReversed);
+    const ExprLine drawn = lineAt(n);
+    if (!page_.typeset(n, 0, drawn, core_.hasDecimalPoint, state_.signReversed)) {
+        page_.clearLineImage(n);
+        page_.drawCaption(n, drawn.caption);
+        page_.typeset(n, 1, drawn, core_.hasDecimalPoint, state_.signReversed);
     }
-    if (n != answerLineIndex) page.drawLineLabel(n, std::string(lineLabel(n)));
+    if (n != answerLineIndex) page_.drawLineLabel(n, std::string(lineLabel(n)));
 }
 
 void Worksheet::showSolved() {
-    page.placeAnswerBox(lineCount);
+    page_.placeAnswerBox(state_.lineCount);
     setDescription("解が出ました");
     setBlinkTimer(true);
-    solvedFlag = true;
+    state_.solvedFlag = true;
     setNextEnabled(true);
-    page.focusButton(FocusTarget::next);
+    page_.focusButton(FocusTarget::next);
     listener().solvedShown();
 }
 
-void Worksheet::writeAnswerText(const std::string& text) { page.writeAnswerText(text); }
+void Worksheet::clearSolved() {
+    setBlinkTimer(false);
+    state_.solvedFlag = false;
+}
+
+void Worksheet::writeAnswerText(const std::string& text) { page_.writeAnswerText(text); }
 
 }  // namespace talvoren

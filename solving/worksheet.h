@@ -6,39 +6,63 @@
 // sentence; correction (訂正) cancels the step in progress or takes back the
 // last line.
 //
-// The worksheet keeps the model of what the windows show (the description
-// line, the number panel, the enabled flags of btnJikkou, btnNext and the
-// line buttons, the blink timer) and mirrors every change to the Page.
+// The worksheet owns its state: the variables below change only through its
+// entry points, and everyone else reads them through state(). It keeps the
+// model of what the windows show (the description line, the number panel,
+// the enabled flags of btnJikkou, btnNext and the line buttons, the blink
+// timer) and mirrors every change to the Page.
 
 #include <array>
+#include <functional>
 #include <string>
 #include <string_view>
 
 #include "core/cells.h"
+#include "solving/judge.h"
+#include "solving/operations.h"
 #include "solving/page.h"
+#include "solving/page_layout.h"
 #include "solving/worksheet_listener.h"
 
 namespace talvoren {
 
-// (selectState, stepState): Idle (0,0), LineChosen (1,1), OpChosen (2,2),
-// Typing (2,3), SecondChosen (3,1).
-inline constexpr int maxLineButtons = 12;
-inline constexpr int defaultLineCapacity = 14;
+struct StepContext;
+
+// Where a step stands.
+enum class StepState {
+    Idle,          // waiting for a first line
+    LineChosen,    // firstLine set, no operation yet
+    OpChosen,      // operation chosen, pad still untouched
+    Typing,        // operation chosen, pad input accepted at least once
+    SecondChosen,  // operation chosen, secondLine set
+};
+
+// An operation has been chosen and the pad takes keys.
+inline bool padOpen(StepState s) { return s == StepState::OpChosen || s == StepState::Typing; }
+
+// The numbers the transcript's state line shows: the step state as the pair
+// (selectState, stepState), the answer kind as 0, 1, 3 (infinitely many) or
+// 4 (no solution).
+struct StateNumbers {
+    int selectState;
+    int stepState;
+};
+StateNumbers stateNumbers(StepState s);
+int answerKindNumber(AnswerKind kind);
 
 inline constexpr std::string_view wrongOperationMessage = "操作が誤りです。例①＋②［実行］";
 
 // The worksheet variables: a plain value.
 struct WorksheetState {
     int lineCount = 0;       // newest line; 0 while the page is clear
-    int lineCapacity = defaultLineCapacity;  // line slots of the page: 8, 12 or 14
-    int selectState = 0;     // 0 none, 1 a line, 2 an operation, 3 a second line
-    int stepState = 0;       // 0 idle, 1 line selected last, 2 operation last, 3 typing
+    int lineCapacity = defaultLineCapacity;  // line slots of the page
+    StepState step = StepState::Idle;
     int firstLine = 0;
     int secondLine = 0;
-    char opCode = '?';
+    OpCode opCode = OpCode::none;
     ExprCell enteredTerm = ZERO;
     std::string enteredText;
-    int answerKind = 0;      // 0 none, 1 solved, 3 infinitely many, 4 no solution
+    AnswerKind answerKind = AnswerKind::none;  // the answer the pupil has given
     bool solvedFlag = false;
     bool signReversed = false;
     bool selectionMade = false;
@@ -64,7 +88,7 @@ struct PageState {
     PageModel shown;
 };
 
-class Worksheet : public WorksheetState {
+class Worksheet {
 public:
     Worksheet(CoreState& core, Page& page, int lineCapacity = defaultLineCapacity);
     // A worksheet on a copy of a page's state; core must already hold the
@@ -75,8 +99,12 @@ public:
     Worksheet(const Worksheet&) = delete;
     Worksheet& operator=(const Worksheet&) = delete;
 
-    CoreState& core;
-    Page& page;
+    // Read-only views.
+    const WorksheetState& state() const { return state_; }
+    const CoreState& core() const { return core_; }
+    const ExprLine& line(int n) const { return core_.lines[static_cast<std::size_t>(n)]; }
+    // The windows the worksheet shows itself in.
+    Page& page() const { return page_; }
 
     // A copy of the whole state of the page.
     PageState pageState() const;
@@ -85,9 +113,12 @@ public:
     // Takes the worksheet variables and the shown state of another worksheet.
     void copyStateFrom(const Worksheet& other);
 
+    // The page tells how many line slots it shows.
+    void setLineCapacity(int capacity);
+
     // Entry points.
     void selectLine(int n);
-    void chooseOperation(int k);
+    void chooseOperation(OpCode code);
     void btnJikkouClick();
     void btnTeiseiClick();
     void resetStep();
@@ -98,12 +129,25 @@ public:
     bool startQuestionSet(const std::string& firstQuestion);
     void drawLine(int n);
     void showSolved();
+    // 次の問題 and a change of unit take the solved state off show.
+    void clearSolved();
     void writeAnswerText(const std::string& text);
     // Whether line n has a button (btnShiki1..btnShiki12 within the page).
     bool lineButton(int n) const;
     void focusDefaultButton();
 
+    // Acts on the judge's verdict after a step and sets answerKind: draws
+    // the answer line, or asks the special-solution dialog until the right
+    // kind is named or the dialog is closed.
+    void concludeJudgement(AnswerKind verdict);
+
+    // The pad took a digit, point, "分の" or letter: Typing, 実行 enabled.
+    void padEntryTaken();
+    // Whether the first line holds a bracket; false while no line is selected.
+    bool firstLineHasBrackets() const;
+
     // The model of the page, and its mirrored setters.
+    const PageModel& shown() const { return shown_; }
     const std::string& description() const { return shown_.description; }
     const std::string& panel() const { return shown_.panel; }
     bool jikkouEnabled() const { return shown_.jikkouEnabled; }
@@ -123,14 +167,25 @@ public:
 
     // Who hears of the page's progress; nullptr for nobody.
     void setListener(WorksheetListener* listener);
+    // Who counts a solved question (the practice records); empty for nobody.
+    void setSolvedReport(std::function<void()> report);
 
 private:
     bool executeRefused();
+    // Runs the executor on the step set up; false when it refused.
+    bool executeStep();
+    StepContext stepContext() const;
+    bool askSpecialAnswer(int rightChoice, std::string_view wrongChoiceHint);
     void takeBackLastLine();
+    ExprLine& lineAt(int n) { return core_.lines[static_cast<std::size_t>(n)]; }
 
+    CoreState& core_;
+    Page& page_;
+    WorksheetState state_;
     PageModel shown_;
     WorksheetListener& listener();
     WorksheetListener* listener_ = nullptr;  // never copied: a silent copy tells nobody
+    std::function<void()> solvedReport_;      // never copied either
 };
 
 }  // namespace talvoren

@@ -35,7 +35,7 @@ void screen(PlaySession& s, const std::string& argument) {
     }
     const PageLayoutChoice layout = pageLayoutForScreen(width);
     if (layout.warnResolution) s.sink.showMessage(std::string(lowResolutionMessage));
-    s.worksheet.lineCapacity = layout.lineCapacity;
+    s.worksheet.setLineCapacity(layout.lineCapacity);
 }
 
 void reply(PlaySession& s, const std::string& argument) {
@@ -59,15 +59,16 @@ void key(PlaySession& s, const std::string& name) {
 }
 
 void dump(PlaySession& s, const std::string&) {
-    for (const std::string& entry : stackListing(s.core, s.worksheet.lineCount)) s.out << "dump: " << entry << '\n';
+    for (const std::string& entry : stackListing(s.core, s.worksheet.state().lineCount)) s.out << "dump: " << entry << '\n';
 }
 
 void state(PlaySession& s, const std::string&) {
-    const Worksheet& ws = s.worksheet;
-    s.out << "state: lineCount=" << ws.lineCount << " selectState=" << ws.selectState
-          << " stepState=" << ws.stepState << " opCode=" << ws.opCode << " answerKind=" << ws.answerKind
-          << " solvedFlag=" << (ws.solvedFlag ? 1 : 0) << " firstLine=" << ws.firstLine
-          << " secondLine=" << ws.secondLine << '\n';
+    const WorksheetState& ws = s.worksheet.state();
+    const StateNumbers step = stateNumbers(ws.step);
+    s.out << "state: lineCount=" << ws.lineCount << " selectState=" << step.selectState
+          << " stepState=" << step.stepState << " opCode=" << static_cast<char>(ws.opCode)
+          << " answerKind=" << answerKindNumber(ws.answerKind) << " solvedFlag=" << (ws.solvedFlag ? 1 : 0)
+          << " firstLine=" << ws.firstLine << " secondLine=" << ws.secondLine << '\n';
 }
 
 }  // namespace

@@ -23,7 +23,7 @@ PlayCourseware::PlayCourseware(PlaySession& session, std::string scriptDir)
       unitDialog_(session, state_),
       sequencing_(state_, session.worksheet, unitDialog_, records_),
       controls_({session.worksheet, session.coach, sequencing_, [&page = session.page] { return page.answerBoxShown; }}) {
-    session_.page.onQuestionSolved = [this] { questionSolved(); };
+    session_.worksheet.setSolvedReport([this] { questionSolved(); });
     session_.nextQuestion = [this] { controls_.click("btnNext"); };
 }
 

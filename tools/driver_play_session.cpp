@@ -76,10 +76,6 @@ void RecordingPage::showHint(const std::string& text) {
     if (!text.empty()) out_ << "hint: " << text << '\n';
 }
 
-void RecordingPage::questionSolved() {
-    if (onQuestionSolved) onQuestionSolved();
-}
-
 PlaySession::PlaySession(std::ostream& output)
     : out(output), sink(output, replies), core(sink), page(output, replies), worksheet(core, page), coach(worksheet) {}
 

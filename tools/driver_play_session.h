@@ -36,8 +36,6 @@ public:
     };
     Events takeEvents();
 
-    // Called when a question was solved (the practice records hook in here).
-    std::function<void()> onQuestionSolved;
     std::string pageCaption;
 
     bool hasLineImage(int n) const override;
@@ -55,7 +53,6 @@ public:
     // A hint is printed at the moment it is shown; its clearing is not.
     void showHint(const std::string& text) override;
     int showSentaku() override;
-    void questionSolved() override;
 
 private:
     std::ostream& out_;

@@ -16,7 +16,7 @@ namespace {
 
 // The page's capacity: the optional last word, 14 by default; 0 when wrong.
 int capacityOf(const Args& args, std::size_t position) {
-    if (args.size() <= position) return defaultPlanCapacity;
+    if (args.size() <= position) return defaultLineCapacity;
     int capacity = 0;
     const std::string& word = args[position];
     const auto [end, ec] = std::from_chars(word.data(), word.data() + word.size(), capacity);
@@ -28,10 +28,10 @@ int capacityOf(const Args& args, std::size_t position) {
 
 std::string planAnswerText(const Plan& plan) {
     switch (plan.answer) {
-    case PlanAnswer::solved: return lineCellsText(plan.answerLine);
-    case PlanAnswer::noSolution: return noSolutionText;
-    case PlanAnswer::infinitelyMany: return infinitelyManyText;
-    case PlanAnswer::none: break;
+    case AnswerKind::solved: return lineCellsText(plan.answerLine);
+    case AnswerKind::noSolution: return noSolutionText;
+    case AnswerKind::infinitelyMany: return infinitelyManyText;
+    case AnswerKind::none: break;
     }
     return "none";
 }
@@ -42,8 +42,8 @@ std::vector<std::string> playScript(const Plan& plan) {
     for (const PlanStep& step : plan.steps) {
         for (const std::string& control : step.presses) {
             const bool lastPress = &step == &plan.steps.back() && &control == &step.presses.back();
-            if (lastPress && plan.answer == PlanAnswer::noSolution) script.push_back("reply kainashi");
-            if (lastPress && plan.answer == PlanAnswer::infinitelyMany) script.push_back("reply musu");
+            if (lastPress && plan.answer == AnswerKind::noSolution) script.push_back("reply kainashi");
+            if (lastPress && plan.answer == AnswerKind::infinitelyMany) script.push_back("reply musu");
             script.push_back("press " + control);
         }
     }

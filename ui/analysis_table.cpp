@@ -88,7 +88,7 @@ QImage typesetPicture(const ExprLine& line, bool hasDecimalPoint, char letter, q
 
 QString answerCellText(const QuestionAnalysis& analysis) {
     switch (analysis.answer) {
-    case AnswerKind::line: return {};
+    case AnswerKind::solved: return {};
     case AnswerKind::noSolution: return QString::fromUtf8(noSolutionText);
     case AnswerKind::infinitelyMany: return QString::fromUtf8(infinitelyManyText);
     case AnswerKind::none: break;
@@ -144,7 +144,7 @@ void AnalysisTable::showAnalyses(const std::vector<QuestionAnalysis>& analyses, 
         setItem(row, colNumber, textItem(QStringLiteral("（%1）").arg(a.number)));
         setItem(row, colQuestion, pictureItem(picture(a.question, a),
                                               QString::fromStdString(a.text)));
-        if (a.answer == AnswerKind::line)
+        if (a.answer == AnswerKind::solved)
             setItem(row, colAnswer, pictureItem(picture(a.answerLine, a),
                                                 QString::fromStdString(answerText(a))));
         else

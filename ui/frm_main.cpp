@@ -124,8 +124,9 @@ TfrmMain::TfrmMain(FrameOptions options)
     buildMenu();
     const PageWidgets shownIn{*frmPage_, *pnlMain_, *pageWindow_, *timBlink_, *lblStatus_, *mnuHint_,
                               [this]() -> TfrmSentaku& { return *frmSentaku_; }};
-    page = std::make_unique<QtPage>(shownIn, core, [this] { sequencing->questionSolved(); });
+    page = std::make_unique<QtPage>(shownIn, core);
     worksheet = std::make_unique<Worksheet>(core, *page);
+    worksheet->setSolvedReport([this] { sequencing->questionSolved(); });
     coach = std::make_unique<HintCoach>(*worksheet);
     frmPage_->worksheet = worksheet.get();
 
@@ -275,7 +276,7 @@ void TfrmMain::FormShow() {
     pageWindow_->setGeometry(pageRect);
     pageWindow_->show();
     frmPage_->FormShow(screenSize_.width(), screenSize_.height());
-    worksheet->lineCapacity = frmPage_->lineCapacity;
+    worksheet->setLineCapacity(frmPage_->lineCapacity);
 
     const std::optional<std::string> fatal = sequencing->startUp(questionSetPathOption_, installedQuestionSet_);
     if (frmGreet_) frmGreet_->close();
@@ -288,7 +289,6 @@ void TfrmMain::FormShow() {
         backupQuestionSet(courseware);
         fileFlows->openQuestionSet(openAtStart_);
     }
-    worksheet->selectionMade = false;
     focusDefaultButton();
 }
 

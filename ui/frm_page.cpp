@@ -223,24 +223,24 @@ void TfrmPage::markLine(int k) { frameLine(k, true); }
 void TfrmPage::unmarkLine(int k) { frameLine(k, false); }
 
 void TfrmPage::unmarkAllLines() {
-    const int lineCount = worksheet ? worksheet->lineCount : 0;
+    const int lineCount = worksheet ? worksheet->state().lineCount : 0;
     for (int k = 1; k <= lineCount; ++k) unmarkLine(k);
     hoveredLine = -1;
 }
 
 void TfrmPage::lineImageMouseMove(int k) {
     // No frames while a solution is on show or a line has been clicked.
-    if (!worksheet || worksheet->blinkTimerOn() || worksheet->selectionMade) return;
+    if (!worksheet || worksheet->blinkTimerOn() || worksheet->state().selectionMade) return;
     if (k == hoveredLine) return;
     unmarkAllLines();
-    if (k <= worksheet->lineCount) {
+    if (k <= worksheet->state().lineCount) {
         markLine(k);
         hoveredLine = k;
     }
 }
 
 void TfrmPage::FormMouseMove() {
-    if (!worksheet || worksheet->selectionMade) return;
+    if (!worksheet || worksheet->state().selectionMade) return;
     if (hoveredLine != -1) {
         unmarkLine(hoveredLine);
         hoveredLine = -1;

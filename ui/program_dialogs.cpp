@@ -29,9 +29,9 @@ PrintablePage printablePage(TfrmMain& frame) {
     const auto printed = [&frame](int n, const LineImage& image) {
         return PrintedLine{frame.page->drawing(n), image.size()};
     };
-    for (int n = 1; n <= frame.worksheet->lineCount; ++n)
+    for (int n = 1; n <= frame.worksheet->state().lineCount; ++n)
         if (const LineImage* image = frame.frmPage()->lineImage(n)) page.lines.push_back(printed(n, *image));
-    if (frame.worksheet->solvedFlag) page.answer = printed(answerImage, *frame.frmPage()->Image16);
+    if (frame.worksheet->state().solvedFlag) page.answer = printed(answerImage, *frame.frmPage()->Image16);
     return page;
 }
 
@@ -70,7 +70,7 @@ TfrmPrintS& ProgramDialogs::frmPrintS(TfrmMain& frame) {
 
 TfrmDump& ProgramDialogs::frmDump(TfrmMain& frame) {
     if (!dump_) {
-        dump_ = new TfrmDump([&frame] { return stackListing(frame.core, frame.worksheet->lineCount); }, &frame);
+        dump_ = new TfrmDump([&frame] { return stackListing(frame.core, frame.worksheet->state().lineCount); }, &frame);
         fitToFrameScreen(*dump_, frame);
     }
     return *dump_;

@@ -23,10 +23,9 @@ QString qs(const std::string& text) { return QString::fromStdString(text); }
 
 }  // namespace
 
-QtPage::QtPage(PageWidgets widgets, const CoreState& core, std::function<void()> onQuestionSolved)
+QtPage::QtPage(PageWidgets widgets, const CoreState& core)
     : widgets_(std::move(widgets)),
       core_(core),
-      onQuestionSolved_(std::move(onQuestionSolved)),
       imgNextQ_(nextGlyphQ()),
       imgNextR_(nextGlyphR()) {}
 
@@ -146,10 +145,6 @@ int QtPage::showSentaku() {
     TfrmSentaku& sentaku = widgets_.sentaku();
     sentaku.setAnchor(widgets_.page.lineImage(1));
     return sentaku.exec();
-}
-
-void QtPage::questionSolved() {
-    if (onQuestionSolved_) onQuestionSolved_();
 }
 
 }  // namespace talvoren::ui

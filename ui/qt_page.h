@@ -38,8 +38,7 @@ struct PageWidgets {
 class QtPage : public Page {
 public:
     // core: the tables whose unknown's letter the lines are typeset with.
-    // onQuestionSolved: where the report of a solved question goes.
-    QtPage(PageWidgets widgets, const CoreState& core, std::function<void()> onQuestionSolved);
+    QtPage(PageWidgets widgets, const CoreState& core);
 
     void showDescription(const std::string& text) override;
     void showPanel(const std::string& text) override;
@@ -68,7 +67,6 @@ public:
     void setHintEnabled(bool on) override;
 
     int showSentaku() override;
-    void questionSolved() override;
 
     // What image n (1..14, 16) shows, as content: printing draws it again.
     const LineDrawing& drawing(int n) const { return drawings_.at(n); }
@@ -76,7 +74,6 @@ public:
 private:
     PageWidgets widgets_;
     const CoreState& core_;
-    std::function<void()> onQuestionSolved_;
     // The two pictures btnNext alternates while it blinks.
     QPixmap imgNextQ_;
     QPixmap imgNextR_;

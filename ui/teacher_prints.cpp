@@ -124,7 +124,7 @@ LineDrawing answerDrawing(const QuestionAnalysis& q) {
     drawing.unknownLetter = q.letter;
     drawing.flags.hasDecimalPoint = q.hasDecimalPoint;
     switch (q.answer) {
-    case AnswerKind::line:
+    case AnswerKind::solved:
         drawing.typeset = true;
         drawing.line = q.answerLine;
         break;

@@ -102,7 +102,7 @@ TEST_F(ControlTable, ADisabledLineButtonSelectsNothing) {
 TEST_F(ControlTable, AStepClickedThroughTheTableSolvesTheQuestion) {
     clickAll({"btnShiki1", "btnIkou", "btnJikkou", "btnShiki2", "btnSeiri", "btnJikkou",
               "btnShiki3", "btnWaru", "btn2", "btnJikkou"});
-    EXPECT_TRUE(worksheet.solvedFlag);
+    EXPECT_TRUE(worksheet.state().solvedFlag);
     EXPECT_FALSE(controls.enabled("btnHint"));
 }
 

@@ -57,7 +57,7 @@ class PlanFits : public ::testing::TestWithParam<FitCase> {};
 
 TEST_P(PlanFits, WhenItsLinesFitThePage) {
     Plan plan;
-    plan.answer = PlanAnswer::solved;
+    plan.answer = AnswerKind::solved;
     plan.steps.resize(static_cast<std::size_t>(GetParam().steps));
     QuestionAnalysis a = analyseQuestion(1, 1, "x<1");
     takePlan(a, plan);
@@ -74,7 +74,7 @@ INSTANTIATE_TEST_SUITE_P(Steps, PlanFits,
 
 TEST(PlanAnalysis, TakesTheTurnedRelationAndTheAnswerFromThePlan) {
     Plan plan;
-    plan.answer = PlanAnswer::solved;
+    plan.answer = AnswerKind::solved;
     plan.steps.resize(2);
     plan.steps[1].reversesRelation = true;
     plan.steps[1].drawn.caption = "②式の両辺を-2で割ると";
@@ -85,7 +85,7 @@ TEST(PlanAnalysis, TakesTheTurnedRelationAndTheAnswerFromThePlan) {
     EXPECT_FALSE(a.steps[0].signReversed);
     EXPECT_TRUE(a.steps[1].signReversed);
     EXPECT_EQ(a.steps[1].line.caption, "②式の両辺を-2で割ると");
-    EXPECT_EQ(a.answer, AnswerKind::line);
+    EXPECT_EQ(a.answer, AnswerKind::solved);
 
     QuestionAnalysis none = analyseQuestion(1, 1, "5-2x<1");
     takePlan(none, Plan{});
@@ -104,7 +104,7 @@ TEST(QuestionAnalysis, CarriesTheQuestionWithItsHeaderAndTheParsersFlags) {
 QuestionAnalysis solvedIn(int steps) {
     QuestionAnalysis a = analyseQuestion(2, 3, "-2x<6");
     a.steps.resize(static_cast<std::size_t>(steps));
-    a.answer = AnswerKind::line;
+    a.answer = AnswerKind::solved;
     a.answerLine.cellCount = 3;
     a.answerLine.cells[0] = {1, 1, 'x'};
     a.answerLine.cells[1] = {-2, 0, '>'};

@@ -60,6 +60,12 @@ protected:
     Sequencing sequencing{s, worksheet, dialog, records};
 
     void load() { ASSERT_EQ(sequencing.loadQuestionSet(dir.file("set.ine")), LoadOutcome::started); }
+    // As if the pupil had answered the page's question.
+    void markAnswered() {
+        PageState state = worksheet.pageState();
+        state.worksheet.answerKind = AnswerKind::solved;
+        worksheet.restore(state);
+    }
     const std::string& header() const { return core.lines[1].caption; }
 };
 
@@ -174,12 +180,12 @@ TEST_F(Sequence, AQuestionSetTextStartsAsAFileWould) {
 
 TEST_F(Sequence, NextQuestionMovesOnWithinTheUnit) {
     load();
-    worksheet.answerKind = 1;
+    markAnswered();
     sequencing.btnNextClick();
     EXPECT_EQ(s.unitPosition[1], 2);
     EXPECT_EQ(header(), "（2） 次の不等式を解きなさい");
     EXPECT_TRUE(sink.shown.empty());
-    EXPECT_FALSE(worksheet.solvedFlag);
+    EXPECT_FALSE(worksheet.state().solvedFlag);
     EXPECT_FALSE(worksheet.blinkTimerOn());
     EXPECT_EQ(page.glyphs, std::vector<int>{0});
 }
@@ -190,7 +196,7 @@ TEST_F(Sequence, NextQuestionBeforeSolvingAsksFirst) {
     sequencing.btnNextClick();
     EXPECT_EQ(sink.shown, std::vector<std::string>{"[確認] まだ解が出ていませんが次の問題に進みますか"});
     EXPECT_EQ(s.unitPosition[1], 1);
-    EXPECT_EQ(worksheet.lineCount, 1);
+    EXPECT_EQ(worksheet.state().lineCount, 1);
     sink.answers = {Answer::yes};
     sequencing.btnNextClick();
     EXPECT_EQ(s.unitPosition[1], 2);
@@ -199,7 +205,7 @@ TEST_F(Sequence, NextQuestionBeforeSolvingAsksFirst) {
 TEST_F(Sequence, TheEndOfAUnitOffersTheUnitDialog) {
     load();
     s.unitPosition[1] = 2;
-    worksheet.answerKind = 1;
+    markAnswered();
     sink.answers = {Answer::no};
     sequencing.btnNextClick();
     EXPECT_EQ(sink.shown, std::vector<std::string>{"[確認] 終了しました。単元を変えますか"});
@@ -220,7 +226,7 @@ TEST_F(Sequence, CancellingTheUnitDialogKeepsThePage) {
     load();
     sequencing.chooseUnit();
     EXPECT_EQ(core.unknownLetter, 'x');
-    EXPECT_EQ(worksheet.lineCount, 1);
+    EXPECT_EQ(worksheet.state().lineCount, 1);
     EXPECT_EQ(s.currentUnit, 1);
 }
 
@@ -236,23 +242,23 @@ class StayingPut : public Sequence, public ::testing::WithParamInterface<StayCas
 TEST_P(StayingPut, LeavesTheSolvedPageAsItWas) {
     test::writeBytes(dir.file("one.ine"), "<<A\r\nx+1<3\r\n>>\r\n");
     ASSERT_EQ(sequencing.loadQuestionSet(dir.file("one.ine")), LoadOutcome::started);
-    for (int op : {op::transpose, op::collect}) {
-        worksheet.selectLine(worksheet.lineCount);
+    for (OpCode op : {OpCode::transpose, OpCode::collect}) {
+        worksheet.selectLine(worksheet.state().lineCount);
         operationButtonClick(worksheet, op);
         worksheet.btnJikkouClick();
     }
-    ASSERT_EQ(worksheet.answerKind, 1);
-    ASSERT_TRUE(worksheet.solvedFlag);
+    ASSERT_EQ(worksheet.state().answerKind, AnswerKind::solved);
+    ASSERT_TRUE(worksheet.state().solvedFlag);
 
     sink.answers = GetParam().answers;  // the unit dialog is cancelled
     sequencing.btnNextClick();
-    EXPECT_TRUE(worksheet.solvedFlag);
+    EXPECT_TRUE(worksheet.state().solvedFlag);
     EXPECT_TRUE(worksheet.blinkTimerOn());
-    EXPECT_EQ(worksheet.answerKind, 1);
+    EXPECT_EQ(worksheet.state().answerKind, AnswerKind::solved);
     EXPECT_TRUE(page.glyphs.empty());
 
     worksheet.btnTeiseiClick();
-    EXPECT_EQ(worksheet.lineCount, 3);
+    EXPECT_EQ(worksheet.state().lineCount, 3);
     EXPECT_EQ(worksheet.description(), "解が出ました");
 }
 
@@ -270,7 +276,7 @@ TEST_F(Sequence, OkOnAUnitWithoutQuestionsIsRefused) {
     EXPECT_EQ(sink.shown, std::vector<std::string>{noQuestionsInUnitMessage});
     EXPECT_EQ(s.currentUnit, 1);
     EXPECT_EQ(core.unknownLetter, 'x');
-    EXPECT_EQ(worksheet.lineCount, 1);
+    EXPECT_EQ(worksheet.state().lineCount, 1);
 }
 
 TEST_F(Sequence, TheBlinkAlternationGoesOnWhereItStopped) {
@@ -278,7 +284,7 @@ TEST_F(Sequence, TheBlinkAlternationGoesOnWhereItStopped) {
     sequencing.timBlinkTimer();
     sequencing.timBlinkTimer();
     sequencing.timBlinkTimer();
-    worksheet.answerKind = 1;
+    markAnswered();
     sequencing.btnNextClick();  // shows imgNextQ without touching the alternation
     sequencing.timBlinkTimer();
     EXPECT_EQ(page.glyphs, (std::vector<int>{0, 1, 0, 0, 1}));
@@ -296,8 +302,8 @@ TEST_F(Sequence, ASolvedQuestionIsCountedForTheCurrentUnitAndPosition) {
 TEST_F(Sequence, AQuestionSolvedAtTheStartAsksBeforeMovingOn) {
     test::writeBytes(dir.file("solved.ine"), "<<A\r\nx<3\r\nx>1\r\n>>\r\n");
     ASSERT_EQ(sequencing.loadQuestionSet(dir.file("solved.ine")), LoadOutcome::started);
-    EXPECT_TRUE(worksheet.solvedFlag);
-    EXPECT_EQ(worksheet.answerKind, 0);
+    EXPECT_TRUE(worksheet.state().solvedFlag);
+    EXPECT_EQ(worksheet.state().answerKind, AnswerKind::none);
     sink.answers = {Answer::yes};
     sequencing.btnNextClick();
     EXPECT_EQ(sink.shown.size(), 1u);

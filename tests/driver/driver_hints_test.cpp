@@ -55,8 +55,8 @@ TEST(FollowingHints, SolvesRandomQuestionsInThePlannersNumberOfSteps) {
         player.runLine("question " + text);
         for (int step = 1; step <= plan->length(); ++step) {
             for (int press = 0; press < 3; ++press) player.runLine("press btnHint");
-            if (step == plan->length() && plan->answer == talvoren::PlanAnswer::noSolution) player.runLine("reply kainashi");
-            if (step == plan->length() && plan->answer == talvoren::PlanAnswer::infinitelyMany) player.runLine("reply musu");
+            if (step == plan->length() && plan->answer == talvoren::AnswerKind::noSolution) player.runLine("reply kainashi");
+            if (step == plan->length() && plan->answer == talvoren::AnswerKind::infinitelyMany) player.runLine("reply musu");
             player.runLine("press btnJikkou");
         }
         player.runLine("state");

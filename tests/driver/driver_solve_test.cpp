@@ -128,9 +128,9 @@ std::vector<std::string> expectedPlayLines(const Plan& plan) {
     for (const PlanStep& step : plan.steps)
         lines.push_back("line " + std::to_string(step.newLine) + ": " + step.drawn.caption + " | " +
                         lineCellsText(step.drawn));
-    if (plan.answer == PlanAnswer::solved) lines.push_back("answerline: " + lineCellsText(plan.answerLine));
-    if (plan.answer == PlanAnswer::noSolution) lines.push_back("answertext: 【答】解なし");
-    if (plan.answer == PlanAnswer::infinitelyMany) lines.push_back("answertext: 【答】解は無数にある");
+    if (plan.answer == AnswerKind::solved) lines.push_back("answerline: " + lineCellsText(plan.answerLine));
+    if (plan.answer == AnswerKind::noSolution) lines.push_back("answertext: 【答】解なし");
+    if (plan.answer == AnswerKind::infinitelyMany) lines.push_back("answertext: 【答】解は無数にある");
     lines.push_back("solved");
     return lines;
 }
@@ -146,7 +146,7 @@ TEST(SolveFile, EveryPlanOfTheBenchmarkQuestionsReplaysThroughPlay) {
     for (const std::string& question : questions) {
         SCOPED_TRACE(question);
         const std::optional<Plan> plan =
-            planQuestion(question, defaultPlanCapacity, nullptr, {PlanBudget{}.maxNodes, std::chrono::seconds(30)});
+            planQuestion(question, defaultLineCapacity, nullptr, {PlanBudget{}.maxNodes, std::chrono::seconds(30)});
         ASSERT_TRUE(plan && plan->found());
         if (plan->steps.empty()) continue;
         std::string script = "question " + question + "\n";

@@ -3,9 +3,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "core/entry_parser.h"
 #include "core/question_parser.h"
 #include "fakes.h"
+#include "solving/input_pad.h"
 
 namespace talvoren::testing {
 namespace {
@@ -29,33 +32,28 @@ TEST_P(ApplyOperation, WritesTheLineAndItsSentenceOrRefuses) {
     const StepCase& c = GetParam();
     Session s;
     ASSERT_TRUE(parseQuestion(s.core, 1, c.question));
-    Worksheet& ws = s.ws;
-    ws.lineCount = 2;  // the execute handler has made room
-    ws.firstLine = 1;
-    ws.opCode = c.opCode;
+    StepContext step;
+    step.opCode = static_cast<OpCode>(c.opCode);
+    step.firstLine = 1;
+    step.target = 2;  // the execute handler has made room
     if (std::string(c.text) == "line") {
-        ws.secondLine = 1;
-        ws.stepState = 1;
-        ws.enteredTerm = ZERO;
+        step.secondLine = 1;
+        step.withSecondLine = true;
     } else {
-        ws.stepState = 3;
-        ws.enteredText = c.text;
-        ws.enteredTerm = parseEntry(s.core, c.text);
+        step.enteredText = c.text;
+        step.enteredTerm = parseEntry(s.core, c.text);
     }
     s.sink.answers.push_back(c.confirm);
 
-    const bool done = applyOperation(ws, c.opCode);
+    const StepResult result = applyOperation(s.core, step);
 
     const bool refused = std::string(c.sentence).empty();
-    EXPECT_EQ(done, !refused);
+    EXPECT_EQ(result.accepted(), !refused);
+    EXPECT_EQ(result.sentence.value_or(""), c.sentence);
     EXPECT_EQ(s.core.lines[2].caption, c.sentence);
     EXPECT_EQ(lineCellsText(s.core.lines[2]), c.cells);
     EXPECT_EQ(s.sink.messages, std::string(c.message).empty() ? std::vector<std::string>{}
                                                               : std::vector<std::string>{c.message});
-    EXPECT_FALSE(ws.signReversed);
-    EXPECT_EQ(ws.selectState, 0);
-    EXPECT_EQ(ws.panel(), "");
-    EXPECT_EQ(ws.firstLine, refused ? 1 : 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -93,15 +91,20 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(ApplyOperation, RelationIsRedWhileTheLineIsDrawn) {
     Session s;
-    ASSERT_TRUE(parseQuestion(s.core, 1, "x<3"));
-    s.ws.lineCount = 2;
-    s.ws.firstLine = 1;
-    s.ws.enteredText = "-1";
-    s.ws.enteredTerm = constant(-1);
-    ASSERT_TRUE(applyOperation(s.ws, '*'));
-    ASSERT_FALSE(s.page.typesets.empty());
-    EXPECT_EQ(s.page.typesets.back(), (FakePage::Typeset{2, 0, true}));
-    EXPECT_FALSE(s.ws.signReversed);
+    s.start("2x<3");
+    s.ws.selectLine(1);
+    s.ws.chooseOperation(OpCode::multiply);
+    btnMinusClick(s.ws);
+    padKey(s.ws, "1");
+    s.ws.btnJikkouClick();
+    ASSERT_EQ(s.ws.state().lineCount, 2);
+    const auto lineTwo = std::find_if(s.page.typesets.begin(), s.page.typesets.end(),
+                                      [](const FakePage::Typeset& t) { return t.n == 2; });
+    ASSERT_NE(lineTwo, s.page.typesets.end());
+    EXPECT_EQ(*lineTwo, (FakePage::Typeset{2, 0, true}));
+    EXPECT_FALSE(s.ws.state().signReversed);
+    EXPECT_EQ(s.ws.state().firstLine, 0);
+    EXPECT_EQ(s.ws.panel(), "");
     // the sentence is drawn before the line
     ASSERT_FALSE(s.page.captions.empty());
     EXPECT_EQ(s.page.captions.back(), (std::pair<int, std::string>{2, "①式の両辺を-1倍すると"}));

@@ -53,7 +53,7 @@ public:
     std::vector<int> answerBoxPlaces;
     std::vector<FocusTarget> focus;
     int sentakuShown = 0;
-    int solvedReports = 0;
+    int solvedReports = 0;  // the worksheet's reports of a solved question (Session wires them here)
     char letterKey = 0;
     bool answerBoxHidden = false;
 
@@ -89,12 +89,13 @@ public:
         sentakuResults.pop_front();
         return r;
     }
-    void questionSolved() override { ++solvedReports; }
 };
 
 // One worksheet on fakes.
 struct Session {
-    explicit Session(int lineCapacity = defaultLineCapacity) : core(sink), ws(core, page, lineCapacity) {}
+    explicit Session(int lineCapacity = defaultLineCapacity) : core(sink), ws(core, page, lineCapacity) {
+        ws.setSolvedReport([this] { ++page.solvedReports; });
+    }
     FakeSink sink;
     FakePage page;
     CoreState core;
@@ -106,6 +107,15 @@ struct Session {
         sink.messages.clear();
     }
 };
+
+// Sets the worksheet's variables as no sequence of entry points would, for
+// a test that starts from a given state; the tables stay as they are.
+template <class Change>
+void setState(Worksheet& ws, Change change) {
+    PageState state = ws.pageState();
+    change(state.worksheet);
+    ws.restore(state);
+}
 
 inline ExprCell constant(int num, int den = 1) { return {den, num, kind::constant}; }
 inline ExprCell term(int num, int den = 1, char letter = 'x') { return {den, num, static_cast<std::uint8_t>(letter)}; }

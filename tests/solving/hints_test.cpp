@@ -15,13 +15,13 @@ namespace {
 PlanStep step(int line, char opCode, std::string padText = "", ExprCell term = ZERO) {
     PlanStep s;
     s.line = line;
-    s.opCode = opCode;
+    s.opCode = static_cast<OpCode>(opCode);  // the code stands for the operation
     s.padText = std::move(padText);
     s.term = term;
     return s;
 }
 
-Plan planOf(std::vector<PlanStep> steps, PlanAnswer answer = PlanAnswer::solved) {
+Plan planOf(std::vector<PlanStep> steps, AnswerKind answer = AnswerKind::solved) {
     Plan p;
     p.answer = answer;
     p.steps = std::move(steps);
@@ -106,7 +106,7 @@ TEST_P(HintLineChoice, ShortestPlanThenNewestLine) {
     Session s(c.capacity);
     s.start("2x+3<5");
     for (int n = 2; n <= c.lineCount; ++n) s.core.lines[static_cast<std::size_t>(n)] = s.core.lines[1];
-    s.ws.lineCount = c.lineCount;
+    setState(s.ws, [&](WorksheetState& w) { w.lineCount = c.lineCount; });
     TablePlanner planner;
     for (const auto& [line, length] : c.lengths)
         planner.plans[line] = planOf(std::vector<PlanStep>(static_cast<std::size_t>(length), step(line, 'S')));
@@ -139,16 +139,16 @@ TEST(HintCoach, TheThirdLevelSetsTheStepUpAsThePupilWould) {
     s.start("-3x<6");
     // A step of the pupil's own in progress is cancelled, no line taken back.
     s.ws.selectLine(1);
-    s.ws.chooseOperation(op::add);
+    s.ws.chooseOperation(OpCode::add);
     for (int press = 0; press < 3; ++press) s.coach.btnHintClick();
     EXPECT_EQ(s.ws.description(), "①式÷(-3分の2");
     EXPECT_EQ(s.ws.panel(), "-3分の2");
     EXPECT_TRUE(s.ws.jikkouEnabled());
-    EXPECT_EQ(s.ws.lineCount, 1);
-    EXPECT_EQ(s.ws.opCode, '/');
+    EXPECT_EQ(s.ws.state().lineCount, 1);
+    EXPECT_EQ(s.ws.state().opCode, OpCode::divide);
     EXPECT_TRUE(s.sink.messages.empty());
     s.ws.btnJikkouClick();
-    EXPECT_EQ(s.ws.lineCount, 2);
+    EXPECT_EQ(s.ws.state().lineCount, 2);
     EXPECT_EQ(s.core.lines[2].caption, "①式の両辺を-3分の2で割ると");
 }
 
@@ -185,7 +185,7 @@ TEST(HintCoach, EnabledOnlyWhileAQuestionIsOnThePageAndNotSolved) {
     EXPECT_TRUE(s.coach.hintEnabled());
     for (int press = 0; press < 3; ++press) s.coach.btnHintClick();
     s.ws.btnJikkouClick();
-    ASSERT_TRUE(s.ws.solvedFlag);
+    ASSERT_TRUE(s.ws.state().solvedFlag);
     EXPECT_FALSE(s.coach.hintEnabled());
     s.coach.btnHintClick();
     EXPECT_EQ(s.coach.level(), 0) << "a solved page takes no hint";
@@ -194,24 +194,24 @@ TEST(HintCoach, EnabledOnlyWhileAQuestionIsOnThePageAndNotSolved) {
 TEST(HintCoach, AStepByANegativeNumberSaysOnceThatTheRelationTurned) {
     HintSession s;
     s.start("-6x<3x+9");
-    const auto doStep = [&](int line, int operation, const std::string& number) {
+    const auto doStep = [&](int line, OpCode operation, const std::string& number) {
         s.ws.selectLine(line);
         s.ws.chooseOperation(operation);
         for (const std::string& key : padKeysOf(number)) key == "-" ? btnMinusClick(s.ws) : padKey(s.ws, key);
         s.ws.btnJikkouClick();
     };
-    doStep(1, op::divide, "-3");
+    doStep(1, OpCode::divide, "-3");
     EXPECT_EQ(s.coach.hintLine(), "負の数でわったので、不等号の向きが変わりました。");
-    doStep(2, op::multiply, "2");
+    doStep(2, OpCode::multiply, "2");
     EXPECT_EQ(s.coach.hintLine(), "") << "the next step clears it";
-    doStep(3, op::multiply, "-1");
+    doStep(3, OpCode::multiply, "-1");
     EXPECT_EQ(s.coach.hintLine(), "負の数をかけたので、不等号の向きが変わりました。");
 }
 
 TEST(HintCoach, ARelationBetweenNumbersAsksWhichSpecialAnswer) {
     // x+1<x+3 -> transpose -> collect gives 0<2; the dialog is closed.
-    HintSession s({{1, planOf({step(1, 'I'), step(2, 'S')}, PlanAnswer::infinitelyMany)},
-                   {3, planOf({}, PlanAnswer::infinitelyMany)}});
+    HintSession s({{1, planOf({step(1, 'I'), step(2, 'S')}, AnswerKind::infinitelyMany)},
+                   {3, planOf({}, AnswerKind::infinitelyMany)}});
     s.start("x+1<x+3");
     s.ws.selectLine(1);
     btnIkouClick(s.ws);
@@ -219,8 +219,8 @@ TEST(HintCoach, ARelationBetweenNumbersAsksWhichSpecialAnswer) {
     s.ws.selectLine(2);
     btnSeiriClick(s.ws);
     s.ws.btnJikkouClick();  // the special-solution dialog is closed
-    ASSERT_EQ(s.ws.answerKind, 0);
-    ASSERT_EQ(s.ws.lineCount, 3);
+    ASSERT_EQ(s.ws.state().answerKind, AnswerKind::none);
+    ASSERT_EQ(s.ws.state().lineCount, 3);
     s.coach.btnHintClick();
     EXPECT_EQ(s.coach.hintLine(),
               "③式はxがなくなり、数だけの不等式です。左辺の0と右辺の2をくらべて、0<2 が正しければ「解は無数にある」、"
@@ -231,7 +231,7 @@ TEST(HintCoach, ARelationBetweenNumbersAsksWhichSpecialAnswer) {
     EXPECT_EQ(s.ws.description(), "③式の両辺を計算して整理する");
     s.page.sentakuResults = {sentakuMusu};
     s.ws.btnJikkouClick();
-    EXPECT_EQ(s.ws.answerKind, 3);
+    EXPECT_EQ(s.ws.state().answerKind, AnswerKind::infinitelyMany);
 }
 
 TEST(HintCoach, NoPlanThatFitsSaysSo) {
@@ -241,7 +241,7 @@ TEST(HintCoach, NoPlanThatFitsSaysSo) {
     EXPECT_EQ(s.coach.hintLine(), "このページの残りの行では解ききれません。［訂正］で式を消して、やり直してみましょう。");
     s.coach.btnHintClick();
     s.coach.btnHintClick();
-    EXPECT_EQ(s.ws.selectState, 0) << "nothing to set up";
+    EXPECT_EQ(s.ws.state().step, StepState::Idle) << "nothing to set up";
 }
 
 TEST(HintCoach, TheKeyHUnlessItIsTheQuestionsLetter) {
@@ -285,14 +285,14 @@ TEST(HintCoach, TheStatusLineOfASolvedQuestion) {
     s.start("x+3<5");
     s.coach.btnHintClick();
     s.ws.selectLine(1);
-    s.ws.chooseOperation(op::add);
+    s.ws.chooseOperation(OpCode::add);
     padKey(s.ws, "0");
     s.ws.btnJikkouClick();
     s.ws.selectLine(2);
-    s.ws.chooseOperation(op::subtract);
+    s.ws.chooseOperation(OpCode::subtract);
     padKey(s.ws, "3");
     s.ws.btnJikkouClick();
-    ASSERT_TRUE(s.ws.solvedFlag);
+    ASSERT_TRUE(s.ws.state().solvedFlag);
     EXPECT_EQ(s.coach.statusLine(), "2回の操作で解けました（最短は1回）　ヒントを1回使いました");
     s.ws.clearPage();
     EXPECT_EQ(s.coach.statusLine(), "") << "a new question clears it";

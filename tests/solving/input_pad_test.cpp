@@ -28,7 +28,7 @@ TEST_P(PadKeys, ComposePanelAndDescription) {
     Session s;
     s.start("2x+3<5");
     s.ws.selectLine(1);
-    s.ws.chooseOperation(op::multiply);
+    s.ws.chooseOperation(OpCode::multiply);
     s.ws.setJikkouEnabled(false);  // to see which keys enable it
     for (const std::string& key : c.keys) {
         if (key == "-")
@@ -38,7 +38,7 @@ TEST_P(PadKeys, ComposePanelAndDescription) {
     }
     EXPECT_EQ(s.ws.panel(), c.panel);
     EXPECT_EQ(s.ws.description(), c.description);
-    EXPECT_EQ(s.ws.stepState, c.stepState);
+    EXPECT_EQ(stateNumbers(s.ws.state().step).stepState, c.stepState);
     EXPECT_EQ(s.ws.jikkouEnabled(), c.jikkou);
 }
 
@@ -61,7 +61,7 @@ TEST(PadKeys, MinusNotFirstIsRefused) {
     Session s;
     s.start("2x+3<5");
     s.ws.selectLine(1);
-    s.ws.chooseOperation(op::multiply);
+    s.ws.chooseOperation(OpCode::multiply);
     padKey(s.ws, "1");
     btnMinusClick(s.ws);
     FormKeyPress(s.ws, U'-');
@@ -79,9 +79,9 @@ TEST_P(LetterAfterLabel, IsTyped) {
     Session s;
     s.start(std::string("2") + letter + "+3<5");
     for (int n = 2; n <= line; ++n) s.core.lines[static_cast<std::size_t>(n)] = s.core.lines[1];
-    s.ws.lineCount = line;
+    setState(s.ws, [&](WorksheetState& w) { w.lineCount = line; });
     s.ws.selectLine(line);
-    s.ws.chooseOperation(op::add);
+    s.ws.chooseOperation(OpCode::add);
     btnMojiClick(s.ws);
     EXPECT_EQ(s.ws.panel(), std::string(1, letter));
     padKey(s.ws, "分の");
@@ -103,10 +103,10 @@ TEST(BracketCheck, CollectAndTransposeRefuseBracketedLines) {
               (std::vector<std::string>{"かっこをはずしてから整理してください", "かっこをはずしてから移項してください",
                                         "かっこをはずしてから整理してください",
                                         "かっこをはずしてから移項してください"}));
-    EXPECT_EQ(s.ws.selectState, 1);
+    EXPECT_EQ(stateNumbers(s.ws.state().step).selectState, 1);
     EXPECT_FALSE(s.ws.jikkouEnabled());
-    operationButtonClick(s.ws, op::removeBrackets);
-    EXPECT_EQ(s.ws.opCode, 'K');
+    operationButtonClick(s.ws, OpCode::removeBrackets);
+    EXPECT_EQ(s.ws.state().opCode, OpCode::removeBrackets);
 }
 
 TEST(BracketCheck, CornerBracketsAreBrackets) {
@@ -125,7 +125,7 @@ TEST(BracketCheck, RefusedChoiceStillEnablesExecute) {
     EXPECT_TRUE(s.ws.jikkouEnabled());
     s.ws.btnJikkouClick();
     EXPECT_EQ(s.sink.messages.size(), 2u);
-    EXPECT_EQ(s.ws.lineCount, 1);
+    EXPECT_EQ(s.ws.state().lineCount, 1);
 }
 
 // Character keys by the worksheet's state.
@@ -147,18 +147,18 @@ TEST_P(CharacterKeys, MapToTheButtons) {
     Session s;
     s.start("2x+3<5");
     for (int n = 2; n <= 10; ++n) s.core.lines[static_cast<std::size_t>(n)] = s.core.lines[1];
-    s.ws.lineCount = 10;
+    setState(s.ws, [&](WorksheetState& w) { w.lineCount = 10; });
     if (c.setUp >= 1) s.ws.selectLine(1);
-    if (c.setUp == 2) s.ws.chooseOperation(op::multiply);
+    if (c.setUp == 2) s.ws.chooseOperation(OpCode::multiply);
     if (c.setUp == 3) {
-        s.ws.chooseOperation(op::add);
+        s.ws.chooseOperation(OpCode::add);
         s.ws.selectLine(2);
     }
     FormKeyPress(s.ws, c.key);
-    EXPECT_EQ(s.ws.selectState, c.selectState);
-    EXPECT_EQ(s.ws.stepState, c.stepState);
+    EXPECT_EQ(stateNumbers(s.ws.state().step).selectState, c.selectState);
+    EXPECT_EQ(stateNumbers(s.ws.state().step).stepState, c.stepState);
     if (c.opCode) {
-        EXPECT_EQ(s.ws.opCode, c.opCode);
+        EXPECT_EQ(static_cast<char>(s.ws.state().opCode), c.opCode);  // the code the state line shows
     }
     EXPECT_EQ(s.ws.panel(), c.panel);
 }
@@ -191,16 +191,16 @@ TEST(KeyDown, ShiftSelectsTheNewestLineInIdleOnly) {
     Session s;
     s.start("2x+3<5");
     s.core.lines[2] = s.core.lines[1];
-    s.ws.lineCount = 2;
+    setState(s.ws, [&](WorksheetState& w) { w.lineCount = 2; });
     FormKeyDown(s.ws, KeyCode::shift, true);
-    EXPECT_EQ(s.ws.firstLine, 2);
+    EXPECT_EQ(s.ws.state().firstLine, 2);
     FormKeyDown(s.ws, KeyCode::shift, true);
-    EXPECT_EQ(s.ws.selectState, 1);
+    EXPECT_EQ(stateNumbers(s.ws.state().step).selectState, 1);
     EXPECT_TRUE(s.sink.messages.empty());
     // Shift held with Enter while nothing is selected only selects
     s.ws.btnTeiseiClick();
     FormKeyDown(s.ws, KeyCode::enter, true);
-    EXPECT_EQ(s.ws.firstLine, 2);
+    EXPECT_EQ(s.ws.state().firstLine, 2);
     EXPECT_TRUE(s.sink.messages.empty());
 }
 
@@ -210,35 +210,35 @@ TEST(KeyDown, EnterEscapeDelete) {
     FormKeyDown(s.ws, KeyCode::enter, false);
     EXPECT_EQ(s.sink.messages, std::vector<std::string>{std::string(wrongOperationMessage)});
     s.ws.selectLine(1);
-    s.ws.chooseOperation(op::subtract);
+    s.ws.chooseOperation(OpCode::subtract);
     padKey(s.ws, "3");
     FormKeyDown(s.ws, KeyCode::deleteKey, false);
     EXPECT_EQ(s.ws.panel(), "");
     EXPECT_EQ(s.ws.description(), "①式－");
     padKey(s.ws, "3");
     FormKeyDown(s.ws, KeyCode::enter, false);
-    EXPECT_EQ(s.ws.lineCount, 2);
+    EXPECT_EQ(s.ws.state().lineCount, 2);
     FormKeyDown(s.ws, KeyCode::escape, false);
-    EXPECT_EQ(s.ws.lineCount, 1);
+    EXPECT_EQ(s.ws.state().lineCount, 1);
     FormKeyDown(s.ws, KeyCode::other, false);
-    EXPECT_EQ(s.ws.lineCount, 1);
+    EXPECT_EQ(s.ws.state().lineCount, 1);
 }
 
 TEST(KeyDown, EnterOnASolvedPageIsTheNextQuestionButtons) {
     Session s;
     s.start("x+1<3");
-    for (int op : {op::transpose, op::collect}) {
-        s.ws.selectLine(s.ws.lineCount);
+    for (OpCode op : {OpCode::transpose, OpCode::collect}) {
+        s.ws.selectLine(s.ws.state().lineCount);
         operationButtonClick(s.ws, op);
         EXPECT_EQ(FormKeyDown(s.ws, KeyCode::enter, false), KeyAction::none);
     }
-    ASSERT_TRUE(s.ws.solvedFlag);
+    ASSERT_TRUE(s.ws.state().solvedFlag);
     s.sink.messages.clear();
     EXPECT_EQ(FormKeyDown(s.ws, KeyCode::enter, false), KeyAction::nextQuestion);
     EXPECT_TRUE(s.sink.messages.empty());  // not 操作が誤りです
-    EXPECT_EQ(s.ws.lineCount, 3);
+    EXPECT_EQ(s.ws.state().lineCount, 3);
     EXPECT_EQ(FormKeyDown(s.ws, KeyCode::escape, false), KeyAction::none);
-    EXPECT_EQ(s.ws.lineCount, 3);
+    EXPECT_EQ(s.ws.state().lineCount, 3);
 }
 
 }  // namespace

@@ -11,7 +11,7 @@ namespace {
 struct JudgeCase {
     const char* name;
     ExprLine line;
-    int expected;
+    AnswerKind expected;
 };
 void PrintTo(const JudgeCase& c, std::ostream* os) { *os << c.name; }
 
@@ -22,9 +22,8 @@ TEST_P(JudgeLine, RecognisesOnlyTheAnswerShapes) {
     Session s;
     s.core.unknownLetter = 'x';
     s.core.lines[2] = GetParam().line;
-    s.ws.lineCount = 2;
-    EXPECT_EQ(judgeLine(s.ws, 2), GetParam().expected);
-    if (GetParam().expected == judged::solved)
+    EXPECT_EQ(judgeLine(s.core, 2, 2), GetParam().expected);
+    if (GetParam().expected == AnswerKind::solved)
         EXPECT_EQ(lineCellsText(s.core.answerLine()), lineCellsText(GetParam().line));
     else
         EXPECT_EQ(s.core.answerLine().cellCount, 0);
@@ -35,30 +34,29 @@ const std::uint8_t lt = kind::less, gt = kind::greater, le = kind::lessEqual, ge
 INSTANTIATE_TEST_SUITE_P(
     Shapes, JudgeLine,
     ::testing::Values(
-        JudgeCase{"LetterLessThanNumber", lineOf({term(1), relation(lt), constant(5)}), judged::solved},
-        JudgeCase{"LetterAtLeastFraction", lineOf({term(1), relation(ge), constant(1, 2)}), judged::solved},
-        JudgeCase{"NumberBeforeLetter", lineOf({constant(5), relation(gt), term(1)}), judged::notAnswer},
-        JudgeCase{"NegativeLetter", lineOf({term(-1), relation(lt), constant(3)}), judged::notAnswer},
-        JudgeCase{"CoefficientTwo", lineOf({term(2), relation(lt), constant(6)}), judged::notAnswer},
-        JudgeCase{"CoefficientTwoFourths", lineOf({term(2, 2), relation(lt), constant(6)}), judged::notAnswer},
-        JudgeCase{"LetterOnBothSides", lineOf({term(1), relation(lt), term(2)}), judged::notAnswer},
-        JudgeCase{"OtherLetter", lineOf({term(1, 1, 'y'), relation(lt), constant(2)}), judged::notAnswer},
-        JudgeCase{"TrueRelation", lineOf({constant(3), relation(lt), constant(5)}), judged::infinitelyMany},
-        JudgeCase{"FalseRelation", lineOf({constant(0), relation(le), constant(-1)}), judged::noSolution},
-        JudgeCase{"ZeroAtMostZero", lineOf({constant(0), relation(le), constant(0)}), judged::infinitelyMany},
-        JudgeCase{"ZeroBelowZero", lineOf({constant(0), relation(lt), constant(0)}), judged::noSolution},
+        JudgeCase{"LetterLessThanNumber", lineOf({term(1), relation(lt), constant(5)}), AnswerKind::solved},
+        JudgeCase{"LetterAtLeastFraction", lineOf({term(1), relation(ge), constant(1, 2)}), AnswerKind::solved},
+        JudgeCase{"NumberBeforeLetter", lineOf({constant(5), relation(gt), term(1)}), AnswerKind::none},
+        JudgeCase{"NegativeLetter", lineOf({term(-1), relation(lt), constant(3)}), AnswerKind::none},
+        JudgeCase{"CoefficientTwo", lineOf({term(2), relation(lt), constant(6)}), AnswerKind::none},
+        JudgeCase{"CoefficientTwoFourths", lineOf({term(2, 2), relation(lt), constant(6)}), AnswerKind::none},
+        JudgeCase{"LetterOnBothSides", lineOf({term(1), relation(lt), term(2)}), AnswerKind::none},
+        JudgeCase{"OtherLetter", lineOf({term(1, 1, 'y'), relation(lt), constant(2)}), AnswerKind::none},
+        JudgeCase{"TrueRelation", lineOf({constant(3), relation(lt), constant(5)}), AnswerKind::infinitelyMany},
+        JudgeCase{"FalseRelation", lineOf({constant(0), relation(le), constant(-1)}), AnswerKind::noSolution},
+        JudgeCase{"ZeroAtMostZero", lineOf({constant(0), relation(le), constant(0)}), AnswerKind::infinitelyMany},
+        JudgeCase{"ZeroBelowZero", lineOf({constant(0), relation(lt), constant(0)}), AnswerKind::noSolution},
         JudgeCase{"FourCellsEvenIfWorthIt", lineOf({term(2), term(-1), relation(lt), constant(3)}),
-                  judged::notAnswer},
-        JudgeCase{"EmptyLine", lineOf({}), judged::notAnswer}),
+                  AnswerKind::none},
+        JudgeCase{"EmptyLine", lineOf({}), AnswerKind::none}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(JudgeLine, LinesBeyondTheNewestAreNoAnswer) {
     Session s;
     s.core.unknownLetter = 'x';
     s.core.lines[3] = lineOf({term(1), relation(kind::less), constant(5)});
-    s.ws.lineCount = 2;
-    EXPECT_EQ(judgeLine(s.ws, 3), judged::notAnswer);
-    EXPECT_EQ(judgeLine(s.ws, -1), judged::notAnswer);
+    EXPECT_EQ(judgeLine(s.core, 2, 3), AnswerKind::none);
+    EXPECT_EQ(judgeLine(s.core, 2, -1), AnswerKind::none);
 }
 
 struct RelationCase {
@@ -95,9 +93,9 @@ INSTANTIATE_TEST_SUITE_P(
 // named or it is closed.
 struct ConclusionCase {
     const char* name;
-    int judgement;
+    AnswerKind judgement;
     std::vector<int> choices;
-    int answerKind;
+    AnswerKind answerKind;
     std::vector<std::string> messages;
     std::vector<std::string> answerTexts;
     int dialogs;
@@ -112,9 +110,9 @@ TEST_P(Conclusion, SetsTheAnswerKind) {
     Session s;
     s.start("2x<4");
     s.page.sentakuResults.assign(c.choices.begin(), c.choices.end());
-    s.ws.answerKind = 1;  // whatever came before, a closed dialog leaves no answer
-    concludeJudgement(s.ws, c.judgement);
-    EXPECT_EQ(s.ws.answerKind, c.answerKind);
+    setState(s.ws, [&](WorksheetState& w) { w.answerKind = AnswerKind::solved; });  // whatever came before, a closed dialog leaves no answer
+    s.ws.concludeJudgement(c.judgement);
+    EXPECT_EQ(s.ws.state().answerKind, c.answerKind);
     EXPECT_EQ(s.sink.messages, c.messages);
     EXPECT_EQ(s.page.answerTexts, c.answerTexts);
     EXPECT_EQ(s.page.sentakuShown, c.dialogs);
@@ -126,22 +124,22 @@ const std::string manyHint = "解なし？？もう一度考えてみましょ�
 INSTANTIATE_TEST_SUITE_P(
     Dialog, Conclusion,
     ::testing::Values(
-        ConclusionCase{"NotAnAnswer", judged::notAnswer, {}, 0, {}, {}, 0},
-        ConclusionCase{"NoSolutionRight", judged::noSolution, {sentakuKainashi}, 4, {}, {"【答】解なし"}, 1},
-        ConclusionCase{"NoSolutionWrongThenRight", judged::noSolution, {sentakuMusu, sentakuKainashi}, 4,
+        ConclusionCase{"NotAnAnswer", AnswerKind::none, {}, AnswerKind::none, {}, {}, 0},
+        ConclusionCase{"NoSolutionRight", AnswerKind::noSolution, {sentakuKainashi}, AnswerKind::noSolution, {}, {"【答】解なし"}, 1},
+        ConclusionCase{"NoSolutionWrongThenRight", AnswerKind::noSolution, {sentakuMusu, sentakuKainashi}, AnswerKind::noSolution,
                        {noSolutionHint}, {"【答】解なし"}, 2},
-        ConclusionCase{"NoSolutionClosed", judged::noSolution, {sentakuClosed}, 0, {}, {}, 1},
-        ConclusionCase{"NoSolutionOtherResultAsksAgain", judged::noSolution, {5, sentakuClosed}, 0, {}, {}, 2},
-        ConclusionCase{"ManyRight", judged::infinitelyMany, {sentakuMusu}, 3, {}, {"【答】解は無数にある"}, 1},
-        ConclusionCase{"ManyWrongTwiceThenClosed", judged::infinitelyMany,
-                       {sentakuKainashi, sentakuKainashi, sentakuClosed}, 0, {manyHint, manyHint}, {}, 3}),
+        ConclusionCase{"NoSolutionClosed", AnswerKind::noSolution, {sentakuClosed}, AnswerKind::none, {}, {}, 1},
+        ConclusionCase{"NoSolutionOtherResultAsksAgain", AnswerKind::noSolution, {5, sentakuClosed}, AnswerKind::none, {}, {}, 2},
+        ConclusionCase{"ManyRight", AnswerKind::infinitelyMany, {sentakuMusu}, AnswerKind::infinitelyMany, {}, {"【答】解は無数にある"}, 1},
+        ConclusionCase{"ManyWrongTwiceThenClosed", AnswerKind::infinitelyMany,
+                       {sentakuKainashi, sentakuKainashi, sentakuClosed}, AnswerKind::none, {manyHint, manyHint}, {}, 3}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Conclusion, SolvedDrawsTheAnswerLine) {
     Session s;
     s.start("2x<4");
-    concludeJudgement(s.ws, judged::solved);
-    EXPECT_EQ(s.ws.answerKind, 1);
+    s.ws.concludeJudgement(AnswerKind::solved);
+    EXPECT_EQ(s.ws.state().answerKind, AnswerKind::solved);
     EXPECT_EQ(s.ws.description(), "解が出ました");
     ASSERT_FALSE(s.page.typesets.empty());
     EXPECT_EQ(s.page.typesets.back().n, answerLineIndex);

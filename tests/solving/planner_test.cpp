@@ -15,7 +15,7 @@ namespace {
 
 using testing::Session;
 
-Plan planned(const std::string& question, int capacity = defaultPlanCapacity, const PlanBudget& budget = {}) {
+Plan planned(const std::string& question, int capacity = defaultLineCapacity, const PlanBudget& budget = {}) {
     const std::optional<Plan> plan = planQuestion(question, capacity, nullptr, budget);
     if (!plan) throw std::runtime_error("question refused: " + question);
     return *plan;
@@ -25,7 +25,7 @@ std::string opsOf(const Plan& plan) {
     std::string ops;
     for (const PlanStep& step : plan.steps) {
         if (!ops.empty()) ops += ' ';
-        ops += step.opCode;
+        ops += static_cast<char>(step.opCode);
         ops += step.padText;
     }
     return ops;
@@ -34,7 +34,7 @@ std::string opsOf(const Plan& plan) {
 struct PlanCase {
     const char* name;
     const char* question;
-    PlanAnswer answer;
+    AnswerKind answer;
     const char* ops;      // each step's code and pad text
     const char* answerCells;
 };
@@ -52,17 +52,17 @@ TEST_P(Plans, ShortestPreferred) {
 INSTANTIATE_TEST_SUITE_P(
     Planner, Plans,
     ::testing::Values(
-        PlanCase{"SubtractThenDivide", "2x+3<5", PlanAnswer::solved, "-3 /2", "1x1 0<2 1/1"},
-        PlanCase{"AlreadySolved", "x<3", PlanAnswer::solved, "", "1x1 0<1 3/1"},
-        PlanCase{"LettersCancelTrue", "x+3>x-1", PlanAnswer::infinitelyMany, "-x", "3/1 0>1 -1/1"},
-        PlanCase{"LettersCancelFalse", "2(x+1)<2x+1", PlanAnswer::noSolution, "K -2x", "2/1 0<1 1/1"},
-        PlanCase{"NegativeDivisorTurnsRelation", "-3x<6", PlanAnswer::solved, "/-3", "1x1 0>3 -2/1"},
-        PlanCase{"LessEqualKept", "2x<=4", PlanAnswer::solved, "/2", "1x1 0ﾋ0 2/1"},
-        PlanCase{"FractionCoefficient", "1/2x>3", PlanAnswer::solved, "*2", "1x1 0>1 6/1"},
-        PlanCase{"IntegerBeforeFraction", "3x+1<2", PlanAnswer::solved, "-1 /3", "1x1 0<3 1/3"},
-        PlanCase{"OtherLetter", "2a-1>=a", PlanAnswer::solved, "I S", "1a1 0ﾖ1 1/1"},
-        PlanCase{"VerticalBarConstantCounts", "x+1|3<2", PlanAnswer::solved, "-3分の1", "1x1 0<1 5/3"},
-        PlanCase{"BracketsFirst", "3(x-2)+4>5x-(x+1)", PlanAnswer::solved, "K I S /-1",
+        PlanCase{"SubtractThenDivide", "2x+3<5", AnswerKind::solved, "-3 /2", "1x1 0<2 1/1"},
+        PlanCase{"AlreadySolved", "x<3", AnswerKind::solved, "", "1x1 0<1 3/1"},
+        PlanCase{"LettersCancelTrue", "x+3>x-1", AnswerKind::infinitelyMany, "-x", "3/1 0>1 -1/1"},
+        PlanCase{"LettersCancelFalse", "2(x+1)<2x+1", AnswerKind::noSolution, "K -2x", "2/1 0<1 1/1"},
+        PlanCase{"NegativeDivisorTurnsRelation", "-3x<6", AnswerKind::solved, "/-3", "1x1 0>3 -2/1"},
+        PlanCase{"LessEqualKept", "2x<=4", AnswerKind::solved, "/2", "1x1 0ﾋ0 2/1"},
+        PlanCase{"FractionCoefficient", "1/2x>3", AnswerKind::solved, "*2", "1x1 0>1 6/1"},
+        PlanCase{"IntegerBeforeFraction", "3x+1<2", AnswerKind::solved, "-1 /3", "1x1 0<3 1/3"},
+        PlanCase{"OtherLetter", "2a-1>=a", AnswerKind::solved, "I S", "1a1 0ﾖ1 1/1"},
+        PlanCase{"VerticalBarConstantCounts", "x+1|3<2", AnswerKind::solved, "-3分の1", "1x1 0<1 5/3"},
+        PlanCase{"BracketsFirst", "3(x-2)+4>5x-(x+1)", AnswerKind::solved, "K I S /-1",
                  "1x1 0<1 -1/1"}),
     [](const auto& info) { return std::string(info.param.name); });
 
@@ -92,7 +92,7 @@ TEST(Planner, NegativeDivisorIsTypedWithTheMinusKeyAndTurnsTheRelation) {
 TEST(Planner, PlanNeverNeedsMoreLinesThanThePageHolds) {
     EXPECT_EQ(planned("3(x-2)+4>5x-(x+1)", 5).length(), 4);
     const Plan tooSmall = planned("3(x-2)+4>5x-(x+1)", 4);
-    EXPECT_EQ(tooSmall.answer, PlanAnswer::none);
+    EXPECT_EQ(tooSmall.answer, AnswerKind::none);
     EXPECT_TRUE(tooSmall.steps.empty());
     EXPECT_FALSE(tooSmall.budgetExhausted);
 }
@@ -101,22 +101,22 @@ TEST(Planner, PlansFromAnyLineOfThePage) {
     Session t;
     t.start("2x+3<5");
     t.ws.selectLine(1);
-    t.ws.chooseOperation(5);  // 整理: an unchanged line 2
+    t.ws.chooseOperation(OpCode::collect);  // an unchanged line 2
     t.ws.btnJikkouClick();
-    ASSERT_EQ(t.ws.lineCount, 2);
+    ASSERT_EQ(t.ws.state().lineCount, 2);
     const Plan plan = planFromLine(t.ws, 1);
     ASSERT_EQ(plan.length(), 2);
     EXPECT_EQ(plan.steps[0].line, 1);
     EXPECT_EQ(plan.steps[0].newLine, 3);
     EXPECT_EQ(plan.steps[0].drawn.caption, "①式の両辺から3をひくと");
     EXPECT_EQ(plan.steps[1].presses.front(), "btnShiki3");
-    EXPECT_EQ(t.ws.lineCount, 2) << "the page itself is only read";
-    EXPECT_EQ(planFromLine(t.ws, 3).answer, PlanAnswer::none) << "no such line";
+    EXPECT_EQ(t.ws.state().lineCount, 2) << "the page itself is only read";
+    EXPECT_EQ(planFromLine(t.ws, 3).answer, AnswerKind::none) << "no such line";
 }
 
 TEST(Planner, StopsAtItsBudget) {
     const Plan plan = planned("3(x-2)+4>5x-(x+1)", 14, PlanBudget{3, std::chrono::milliseconds(1000)});
-    EXPECT_EQ(plan.answer, PlanAnswer::none);
+    EXPECT_EQ(plan.answer, AnswerKind::none);
     EXPECT_TRUE(plan.budgetExhausted);
     EXPECT_LE(plan.nodes, 3);
 }
@@ -151,14 +151,14 @@ TEST(Planner, LinesAtTheLimitsEndWithinTheBudgetAndShowNothing) {
     struct LimitCase {
         const char* name;
         ExprLine line;
-        PlanAnswer answer;
+        AnswerKind answer;
     };
     const LimitCase cases[] = {
         {"PrimeCoefficientNoPadCancels", testing::lineOf({term(2147483647), relation('<'), constant(2147483646)}),
-         PlanAnswer::none},
+         AnswerKind::none},
         {"StepsOverflow", testing::lineOf({term(3), constant(2147483647), relation('<'), constant(-2147483647)}),
-         PlanAnswer::none},
-        {"ThirtyCells", full, PlanAnswer::solved},
+         AnswerKind::none},
+        {"ThirtyCells", full, AnswerKind::solved},
     };
     for (const LimitCase& c : cases) {
         SCOPED_TRACE(c.name);
@@ -166,7 +166,7 @@ TEST(Planner, LinesAtTheLimitsEndWithinTheBudgetAndShowNothing) {
         t.core.unknownLetter = 'x';
         t.core.lines[1] = c.line;
         const PlanBudget budget{20'000, std::chrono::seconds(30)};
-        const Plan plan = planFromLine(t.core, 1, 1, defaultPlanCapacity, budget);
+        const Plan plan = planFromLine(t.core, 1, 1, defaultLineCapacity, budget);
         EXPECT_EQ(plan.answer, c.answer);
         EXPECT_LE(plan.nodes, budget.maxNodes);
         EXPECT_TRUE(t.sink.messages.empty());
@@ -223,14 +223,14 @@ std::string relationText(std::uint8_t k) {
 std::string disagreement(const Plan& plan, const test::SolutionSet& expected) {
     switch (expected.kind) {
     case test::SolutionKind::none:
-        return plan.answer == PlanAnswer::noSolution ? "" : "expected 解なし";
+        return plan.answer == AnswerKind::noSolution ? "" : "expected 解なし";
     case test::SolutionKind::all:
-        return plan.answer == PlanAnswer::infinitelyMany ? "" : "expected 解は無数にある";
+        return plan.answer == AnswerKind::infinitelyMany ? "" : "expected 解は無数にある";
     case test::SolutionKind::interval: break;
     }
     const std::string wanted = "x " + expected.relation + " " + std::to_string(expected.bound.num) + "/" +
                                std::to_string(expected.bound.den);
-    if (plan.answer != PlanAnswer::solved) return "expected " + wanted;
+    if (plan.answer != AnswerKind::solved) return "expected " + wanted;
     const ExprLine& line = plan.answerLine;
     const test::Fraction bound = test::Fraction::of(line.cells[2].num, line.cells[2].den);
     if (relationText(line.cells[1].kind) != expected.relation || !(bound == expected.bound))
@@ -248,7 +248,7 @@ TEST(PlannerAnswers, AgreeWithTheSolutionSetOnThousandsOfRandomQuestions) {
     for (int i = 0; i < 3000; ++i) {
         const test::RandomQuestion q = generator.next();
         SCOPED_TRACE(q.text);
-        const std::optional<Plan> plan = planQuestion(q.text, defaultPlanCapacity, nullptr, generous);
+        const std::optional<Plan> plan = planQuestion(q.text, defaultLineCapacity, nullptr, generous);
         ASSERT_TRUE(plan) << "the generator wrote a question the parser refuses";
         ASSERT_TRUE(plan->found()) << "no plan; nodes " << plan->nodes;
         EXPECT_EQ(disagreement(*plan, q.solution), "");

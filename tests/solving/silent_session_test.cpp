@@ -15,7 +15,7 @@ struct StepCase {
     StepRequest request;
     bool accepted;
     const char* caption;  // of the new line; "" when refused
-    int judgement;
+    AnswerKind judgement;
     bool signReversed;
     std::vector<std::string> messages;
 };
@@ -40,7 +40,7 @@ TEST_P(SilentSteps, RunAsThePupilWould) {
         // A step that was not taken leaves the session as it was.
         EXPECT_EQ(session->lineCount(), 1);
         EXPECT_EQ(session->worksheet().description(), before.shown.description);
-        EXPECT_EQ(session->worksheet().selectState, 0);
+        EXPECT_EQ(stateNumbers(session->worksheet().state().step).selectState, 0);
         EXPECT_EQ(session->line(2).cellCount, 0);
     }
 }
@@ -49,26 +49,26 @@ INSTANTIATE_TEST_SUITE_P(
     Steps, SilentSteps,
     ::testing::Values(
         StepCase{"DivideToTheAnswer", "2x<4", {1, OpCode::divide, "2"}, true, "①式の両辺を2で割ると",
-                 judged::solved, false, {}},
+                 AnswerKind::solved, false, {}},
         StepCase{"NegativeDivisorTurnsTheRelation", "-2x<4", {1, OpCode::divide, "-2"}, true,
-                 "①式の両辺を-2で割ると", judged::solved, true, {}},
+                 "①式の両辺を-2で割ると", AnswerKind::solved, true, {}},
         StepCase{"FractionTypedDenominatorFirst", "2x<4", {1, OpCode::multiply, "2分の1"}, true,
-                 "①式の両辺を2分の1倍すると", judged::solved, false, {}},
+                 "①式の両辺を2分の1倍すると", AnswerKind::solved, false, {}},
         StepCase{"CollectToNoSolution", "0x+3<1", {1, OpCode::collect, ""}, true, "①式を整理すると",
-                 judged::noSolution, false, {}},
-        StepCase{"ExecutorRefusal", "2x<4", {1, OpCode::divide, "0"}, false, "", judged::notAnswer, false,
+                 AnswerKind::noSolution, false, {}},
+        StepCase{"ExecutorRefusal", "2x<4", {1, OpCode::divide, "0"}, false, "", AnswerKind::none, false,
                  {"０では割れません"}},
-        StepCase{"ButtonRefusal", "2(x+1)<4", {1, OpCode::collect, ""}, false, "", judged::notAnswer, false,
+        StepCase{"ButtonRefusal", "2(x+1)<4", {1, OpCode::collect, ""}, false, "", AnswerKind::none, false,
                  {"かっこをはずしてから整理してください"}},
-        StepCase{"PadRefusesASecondMinus", "2x<4", {1, OpCode::add, "--1"}, false, "", judged::notAnswer, false,
+        StepCase{"PadRefusesASecondMinus", "2x<4", {1, OpCode::add, "--1"}, false, "", AnswerKind::none, false,
                  {"－の位置が間違っています"}},
-        StepCase{"PadTakesOnePointOnly", "2x<4", {1, OpCode::add, "1.2.3"}, false, "", judged::notAnswer, false,
+        StepCase{"PadTakesOnePointOnly", "2x<4", {1, OpCode::add, "1.2.3"}, false, "", AnswerKind::none, false,
                  {}},
-        StepCase{"NumberNeeded", "2x<4", {1, OpCode::add, ""}, false, "", judged::notAnswer, false,
+        StepCase{"NumberNeeded", "2x<4", {1, OpCode::add, ""}, false, "", AnswerKind::none, false,
                  {std::string(wrongOperationMessage)}},
         StepCase{"NothingToTransposeIsCorrected", "2x<4", {1, OpCode::transpose, ""}, false, "",
-                 judged::notAnswer, false, {"移項する項はありません。訂正しますか"}},
-        StepCase{"NoSuchLine", "2x<4", {2, OpCode::collect, ""}, false, "", judged::notAnswer, false, {}}));
+                 AnswerKind::none, false, {"移項する項はありません。訂正しますか"}},
+        StepCase{"NoSuchLine", "2x<4", {2, OpCode::collect, ""}, false, "", AnswerKind::none, false, {}}));
 
 TEST(SilentSession, RefusedQuestionGivesNoSession) {
     EXPECT_FALSE(SilentSession::withQuestion("2x<<4"));
@@ -78,7 +78,7 @@ TEST(SilentSession, DerivesWhatThePageDrawsWithoutTouchingIt) {
     Session page;
     page.start("3(x-1)>2x+4");
     page.ws.selectLine(1);
-    page.ws.chooseOperation(op::multiply);
+    page.ws.chooseOperation(OpCode::multiply);
     padKey(page.ws, "2");
     const std::size_t typesetsBefore = page.page.typesets.size();
 
@@ -88,7 +88,7 @@ TEST(SilentSession, DerivesWhatThePageDrawsWithoutTouchingIt) {
     ASSERT_TRUE(outcome.accepted);
 
     // ...while the page keeps its step, lines, pictures and silence.
-    EXPECT_EQ(page.ws.lineCount, 1);
+    EXPECT_EQ(page.ws.state().lineCount, 1);
     EXPECT_EQ(page.ws.description(), "①式×2");
     EXPECT_EQ(page.ws.panel(), "2");
     EXPECT_EQ(page.core.lines[2].cellCount, 0);
@@ -98,7 +98,7 @@ TEST(SilentSession, DerivesWhatThePageDrawsWithoutTouchingIt) {
     // The same step on the page itself gives the same line.
     page.ws.btnTeiseiClick();
     page.ws.selectLine(1);
-    page.ws.chooseOperation(op::removeBrackets);
+    page.ws.chooseOperation(OpCode::removeBrackets);
     page.ws.btnJikkouClick();
     EXPECT_EQ(lineCellsText(page.core.lines[2]), lineCellsText(outcome.line));
     EXPECT_EQ(page.core.lines[2].caption, outcome.line.caption);
@@ -125,9 +125,9 @@ TEST(SilentSession, SpecialAnswerNamedWhenAsked) {
     ASSERT_TRUE(session);
     session->answerSentakuWith(sentakuKainashi);
     const StepOutcome outcome = session->step({1, OpCode::collect, ""});
-    EXPECT_EQ(outcome.judgement, judged::noSolution);
-    EXPECT_EQ(session->worksheet().answerKind, 4);
-    EXPECT_TRUE(session->worksheet().solvedFlag);
+    EXPECT_EQ(outcome.judgement, AnswerKind::noSolution);
+    EXPECT_EQ(session->worksheet().state().answerKind, AnswerKind::noSolution);
+    EXPECT_TRUE(session->worksheet().state().solvedFlag);
 }
 
 TEST(SilentSession, BoxAnswerOutsideTheButtonsIsTheFirstButton) {

@@ -14,7 +14,7 @@ namespace {
 TEST(StackListing, CaptionCellsAndLabelPerLine) {
     Session s;
     s.start("2x+1<5");
-    EXPECT_EQ(stackListing(s.core, s.ws.lineCount),
+    EXPECT_EQ(stackListing(s.core, s.ws.state().lineCount),
               (std::vector<std::string>{"（1） 次の不等式を解きなさい", "2x1  ", "1/1  ", "0<1  ", "5/1  ",
                                         "--------------------①"}));
 }

@@ -11,31 +11,31 @@
 namespace talvoren::testing {
 namespace {
 
-TEST(Operations, NumbersCodesAndTexts) {
-    const std::vector<std::tuple<int, char, std::string>> expected = {
-        {0, '*', "×"},
-        {1, '/', "÷"},
-        {2, '+', "＋"},
-        {3, '-', "－"},
-        {5, 'S', "の両辺を計算して整理する"},
-        {6, 'I', "を移項する"},
-        {7, 'K', "のかっこをはずす"},
+TEST(Operations, CodesAndTexts) {
+    const std::vector<std::tuple<OpCode, char, std::string>> expected = {
+        {OpCode::multiply, '*', "×"},
+        {OpCode::divide, '/', "÷"},
+        {OpCode::add, '+', "＋"},
+        {OpCode::subtract, '-', "－"},
+        {OpCode::collect, 'S', "の両辺を計算して整理する"},
+        {OpCode::transpose, 'I', "を移項する"},
+        {OpCode::removeBrackets, 'K', "のかっこをはずす"},
     };
-    for (const auto& [number, code, text] : expected) {
-        const Operation* o = operationFor(number);
-        ASSERT_NE(o, nullptr) << number;
-        EXPECT_EQ(o->opCode, code) << number;
-        EXPECT_EQ(o->text, text) << number;
+    for (const auto& [operation, code, text] : expected) {
+        const Operation* o = operationOf(operation);
+        ASSERT_NE(o, nullptr) << code;
+        EXPECT_EQ(static_cast<char>(o->code), code);
+        EXPECT_EQ(o->text, text) << code;
     }
-    EXPECT_EQ(operationFor(4), nullptr);
-    EXPECT_EQ(operationFor(8), nullptr);
+    EXPECT_EQ(operationOf(OpCode::none), nullptr);
+    EXPECT_EQ(static_cast<char>(OpCode::none), '?');
 }
 
 TEST(Operations, DescriptionsReadAsPhrases) {
     Session s;
     s.start("2x+3<5");
     s.ws.selectLine(1);
-    s.ws.chooseOperation(op::collect);
+    s.ws.chooseOperation(OpCode::collect);
     EXPECT_EQ(s.ws.description(), "①式の両辺を計算して整理する");
     EXPECT_EQ(s.page.focus.back(), FocusTarget::jikkou);
 }
@@ -53,8 +53,8 @@ class HasBrackets : public ::testing::TestWithParam<BracketCase> {};
 TEST_P(HasBrackets, LooksAtTheFirstLine) {
     Session s;
     s.core.lines[2] = GetParam().line;
-    s.ws.firstLine = 2;
-    EXPECT_EQ(hasBrackets(s.ws), GetParam().found);
+    setState(s.ws, [&](WorksheetState& w) { w.firstLine = 2; });
+    EXPECT_EQ(s.ws.firstLineHasBrackets(), GetParam().found);
 }
 
 const ExprCell open(std::uint8_t k) { return {1, 0, k}; }
@@ -73,8 +73,8 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(HasBrackets, NoLineSelectedHasNone) {
     Session s;
     s.core.lines[0] = lineOf({open('('), term(1), open(')')});  // a preview in the scratch line
-    s.ws.firstLine = 0;
-    EXPECT_FALSE(hasBrackets(s.ws));
+    setState(s.ws, [&](WorksheetState& w) { w.firstLine = 0; });
+    EXPECT_FALSE(s.ws.firstLineHasBrackets());
 }
 
 TEST(LineLabels, TwelveCircledNumbersThenNone) {

@@ -21,7 +21,7 @@ void fillLines(Session& s, int count) {
         s.core.lines[static_cast<std::size_t>(n)] = s.core.lines[1];
         s.ws.setLineButtonEnabled(n, true);
     }
-    s.ws.lineCount = count;
+    setState(s.ws, [&](WorksheetState& w) { w.lineCount = count; });
 }
 
 struct StateCase {
@@ -42,9 +42,9 @@ TEST_P(StepStates, FollowTheStateTable) {
     s.start("2x+3<5");
     fillLines(s, 2);
     c.events(s.ws);
-    EXPECT_EQ(s.ws.selectState, c.selectState);
-    EXPECT_EQ(s.ws.stepState, c.stepState);
-    EXPECT_EQ(s.ws.lineCount, c.lineCount);
+    EXPECT_EQ(stateNumbers(s.ws.state().step).selectState, c.selectState);
+    EXPECT_EQ(stateNumbers(s.ws.state().step).stepState, c.stepState);
+    EXPECT_EQ(s.ws.state().lineCount, c.lineCount);
     EXPECT_EQ(s.ws.description(), c.description);
     EXPECT_EQ(s.sink.messages, c.messages);
 }
@@ -52,7 +52,7 @@ TEST_P(StepStates, FollowTheStateTable) {
 void select1(Worksheet& ws) { ws.selectLine(1); }
 void multiply1(Worksheet& ws) {
     ws.selectLine(1);
-    ws.chooseOperation(op::multiply);
+    ws.chooseOperation(OpCode::multiply);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -64,21 +64,21 @@ INSTANTIATE_TEST_SUITE_P(
         StateCase{"LineChosenSelect", [](Worksheet& ws) { select1(ws); ws.selectLine(2); }, 1, 1, 2, "①式", {wrong}},
         StateCase{"LineChosenChoose", multiply1, 2, 2, 2, "①式×", {}},
         StateCase{"OpChosenSelectSecond",
-                  [](Worksheet& ws) { select1(ws); ws.chooseOperation(op::add); ws.selectLine(2); }, 3, 1, 2,
+                  [](Worksheet& ws) { select1(ws); ws.chooseOperation(OpCode::add); ws.selectLine(2); }, 3, 1, 2,
                   "①式＋②式", {}},
         StateCase{"TypingSelect", [](Worksheet& ws) { multiply1(ws); padKey(ws, "3"); ws.selectLine(2); }, 2, 3, 2,
                   "①式×3", {wrong}},
         StateCase{"SecondChosenSelect",
                   [](Worksheet& ws) {
                       select1(ws);
-                      ws.chooseOperation(op::add);
+                      ws.chooseOperation(OpCode::add);
                       ws.selectLine(2);
                       ws.selectLine(1);
                   },
                   3, 1, 2, "①式＋②式", {wrong}},
-        StateCase{"IdleChoose", [](Worksheet& ws) { ws.chooseOperation(op::add); }, 0, 0, 2, "式を指定してください",
+        StateCase{"IdleChoose", [](Worksheet& ws) { ws.chooseOperation(OpCode::add); }, 0, 0, 2, "式を指定してください",
                   {wrong}},
-        StateCase{"OpChosenChoose", [](Worksheet& ws) { multiply1(ws); ws.chooseOperation(op::divide); }, 2, 2, 2,
+        StateCase{"OpChosenChoose", [](Worksheet& ws) { multiply1(ws); ws.chooseOperation(OpCode::divide); }, 2, 2, 2,
                   "①式×", {wrong}},
         StateCase{"IdleExecute", [](Worksheet& ws) { ws.btnJikkouClick(); }, 0, 0, 2, "式を指定してください",
                   {wrong}},
@@ -90,7 +90,7 @@ INSTANTIATE_TEST_SUITE_P(
                   [](Worksheet& ws) { multiply1(ws); ws.selectLine(2); ws.btnJikkouClick(); }, 3, 1, 2,
                   "①式×②式", {wrong}},
         StateCase{"CollectNeedsNoNumber",
-                  [](Worksheet& ws) { select1(ws); ws.chooseOperation(op::collect); ws.btnJikkouClick(); }, 0, 0,
+                  [](Worksheet& ws) { select1(ws); ws.chooseOperation(OpCode::collect); ws.btnJikkouClick(); }, 0, 0,
                   3, "①式の両辺を計算して整理する", {}},
         StateCase{"ExecuteRefusedByEntry",
                   [](Worksheet& ws) { multiply1(ws); padKey(ws, "分の"); ws.btnJikkouClick(); }, 2, 3, 2,
@@ -114,11 +114,11 @@ TEST(Execute, TakingBackKeepsTheCaptionAndDisablesTheButton) {
     Session s;
     s.start("2x+3<5");
     s.ws.selectLine(1);
-    s.ws.chooseOperation(op::transpose);
+    s.ws.chooseOperation(OpCode::transpose);
     s.ws.btnJikkouClick();
-    ASSERT_EQ(s.ws.lineCount, 2);
+    ASSERT_EQ(s.ws.state().lineCount, 2);
     s.ws.btnTeiseiClick();
-    EXPECT_EQ(s.ws.lineCount, 1);
+    EXPECT_EQ(s.ws.state().lineCount, 1);
     EXPECT_EQ(s.core.lines[2].cellCount, 0);
     EXPECT_EQ(s.core.lines[2].caption, "①式を移項すると");
     EXPECT_FALSE(s.ws.lineButtonEnabled(2));
@@ -130,19 +130,19 @@ TEST(Execute, SolvedStepIsReportedOnceAndLocksThePage) {
     Session s;
     s.start("2x<4");
     s.ws.selectLine(1);
-    s.ws.chooseOperation(op::divide);
+    s.ws.chooseOperation(OpCode::divide);
     padKey(s.ws, "2");
     s.ws.btnJikkouClick();
-    EXPECT_EQ(s.ws.answerKind, 1);
-    EXPECT_TRUE(s.ws.solvedFlag);
+    EXPECT_EQ(s.ws.state().answerKind, AnswerKind::solved);
+    EXPECT_TRUE(s.ws.state().solvedFlag);
     EXPECT_TRUE(s.ws.blinkTimerOn());
     EXPECT_EQ(s.page.solvedReports, 1);
     EXPECT_EQ(s.page.answerBoxPlaces, std::vector<int>{2});
     EXPECT_EQ(s.page.focus.back(), FocusTarget::next);
     s.ws.btnTeiseiClick();
     s.ws.selectLine(1);
-    EXPECT_EQ(s.ws.lineCount, 2);
-    EXPECT_EQ(s.ws.selectState, 0);
+    EXPECT_EQ(s.ws.state().lineCount, 2);
+    EXPECT_EQ(stateNumbers(s.ws.state().step).selectState, 0);
     EXPECT_TRUE(s.sink.messages.empty());
 }
 
@@ -150,14 +150,14 @@ TEST(Execute, ClosingTheDialogLeavesNoAnswerAndNoReport) {
     Session s;
     s.start("x+1<x+3");
     s.ws.selectLine(1);
-    s.ws.chooseOperation(op::transpose);
+    s.ws.chooseOperation(OpCode::transpose);
     s.ws.btnJikkouClick();
     s.ws.selectLine(2);
-    s.ws.chooseOperation(op::collect);
+    s.ws.chooseOperation(OpCode::collect);
     s.ws.btnJikkouClick();  // 0<2, the dialog closed
     EXPECT_EQ(s.page.sentakuShown, 1);
-    EXPECT_EQ(s.ws.answerKind, 0);
-    EXPECT_FALSE(s.ws.solvedFlag);
+    EXPECT_EQ(s.ws.state().answerKind, AnswerKind::none);
+    EXPECT_FALSE(s.ws.state().solvedFlag);
     EXPECT_EQ(s.page.solvedReports, 0);
 }
 
@@ -173,7 +173,7 @@ TEST_P(PageFull, ThenNoMoreLines) {
     multiply1(s.ws);
     padKey(s.ws, "1");
     s.ws.btnJikkouClick();
-    EXPECT_EQ(s.ws.lineCount, capacity);
+    EXPECT_EQ(s.ws.state().lineCount, capacity);
     EXPECT_EQ(s.sink.messages,
               std::vector<std::string>{"残念ですが" + std::to_string(capacity - 1) + "回の操作では解けませんでした"});
 
@@ -182,9 +182,9 @@ TEST_P(PageFull, ThenNoMoreLines) {
     padKey(s.ws, "1");
     s.ws.btnJikkouClick();
     EXPECT_EQ(s.sink.messages, std::vector<std::string>{"これ以上式を書けません"});
-    EXPECT_EQ(s.ws.lineCount, capacity);
-    EXPECT_EQ(s.ws.selectState, 2);
-    EXPECT_EQ(s.ws.stepState, 3);
+    EXPECT_EQ(s.ws.state().lineCount, capacity);
+    EXPECT_EQ(stateNumbers(s.ws.state().step).selectState, 2);
+    EXPECT_EQ(stateNumbers(s.ws.state().step).stepState, 3);
     EXPECT_EQ(s.core.lines[static_cast<std::size_t>(capacity + 1)].cellCount, 0);
 }
 
@@ -236,24 +236,24 @@ TEST(ClearPage, EmptiesThePageThePanelAndTheState) {
     Session s;
     s.start("2x+3<5");
     s.ws.selectLine(1);
-    s.ws.chooseOperation(op::transpose);
+    s.ws.chooseOperation(OpCode::transpose);
     s.ws.btnJikkouClick();
     multiply1(s.ws);
     padKey(s.ws, "3");
-    s.ws.solvedFlag = true;
+    setState(s.ws, [&](WorksheetState& w) { w.solvedFlag = true; });
 
     s.ws.clearPage();
     EXPECT_EQ(s.ws.panel(), "");  // the next question's keys start afresh
     EXPECT_EQ(s.ws.description(), "");
-    EXPECT_EQ(s.ws.lineCount, 0);
-    EXPECT_EQ(s.ws.selectState, 0);
-    EXPECT_EQ(s.ws.stepState, 0);
-    EXPECT_EQ(s.ws.firstLine, 0);
+    EXPECT_EQ(s.ws.state().lineCount, 0);
+    EXPECT_EQ(stateNumbers(s.ws.state().step).selectState, 0);
+    EXPECT_EQ(stateNumbers(s.ws.state().step).stepState, 0);
+    EXPECT_EQ(s.ws.state().firstLine, 0);
     EXPECT_FALSE(s.ws.jikkouEnabled());
     EXPECT_TRUE(s.ws.nextEnabled());
     EXPECT_FALSE(s.ws.lineButtonEnabled(1));
     EXPECT_TRUE(s.page.answerBoxHidden);
-    EXPECT_TRUE(s.ws.solvedFlag);  // left to the next-question handler
+    EXPECT_TRUE(s.ws.state().solvedFlag);  // left to the next-question handler
     for (int n = 1; n <= 15; ++n) {
         EXPECT_EQ(s.core.lines[static_cast<std::size_t>(n)].cellCount, 0) << n;
         EXPECT_EQ(s.core.lines[static_cast<std::size_t>(n)].caption, "") << n;
@@ -263,7 +263,7 @@ TEST(ClearPage, EmptiesThePageThePanelAndTheState) {
 TEST(SetUpQuestion, MakesTheQuestionLineOne) {
     Session s;
     ASSERT_TRUE(s.ws.setUpQuestion(3, "2a+1<5"));
-    EXPECT_EQ(s.ws.lineCount, 1);
+    EXPECT_EQ(s.ws.state().lineCount, 1);
     EXPECT_EQ(s.core.lines[1].caption, "（3） 次の不等式を解きなさい");
     EXPECT_EQ(s.page.letterKey, 'a');
     EXPECT_EQ(s.ws.description(), "式を指定してください");
@@ -273,7 +273,7 @@ TEST(SetUpQuestion, MakesTheQuestionLineOne) {
 TEST(SetUpQuestion, RefusedQuestionChangesNothing) {
     Session s;
     EXPECT_FALSE(s.ws.setUpQuestion(1, "2<3"));
-    EXPECT_EQ(s.ws.lineCount, 0);
+    EXPECT_EQ(s.ws.state().lineCount, 0);
     EXPECT_EQ(s.ws.description(), "");
     EXPECT_EQ(s.sink.messages, std::vector<std::string>{"moji"});
 }
@@ -281,10 +281,10 @@ TEST(SetUpQuestion, RefusedQuestionChangesNothing) {
 TEST(StartQuestionSet, QuestionAlreadySolvedStartsSolvedWithoutAnAnswer) {
     Session s;
     s.ws.setBlinkTimer(true);
-    s.ws.solvedFlag = true;
+    setState(s.ws, [&](WorksheetState& w) { w.solvedFlag = true; });
     s.start("x>2");
-    EXPECT_TRUE(s.ws.solvedFlag);
-    EXPECT_EQ(s.ws.answerKind, 0);
+    EXPECT_TRUE(s.ws.state().solvedFlag);
+    EXPECT_EQ(s.ws.state().answerKind, AnswerKind::none);
     EXPECT_EQ(s.ws.description(), "解が出ました");
     EXPECT_EQ(s.page.answerBoxPlaces, std::vector<int>{1});
     EXPECT_EQ(s.page.solvedReports, 0);
@@ -294,9 +294,9 @@ TEST(StartQuestionSet, QuestionAlreadySolvedStartsSolvedWithoutAnAnswer) {
 TEST(StartQuestionSet, StopsTheBlinkingOfTheLastQuestion) {
     Session s;
     s.ws.setBlinkTimer(true);
-    s.ws.solvedFlag = true;
+    setState(s.ws, [&](WorksheetState& w) { w.solvedFlag = true; });
     s.start("2x>2");
-    EXPECT_FALSE(s.ws.solvedFlag);
+    EXPECT_FALSE(s.ws.state().solvedFlag);
     EXPECT_FALSE(s.ws.blinkTimerOn());
 }
 

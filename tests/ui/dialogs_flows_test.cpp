@@ -96,7 +96,7 @@ TEST_F(ProgramFrame, OpeningAnInvalidFileKeepsTheSetInForce) {
     EXPECT_EQ(frame->courseware.questionSetText, firstSet);
     EXPECT_EQ(frame->courseware.unitTitles[2], "負の数");
     EXPECT_EQ(pageCaption(), "一次不等式");
-    EXPECT_EQ(frame->worksheet->lineCount, 1) << "the question stays on the page";
+    EXPECT_EQ(frame->worksheet->state().lineCount, 1) << "the question stays on the page";
 }
 
 TEST_F(ProgramFrame, OpeningAFileThatIsNotShiftJisIsReportedNotFatal) {
@@ -159,7 +159,7 @@ TEST_F(ProgramFrame, CancelledUnitDialogKeepsTheQuestionAndItsLetter) {
                            [&] { frame->pnlMain()->BitBtn1->click(); });
     EXPECT_EQ(pageCaption(), "一次不等式");
     EXPECT_EQ(frame->core.unknownLetter, 'x');
-    EXPECT_EQ(frame->worksheet->lineCount, 1);
+    EXPECT_EQ(frame->worksheet->state().lineCount, 1);
 }
 
 void typeSet(TfrmEditQues& editor, const std::vector<std::string>& lines) {
@@ -240,7 +240,7 @@ void solveFirstQuestion(TfrmMain& frame) {
 
 TEST_F(ProgramFrame, RecordsAfterASolve) {
     solveFirstQuestion(*frame);
-    ASSERT_TRUE(frame->worksheet->solvedFlag);
+    ASSERT_TRUE(frame->worksheet->state().solvedFlag);
     whileModal<TfrmKiroku>(
         [](TfrmKiroku& k) {
             ASSERT_GE(k.lstTitle->count(), 4);

@@ -53,7 +53,7 @@ TEST(FrameLayout, ByScreenSize) {
         EXPECT_EQ(f.pnlMain()->geometry(), QRect(0, 0, 145, tc.panelHeight));
         EXPECT_EQ(f.pageWindow()->geometry(), tc.page);
         EXPECT_EQ(f.frmPage()->lineCapacity, tc.lineCapacity);
-        EXPECT_EQ(session.ws().lineCapacity, tc.lineCapacity);
+        EXPECT_EQ(session.ws().state().lineCapacity, tc.lineCapacity);
         EXPECT_EQ(f.frmPage()->lblMess->width(), tc.page.width() - 16);
         EXPECT_EQ(f.frmPage()->lblHint->geometry(), QRect(8, 25, tc.page.width() - 16, 36));
         for (const auto& [n, at] : tc.lines)

@@ -41,7 +41,7 @@ TEST(FramePlay, QuestionSolvedByClicksAndKeys) {
     EXPECT_EQ(description(f), "①式を移項する");
     EXPECT_TRUE(p.btnJikkou->isEnabled());
     p.btnJikkou->click();
-    EXPECT_EQ(session.ws().lineCount, 2);
+    EXPECT_EQ(session.ws().state().lineCount, 2);
     EXPECT_EQ(f.core.lines[2].caption, "①式を移項すると");
     EXPECT_GT(countPixels(lineImage(f, 2), inked), 100);
     EXPECT_TRUE(p.btnShiki[2]->isEnabled());
@@ -51,7 +51,7 @@ TEST(FramePlay, QuestionSolvedByClicksAndKeys) {
     typeChar(f, 's');
     EXPECT_EQ(description(f), "②式の両辺を計算して整理する");
     pressKey(f, Qt::Key_Return, "\r");
-    EXPECT_EQ(session.ws().lineCount, 3);
+    EXPECT_EQ(session.ws().state().lineCount, 3);
 
     // ③ ÷ -2 with the pad, then Enter.
     p.btnShiki[3]->click();
@@ -62,7 +62,7 @@ TEST(FramePlay, QuestionSolvedByClicksAndKeys) {
     EXPECT_EQ(p.pnlNumber->text(), "-2");
     pressKey(f, Qt::Key_Enter, "\r");
 
-    EXPECT_EQ(session.ws().lineCount, 4);
+    EXPECT_EQ(session.ws().state().lineCount, 4);
     EXPECT_EQ(f.core.lines[4].caption, "③式の両辺を-2で割ると");
     EXPECT_EQ(description(f), "解が出ました");
     EXPECT_EQ(p.pnlNumber->text(), "");
@@ -71,7 +71,7 @@ TEST(FramePlay, QuestionSolvedByClicksAndKeys) {
     EXPECT_EQ(countPixels(lineImage(f, 3), reddish), 0);
     EXPECT_TRUE(f.frmPage()->grbKai->isVisible());
     EXPECT_GT(countPixels(lineImage(f, 16), inked), 100);
-    EXPECT_TRUE(session.ws().solvedFlag);
+    EXPECT_TRUE(session.ws().state().solvedFlag);
     EXPECT_TRUE(session.sink.shown.empty());
     EXPECT_TRUE(std::filesystem::exists(session.dir.file("kessavir.rec")));
 }
@@ -105,7 +105,7 @@ TEST(FramePlay, NextButtonBlinksUntilTheNextQuestion) {
     pressKey(f, Qt::Key_Return, "\r");
     for (char c : {'2', 's'}) typeChar(f, c);
     pressKey(f, Qt::Key_Return, "\r");
-    ASSERT_TRUE(session.ws().solvedFlag);
+    ASSERT_TRUE(session.ws().state().solvedFlag);
     EXPECT_TRUE(f.timBlink()->isActive());
     EXPECT_EQ(f.focusWidget(), p.btnNext);
 
@@ -124,7 +124,7 @@ TEST(FramePlay, NextButtonBlinksUntilTheNextQuestion) {
     // A click on the answer box moves on like 次の問題.
     leftClick(f.frmPage()->grbKai);
     EXPECT_FALSE(f.timBlink()->isActive());
-    EXPECT_FALSE(session.ws().solvedFlag);
+    EXPECT_FALSE(session.ws().state().solvedFlag);
     EXPECT_EQ(f.core.lines[1].caption, "（2） 次の不等式を解きなさい");
     EXPECT_FALSE(f.frmPage()->grbKai->isVisible());
     EXPECT_EQ(p.btnNext->icon().pixmap(25, 25).toImage(), ui::nextGlyphQ().toImage());
@@ -138,11 +138,11 @@ TEST(FramePlay, EnterAfterASolutionGoesOnToTheNextQuestion) {
     pressKey(f, Qt::Key_Return, "\r");
     for (char c : {'2', 's'}) typeChar(f, c);
     pressKey(f, Qt::Key_Return, "\r");
-    ASSERT_TRUE(session.ws().solvedFlag);
+    ASSERT_TRUE(session.ws().state().solvedFlag);
     pressKey(f, Qt::Key_Return, "\r");
     EXPECT_TRUE(session.sink.shown.empty());
     EXPECT_EQ(f.core.lines[1].caption, "（2） 次の不等式を解きなさい");
-    EXPECT_FALSE(session.ws().solvedFlag);
+    EXPECT_FALSE(session.ws().state().solvedFlag);
     EXPECT_FALSE(f.timBlink()->isActive());
 }
 
@@ -173,10 +173,10 @@ TEST(FramePlay, EnterAndEscapeActOnceWhereverTheFocusIs) {
         p.btnIkou->click();
         focus->setFocus();
         pressKey(f, Qt::Key_Return, "\r");
-        EXPECT_EQ(session.ws().lineCount, 2);
+        EXPECT_EQ(session.ws().state().lineCount, 2);
         focus->setFocus();
         pressKey(f, Qt::Key_Escape, "\x1b");
-        EXPECT_EQ(session.ws().lineCount, 1);
+        EXPECT_EQ(session.ws().state().lineCount, 1);
     }
     EXPECT_TRUE(session.sink.shown.empty());
 }
@@ -209,7 +209,7 @@ TEST(FramePlay, HoverFrames) {
         p.btnIkou->click();
         p.btnJikkou->click();
     }
-    ASSERT_EQ(session.ws().lineCount, 3);
+    ASSERT_EQ(session.ws().state().lineCount, 3);
     const auto framed = [&f](int n) { return countPixels(lineImage(f, n), reddish) > 100; };
 
     mouseMoveOver(f.frmPage()->Image[2]);
@@ -285,7 +285,7 @@ TEST(FramePlay, SpecialSolutionDialog) {
     const ui::LineImage* image1 = f.frmPage()->Image[1];
     EXPECT_EQ(places[0], image1->mapToGlobal(QPoint(image1->width() + 8, 30)));
     EXPECT_EQ(session.sink.shown, (std::vector<std::string>{"解なし？？もう一度考えてみましょう"}));
-    EXPECT_EQ(session.ws().answerKind, 3);
+    EXPECT_EQ(session.ws().state().answerKind, AnswerKind::infinitelyMany);
     EXPECT_EQ(description(f), "解が出ました");
     EXPECT_GT(countPixels(lineImage(f, 16), inked), 100);
     EXPECT_EQ(f.frmSentaku()->size(), QSize(185, 207));

@@ -82,7 +82,7 @@ TEST(PageScroll, NewestLineAnswerBoxAndDescriptionStayInView) {
                 (p.*step.operation)->click();
                 if (step.digit) p.btnDigit[step.digit]->click();
                 p.btnJikkou->click();
-                const int newest = session.ws().lineCount;
+                const int newest = session.ws().state().lineCount;
                 ASSERT_EQ(newest, step.line + 1);
                 EXPECT_TRUE(shown(page).holds(page.Image[newest]->geometry())) << "line " << newest;
                 // The description line is pinned at the top of what shows.
@@ -90,7 +90,7 @@ TEST(PageScroll, NewestLineAnswerBoxAndDescriptionStayInView) {
                 EXPECT_EQ(page.horizontalScrollBar()->value(), 0);
             }
             const int last = steps.back().line + 1;
-            ASSERT_TRUE(session.ws().solvedFlag);
+            ASSERT_TRUE(session.ws().state().solvedFlag);
             EXPECT_EQ(page.lblMess->text(), QStringLiteral("解が出ました"));
             EXPECT_TRUE(page.grbKai->isVisible());
             EXPECT_TRUE(shown(page).holds(page.grbKai->geometry())) << "answer box";
