@@ -11,7 +11,10 @@ void installFontSubstitutions() {
 }
 
 QFont pixelFont(const QString& face, int pixelSize, bool bold, bool italic) {
-    QFont font(face);
+    // Asked by the installed face's own name: the toolkit would first look
+    // the original name up in vain and have fontconfig sort every face as
+    // a fallback for it, the most costly font work at start.
+    QFont font(QFont::substitute(face));
     font.setPixelSize(pixelSize);
     font.setBold(bold);
     font.setItalic(italic);

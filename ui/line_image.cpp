@@ -2,6 +2,7 @@
 #include "ui/line_image.h"
 
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 
 namespace talvoren::ui {
@@ -14,21 +15,32 @@ LineImage::LineImage(int number, QWidget* parent) : QWidget(parent), number_(num
 
 void LineImage::setImageGeometry(const QRect& rect) {
     setGeometry(rect);
-    const double ratio = pixelRatio_ > 0 ? pixelRatio_ : devicePixelRatioF();
-    image_ = QImage(rect.size() * ratio, QImage::Format_RGB32);
-    image_.setDevicePixelRatio(ratio);
-    image_.fill(Qt::white);
+    bitmapSize_ = rect.size();
+    bitmapRatio_ = pixelRatio_ > 0 ? pixelRatio_ : devicePixelRatioF();
+    image_ = QImage();
     update();
+}
+
+QImage& LineImage::bitmap() const {
+    if (image_.isNull()) {
+        image_ = QImage(bitmapSize_ * bitmapRatio_, QImage::Format_RGB32);
+        image_.setDevicePixelRatio(bitmapRatio_);
+        image_.fill(Qt::white);
+    }
+    return image_;
 }
 
 void LineImage::clearWhite() {
-    image_.fill(Qt::white);
+    if (!image_.isNull()) image_.fill(Qt::white);
     update();
 }
 
-void LineImage::paintEvent(QPaintEvent*) {
+void LineImage::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
-    painter.drawImage(0, 0, image_);
+    if (image_.isNull())
+        painter.fillRect(event->rect(), Qt::white);
+    else
+        painter.drawImage(0, 0, image_);
 }
 
 void LineImage::mousePressEvent(QMouseEvent* event) {

@@ -2,7 +2,9 @@
 #pragma once
 // An image of the worked page: a widget that owns a bitmap and paints it.
 // Everything is drawn into the bitmap, which keeps its picture until it is
-// cleared or drawn over; the widget only shows it. The bitmap has the
+// cleared or drawn over; the widget only shows it. The bitmap is made white
+// when it is first asked for: until then the widget paints white, so that
+// a page of empty lines costs no memory. The bitmap has the
 // screen's pixel density (zoom included): it holds size × ratio device
 // pixels, and painters on it work in the widget's own layout pixels.
 
@@ -19,8 +21,8 @@ public:
     LineImage(int number, QWidget* parent);
 
     int number() const { return number_; }
-    QImage& image() { return image_; }
-    const QImage& image() const { return image_; }
+    QImage& image() { return bitmap(); }
+    const QImage& image() const { return bitmap(); }
     // The bitmap takes the widget's new size, white; the old picture goes.
     void setImageGeometry(const QRect& rect);
     // Device pixels per layout pixel of the bitmap; 0 (the default) follows
@@ -40,9 +42,13 @@ protected:
     void enterEvent(QEnterEvent* event) override;
 
 private:
+    QImage& bitmap() const;
+
     int number_;
     double pixelRatio_ = 0.0;
-    QImage image_;
+    QSize bitmapSize_;          // in layout pixels, as last set
+    double bitmapRatio_ = 1.0;  // the ratio the bitmap is (or will be) made with
+    mutable QImage image_;      // null until first asked for
 };
 
 }  // namespace talvoren::ui
