@@ -14,6 +14,11 @@ bool setUpApplication(QApplication& app) {
     QApplication::setApplicationName(QStringLiteral("talvoren"));
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.talvoren.talvoren"));
     installFontSubstitutions();
+    // Japanese text in the default face falls back to the Japanese faces,
+    // which are drawn unhinted (see pixelFont): the default face too.
+    QFont defaultFont = QApplication::font();
+    defaultFont.setHintingPreference(QFont::PreferNoHinting);
+    QApplication::setFont(defaultFont);
     auto* translator = new QTranslator(&app);
     const bool loaded = translator->load(QStringLiteral("qtbase_ja"),
                                          QLibraryInfo::path(QLibraryInfo::TranslationsPath));
