@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up to the first question drawn, and one step from 実行 to the new
-// line drawn into its image, on the real frame.
+// line drawn into its image and to the new line on the screen, on the real
+// frame.
 #include <QApplication>
 #include <QDir>
 #include <QPushButton>
@@ -9,10 +10,13 @@
 #include <benchmark/benchmark.h>
 #include <memory>
 
+#include "bench/paint_wait.h"
 #include "solving/input_pad.h"
 #include "solving/worksheet.h"
 #include "ui/control_panel.h"
 #include "ui/frm_main.h"
+#include "ui/frm_page.h"
+#include "ui/line_image.h"
 
 namespace {
 
@@ -69,5 +73,30 @@ void BM_StepFromJikkouToLineDrawn(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_StepFromJikkouToLineDrawn)->Unit(benchmark::kMicrosecond);
+
+// The same step until the new line's image is on the screen: drawn into its
+// bitmap, the page repainted and the window flushed to the platform.
+void BM_StepFromJikkouToLineOnScreen(benchmark::State& state) {
+    WorkingDir dir;
+    auto frame = startFrame();
+    talvoren::bench::PaintWait initial(frame->frmPage()->lineImage(1));
+    initial.wait();  // the frame's first paint is not part of the step
+    talvoren::Worksheet& ws = *frame->worksheet;
+    talvoren::bench::PaintWait line2(frame->frmPage()->lineImage(2));
+    for (auto _ : state) {
+        state.PauseTiming();
+        ws.selectLine(1);
+        talvoren::btnIkouClick(ws);
+        QCoreApplication::processEvents();  // the selection's repaints are not timed
+        state.ResumeTiming();
+        frame->pnlMain()->btnJikkou->click();
+        if (!line2.wait()) state.SkipWithError("line 2 was never painted");
+        state.PauseTiming();
+        ws.btnTeiseiClick();
+        line2.wait();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_StepFromJikkouToLineOnScreen)->Unit(benchmark::kMicrosecond);
 
 }  // namespace

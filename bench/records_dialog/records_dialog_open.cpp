@@ -16,11 +16,9 @@
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
 #include <string>
 
-#include "core/sjis.h"
-#include "courseware/records.h"
+#include "bench/fullest_records.h"
 #include "ui/application.h"
 #include "ui/frm_kiroku.h"
 #include "ui/message_box.h"
@@ -36,23 +34,6 @@ public:
     }
 };
 
-talvoren::CoursewareState fullestSet(const std::string& recordFile) {
-    talvoren::CoursewareState s;
-    std::string records;
-    for (int u = 1; u <= talvoren::maxUnits; ++u) {
-        const std::string title = "単元" + std::to_string(u);
-        s.unitTitles[u] = title;
-        s.unitQuestionCount[u] = talvoren::maxUnitQuestions;
-        records += "[" + title + "]\r\n";
-        for (int q = 1; q <= talvoren::maxUnitQuestions; ++q)
-            records += std::to_string(q) + "=" + std::to_string(talvoren::maxRecordCount) + "\r\n";
-        records += "DATE=2026年12月07日09:05\r\n";
-    }
-    s.unitCount = talvoren::maxUnits;
-    std::ofstream(recordFile, std::ios::binary) << talvoren::sjis::toCp932(records).value();
-    return s;
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -67,7 +48,7 @@ int main(int argc, char** argv) {
     std::string folder = (std::filesystem::temp_directory_path() / "talvoren-records-XXXXXX").string();
     if (!mkdtemp(folder.data())) return 1;
     folder += "/";
-    const talvoren::CoursewareState s = fullestSet(folder + talvoren::recordFileName);
+    const talvoren::CoursewareState s = talvoren::bench::fullestRecords(folder + talvoren::recordFileName);
 
     talvoren::ui::QtMessageSink messages;
     talvoren::PracticeRecords records(folder, messages);
