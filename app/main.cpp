@@ -52,9 +52,12 @@ int main(int argc, char** argv) {
     // holds options that may be the toolkit's.
     if (early.action == CommandLine::Action::usageError && !early.toolkitOptionSeen) return usageError(early);
 
-    auto application = std::make_unique<QApplication>(argc, argv);
     // A screen larger than the layout is filled by the toolkit's scale
-    // factor, which only a new application object takes.
+    // factor, which an application object takes when it is made: the factor
+    // for the screen of the last run is set first, and only when this
+    // screen asks for another is the application object made again.
+    talvoren::ui::zoomForLastScreen();
+    auto application = std::make_unique<QApplication>(argc, argv);
     if (talvoren::ui::prepareZoom()) {
         application.reset();
         application = std::make_unique<QApplication>(argc, argv);

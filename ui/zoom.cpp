@@ -20,6 +20,7 @@ namespace talvoren::ui {
 namespace {
 
 const QString zoomKey = QStringLiteral("screen/zoom");
+const QString screenKey = QStringLiteral("screen/size");
 const char* const scaleFactorVariable = "QT_SCALE_FACTOR";
 // Factors this close to 1 are no zoom: the layout stays pixel for pixel.
 constexpr double noZoom = 1.01;
@@ -42,6 +43,23 @@ constexpr std::array<ZoomItem, 5> zoomItems{{
 
 // The factor this run was started with.
 double appliedZoom = 1.0;
+
+// The scale factor the desktop asks for (a 200 % desktop), read before this
+// program sets its own on top of it.
+double desktopScale() {
+    static const double scale = [] {
+        bool ok = false;
+        const double asked = qEnvironmentVariable(scaleFactorVariable).toDouble(&ok);
+        return ok && asked > 0 ? asked : 1.0;
+    }();
+    return scale;
+}
+
+void applyZoom(double factor) {
+    const double desktop = desktopScale();
+    qputenv(scaleFactorVariable, QByteArray::number(desktop * factor, 'f', 4));
+    appliedZoom = factor;
+}
 
 const ZoomItem& itemOf(ZoomChoice choice) {
     return *std::find_if(zoomItems.begin(), zoomItems.end(), [choice](const ZoomItem& i) { return i.choice == choice; });
@@ -69,26 +87,48 @@ ZoomChoice savedZoomChoice() {
     return ZoomChoice::fitScreen;
 }
 
-bool saveZoomChoice(ZoomChoice choice) {
+namespace {
+
+bool saveSetting(const QString& key, const QVariant& value) {
     const QString path = zoomSettingsPath();
     if (!QDir().mkpath(QFileInfo(path).absolutePath())) return false;
     QSettings settings(path, QSettings::IniFormat);
-    settings.setValue(zoomKey, QLatin1String(itemOf(choice).key));
+    settings.setValue(key, value);
     settings.sync();
     return settings.status() == QSettings::NoError;
+}
+
+}  // namespace
+
+bool saveZoomChoice(ZoomChoice choice) { return saveSetting(zoomKey, QLatin1String(itemOf(choice).key)); }
+
+QSize lastScreenSize() {
+    return QSettings(zoomSettingsPath(), QSettings::IniFormat).value(screenKey).toSize();
+}
+
+bool saveLastScreenSize(QSize screen) { return saveSetting(screenKey, screen); }
+
+std::optional<double> zoomChange(ZoomChoice choice, QSize screen, double applied) {
+    const double factor = zoomFactor(choice, screen);
+    if (std::abs(factor - applied) < noZoom - 1.0) return std::nullopt;
+    return factor;
+}
+
+void zoomForLastScreen() {
+    const QSize last = lastScreenSize();
+    if (last.isEmpty()) return;
+    if (const auto factor = zoomChange(savedZoomChoice(), last, 1.0)) applyZoom(*factor);
 }
 
 bool prepareZoom() {
     const QScreen* screen = QGuiApplication::primaryScreen();
     if (!screen) return false;
-    const double factor = zoomFactor(savedZoomChoice(), screen->size());
-    if (factor < noZoom) return false;
-    // On top of a scale factor the desktop already asks for (a 200 % desktop).
-    bool ok = false;
-    double desktop = qEnvironmentVariable(scaleFactorVariable).toDouble(&ok);
-    if (!ok || desktop <= 0) desktop = 1.0;
-    qputenv(scaleFactorVariable, QByteArray::number(desktop * factor, 'f', 4));
-    appliedZoom = factor;
+    const QSize unzoomed = (QSizeF(screen->size()) * appliedZoom).toSize();
+    // Only a new size is written: most starts read the file and leave it.
+    if (unzoomed != lastScreenSize()) saveLastScreenSize(unzoomed);
+    const auto factor = zoomChange(savedZoomChoice(), unzoomed, appliedZoom);
+    if (!factor) return false;
+    applyZoom(*factor);
     return true;
 }
 
@@ -110,7 +150,7 @@ QMenu* addZoomMenu(QMenu* view, MessageSink& messages) {
             }
             const QScreen* screen = QGuiApplication::primaryScreen();
             const QSize unzoomed = screen ? (QSizeF(screen->size()) * appliedZoom).toSize() : zoomedLayout;
-            if (std::abs(zoomFactor(choice, unzoomed) - appliedZoom) > noZoom - 1.0)
+            if (zoomChange(choice, unzoomed, appliedZoom))
                 messages.showMessage("拡大は次に起動したときから変わります");
         });
     }

@@ -35,9 +35,24 @@ ZoomChoice savedZoomChoice();
 // False when the file could not be written.
 bool saveZoomChoice(ZoomChoice choice);
 
-// Run once the application object exists: when the primary screen asks for
-// a zoom, the toolkit's scale factor is set for it and true is returned:
-// the application object must then be made again to take it.
+// The screen size (before zooming) the last run saw, kept beside the
+// choice; empty when none was kept.
+QSize lastScreenSize();
+bool saveLastScreenSize(QSize screen);
+
+// The factor a run started with `applied` must change to on a screen of
+// the given size (before zooming); nullopt when `applied` is right.
+std::optional<double> zoomChange(ZoomChoice choice, QSize screen, double applied);
+
+// Run before the application object is made: sets the toolkit's scale
+// factor for the screen the last run saw, so that the one application
+// object usually comes up zoomed already.
+void zoomForLastScreen();
+
+// Run once the application object exists: keeps the primary screen's size
+// for the next run and, when that screen asks for another factor than the
+// one set (the first run on a large screen, or another screen), sets the
+// factor and returns true: the application object must then be made again.
 bool prepareZoom();
 
 // The 拡大 submenu of 表示: 画面に合わせる, 100 %, 125 %, 150 %, 200 %, the

@@ -7,6 +7,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <gtest/gtest.h>
+#include <optional>
 
 #include "frame_support.h"
 #include "ui/frm_page.h"
@@ -61,6 +62,40 @@ TEST_F(ConfigHome, ChoiceIsKeptInTheProgramsOwnSettingsFile) {
     EXPECT_EQ(savedZoomChoice(), ZoomChoice::percent150);
     ASSERT_TRUE(saveZoomChoice(ZoomChoice::fitScreen));
     EXPECT_EQ(savedZoomChoice(), ZoomChoice::fitScreen);
+}
+
+// The factor is set before the one application object is made, from the
+// screen the last run saw; only a screen that asks for another factor makes
+// the program make its application object again.
+TEST(Zoom, ChangeOfTheFactorAStartedRunNeeds) {
+    struct Case {
+        const char* name;
+        ZoomChoice choice;
+        QSize screen;
+        double applied;
+        std::optional<double> change;
+    };
+    const std::vector<Case> cases = {
+        {"1024 x 768, nothing set", ZoomChoice::fitScreen, {1024, 768}, 1.0, std::nullopt},
+        {"first run on 1920 x 1080", ZoomChoice::fitScreen, {1920, 1080}, 1.0, 1080.0 / 768},
+        {"next run on 1920 x 1080", ZoomChoice::fitScreen, {1920, 1080}, 1080.0 / 768, std::nullopt},
+        {"the screen has become smaller", ZoomChoice::fitScreen, {1024, 768}, 1080.0 / 768, 1.0},
+        {"a factor within a hundredth stays", ZoomChoice::fitScreen, {1920, 1080}, 1.4, std::nullopt},
+        {"100 % chosen on a large screen", ZoomChoice::percent100, {1920, 1080}, 1080.0 / 768, 1.0},
+    };
+    for (const Case& tc : cases) {
+        const std::optional<double> change = zoomChange(tc.choice, tc.screen, tc.applied);
+        ASSERT_EQ(change.has_value(), tc.change.has_value()) << tc.name;
+        EXPECT_DOUBLE_EQ(change.value_or(0), tc.change.value_or(0)) << tc.name;
+    }
+}
+
+TEST_F(ConfigHome, LastScreenIsKeptBesideTheChoice) {
+    EXPECT_TRUE(lastScreenSize().isEmpty()) << "no file yet";
+    ASSERT_TRUE(saveZoomChoice(ZoomChoice::percent125));
+    ASSERT_TRUE(saveLastScreenSize(QSize(1920, 1080)));
+    EXPECT_EQ(lastScreenSize(), QSize(1920, 1080));
+    EXPECT_EQ(savedZoomChoice(), ZoomChoice::percent125) << "the choice stays";
 }
 
 TEST_F(ConfigHome, MenuOffersTheChoicesAndSavesTheOneTaken) {
