@@ -74,17 +74,18 @@ TfrmKiroku::TfrmKiroku(PracticeRecords& records, const CoursewareState& s, TfrmD
                        QWidget* parent)
     : QDialog(parent), records_(records), s_(s), deletion_(deletion) {
     setWindowTitle(QStringLiteral("練習の記録"));
-    setFixedSize(400, 460);
+    // Low enough for a 640 x 480 screen, so that both buttons stay in view there.
+    setFixedSize(400, 420);
     setFont(pixelFont(facePGothic, 14));
 
     lstTitle = new QListWidget(this);
     lstTitle->setFont(pixelFont(faceGothic, 16));
-    lstTitle->setGeometry(8, 8, 384, 394);
+    lstTitle->setGeometry(8, 8, 384, 354);
 
     btnDelete = new QPushButton(QStringLiteral("記録消去"), this);
-    btnDelete->setGeometry(80, 412, 100, 34);
+    btnDelete->setGeometry(80, 372, 100, 34);
     btnClose = new QPushButton(QStringLiteral("閉じる"), this);
-    btnClose->setGeometry(220, 412, 100, 34);
+    btnClose->setGeometry(220, 372, 100, 34);
 
     connect(btnDelete, &QPushButton::clicked, this, [this] { btnDeleteClick(); });
     connect(btnClose, &QPushButton::clicked, this, &QDialog::accept);
