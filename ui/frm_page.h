@@ -2,9 +2,9 @@
 #pragma once
 // TfrmPage, the worked page: the description line, the line images in two
 // columns and the answer box 解 with the answer image. It lays itself out by
-// the screen width, frames the line under the mouse in red, turns clicks on
-// line images into line selections and clicks on the answer box into the
-// next question.
+// the screen width, frames the line under the mouse in red, and passes the
+// clicks on the line images and the answer box on by the control's name (the
+// frame's control table selects the line or moves on to the next question).
 
 #include <QScrollArea>
 #include <array>
