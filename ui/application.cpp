@@ -14,8 +14,8 @@ bool setUpApplication(QApplication& app) {
     QApplication::setApplicationName(QStringLiteral("talvoren"));
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.talvoren.talvoren"));
     installFontSubstitutions();
-    // Japanese text in the default face falls back to the Japanese faces,
-    // which are drawn unhinted (see pixelFont): the default face too.
+    // Every face is drawn unhinted (see pixelFont), the default face too:
+    // its Japanese text falls back to the Japanese faces.
     QFont defaultFont = QApplication::font();
     defaultFont.setHintingPreference(QFont::PreferNoHinting);
     QApplication::setFont(defaultFont);

@@ -16,11 +16,11 @@ QFont pixelFont(const QString& face, int pixelSize, bool bold, bool italic) {
     // a fallback for it, the most costly font work at start.
     QFont font(QFont::substitute(face));
     font.setPixelSize(pixelSize);
-    // The Japanese faces are drawn unhinted: light hinting would have
-    // FreeType's auto-hinter load some thirty reference glyphs scattered
-    // through each face (about 2 MB of font file per face) to find its
-    // blue zones, and their antialiased outlines need no grid fitting.
-    if (face != faceBookman) font.setHintingPreference(QFont::PreferNoHinting);
+    // Drawn unhinted: light hinting would have FreeType's auto-hinter load
+    // some thirty reference glyphs scattered through each Japanese face
+    // (about 2 MB of font file per face) to find its blue zones, and the
+    // antialiased outlines need no grid fitting.
+    font.setHintingPreference(QFont::PreferNoHinting);
     font.setBold(bold);
     font.setItalic(italic);
     return font;

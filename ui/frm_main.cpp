@@ -87,7 +87,7 @@ TfrmMain::TfrmMain(FrameOptions options)
       installedQuestionSet_(options.installedQuestionSet) {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(applicationTitle);
-    setWindowIcon(programIcon());
+    setWindowIcon(QIcon(programIcon(64)));
     setFont(pixelFont(facePGothic, 12));
     if (ownMessages_) ownMessages_->setParent(this);
 
@@ -120,10 +120,13 @@ TfrmMain::TfrmMain(FrameOptions options)
     pageWindow_ = mdiArea_->addSubWindow(frmPage_, Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     pageWindow_->setObjectName(QStringLiteral("pageWindow"));
     pageWindow_->setWindowIcon(QIcon(QPixmap(1, 1)));
+    // The page's title bar in the frame's face: in the default face its
+    // Japanese title would need a search for a fallback face at start.
+    QApplication::setFont(pixelFont(facePGothic, 12), "QMdiSubWindowTitleBar");
     pageWindow_->hide();
     buildMenu();
     const PageWidgets shownIn{*frmPage_, *pnlMain_, *pageWindow_, *timBlink_, *lblStatus_, *mnuHint_,
-                              [this]() -> TfrmSentaku& { return *frmSentaku_; }};
+                              [this]() -> TfrmSentaku& { return *frmSentaku(); }};
     page = std::make_unique<QtPage>(shownIn, core);
     worksheet = std::make_unique<Worksheet>(core, *page);
     worksheet->setSolvedReport([this] { sequencing->questionSolved(); });
@@ -153,16 +156,18 @@ void TfrmMain::FormCreate() {
     centralWidget()->installEventFilter(this);
 }
 
+TfrmSentaku* TfrmMain::frmSentaku() {
+    if (!frmSentaku_) frmSentaku_ = new TfrmSentaku(this);
+    return frmSentaku_;
+}
+
 void TfrmMain::createForms() {
     static constexpr FormName order[] = {FormName::TfrmDelete, FormName::TfrmPrintS,  FormName::TfrmSentaku,
                                          FormName::TfrmDump,   FormName::TfrmKiroku,  FormName::TfrmMath,
                                          FormName::TfrmMondai, FormName::TfrmVersion, FormName::TfrmEditQues};
-    for (FormName form : order) {
-        if (form == FormName::TfrmSentaku)
-            frmSentaku_ = new TfrmSentaku(this);
-        else
-            dialogs->createForm(form, *this);
-    }
+    // TfrmSentaku is the frame's own, made when first asked for.
+    for (FormName form : order)
+        if (form != FormName::TfrmSentaku) dialogs->createForm(form, *this);
 
     UnitDialog* unitDialog = dialogs->unitDialog(*this);
     if (!unitDialog) {

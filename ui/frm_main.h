@@ -73,7 +73,7 @@ public:
     ControlPanel* pnlMain() const { return pnlMain_; }
     TfrmPage* frmPage() const { return frmPage_; }
     QMdiSubWindow* pageWindow() const { return pageWindow_; }
-    TfrmSentaku* frmSentaku() const { return frmSentaku_; }
+    TfrmSentaku* frmSentaku();  // made when first asked for
     TfrmGreet* frmGreet() const { return frmGreet_; }
     QTimer* timBlink() const { return timBlink_; }
 

@@ -145,10 +145,20 @@ QPixmap greetingPicture() {
     return p;
 }
 
-QIcon programIcon() {
-    // The desktop's own picture of the program (drawn from its SVG), read
-    // only when the window system asks for it.
-    return QIcon(QStringLiteral(":/icons/talvoren-64.png"));
+QPixmap programIcon(int size) {
+    // The desktop's picture of the program: a white ≦ on a teal square,
+    // drawn in strokes (no font and no picture file to read at start).
+    QPixmap p = blankPixmap(size, size);
+    QPainter painter(&p);
+    antialiased(painter);
+    painter.scale(size / 64.0, size / 64.0);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(0, 160, 160));
+    painter.drawRoundedRect(QRectF(0, 0, 64, 64), 64 / 6.0, 64 / 6.0);
+    painter.setPen(QPen(Qt::white, 4.5, Qt::SolidLine, Qt::RoundCap, Qt::MiterJoin));
+    painter.drawPolyline(QPolygonF({QPointF(46, 14), QPointF(18, 27), QPointF(46, 40)}));
+    painter.drawLine(QPointF(18, 49), QPointF(46, 49));
+    return p;
 }
 
 }  // namespace talvoren::ui

@@ -22,6 +22,6 @@ QPixmap hintGlyph();
 QPixmap nextGlyphQ();
 QPixmap nextGlyphR();
 QPixmap greetingPicture();  // 183 × 153
-QIcon programIcon();
+QPixmap programIcon(int size);
 
 }  // namespace talvoren::ui
