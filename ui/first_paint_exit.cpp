@@ -2,6 +2,7 @@
 #include "ui/first_paint_exit.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QEvent>
 #include <QWidget>
 
@@ -17,8 +18,15 @@ public:
         if (event->type() == QEvent::Paint) {
             watched->removeEventFilter(this);
             // Queued: the painted picture is flushed to the window system
-            // before the loop gets to the quit.
-            QMetaObject::invokeMethod(QCoreApplication::instance(), &QCoreApplication::quit, Qt::QueuedConnection);
+            // before the loop gets to it; the round trip then makes sure the
+            // window system has it.
+            QMetaObject::invokeMethod(
+                QCoreApplication::instance(),
+                [] {
+                    QGuiApplication::sync();
+                    QCoreApplication::quit();
+                },
+                Qt::QueuedConnection);
         }
         return false;
     }

@@ -3,8 +3,9 @@
 // A hook for timing start-up from outside: with the environment variable
 // TALVOREN_EXIT_AFTER_FIRST_PAINT set, the program leaves its message loop
 // right after the first question's line image has been painted and put on
-// the screen, so that a whole process runs from exec to that first paint.
-// Without the variable nothing is watched.
+// the screen, and the program then ends at once (its tear-down is not part
+// of the start-up), so that a whole process runs from exec to that first
+// paint. Without the variable nothing is watched.
 
 class QWidget;
 

@@ -4,7 +4,8 @@
 // of the main frame's size (1024 × 740 on a 1024 × 768 screen) with one
 // Japanese label in IPAGothic and one line in URW Bookman italic, Qt's
 // Japanese translation loaded; the process ends after the first paint of the
-// line, as the program does under TALVOREN_EXIT_AFTER_FIRST_PAINT.
+// line (after a round trip to the window system, without tearing down), as
+// the program does under TALVOREN_EXIT_AFTER_FIRST_PAINT.
 #include <QApplication>
 #include <QGuiApplication>
 #include <QLabel>
@@ -12,6 +13,7 @@
 #include <QScreen>
 #include <QTranslator>
 #include <QVBoxLayout>
+#include <cstdlib>
 
 namespace {
 
@@ -19,7 +21,13 @@ class QuitAfterPaint : public QObject {
 public:
     bool eventFilter(QObject*, QEvent* event) override {
         if (event->type() == QEvent::Paint)
-            QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+            QMetaObject::invokeMethod(
+                qApp,
+                [] {
+                    QGuiApplication::sync();
+                    QCoreApplication::quit();
+                },
+                Qt::QueuedConnection);
         return false;
     }
 };
@@ -55,5 +63,5 @@ int main(int argc, char** argv) {
     const QSize screen = QGuiApplication::primaryScreen()->size();
     window.setGeometry(0, 0, screen.width(), screen.height() - 28);
     window.show();
-    return app.exec();
+    std::_Exit(app.exec());  // as the program does: no tear-down after the first paint
 }
