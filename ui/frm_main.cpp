@@ -117,12 +117,13 @@ TfrmMain::TfrmMain(FrameOptions options)
     FormCreate();
 
     frmPage_ = new TfrmPage(messages);
+    // The page's title bar in the frame's face (the window takes it when it
+    // is made): in the default face its Japanese title would need a search
+    // for a fallback face at start.
+    QApplication::setFont(pixelFont(facePGothic, 12), "QMdiSubWindowTitleBar");
     pageWindow_ = mdiArea_->addSubWindow(frmPage_, Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     pageWindow_->setObjectName(QStringLiteral("pageWindow"));
     pageWindow_->setWindowIcon(QIcon(QPixmap(1, 1)));
-    // The page's title bar in the frame's face: in the default face its
-    // Japanese title would need a search for a fallback face at start.
-    QApplication::setFont(pixelFont(facePGothic, 12), "QMdiSubWindowTitleBar");
     pageWindow_->hide();
     buildMenu();
     const PageWidgets shownIn{*frmPage_, *pnlMain_, *pageWindow_, *timBlink_, *lblStatus_, *mnuHint_,
