@@ -56,8 +56,6 @@ struct QuestionAnalysis {
     std::vector<std::string> skills() const;
 };
 
-inline constexpr const char* noSolutionText = "解なし";
-inline constexpr const char* infinitelyManyText = "解は無数にある";
 
 // Analyses every question of a unit, or of every unit of the set, units and
 // questions in order. Shows no message: a question is parsed and planned on

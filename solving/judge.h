@@ -17,6 +17,11 @@ enum class AnswerKind {
     infinitelyMany,  // two numbers in a true relation: 解は無数にある
 };
 
+// The special answers' words, and what the answer image writes before an answer.
+inline constexpr const char* noSolutionText = "解なし";
+inline constexpr const char* infinitelyManyText = "解は無数にある";
+inline constexpr const char* answerMark = "【答】";
+
 // Judges line n of a page whose newest line is lineCount; writes answerLine
 // when the line is solved.
 AnswerKind judgeLine(CoreState& core, int lineCount, int n);

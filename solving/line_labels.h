@@ -7,9 +7,11 @@
 #include <string>
 #include <string_view>
 
+#include "solving/page_layout.h"
+
 namespace talvoren {
 
-inline constexpr int lastLabelledLine = 14;
+inline constexpr int lastLabelledLine = largePageLines;
 
 // The label of line n; "" for any n outside 0..14.
 std::string_view lineLabel(int n);

@@ -258,13 +258,13 @@ void Worksheet::concludeJudgement(AnswerKind verdict) {
         break;
     case AnswerKind::noSolution:
         if (askSpecialAnswer(sentakuKainashi, "解が無数？？もう一度考えてみましょう")) {
-            writeAnswerText("【答】解なし");
+            writeAnswerText(std::string(answerMark) + noSolutionText);
             state_.answerKind = AnswerKind::noSolution;
         }
         break;
     case AnswerKind::infinitelyMany:
         if (askSpecialAnswer(sentakuMusu, "解なし？？もう一度考えてみましょう")) {
-            writeAnswerText("【答】解は無数にある");
+            writeAnswerText(std::string(answerMark) + infinitelyManyText);
             state_.answerKind = AnswerKind::infinitelyMany;
         }
         break;

@@ -7,7 +7,7 @@ namespace talvoren::driver {
 
 namespace {
 
-constexpr int lastLineImage = 14;
+constexpr int lastLineImage = largePageLines;
 
 // What the worksheet shows that the transcript reports only when it changed.
 struct Shown {

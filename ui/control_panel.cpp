@@ -7,7 +7,10 @@
 #include <QScrollBar>
 #include <QWheelEvent>
 #include <algorithm>
+#include <string>
+#include <string_view>
 
+#include "solving/line_labels.h"
 #include "ui/fit_label.h"
 #include "ui/fonts.h"
 #include "ui/glyphs.h"
@@ -77,14 +80,15 @@ ControlPanel::ControlPanel(QWidget* parent) : QFrame(parent) {
     setAutoFillBackground(true);
     setGeometry(0, 0, pnlMainWidth, 600);
 
-    static const char* const circled[] = {"", "①", "②", "③", "④", "⑤", "⑥", "⑦", "⑧", "⑨", "⑩", "⑪", "⑫"};
     for (int n = 1; n <= lineButtonCount; ++n) {
         const QByteArray name = "btnShiki" + QByteArray::number(n);
-        btnShiki[n] = button(this, name.constData(), QString::fromUtf8(circled[n]), QRect(8, 8 + 24 * (n - 1), 25, 25));
+        const std::string_view label = lineLabel(n);
+        btnShiki[n] = button(this, name.constData(), QString::fromUtf8(label.data(), static_cast<qsizetype>(label.size())),
+                             QRect(8, 8 + 24 * (n - 1), 25, 25));
         btnShiki[n]->setFont(pixelFont(facePGothic, 16));
         btnShiki[n]->setEnabled(false);
     }
-    btnShiki[1]->setToolTip(QStringLiteral("①式"));
+    btnShiki[1]->setToolTip(QString::fromUtf8(std::string(lineLabel(1)) + "式"));
 
     grbSousa = tealGroup(this, "grbSousa", QRect(40, 8, 97, 137));
     btnKake = pictureButton(grbSousa, "btnKake", QRect(8, 11, 25, 25), operationGlyph(OperationSign::multiply));

@@ -7,6 +7,8 @@
 #include <QFrame>
 #include <array>
 
+#include "solving/page_layout.h"
+
 class QGroupBox;
 class QLabel;
 class QPushButton;
@@ -15,7 +17,7 @@ class QScrollBar;
 namespace talvoren::ui {
 
 inline constexpr int pnlMainWidth = 145;
-inline constexpr int lineButtonCount = 12;
+inline constexpr int lineButtonCount = maxLineButtons;
 
 class ControlPanel : public QFrame {
 public:

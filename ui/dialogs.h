@@ -41,7 +41,7 @@ public:
     virtual void mnuShowRecordClick(TfrmMain&) {}  // 練習の記録(&R) and btnKiroku: TfrmKiroku
     virtual void mnuDispStackClick(TfrmMain&) {}   // スタック(&S): TfrmDump, modal
     virtual void mnuVersionClick(TfrmMain&) {}     // バージョン情報(&A): TfrmVersion, modal
-    // The help document at a context: 224 contents, 230 ポイント, 100 the frame (F1).
+    // The help document at a context (helpContents, helpPoint, helpFrame).
     virtual void showHelp(TfrmMain&, int /*context*/) {}
 
     // The Qt sides of the courseware's seams: the open, save and editor

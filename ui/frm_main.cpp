@@ -24,6 +24,7 @@
 #include "ui/frm_page.h"
 #include "ui/frm_sentaku.h"
 #include "ui/glyphs.h"
+#include "ui/help_viewer.h"
 #include "ui/message_box.h"
 #include "ui/qt_page.h"
 #include "ui/zoom.h"
@@ -239,14 +240,14 @@ void TfrmMain::buildMenu() {
     mnuHint_ = item(help, "mnuHint", QStringLiteral("ヒント(&I)\tH"), [this] { controls_->click("btnHint"); });
     mnuHint_->setEnabled(false);
     help->addSeparator();
-    mnuUsage_ = item(help, "mnuUsage", QStringLiteral("使い方(&U)"), [this] { dialogs->showHelp(*this, 224); });
-    mnuPoint_ = item(help, "mnuPoint", QStringLiteral("ポイント(&P)"), [this] { dialogs->showHelp(*this, 230); });
+    mnuUsage_ = item(help, "mnuUsage", QStringLiteral("使い方(&U)"), [this] { dialogs->showHelp(*this, helpContents); });
+    mnuPoint_ = item(help, "mnuPoint", QStringLiteral("ポイント(&P)"), [this] { dialogs->showHelp(*this, helpPoint); });
     help->addSeparator();
     mnuVersion_ =
         item(help, "mnuVersion", QStringLiteral("バージョン情報(&A)"), [this] { dialogs->mnuVersionClick(*this); });
 
     auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
-    connect(f1, &QShortcut::activated, this, [this] { dialogs->showHelp(*this, 100); });
+    connect(f1, &QShortcut::activated, this, [this] { dialogs->showHelp(*this, helpFrame); });
 }
 
 void TfrmMain::nameCurrentUnitEntries() {

@@ -14,6 +14,7 @@
 #include "ui/line_image.h"
 #include "ui/page_scroll.h"
 #include "ui/qt_surface.h"
+#include "ui/typesetter.h"
 #include "ui/zoom.h"
 
 namespace talvoren::ui {
@@ -100,7 +101,7 @@ TfrmPage::TfrmPage(MessageSink& messages, QWidget* parent)
     grbKai->resize(answerBoxWidth, answerBoxHeight);
     grbKai->setAutoFillBackground(true);
     grbKai->installEventFilter(this);
-    Image16 = new LineImage(16, grbKai);
+    Image16 = new LineImage(answerImage, grbKai);
     Image16->setImageGeometry(QRect(14, 24, answerImageWidth, 76));
     Image16->onClick = [this] { clickControl("Image16"); };
     lblStarX = starBand(grbKai, "lblStarX", 16);
@@ -150,7 +151,7 @@ void TfrmPage::showHint(const QString& text) {
 
 LineImage* TfrmPage::lineImage(int n) const {
     if (n >= 1 && n <= pageLineImages) return Image[n];
-    return n == 16 ? Image16 : nullptr;
+    return n == answerImage ? Image16 : nullptr;
 }
 
 void TfrmPage::placeAnswerBox(int n) {

@@ -11,6 +11,8 @@
 #include <functional>
 #include <string>
 
+#include "solving/page_layout.h"
+
 class QGroupBox;
 class QLabel;
 
@@ -23,7 +25,7 @@ namespace talvoren::ui {
 
 class LineImage;
 
-inline constexpr int pageLineImages = 14;
+inline constexpr int pageLineImages = largePageLines;
 inline constexpr int lineImageHeight = 75;
 inline constexpr int lineImagePitch = 76;
 inline constexpr int hintLineHeight = 36;  // two lines of 14-pixel type
@@ -42,7 +44,7 @@ public:
     QLabel* lblStarX;
     QLabel* lblStarY;
 
-    int lineCapacity = 14;
+    int lineCapacity = defaultLineCapacity;
     int hoveredLine = -1;
 
     // The worksheet whose lines the page shows (hover and clicks read it).

@@ -128,9 +128,9 @@ LineDrawing answerDrawing(const QuestionAnalysis& q) {
         drawing.typeset = true;
         drawing.line = q.answerLine;
         break;
-    case AnswerKind::noSolution: drawing.plainText = std::string("【答】") + noSolutionText; break;
-    case AnswerKind::infinitelyMany: drawing.plainText = std::string("【答】") + infinitelyManyText; break;
-    case AnswerKind::none: drawing.plainText = "【答】（ページに収まる解き方がありません）"; break;
+    case AnswerKind::noSolution: drawing.plainText = std::string(answerMark) + noSolutionText; break;
+    case AnswerKind::infinitelyMany: drawing.plainText = std::string(answerMark) + infinitelyManyText; break;
+    case AnswerKind::none: drawing.plainText = std::string(answerMark) + "（ページに収まる解き方がありません）"; break;
     }
     return drawing;
 }

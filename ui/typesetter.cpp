@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/sjis.h"
+#include "solving/judge.h"
 
 namespace talvoren::ui {
 
@@ -194,7 +195,7 @@ bool Typesetter::typeset(int n, int mode, const ExprLine& line) {
     if (scale != 1.0) surface_.setScale(scale, typesetScaleOriginY());
     if (n == answerImage) {
         surface_.setFont(FontHolder::fntKnjMin);
-        column += drawCell("【答】", "", column);
+        column += drawCell(answerMark, "", column);
     }
     surface_.setFont(FontHolder::fntNum);
 

@@ -15,7 +15,7 @@
 
 namespace talvoren::ui {
 
-inline constexpr int answerImage = 16;
+inline constexpr int answerImage = answerLineIndex;  // Image16
 inline constexpr int bookmanPitch = 14;
 // A line fits when its final column counter stays below this.
 inline constexpr int fitColumns = 30;

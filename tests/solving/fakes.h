@@ -63,7 +63,7 @@ public:
     void setNextEnabled(bool) override {}
     void setLineButtonEnabled(int, bool) override {}
     bool hasLineImage(int n) const override {
-        return ((n >= 1 && n <= 14) || n == answerLineIndex) && !missingImages.count(n);
+        return ((n >= 1 && n <= largePageLines) || n == answerLineIndex) && !missingImages.count(n);
     }
     void clearLineImage(int n) override { clearedImages.push_back(n); }
     void drawCaption(int n, const std::string& caption) override { captions.emplace_back(n, caption); }
