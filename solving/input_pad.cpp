@@ -25,8 +25,7 @@ void collectOrTranspose(Worksheet& ws, OpCode code, std::string_view bracketMess
         ws.showMessage(bracketMessage);
         return;
     }
-    ws.chooseOperation(code);
-    ws.setJikkouEnabled(true);
+    ws.chooseOperationEnablingJikkou(code);
 }
 
 // The operation a character key chooses while one line is selected.
@@ -67,17 +66,12 @@ void padKey(Worksheet& ws, std::string_view text) {
     for (std::string_view once : {padText::fraction, std::string_view(letter), padText::point})
         if (text == once && contains(d, once)) return;
 
-    if (text == padText::clear) {
-        ws.setDescription(withoutEntry(d, ws.panel()));
-        ws.setPanel("");
-    } else if (text == padText::minus) {
-        ws.setPanel(std::string(padText::minus));
-        ws.appendDescription("(-");
-    } else {
-        ws.setPanel(ws.panel() + std::string(text));
-        ws.appendDescription(text);
-        ws.padEntryTaken();
-    }
+    if (text == padText::clear)
+        ws.padClear(withoutEntry(d, ws.panel()));
+    else if (text == padText::minus)
+        ws.padMinus(padText::minus);
+    else
+        ws.padAppend(text);
     ws.focusDefaultButton();
 }
 

@@ -152,8 +152,25 @@ void Worksheet::chooseOperation(OpCode code) {
     focusDefaultButton();
 }
 
-void Worksheet::padEntryTaken() {
+void Worksheet::padAppend(std::string_view text) {
+    setPanel(shown_.panel + std::string(text));
+    appendDescription(text);
     state_.step = StepState::Typing;
+    setJikkouEnabled(true);
+}
+
+void Worksheet::padMinus(std::string_view minus) {
+    setPanel(std::string(minus));
+    appendDescription("(" + std::string(minus));
+}
+
+void Worksheet::padClear(std::string description) {
+    setDescription(std::move(description));
+    setPanel("");
+}
+
+void Worksheet::chooseOperationEnablingJikkou(OpCode code) {
+    chooseOperation(code);
     setJikkouEnabled(true);
 }
 

@@ -141,12 +141,21 @@ public:
     // kind is named or the dialog is closed.
     void concludeJudgement(AnswerKind verdict);
 
-    // The pad took a digit, point, "分の" or letter: Typing, 実行 enabled.
-    void padEntryTaken();
+    // The pad's changes to its display and the description line; the rules
+    // of what a key may add are the pad's (input_pad.h).
+    // A digit, point, "分の" or letter: Typing, 実行 enabled.
+    void padAppend(std::string_view text);
+    // The minus sign: itself on the display, after "(" in the description.
+    void padMinus(std::string_view minus);
+    // CL: the description without the entry, an empty display.
+    void padClear(std::string description);
+    // 整理 and 移項 choose their operation and enable 実行 even when the
+    // choice was refused.
+    void chooseOperationEnablingJikkou(OpCode code);
     // Whether the first line holds a bracket; false while no line is selected.
     bool firstLineHasBrackets() const;
 
-    // The model of the page, and its mirrored setters.
+    // The model of the page.
     const PageModel& shown() const { return shown_; }
     const std::string& description() const { return shown_.description; }
     const std::string& panel() const { return shown_.panel; }
@@ -154,14 +163,6 @@ public:
     bool nextEnabled() const { return shown_.nextEnabled; }
     bool lineButtonEnabled(int n) const;
     bool blinkTimerOn() const { return shown_.blinkTimerOn; }
-
-    void setDescription(std::string text);
-    void appendDescription(std::string_view text);
-    void setPanel(std::string text);
-    void setJikkouEnabled(bool on);
-    void setNextEnabled(bool on);
-    void setLineButtonEnabled(int n, bool on);
-    void setBlinkTimer(bool on);
 
     void showMessage(std::string_view text);
 
@@ -171,6 +172,15 @@ public:
     void setSolvedReport(std::function<void()> report);
 
 private:
+    // The page model's setters, each mirrored to the Page.
+    void setDescription(std::string text);
+    void appendDescription(std::string_view text);
+    void setPanel(std::string text);
+    void setJikkouEnabled(bool on);
+    void setNextEnabled(bool on);
+    void setLineButtonEnabled(int n, bool on);
+    void setBlinkTimer(bool on);
+
     bool executeRefused();
     // Runs the executor on the step set up; false when it refused.
     bool executeStep();

@@ -117,6 +117,14 @@ void setState(Worksheet& ws, Change change) {
     ws.restore(state);
 }
 
+// The same for what the windows show.
+template <class Change>
+void setShown(Worksheet& ws, Change change) {
+    PageState state = ws.pageState();
+    change(state.shown);
+    ws.restore(state);
+}
+
 inline ExprCell constant(int num, int den = 1) { return {den, num, kind::constant}; }
 inline ExprCell term(int num, int den = 1, char letter = 'x') { return {den, num, static_cast<std::uint8_t>(letter)}; }
 inline ExprCell relation(std::uint8_t k) { return {1, 0, k}; }

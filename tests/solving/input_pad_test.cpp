@@ -29,7 +29,7 @@ TEST_P(PadKeys, ComposePanelAndDescription) {
     s.start("2x+3<5");
     s.ws.selectLine(1);
     s.ws.chooseOperation(OpCode::multiply);
-    s.ws.setJikkouEnabled(false);  // to see which keys enable it
+    setShown(s.ws, [](PageModel& shown) { shown.jikkouEnabled = false; });  // to see which keys enable it
     for (const std::string& key : c.keys) {
         if (key == "-")
             btnMinusClick(s.ws);

@@ -19,7 +19,8 @@ const std::string wrong(wrongOperationMessage);
 void fillLines(Session& s, int count) {
     for (int n = 2; n <= count; ++n) {
         s.core.lines[static_cast<std::size_t>(n)] = s.core.lines[1];
-        s.ws.setLineButtonEnabled(n, true);
+        if (s.ws.lineButton(n))
+            setShown(s.ws, [n](PageModel& shown) { shown.lineButtonEnabled[static_cast<std::size_t>(n)] = true; });
     }
     setState(s.ws, [&](WorksheetState& w) { w.lineCount = count; });
 }
@@ -280,7 +281,7 @@ TEST(SetUpQuestion, RefusedQuestionChangesNothing) {
 
 TEST(StartQuestionSet, QuestionAlreadySolvedStartsSolvedWithoutAnAnswer) {
     Session s;
-    s.ws.setBlinkTimer(true);
+    setShown(s.ws, [](PageModel& shown) { shown.blinkTimerOn = true; });
     setState(s.ws, [&](WorksheetState& w) { w.solvedFlag = true; });
     s.start("x>2");
     EXPECT_TRUE(s.ws.state().solvedFlag);
@@ -293,7 +294,7 @@ TEST(StartQuestionSet, QuestionAlreadySolvedStartsSolvedWithoutAnAnswer) {
 
 TEST(StartQuestionSet, StopsTheBlinkingOfTheLastQuestion) {
     Session s;
-    s.ws.setBlinkTimer(true);
+    setShown(s.ws, [](PageModel& shown) { shown.blinkTimerOn = true; });
     setState(s.ws, [&](WorksheetState& w) { w.solvedFlag = true; });
     s.start("2x>2");
     EXPECT_FALSE(s.ws.state().solvedFlag);
@@ -312,8 +313,11 @@ class FocusDefault : public ::testing::TestWithParam<FocusCase> {};
 
 TEST_P(FocusDefault, PrefersExecuteThenNext) {
     Session s;
-    s.ws.setJikkouEnabled(GetParam().jikkou);
-    s.ws.setNextEnabled(GetParam().next);
+    const FocusCase& c = GetParam();
+    setShown(s.ws, [&c](PageModel& shown) {
+        shown.jikkouEnabled = c.jikkou;
+        shown.nextEnabled = c.next;
+    });
     s.ws.focusDefaultButton();
     if (GetParam().target)
         EXPECT_EQ(s.page.focus, std::vector<FocusTarget>{*GetParam().target});
