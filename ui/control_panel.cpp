@@ -59,7 +59,7 @@ QGroupBox* tealGroup(QWidget* parent, const char* name, QRect geometry) {
 QPushButton* pictureButton(QWidget* parent, const char* name, QRect geometry, const QPixmap& glyph) {
     QPushButton* b = button(parent, name, QString(), geometry);
     b->setIcon(QIcon(glyph));
-    b->setIconSize(glyph.size());
+    b->setIconSize(glyph.deviceIndependentSize().toSize());  // in layout pixels, whatever the density
     return b;
 }
 
