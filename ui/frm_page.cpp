@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/frm_page.h"
 
+#include <algorithm>
 #include <QEvent>
 #include <QGroupBox>
 #include <QLabel>
@@ -114,8 +115,9 @@ QRect TfrmPage::pageGeometry(const QRect& pnlMain, int frameWidth) {
 }
 
 void TfrmPage::FormCreate(int pageWidth) {
-    lblMess->resize(pageWidth - 16, lblMess->height());
-    lblHint->resize(lblMess->width(), hintLineHeight);
+    bandWidth_ = pageWidth - 16;
+    lblMess->resize(bandWidth_, lblMess->height());
+    lblHint->resize(bandWidth_, hintLineHeight);
 }
 
 void TfrmPage::FormShow(int screenWidth, int screenHeight) {
@@ -279,6 +281,13 @@ void TfrmPage::fitClient() {
     for (QWidget* child : client_->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
         if (!child->isHidden() && child != lblMess && child != lblHint) bounds |= child->geometry();
     client_->resize(viewport()->width(), bounds.height());
+    // A vertical scroll bar narrows what the page shows: the description and
+    // hint lines end before it, so that it never covers (or cuts) their text.
+    const int shown = std::min(bandWidth_, viewport()->width() - lblMess->x());
+    if (shown > 0 && shown != lblMess->width()) {
+        lblMess->resize(shown, lblMess->height());
+        lblHint->resize(shown, hintLineHeight);
+    }
 }
 
 }  // namespace talvoren::ui

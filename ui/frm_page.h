@@ -101,6 +101,7 @@ private:
 
     MessageSink& messages_;
     QWidget* client_;
+    int bandWidth_ = 0;  // the description and hint lines' width on a page without a scroll bar
 };
 
 }  // namespace talvoren::ui

@@ -31,16 +31,17 @@ TEST(FrameLayout, ByScreenSize) {
         QRect page;
         int lineCapacity;
         int imageWidth;
+        int bandWidth;  // the description and hint lines, ending before a scroll bar
         std::vector<std::pair<int, QPoint>> lines;  // line image positions on the page
         bool warned;
     };
     // The lines start below the description line and the hint line (25 + 36 + 5).
     const std::vector<Case> cases = {
-        {"1024 x 768", {1024, 768}, {0, 0, 1024, 740}, 684, {143, 0, 869, 682}, 14, 419,
+        {"1024 x 768", {1024, 768}, {0, 0, 1024, 740}, 684, {143, 0, 869, 682}, 14, 419, 853,
          {{1, {8, 66}}, {7, {8, 522}}, {8, {429, 66}}, {14, {429, 522}}}, false},
-        {"800 x 600", {800, 600}, {0, 0, 800, 572}, 516, {143, 0, 645, 514}, 12, 307,
+        {"800 x 600", {800, 600}, {0, 0, 800, 572}, 516, {143, 0, 645, 514}, 12, 307, 615,
          {{1, {8, 66}}, {6, {8, 446}}, {7, {317, 66}}, {12, {317, 446}}}, false},
-        {"640 x 480", {640, 480}, {0, 0, 640, 452}, 396, {143, 0, 485, 394}, 8, 227,
+        {"640 x 480", {640, 480}, {0, 0, 640, 452}, 396, {143, 0, 485, 394}, 8, 227, 455,
          {{1, {8, 66}}, {4, {8, 294}}, {5, {237, 66}}, {8, {237, 294}}}, true},
     };
     for (const Case& tc : cases) {
@@ -54,8 +55,9 @@ TEST(FrameLayout, ByScreenSize) {
         EXPECT_EQ(f.pageWindow()->geometry(), tc.page);
         EXPECT_EQ(f.frmPage()->lineCapacity, tc.lineCapacity);
         EXPECT_EQ(session.ws().state().lineCapacity, tc.lineCapacity);
-        EXPECT_EQ(f.frmPage()->lblMess->width(), tc.page.width() - 16);
-        EXPECT_EQ(f.frmPage()->lblHint->geometry(), QRect(8, 25, tc.page.width() - 16, 36));
+        EXPECT_EQ(f.frmPage()->lblMess->width(), tc.bandWidth);
+        EXPECT_EQ(f.frmPage()->lblHint->geometry(), QRect(8, 25, tc.bandWidth, 36));
+        EXPECT_LE(8 + tc.bandWidth, f.frmPage()->viewport()->width()) << "no scroll bar over the hint line";
         for (const auto& [n, at] : tc.lines)
             EXPECT_EQ(f.frmPage()->Image[n]->geometry(), QRect(at, QSize(tc.imageWidth, 75))) << "line " << n;
         for (int n = tc.lineCapacity + 1; n <= ui::pageLineImages; ++n)
