@@ -173,6 +173,22 @@ void ControlPanel::setLineButtonEnabled(int n, bool on) {
     if (n >= 1 && n <= lineButtonCount) btnShiki[n]->setEnabled(on);
 }
 
+void ControlPanel::showNumber(const QString& text) { pnlNumber->setText(text); }
+
+void ControlPanel::setJikkouEnabled(bool on) { btnJikkou->setEnabled(on); }
+
+void ControlPanel::setNextEnabled(bool on) { btnNext->setEnabled(on); }
+
+void ControlPanel::setHintEnabled(bool on) { btnHint->setEnabled(on); }
+
+void ControlPanel::showLetterKey(char letter) { btnMoji->setText(QString(QChar::fromLatin1(letter))); }
+
+void ControlPanel::showNextPicture(const QPixmap& picture) { btnNext->setIcon(QIcon(picture)); }
+
+void ControlPanel::focusJikkou() { btnJikkou->setFocus(Qt::OtherFocusReason); }
+
+void ControlPanel::focusNext() { btnNext->setFocus(Qt::OtherFocusReason); }
+
 int ControlPanel::contentHeight() { return hintGeometry.bottom() + 1 + panelMargin; }
 
 void ControlPanel::setPanelHeight(int height) {

@@ -35,6 +35,16 @@ public:
     // The line button of line n; lines without one (13, 14) are passed over.
     void setLineButtonEnabled(int n, bool on);
 
+    // What the worksheet shows on the panel, for the page seam.
+    void showNumber(const QString& text);
+    void setJikkouEnabled(bool on);
+    void setNextEnabled(bool on);
+    void setHintEnabled(bool on);
+    void showLetterKey(char letter);
+    void showNextPicture(const QPixmap& picture);
+    void focusJikkou();
+    void focusNext();
+
     QGroupBox* grbSousa;
     QPushButton* btnKake;
     QPushButton* btnWaru;

@@ -4,7 +4,6 @@
 #include <QAction>
 #include <QLabel>
 #include <QMdiSubWindow>
-#include <QPushButton>
 #include <QTimer>
 
 #include "ui/control_panel.h"
@@ -31,11 +30,11 @@ QtPage::QtPage(PageWidgets widgets, const CoreState& core)
 
 void QtPage::showDescription(const std::string& text) { widgets_.page.showDescription(qs(text)); }
 
-void QtPage::showPanel(const std::string& text) { widgets_.panel.pnlNumber->setText(qs(text)); }
+void QtPage::showPanel(const std::string& text) { widgets_.panel.showNumber(qs(text)); }
 
-void QtPage::setJikkouEnabled(bool on) { widgets_.panel.btnJikkou->setEnabled(on); }
+void QtPage::setJikkouEnabled(bool on) { widgets_.panel.setJikkouEnabled(on); }
 
-void QtPage::setNextEnabled(bool on) { widgets_.panel.btnNext->setEnabled(on); }
+void QtPage::setNextEnabled(bool on) { widgets_.panel.setNextEnabled(on); }
 
 void QtPage::setLineButtonEnabled(int n, bool on) { widgets_.panel.setLineButtonEnabled(n, on); }
 
@@ -109,7 +108,7 @@ void QtPage::writeAnswerText(const std::string& text) {
     image->refresh();
 }
 
-void QtPage::setLetterKeyCaption(char letter) { widgets_.panel.btnMoji->setText(QString(QChar::fromLatin1(letter))); }
+void QtPage::setLetterKeyCaption(char letter) { widgets_.panel.showLetterKey(letter); }
 
 void QtPage::setBlinkTimer(bool on) {
     if (on) {
@@ -121,15 +120,17 @@ void QtPage::setBlinkTimer(bool on) {
     showNextGlyph(0);
 }
 
-void QtPage::showNextGlyph(int which) { widgets_.panel.btnNext->setIcon(QIcon(which == 0 ? imgNextQ_ : imgNextR_)); }
+void QtPage::showNextGlyph(int which) { widgets_.panel.showNextPicture(which == 0 ? imgNextQ_ : imgNextR_); }
 
 void QtPage::unmarkAllLines() { widgets_.page.unmarkAllLines(); }
 
 void QtPage::setPageCaption(const std::string& caption) { widgets_.pageWindow.setWindowTitle(qs(caption)); }
 
 void QtPage::focusButton(FocusTarget target) {
-    QPushButton* button = target == FocusTarget::jikkou ? widgets_.panel.btnJikkou : widgets_.panel.btnNext;
-    button->setFocus(Qt::OtherFocusReason);
+    if (target == FocusTarget::jikkou)
+        widgets_.panel.focusJikkou();
+    else
+        widgets_.panel.focusNext();
 }
 
 void QtPage::showHint(const std::string& text) { widgets_.page.showHint(qs(text)); }
@@ -137,7 +138,7 @@ void QtPage::showHint(const std::string& text) { widgets_.page.showHint(qs(text)
 void QtPage::showStatus(const std::string& text) { widgets_.statusLine.setText(qs(text)); }
 
 void QtPage::setHintEnabled(bool on) {
-    widgets_.panel.btnHint->setEnabled(on);
+    widgets_.panel.setHintEnabled(on);
     widgets_.hintEntry.setEnabled(on);
 }
 
