@@ -60,11 +60,15 @@ public:
     PracticeRecords records;
     std::unique_ptr<QtPage> page;
     std::unique_ptr<Worksheet> worksheet;
+
+private:
+    // The handlers' owners: reached through the frame's controls only.
     std::unique_ptr<HintCoach> coach;
     std::unique_ptr<Dialogs> dialogs;
     std::unique_ptr<Sequencing> sequencing;
     std::unique_ptr<FileFlows> fileFlows;
 
+public:
     // ---- windows and controls -------------------------------------------
     // The forms and widgets are the frame's own: the page seam gets the ones
     // it shows the worksheet in when it is made, tests and dialogs read them
