@@ -4,6 +4,7 @@
 #include <QLibraryInfo>
 #include <QTranslator>
 
+#include "ui/deferred_icon_style.h"
 #include "ui/fonts.h"
 
 namespace talvoren::ui {
@@ -14,6 +15,7 @@ bool setUpApplication(QApplication& app) {
     QApplication::setApplicationName(QStringLiteral("talvoren"));
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.talvoren.talvoren"));
     installFontSubstitutions();
+    installDeferredIconStyle();
     // Every face is drawn unhinted (see pixelFont), the default face too:
     // its Japanese text falls back to the Japanese faces.
     QFont defaultFont = QApplication::font();
