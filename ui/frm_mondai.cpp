@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/frm_mondai.h"
 
+#include <algorithm>
 #include <QLabel>
 #include <QListWidget>
 #include <QPainter>
@@ -19,18 +20,47 @@ namespace talvoren::ui {
 
 namespace {
 
-constexpr QSize previewSize(297, 75);
-constexpr QSize barSize(25, 75);
+constexpr int previewHeight = 75;
+constexpr QSize barSize(25, previewHeight);
 constexpr QSize templateSize(25, 76);
-constexpr int rowTop = 44;
-constexpr int rowPitch = 80;
-constexpr int rightColumn = 380;
 constexpr int leftColumnRows = 5;
 constexpr int previewMargin = 6;  // pixels kept free at the right edge
+constexpr int buttonGap = 13;
 
-QPoint rowOrigin(int n) {
-    if (n <= leftColumnRows) return QPoint(8, rowTop + (n - 1) * rowPitch);
-    return QPoint(8 + rightColumn, rowTop + (n - leftColumnRows - 1) * rowPitch);
+// Where the dialog's parts stand. The full layout is 760 × 456; a smaller
+// screen (640 × 480) gets narrower previews and rows closer together, so
+// that every control shows without scrolling.
+struct MondaiLayout {
+    QSize dialog{760, 456};
+    int previewWidth = 297;
+    int rowTop = 44;
+    int rowPitch = 80;
+    int rightColumn = 380;
+    int listHeight = 158;
+    int buttonTop = 404;
+
+    QPoint rowOrigin(int n) const {
+        if (n <= leftColumnRows) return QPoint(8, rowTop + (n - 1) * rowPitch);
+        return QPoint(8 + rightColumn, rowTop + (n - leftColumnRows - 1) * rowPitch);
+    }
+    int listWidth() const { return dialog.width() - rightColumn - 24; }
+};
+
+MondaiLayout layoutForRoom(QSize room) {
+    MondaiLayout layout;
+    if (room.width() >= layout.dialog.width() && room.height() >= layout.dialog.height()) return layout;
+    // Each column gives up the same width; the rows close up to a pixel apart.
+    constexpr int narrowest = 620;
+    const int narrowing = std::clamp(layout.dialog.width() - room.width(), 0, layout.dialog.width() - narrowest);
+    const int perColumn = (narrowing + 1) / 2;
+    layout.dialog = QSize(layout.dialog.width() - 2 * perColumn, 422);
+    layout.previewWidth -= perColumn;
+    layout.rightColumn -= perColumn;
+    layout.rowTop = 40;
+    layout.rowPitch = previewHeight + 1;
+    layout.buttonTop = layout.dialog.height() - 44;
+    layout.listHeight = layout.buttonTop - 8 - (layout.rowTop + 2 * layout.rowPitch + 34);
+    return layout;
 }
 
 QImage solidBlock(QColor color) {
@@ -55,44 +85,32 @@ TfrmMondai::TfrmMondai(CoursewareState& s, CoreState& core, std::function<void()
       imgKakkoB_(solidBlock(QColor(0, 128, 0))),
       imgKakkoW_(solidBlock(Qt::white)) {
     setWindowTitle(QStringLiteral("単元変更"));
-    setFixedSize(760, 456);
     setFont(pixelFont(facePGothic, 14));
 
     lblMidashi = new QLabel(this);
     lblMidashi->setFont(pixelFont(faceGothic, 20, true));
-    lblMidashi->setGeometry(36, 8, 700, 30);
 
     for (int n = 1; n <= previewRows; ++n) {
-        const QPoint origin = rowOrigin(n);
         imgKakko[n] = new LineImage(n, this);
         imgKakko[n]->setObjectName(QStringLiteral("imgKakko%1").arg(n));
-        imgKakko[n]->setImageGeometry(QRect(origin, barSize));
         Image[n] = new LineImage(n, this);
-        Image[n]->setImageGeometry(QRect(origin + QPoint(barSize.width() + 2, 0), previewSize));
         btnShiki[n] = new QPushButton(QString::fromUtf8(lineLabel(n).data(), lineLabel(n).size()), this);
         btnShiki[n]->setFont(pixelFont(facePGothic, 16));
-        btnShiki[n]->setGeometry(QRect(origin + QPoint(barSize.width() + previewSize.width() + 6, 25),
-                                       QSize(25, 25)));
         imgKakko[n]->onClick = [this, n] { markQuestion(n); };
         Image[n]->onClick = [this, n] { markQuestion(n); };
         connect(btnShiki[n], &QPushButton::clicked, this, [this, n] { markQuestion(n); });
     }
 
-    const int listLeft = rowOrigin(6).x();
     pnlGuide = new QLabel(QStringLiteral("単元を選んでください"), this);
     pnlGuide->setFrameStyle(QFrame::Panel | QFrame::Raised);
     pnlGuide->setAlignment(Qt::AlignCenter);
-    pnlGuide->setGeometry(listLeft, rowTop + 2 * rowPitch + 6, 356, 26);
     lstTangen = new QListWidget(this);
-    lstTangen->setGeometry(listLeft, rowTop + 2 * rowPitch + 34, 356, 158);
 
     btnOK = new QPushButton(QStringLiteral("Ｏ　Ｋ"), this);
-    btnOK->setGeometry(listLeft, 404, 110, 36);
     btnOK->setDefault(true);
     btnCancel = new QPushButton(QStringLiteral("キャンセル"), this);
-    btnCancel->setGeometry(listLeft + 123, 404, 110, 36);
     btnShowRecord = new QPushButton(QStringLiteral("練習の記録"), this);
-    btnShowRecord->setGeometry(listLeft + 246, 404, 110, 36);
+    fitRoom(MondaiLayout().dialog);
 
     connect(lstTangen, &QListWidget::currentRowChanged, this, [this] {
         if (!filling_) lstTangenClick();
@@ -102,6 +120,29 @@ TfrmMondai::TfrmMondai(CoursewareState& s, CoreState& core, std::function<void()
     connect(btnShowRecord, &QPushButton::clicked, this, [this] {
         if (showRecords_) showRecords_();
     });
+}
+
+void TfrmMondai::fitRoom(QSize room) {
+    const MondaiLayout layout = layoutForRoom(room);
+    setFixedSize(layout.dialog);
+    lblMidashi->setGeometry(36, 8, layout.dialog.width() - 60, 30);
+    const QSize previewSize(layout.previewWidth, previewHeight);
+    for (int n = 1; n <= previewRows; ++n) {
+        const QPoint origin = layout.rowOrigin(n);
+        imgKakko[n]->setImageGeometry(QRect(origin, barSize));
+        Image[n]->setImageGeometry(QRect(origin + QPoint(barSize.width() + 2, 0), previewSize));
+        btnShiki[n]->setGeometry(QRect(origin + QPoint(barSize.width() + previewSize.width() + 6, 25), QSize(25, 25)));
+    }
+    const int listLeft = layout.rowOrigin(6).x();
+    const int listTop = layout.rowOrigin(6).y() + 2 * layout.rowPitch;
+    pnlGuide->setGeometry(listLeft, listTop + 6, layout.listWidth(), 26);
+    lstTangen->setGeometry(listLeft, listTop + 34, layout.listWidth(), layout.listHeight);
+    const int buttonWidth = (layout.listWidth() - 2 * buttonGap) / 3;
+    int left = listLeft;
+    for (QPushButton* button : {btnOK, btnCancel, btnShowRecord}) {
+        button->setGeometry(left, layout.buttonTop, buttonWidth, 36);
+        left += buttonWidth + buttonGap;
+    }
 }
 
 bool TfrmMondai::showModal() { return exec() == QDialog::Accepted; }
@@ -160,7 +201,7 @@ void TfrmMondai::drawPreview(int n) {
                 previewScale(typesetter.finalColumn() * surface.pointSize(), Image[n]->image().width());
             if (scale < 1.0) {
                 surface.fillWhite();
-                surface.setScale(scale, previewSize.height() / 2);
+                surface.setScale(scale, previewHeight / 2);
                 typesetter.typeset(n, 0, line);
                 surface.setScale(1.0, 0);
             }

@@ -47,6 +47,10 @@ public:
     std::array<int, 11> markedQuestion{};
     int previewCount = previewRows;
 
+    // Lays the dialog out for a screen with this room for a window: the
+    // full layout where it fits, else a narrower and shorter one.
+    void fitRoom(QSize room);
+
     void formShow();
     void drawPreviews();
     void markQuestion(int n);

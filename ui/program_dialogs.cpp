@@ -87,6 +87,7 @@ TfrmKiroku& ProgramDialogs::frmKiroku(TfrmMain& frame) {
 TfrmMondai& ProgramDialogs::frmMondai(TfrmMain& frame) {
     if (!mondai_) {
         mondai_ = new TfrmMondai(frame.courseware, frame.core, [this, &frame] { frmKiroku(frame).exec(); }, &frame);
+        mondai_->fitRoom(windowRoom(frame.screenSize()));
         fitToFrameScreen(*mondai_, frame);
     }
     return *mondai_;
