@@ -198,7 +198,7 @@ void TfrmMondai::drawPreview(int n) {
             // A preview is narrower than a page line: a question that runs
             // past its edge is drawn again, shrunk to the preview's width.
             const double scale =
-                previewScale(typesetter.finalColumn() * surface.pointSize(), Image[n]->image().width());
+                previewScale(typesetter.finalColumn() * surface.pointSize(), Image[n]->width());
             if (scale < 1.0) {
                 surface.fillWhite();
                 surface.setScale(scale, previewHeight / 2);

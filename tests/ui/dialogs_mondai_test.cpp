@@ -65,6 +65,30 @@ TEST_F(UnitDialog, PreviewsLeaveThePagesLetterAndDecimalsAlone) {
     EXPECT_EQ(session.core.lines[0].cellCount, 0);
 }
 
+// A question too long for its preview is drawn shrunk to the preview's
+// width, measured in layout pixels whatever the screen's pixel density.
+TEST(UnitDialogPreview, ALongQuestionFitsItsPreviewAtEveryDensity) {
+    for (const double ratio : {1.0, 2.0, 2.8}) {
+        SCOPED_TRACE(ratio);
+        test::DialogSession session;
+        ASSERT_TRUE(session.load(test::joinUnits({test::unitLines("長い", {"3(x+2)-2(x-1)+1/2x-3/4<5/6x+7/8"})})));
+        TfrmMondai dialog(session.s, session.core, {});
+        LineImage& preview = *dialog.Image[1];
+        preview.setPixelRatio(ratio);
+        preview.setImageGeometry(preview.geometry());
+        session.s.currentUnit = 1;
+        dialog.show();
+        const QImage& image = preview.image();
+        int rightmostInk = -1;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                if (qGray(image.pixel(x, y)) < 160) rightmostInk = std::max(rightmostInk, x);
+        ASSERT_GE(rightmostInk, 0);
+        EXPECT_LT(rightmostInk / ratio, preview.width() - 3) << "the line runs to the preview's edge";
+        EXPECT_GT(rightmostInk / ratio, preview.width() / 2) << "shrunk no more than it needs";
+    }
+}
+
 TEST_F(UnitDialog, UnitOfThreeQuestionsShowsThreePreviews) {
     showUnit(3, 2);
     EXPECT_EQ(dialog.lblMidashi->text(), QStringLiteral("三問"));
