@@ -16,6 +16,7 @@
 #include "ui/application.h"
 #include "ui/command_line.h"
 #include "ui/first_paint_exit.h"
+#include "ui/font_config_warm_up.h"
 #include "ui/frm_main.h"
 #include "ui/zoom.h"
 
@@ -53,6 +54,9 @@ int main(int argc, char** argv) {
     // holds options that may be the toolkit's.
     if (early.action == CommandLine::Action::usageError && !early.toolkitOptionSeen) return usageError(early);
 
+    // The font configuration is read on another core meanwhile.
+    talvoren::ui::FontConfigWarmUp fontConfig;
+
     // A screen larger than the layout is filled by the toolkit's scale
     // factor, which an application object takes when it is made: the factor
     // for the screen of the last run is set first, and only when this
@@ -64,6 +68,7 @@ int main(int argc, char** argv) {
         application = std::make_unique<QApplication>(argc, argv);
     }
     QApplication& app = *application;
+    fontConfig.finish();
     QApplication::setApplicationVersion(QStringLiteral(TALVOREN_VERSION));
     // Qt has taken its own options (-platform and the like) out by now.
     const CommandLine command = talvoren::ui::parseCommandLine(argumentsOf(QApplication::arguments()));
