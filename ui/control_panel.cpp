@@ -25,9 +25,24 @@ const QColor fuchsia(255, 0, 255);
 const QColor aqua(0, 255, 255);
 
 constexpr int panelMargin = 8;
-constexpr QRect kirokuGeometry(40, 488, 97, 33);
-// The lowest control.
-constexpr QRect hintGeometry(40, 528, 97, 33);
+
+// The controls below the operation group stand in a column. A panel too
+// short for them (800 x 600) closes the column up with lower buttons.
+struct ColumnSpacing {
+    int top;           // 実行's top
+    int buttonHeight;
+    int pitch;         // from one button's top to the next
+};
+constexpr ColumnSpacing fullColumn{152, 33, 40};
+constexpr ColumnSpacing closedColumn{150, 29, 31};
+constexpr int numberGroupHeight = 169;
+
+// The lowest control's bottom, the panel's margin below it.
+constexpr int columnContentHeight(const ColumnSpacing& c) {
+    const int gap = c.pitch - c.buttonHeight;
+    const int nextTop = c.top + 2 * c.pitch + numberGroupHeight + gap;
+    return nextTop + 3 * c.pitch + c.buttonHeight + panelMargin;
+}
 // The scroll bar fills the margin right of the groups.
 constexpr int scrollBarWidth = 8;
 
@@ -154,8 +169,8 @@ ControlPanel::ControlPanel(QWidget* parent) : QFrame(parent) {
     btnNext->setIcon(QIcon(nextGlyphQ()));
     btnNext->setIconSize(QSize(25, 25));
     BitBtn1 = button(this, "BitBtn1", QStringLiteral("単元選択 "), QRect(40, 448, 97, 33));
-    btnKiroku = button(this, "btnKiroku", QStringLiteral("練習の記録"), kirokuGeometry);
-    btnHint = button(this, "btnHint", QStringLiteral("ヒント"), hintGeometry);
+    btnKiroku = button(this, "btnKiroku", QStringLiteral("練習の記録"), QRect(40, 488, 97, 33));
+    btnHint = button(this, "btnHint", QStringLiteral("ヒント"), QRect(40, 528, 97, 33));
     btnHint->setToolTip(QStringLiteral("次にすることのヒントを出します (H)"));
     btnHint->setIcon(QIcon(hintGlyph()));
     btnHint->setIconSize(QSize(25, 25));
@@ -189,11 +204,28 @@ void ControlPanel::focusJikkou() { btnJikkou->setFocus(Qt::OtherFocusReason); }
 
 void ControlPanel::focusNext() { btnNext->setFocus(Qt::OtherFocusReason); }
 
-int ControlPanel::contentHeight() { return hintGeometry.bottom() + 1 + panelMargin; }
+int ControlPanel::contentHeight() { return columnContentHeight(fullColumn); }
+
+void ControlPanel::placeColumn(bool closed) {
+    const ColumnSpacing& c = closed ? closedColumn : fullColumn;
+    const auto place = [&](QWidget* control, int top, int height) {
+        control->setGeometry(control->x(), top - scrolled_, control->width(), height);
+    };
+    place(btnJikkou, c.top, c.buttonHeight);
+    place(btnTeisei, c.top + c.pitch, c.buttonHeight);
+    place(grbNumber, c.top + 2 * c.pitch, numberGroupHeight);
+    int top = c.top + 2 * c.pitch + numberGroupHeight + c.pitch - c.buttonHeight;
+    for (QPushButton* button : {btnNext, BitBtn1, btnKiroku, btnHint}) {
+        place(button, top, c.buttonHeight);
+        top += c.pitch;
+    }
+}
 
 void ControlPanel::setPanelHeight(int height) {
     resize(pnlMainWidth, height);
-    const int hidden = std::max(0, contentHeight() - height);
+    const bool closed = height < contentHeight() && height >= columnContentHeight(closedColumn);
+    placeColumn(closed);
+    const int hidden = std::max(0, (closed ? columnContentHeight(closedColumn) : contentHeight()) - height);
     scrollBar->setRange(0, hidden);
     scrollBar->setPageStep(height);
     scrollBar->setSingleStep(24);

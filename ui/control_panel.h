@@ -23,11 +23,12 @@ class ControlPanel : public QFrame {
 public:
     explicit ControlPanel(QWidget* parent);
 
-    // Takes its height at the frame's left edge. A screen too short for the
-    // controls (800 x 600 and less) gets a slim scroll bar at the panel's
-    // right edge that moves them up, so that every button can be reached.
+    // Takes its height at the frame's left edge. A panel a little too short
+    // for the controls (800 x 600) closes up the column under the operation
+    // group; a shorter one (640 x 480) gets a slim scroll bar at its right
+    // edge that moves them up, so that every button can be reached.
     void setPanelHeight(int height);
-    // The lowest control's bottom plus the panel's margin.
+    // The lowest control's bottom plus the panel's margin, as laid out in full.
     static int contentHeight();
     QScrollBar* scrollBar;
 
@@ -75,6 +76,7 @@ protected:
     void wheelEvent(QWheelEvent* event) override;
 
 private:
+    void placeColumn(bool closed);
     void scrollTo(int offset);
 
     int scrolled_ = 0;
