@@ -54,7 +54,8 @@ int main(int argc, char** argv) {
     // holds options that may be the toolkit's.
     if (early.action == CommandLine::Action::usageError && !early.toolkitOptionSeen) return usageError(early);
 
-    // The font configuration is read on another core meanwhile.
+    // The font configuration is read on another core meanwhile, and the
+    // toolkit's list of faces while the frame is made.
     talvoren::ui::FontConfigWarmUp fontConfig;
 
     // A screen larger than the layout is filled by the toolkit's scale
@@ -68,7 +69,7 @@ int main(int argc, char** argv) {
         application = std::make_unique<QApplication>(argc, argv);
     }
     QApplication& app = *application;
-    fontConfig.finish();
+    fontConfig.listFaces();
     QApplication::setApplicationVersion(QStringLiteral(TALVOREN_VERSION));
     // Qt has taken its own options (-platform and the like) out by now.
     const CommandLine command = talvoren::ui::parseCommandLine(argumentsOf(QApplication::arguments()));
@@ -81,6 +82,7 @@ int main(int argc, char** argv) {
             options.openAtStart =
                 QFileInfo(QString::fromLocal8Bit(command.questionSetFile)).absoluteFilePath().toLocal8Bit().toStdString();
         talvoren::ui::TfrmMain frame(std::move(options));
+        fontConfig.finish();
         auto* firstLine = frame.findChild<QWidget*>(QStringLiteral("Image1"));
         const bool timed = firstLine && talvoren::ui::exitAfterFirstPaintWhenAsked(*firstLine);
         frame.show();

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/font_config_warm_up.h"
 
+#include <QFontDatabase>
+#include <QStringList>
 #include <dlfcn.h>
 
 namespace talvoren::ui {
@@ -29,6 +31,11 @@ FontConfigWarmUp::FontConfigWarmUp() {
 }
 
 FontConfigWarmUp::~FontConfigWarmUp() { finish(); }
+
+void FontConfigWarmUp::listFaces() {
+    finish();
+    reader_ = std::thread([] { QFontDatabase::families(); });
+}
 
 void FontConfigWarmUp::finish() {
     if (reader_.joinable()) reader_.join();

@@ -21,6 +21,11 @@ public:
     // is measured, so that the toolkit does not read it a second time.
     void finish();
 
+    // Once the application object exists: the toolkit's list of faces is
+    // made on another core while the caller builds its windows (the toolkit
+    // guards that list; a window measuring text meanwhile waits for it).
+    void listFaces();
+
     // False when fontconfig was not found loaded (nothing is read then).
     bool started() const { return started_; }
 
