@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <malloc.h>
 #include <cstdio>
 #include <cstdlib>
 #include <exception>
@@ -40,6 +41,10 @@ int usageError(const CommandLine& command) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    // One heap for all threads: the program's few helper threads (the
+    // display's reader, the font warm-up) allocate little, and a heap of
+    // their own each would hold pages of its own.
+    mallopt(M_ARENA_MAX, 1);
     const CommandLine early = talvoren::ui::parseCommandLine(argumentsOf(argc, argv));
     if (early.action == CommandLine::Action::help) {
         std::fputs(talvoren::ui::helpText("talvoren").c_str(), stdout);
