@@ -230,7 +230,12 @@ private:
 
 }  // namespace
 
-bool parseQuestion(CoreState& s, int n, std::string_view text) {
+namespace {
+
+// A written line is held to the line's 30 cells, not to a question's length.
+constexpr std::size_t maxLineBytes = 256;
+
+bool parseText(CoreState& s, int n, std::string_view text, std::size_t byteLimit) {
     clearLine(s, n);
     s.parseError = 0;
     s.clearFaults();
@@ -240,7 +245,7 @@ bool parseQuestion(CoreState& s, int n, std::string_view text) {
         s.messages.showMessage("使えない文字があります");
         return false;
     }
-    if (bytes->size() > maxQuestionBytes) {
+    if (bytes->size() > byteLimit) {
         s.messages.showMessage(tooLongText);
         s.parseError = 111;
         return false;
@@ -249,6 +254,22 @@ bool parseQuestion(CoreState& s, int n, std::string_view text) {
     s.unknownLetter = '@';
     return QuestionParser(s, n, *bytes).run();
 }
+
+ScratchQuestion parseScratch(MessageSink& messages, std::string_view text, std::size_t byteLimit) {
+    CoreState scratch(messages);
+    constexpr int scratchLine = 0;
+    ScratchQuestion q;
+    q.accepted = parseText(scratch, scratchLine, text, byteLimit);
+    q.line = scratch.lines[scratchLine];
+    q.unknownLetter = scratch.unknownLetter;
+    q.hasDecimalPoint = scratch.hasDecimalPoint;
+    q.parseError = scratch.parseError;
+    return q;
+}
+
+}  // namespace
+
+bool parseQuestion(CoreState& s, int n, std::string_view text) { return parseText(s, n, text, maxQuestionBytes); }
 
 bool readNumber(CoreState& s, std::string_view cp932, int& position, int limit, ExprCell& out) {
     // A private copy ending in "@" so that no read runs past the text.
@@ -304,15 +325,11 @@ bool readNumber(CoreState& s, std::string_view cp932, int& position, int limit, 
 }
 
 ScratchQuestion parseScratchQuestion(MessageSink& messages, std::string_view text) {
-    CoreState scratch(messages);
-    constexpr int scratchLine = 0;
-    ScratchQuestion q;
-    q.accepted = parseQuestion(scratch, scratchLine, text);
-    q.line = scratch.lines[scratchLine];
-    q.unknownLetter = scratch.unknownLetter;
-    q.hasDecimalPoint = scratch.hasDecimalPoint;
-    q.parseError = scratch.parseError;
-    return q;
+    return parseScratch(messages, text, maxQuestionBytes);
+}
+
+ScratchQuestion parseScratchLine(MessageSink& messages, std::string_view text) {
+    return parseScratch(messages, text, maxLineBytes);
 }
 
 }  // namespace talvoren

@@ -12,6 +12,8 @@ namespace talvoren {
 
 bool parseQuestion(CoreState& s, int n, std::string_view text);
 
+
+
 // A question that is not on the page (a preview, a check), parsed in a state
 // of its own: the page's lines, letter and decimal flag stay as they are.
 struct ScratchQuestion {
@@ -22,6 +24,9 @@ struct ScratchQuestion {
     int parseError = 0;
 };
 ScratchQuestion parseScratchQuestion(MessageSink& messages, std::string_view text);
+// The same for a line longer than a question may be (a pupil's written
+// line, up to the line's 30 cells).
+ScratchQuestion parseScratchLine(MessageSink& messages, std::string_view text);
 
 // The number reader over code-page-932 bytes. `position` is 1-based, at the
 // first digit; it is left at the number's last byte. False on failure

@@ -53,6 +53,11 @@ void addSolvingControls(Table& t) {
     t["btnClear"] = padKeyOf(std::string(padText::clear));
     t["btnMinus"] = always(btnMinusClick);
     t["btnMoji"] = always(btnMojiClick);
+    // The relation keys, shown while the pupil writes a line.
+    t["btnLess"] = padKeyOf(std::string(padText::less));
+    t["btnGreater"] = padKeyOf(std::string(padText::greater));
+    t["btnLessEqual"] = padKeyOf(std::string(padText::lessEqual));
+    t["btnGreaterEqual"] = padKeyOf(std::string(padText::greaterEqual));
 
     t["btnJikkou"] = {[](const ControlTargets& c) { return c.worksheet.jikkouEnabled(); },
                       [](const ControlTargets& c) { c.worksheet.btnJikkouClick(); }};

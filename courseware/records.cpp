@@ -8,6 +8,9 @@
 #include <cstdlib>
 #include <ctime>
 #include <filesystem>
+#include <sstream>
+
+#include "solving/writing_hints.h"
 
 namespace talvoren {
 
@@ -116,7 +119,51 @@ bool PracticeRecords::store(const IniFile& records) {
     return false;
 }
 
-bool PracticeRecords::recordSolved(const CoursewareState& s, int unit, int number) {
+namespace {
+
+std::string writtenKey(int number) { return "Written" + std::to_string(number); }
+std::string mistakesKey(int number) { return "Mistakes" + std::to_string(number); }
+
+// A count kept under a key of this program's own; anything unreadable counts 0.
+int storedCount(std::string_view text) { return parseRecordCount(text).value_or(0); }
+
+}  // namespace
+
+// "Written3=4 3 1" (lines, right, shown) and "Mistakes3=noflip:1 arith:2".
+WritingTally writtenTally(const IniFile& records, const std::string& title, int number) {
+    WritingTally tally;
+    std::istringstream written(records.readString(title, writtenKey(number), ""));
+    std::string lines, right, shown;
+    written >> lines >> right >> shown;
+    tally.lines = storedCount(lines);
+    tally.right = storedCount(right);
+    tally.shown = storedCount(shown);
+    std::istringstream mistakes(records.readString(title, mistakesKey(number), ""));
+    for (std::string entry; mistakes >> entry;) {
+        const auto colon = entry.find(':');
+        if (colon == std::string::npos) continue;
+        for (int i = 0; i < mistakeCodeCount; ++i)
+            if (entry.substr(0, colon) == mistakeCodeName(static_cast<MistakeCode>(i)))
+                tally.mistakes[static_cast<std::size_t>(i)] = storedCount(entry.substr(colon + 1));
+    }
+    return tally;
+}
+
+void writeWrittenTally(IniFile& records, const std::string& title, int number, const WritingTally& tally) {
+    const auto capped = [](int n) { return std::to_string(std::min(n, maxRecordCount)); };
+    records.writeString(title, writtenKey(number),
+                        capped(tally.lines) + " " + capped(tally.right) + " " + capped(tally.shown));
+    std::string mistakes;
+    for (int i = 0; i < mistakeCodeCount; ++i) {
+        const int count = tally.mistakes[static_cast<std::size_t>(i)];
+        if (count == 0) continue;
+        if (!mistakes.empty()) mistakes += ' ';
+        mistakes += std::string(mistakeCodeName(static_cast<MistakeCode>(i))) + ":" + capped(count);
+    }
+    if (!mistakes.empty()) records.writeString(title, mistakesKey(number), mistakes);
+}
+
+bool PracticeRecords::recordSolved(const CoursewareState& s, int unit, int number, const WritingTally* written) {
     const FileLock held = lock();
     if (!held.held()) return false;
     auto records = open();
@@ -126,6 +173,14 @@ bool PracticeRecords::recordSolved(const CoursewareState& s, int unit, int numbe
     const int n = parseRecordCount(records->readString(title, key, "")).value_or(0);
     records->writeString(title, key, std::to_string(std::min(n + 1, maxRecordCount)));
     records->writeString(title, dateKey, recordDate(clock_()));
+    if (written && written->lines > 0) {
+        WritingTally sum = writtenTally(*records, title, number);
+        sum.lines += written->lines;
+        sum.right += written->right;
+        sum.shown += written->shown;
+        for (std::size_t i = 0; i < sum.mistakes.size(); ++i) sum.mistakes[i] += written->mistakes[i];
+        writeWrittenTally(*records, title, number, sum);
+    }
     return store(*records);
 }
 
@@ -143,6 +198,8 @@ std::vector<std::string> PracticeRecords::listing(const CoursewareState& s) {
             const auto count = parseRecordCount(text);
             if (!count) faults += "\n" + title + " " + std::to_string(q) + "=" + text;
             lines.push_back("  " + std::to_string(q) + solvedMark(count.value_or(0)));
+            if (const WritingTally written = writtenTally(records, title, q); written.lines > 0)
+                lines.push_back("      " + writingStatus(written));
         }
     }
     if (!faults.empty())

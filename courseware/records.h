@@ -15,6 +15,7 @@
 #include "courseware/file_lock.h"
 #include "courseware/ini_file.h"
 #include "courseware/question_set.h"
+#include "solving/line_diagnosis.h"
 
 namespace talvoren {
 
@@ -50,6 +51,10 @@ std::string chooseRecordDir(const std::string& appDir, bool readOnlyMedium,
 bool isOnReadOnlyMedium(const std::string& dir);  // iso9660, udf or mounted read-only
 std::string recordDirFor(const std::string& appDir);
 
+// The written lines kept for question `number` of a unit's section.
+WritingTally writtenTally(const IniFile& records, const std::string& title, int number);
+void writeWrittenTally(IniFile& records, const std::string& title, int number, const WritingTally& tally);
+
 class PracticeRecords {
 public:
     PracticeRecords(std::string recordDir, MessageSink& messages, LocalClock clock = localNow,
@@ -62,7 +67,10 @@ public:
     // Counts one more solution of question `number` of `unit` (never past
     // 9999) and stamps the unit's date. False, after a message, when the
     // record file could not be read or written; the file is then unchanged.
-    bool recordSolved(const CoursewareState& s, int unit, int number);
+    // The pupil's written lines (計算も自分で) are added up under keys of
+    // their own, "Written" and "Mistakes" and the question's number, which
+    // readers that do not know them pass over.
+    bool recordSolved(const CoursewareState& s, int unit, int number, const WritingTally* written = nullptr);
 
     // The records dialog's lines: each listed unit's title, its date line when
     // it has one, and "  " + q + its solvedMark for each of its questions. Counts that are not valid are reported in one message and

@@ -149,7 +149,7 @@ void Sequencing::timBlinkTimer() {
 }
 
 bool Sequencing::questionSolved() {
-    return records_.recordSolved(s_, s_.currentUnit, s_.unitPosition[s_.currentUnit]);
+    return records_.recordSolved(s_, s_.currentUnit, s_.unitPosition[s_.currentUnit], &worksheet_.writingTally());
 }
 
 }  // namespace talvoren

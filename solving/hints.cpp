@@ -2,12 +2,15 @@
 #include "solving/hints.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "solving/hint_texts.h"
 #include "solving/input_pad.h"
 #include "solving/line_labels.h"
 #include "solving/operations.h"
 #include "solving/worksheet.h"
+#include "solving/writing_hints.h"
+#include "solving/written_line.h"
 
 namespace talvoren {
 
@@ -171,6 +174,7 @@ HintCoach::~HintCoach() { ws_.setListener(nullptr); }
 
 void HintCoach::btnHintClick() {
     if (!enabled_) return;
+    if (ws_.state().step == StepState::Writing) return writingHint();
     if (!chosen_) chosen_ = chooseHintLine(ws_, planner_);
     level_ = std::min(level_ + 1, lastHintLevel);
     ++hintsUsed_;
@@ -220,8 +224,30 @@ void HintCoach::questionSetUp() {
     setEnabled(true);
 }
 
+void HintCoach::writingHint() {
+    const WrittenStep* step = ws_.writtenStep();
+    if (!step) return;
+    level_ = std::min(level_ + 1, lastHintLevel);
+    ++hintsUsed_;
+    if (level_ == lastHintLevel) ws_.setEntryText(writtenTextOf(step->right));
+    showHint(talvoren::writingHint(*step, ws_.state().enteredText, level_));
+    ws_.focusDefaultButton();
+}
+
+void HintCoach::lineEntryOpened() {
+    restartLevels();
+    showHint("");
+}
+
+void HintCoach::lineJudged(const LineVerdict& verdict) {
+    if (verdict.kind != VerdictKind::right) hintLine_ = verdict.text;
+    keepVerdict_ = verdict.kind == VerdictKind::shown;
+    ws_.page().showVerdict(verdict);
+}
+
 void HintCoach::stepExecuted() {
     restartLevels();
+    if (std::exchange(keepVerdict_, false)) return;
     const WorksheetState& page = ws_.state();
     showHint(turnedRelationNotice(page.opCode, turnsRelationRound(page.opCode, page.enteredTerm)));
 }
@@ -239,7 +265,9 @@ void HintCoach::solvedShown() {
     // From the question as it stood on a fresh page.
     if (const Plan plan = planner_(ws_.core(), 1, 1, ws_.state().lineCapacity); plan.found())
         shortest = plan.length();
-    showStatus(solvedStatus(steps, shortest, hintsUsed_));
+    std::string status = solvedStatus(steps, shortest, hintsUsed_);
+    if (const std::string written = writingStatus(ws_.writingTally()); !written.empty()) status += "　" + written;
+    showStatus(status);
 }
 
 void HintCoach::showHint(std::string text) {

@@ -86,9 +86,12 @@ public:
     void stepExecuted() override;
     void lineTakenBack() override;
     void solvedShown() override;
+    void lineEntryOpened() override;
+    void lineJudged(const LineVerdict& verdict) override;
 
 private:
     void restartLevels();
+    void writingHint();
     void setUpStep(const PlanStep& step);
     void showHint(std::string text);
     void showStatus(std::string text);
@@ -102,6 +105,7 @@ private:
     std::string hintLine_;
     std::string statusLine_;
     bool enabled_ = false;
+    bool keepVerdict_ = false;  // the tutor drew a line after two mistakes: its sentence stays
 };
 
 }  // namespace talvoren

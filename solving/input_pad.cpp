@@ -58,7 +58,44 @@ void keyWhileTyping(Worksheet& ws, char32_t key) {
 
 }  // namespace
 
+namespace {
+
+// While the pupil writes a line, the pad and the keys type into its entry.
+void keyIntoEntry(Worksheet& ws, std::string_view text) {
+    if (text == padText::clear)
+        ws.setEntryText("");
+    else
+        ws.entryAppend(text);
+    ws.focusDefaultButton();
+}
+
+// The characters of the line grammar, in ASCII or full width.
+bool writesLine(char32_t key) {
+    const std::u32string_view accepted = U"0123456789+-/.()<>=＋－−（）／．＜＞＝≦≧";
+    if (accepted.find(key) != std::u32string_view::npos) return true;
+    if (key >= U'０' && key <= U'９') return true;
+    return (key >= U'a' && key <= U'z') || (key >= U'A' && key <= U'Z') || (key >= U'ａ' && key <= U'ｚ');
+}
+
+std::string utf8Of(char32_t c) {
+    std::string out;
+    if (c < 0x80) {
+        out += static_cast<char>(c);
+    } else if (c < 0x800) {
+        out += static_cast<char>(0xC0 | (c >> 6));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+        out += static_cast<char>(0xE0 | (c >> 12));
+        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    }
+    return out;
+}
+
+}  // namespace
+
 void padKey(Worksheet& ws, std::string_view text) {
+    if (ws.state().step == StepState::Writing) return keyIntoEntry(ws, text);
     if (!padOpen(ws.state().step)) return;
     const std::string& d = ws.description();
     const std::string letter(1, ws.core().unknownLetter);
@@ -76,6 +113,7 @@ void padKey(Worksheet& ws, std::string_view text) {
 }
 
 void btnMinusClick(Worksheet& ws) {
+    if (ws.state().step == StepState::Writing) return keyIntoEntry(ws, padText::minus);
     if (ws.panel().empty())
         padKey(ws, padText::minus);
     else
@@ -89,6 +127,12 @@ void btnSeiriClick(Worksheet& ws) { collectOrTranspose(ws, OpCode::collect, "か
 void btnIkouClick(Worksheet& ws) { collectOrTranspose(ws, OpCode::transpose, "かっこをはずしてから移項してください"); }
 
 void operationButtonClick(Worksheet& ws, OpCode code) {
+    // While a line is written, ＋ and － type their signs.
+    if (ws.state().step == StepState::Writing) {
+        if (code == OpCode::add) keyIntoEntry(ws, "+");
+        if (code == OpCode::subtract) keyIntoEntry(ws, padText::minus);
+        return;
+    }
     if (code == OpCode::collect)
         btnSeiriClick(ws);
     else if (code == OpCode::transpose)
@@ -109,6 +153,9 @@ void FormKeyPress(Worksheet& ws, char32_t key) {
     case StepState::OpChosen:
     case StepState::Typing: keyWhileTyping(ws, key); break;
     case StepState::SecondChosen: break;  // the keys take nothing
+    case StepState::Writing:
+        if (writesLine(key)) keyIntoEntry(ws, utf8Of(key));
+        break;
     }
     ws.focusDefaultButton();
 }
@@ -123,6 +170,15 @@ KeyAction FormKeyDown(Worksheet& ws, KeyCode key, bool shiftHeld) {
     case KeyCode::enter: ws.btnJikkouClick(); break;
     case KeyCode::escape: ws.btnTeiseiClick(); break;
     case KeyCode::deleteKey: padKey(ws, padText::clear); break;
+    case KeyCode::backspace:
+        // Takes back the entry's last character (a whole UTF-8 character).
+        if (ws.state().step == StepState::Writing && !ws.entryText().empty()) {
+            std::string text = ws.entryText();
+            while (!text.empty() && (static_cast<unsigned char>(text.back()) & 0xC0) == 0x80) text.pop_back();
+            if (!text.empty()) text.pop_back();
+            ws.setEntryText(text);
+        }
+        break;
     default: break;
     }
     ws.focusDefaultButton();

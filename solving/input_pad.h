@@ -20,6 +20,11 @@ inline constexpr std::string_view clear = "CL";
 inline constexpr std::string_view minus = "-";
 inline constexpr std::string_view point = ".";
 inline constexpr std::string_view fraction = "分の";
+// The relation keys, shown while the pupil writes a line (計算も自分で).
+inline constexpr std::string_view less = "<";
+inline constexpr std::string_view greater = ">";
+inline constexpr std::string_view lessEqual = "<=";
+inline constexpr std::string_view greaterEqual = ">=";
 }  // namespace padText
 
 // One pad key's text ("0".."9", "-", ".", "分の", the letter, "CL").
@@ -34,7 +39,7 @@ void btnIkouClick(Worksheet& ws);    // transpose, refused while the line has br
 void operationButtonClick(Worksheet& ws, OpCode code);
 
 // Keyboard handlers of the main window.
-enum class KeyCode { enter, escape, deleteKey, shift, other };
+enum class KeyCode { enter, escape, deleteKey, shift, backspace, other };
 // What a key-down leaves to the main window: while a solved question is on
 // show, Enter is the next-question button's.
 enum class KeyAction { none, nextQuestion };

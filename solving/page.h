@@ -8,6 +8,7 @@
 #include <string>
 
 #include "core/cells.h"
+#include "solving/line_diagnosis.h"
 
 namespace talvoren {
 
@@ -69,6 +70,14 @@ public:
     virtual void showHint(const std::string& /*text*/) {}
     virtual void showStatus(const std::string& /*text*/) {}
     virtual void setHintEnabled(bool /*on*/) {}
+
+    // 計算も自分で: the entry in which the pupil writes line n opens (its
+    // sentence is drawn already), shows the text typed so far, and closes.
+    virtual void openLineEntry(int /*n*/) {}
+    virtual void showLineEntryText(const std::string& /*text*/) {}
+    virtual void closeLineEntry() {}
+    // The tutor's answer to a written line, in the hint line.
+    virtual void showVerdict(const LineVerdict& /*verdict*/) {}
 };
 
 }  // namespace talvoren

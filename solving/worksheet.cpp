@@ -9,6 +9,7 @@
 #include "core/transform.h"
 #include "solving/executor.h"
 #include "solving/line_labels.h"
+#include "solving/written_line.h"
 
 namespace talvoren {
 
@@ -19,6 +20,7 @@ StateNumbers stateNumbers(StepState s) {
     case StepState::OpChosen: return {2, 2};
     case StepState::Typing: return {2, 3};
     case StepState::SecondChosen: return {3, 1};
+    case StepState::Writing: return {4, 0};
     }
     return {0, 0};
 }
@@ -205,23 +207,21 @@ StepContext Worksheet::stepContext() const {
             state_.lineCount};
 }
 
-bool Worksheet::executeStep() {
+std::optional<bool> Worksheet::executeStep() {
     setPanel("");
     const StepResult result = applyOperation(core_, stepContext());
     if (!result.accepted()) {
         state_.signReversed = false;
-        return false;
+        return std::nullopt;
     }
-    const int target = state_.lineCount;
-    page_.drawCaption(target, *result.sentence);
-    state_.signReversed = result.signReversed;  // the relation is drawn red
-    drawLine(target);
-    state_.firstLine = 0;
-    state_.signReversed = false;
-    return true;
+    return result.signReversed;
 }
 
 void Worksheet::btnJikkouClick() {
+    if (state_.step == StepState::Writing) {
+        submitWrittenLine();
+        return;
+    }
     state_.selectionMade = false;
     page_.unmarkAllLines();
     state_.enteredText = shown_.panel;
@@ -234,11 +234,25 @@ void Worksheet::btnJikkouClick() {
     if (executeRefused()) return;
 
     ++state_.lineCount;
-    if (!executeStep()) {
+    const std::optional<bool> signReversed = executeStep();
+    if (!signReversed) {
         resetStep();
         --state_.lineCount;
         return;
     }
+    if (selfWrite_)
+        openLineEntry(*signReversed);
+    else
+        completeStep(*signReversed);
+}
+
+void Worksheet::completeStep(bool signReversed) {
+    const int target = state_.lineCount;
+    page_.drawCaption(target, lineAt(target).caption);
+    state_.signReversed = signReversed;  // the relation is drawn red
+    drawLine(target);
+    state_.firstLine = 0;
+    state_.signReversed = false;
     setLineButtonEnabled(state_.lineCount, true);
     listener().stepExecuted();
 
@@ -253,6 +267,91 @@ void Worksheet::btnJikkouClick() {
     state_.step = StepState::Idle;
     setJikkouEnabled(false);
     focusDefaultButton();
+}
+
+// ---- 計算も自分で ------------------------------------------------------------
+
+namespace {
+
+// After this many mistakes on one line the tutor draws it.
+constexpr int mistakesBeforeShown = 2;
+constexpr std::string_view shownSentence = "正しい式を書いておきます。自分の式とくらべてみましょう。";
+
+}  // namespace
+
+void Worksheet::openLineEntry(bool signReversed) {
+    const int target = state_.lineCount;
+    LineEntry entry{target, {}, signReversed, 0, shown_.description};
+    entry.step.operation = state_.opCode;
+    entry.step.source = line(state_.firstLine);
+    entry.step.twoLines = state_.step == StepState::SecondChosen;
+    if (entry.step.twoLines) entry.step.second = line(state_.secondLine);
+    entry.step.number = state_.enteredTerm;
+    entry.step.right = line(target);
+    entry_ = std::move(entry);
+    // The new line is not on the page until it is written.
+    lineAt(target).cellCount = 0;
+    --state_.lineCount;
+    state_.step = StepState::Writing;
+    entryText_.clear();
+    page_.drawCaption(target, entry_->step.right.caption);
+    page_.openLineEntry(target);
+    listener().lineEntryOpened();
+    setDescription(std::string(lineLabel(target)) + "式を書いて、［実行］を押しましょう");
+    setJikkouEnabled(true);
+    focusDefaultButton();
+}
+
+void Worksheet::setEntryText(std::string text) {
+    if (!entry_) return;
+    entryText_ = std::move(text);
+    page_.showLineEntryText(entryText_);
+}
+
+void Worksheet::entryAppend(std::string_view text) { setEntryText(entryText_ + std::string(text)); }
+
+void Worksheet::submitWrittenLine() {
+    if (!entry_) {
+        resetStep();
+        return;
+    }
+    const WrittenLine written = readWrittenLine(entryText_, core_.unknownLetter);
+    if (!written.line) {
+        listener().lineJudged({VerdictKind::unreadable, MistakeCode::other, written.reason});
+        return;
+    }
+    const Diagnosis diagnosis = diagnoseWrittenLine(entry_->step, *written.line);
+    if (diagnosis.right) {
+        ++tally_.right;
+        listener().lineJudged({VerdictKind::right, MistakeCode::other, ""});
+        finishWriting();
+        return;
+    }
+    ++tally_.mistakes[static_cast<std::size_t>(diagnosis.code)];
+    ++entry_->mistakes;
+    listener().lineJudged({VerdictKind::mistake, diagnosis.code, std::string(mistakeMessage(diagnosis.code))});
+    if (entry_->mistakes < mistakesBeforeShown) return;
+    ++tally_.shown;
+    listener().lineJudged({VerdictKind::shown, diagnosis.code, std::string(shownSentence)});
+    finishWriting();
+}
+
+void Worksheet::closeLineEntry() {
+    if (!entry_) return;
+    entry_.reset();
+    entryText_.clear();
+    page_.closeLineEntry();
+}
+
+void Worksheet::finishWriting() {
+    const LineEntry entry = *entry_;
+    closeLineEntry();
+    ++tally_.lines;
+    ++state_.lineCount;
+    lineAt(entry.target) = entry.step.right;
+    page_.clearLineImage(entry.target);
+    setDescription(entry.description);
+    completeStep(entry.signReversed);
 }
 
 bool Worksheet::askSpecialAnswer(int rightChoice, std::string_view wrongChoiceHint) {
@@ -305,10 +404,18 @@ void Worksheet::takeBackLastLine() {
 }
 
 void Worksheet::resetStep() {
+    // 訂正 on an open entry cancels the step, its sentence too; no line is taken back.
+    const bool writing = state_.step == StepState::Writing;
+    if (writing && entry_) {
+        page_.clearLineImage(entry_->target);
+        lineAt(entry_->target).caption.clear();
+    }
+    closeLineEntry();
     page_.unmarkAllLines();
     state_.selectionMade = false;
     // Line 1, the question, is never taken back.
-    if ((state_.step == StepState::Idle || shown_.description.empty()) && state_.lineCount > 1) takeBackLastLine();
+    if (!writing && (state_.step == StepState::Idle || shown_.description.empty()) && state_.lineCount > 1)
+        takeBackLastLine();
     setDescription("");
     state_.step = StepState::Idle;
     state_.firstLine = 0;
@@ -340,6 +447,8 @@ void Worksheet::clearPage() {
     state_.secondLine = 0;
     state_.step = StepState::Idle;
     page_.hideAnswerBox();
+    closeLineEntry();
+    tally_ = {};
     setDescription("");
     setPanel("");  // a number typed before moving on must not reach the next question
     setJikkouEnabled(false);

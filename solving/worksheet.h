@@ -14,11 +14,13 @@
 
 #include <array>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
 #include "core/cells.h"
 #include "solving/judge.h"
+#include "solving/line_diagnosis.h"
 #include "solving/operations.h"
 #include "solving/page.h"
 #include "solving/page_layout.h"
@@ -35,6 +37,7 @@ enum class StepState {
     OpChosen,      // operation chosen, pad still untouched
     Typing,        // operation chosen, pad input accepted at least once
     SecondChosen,  // operation chosen, secondLine set
+    Writing,       // 計算も自分で: the step is executed, the pupil writes its line
 };
 
 // An operation has been chosen and the pad takes keys.
@@ -166,6 +169,23 @@ public:
 
     void showMessage(std::string_view text);
 
+    // 計算も自分で: 実行 opens an entry on the new line instead of drawing
+    // it; the pupil writes the line and the tutor judges it. Off by default.
+    void setSelfWrite(bool on) { selfWrite_ = on; }
+    bool selfWrite() const { return selfWrite_; }
+    // The line the entry is open on (0 when none), the text typed so far,
+    // the step being written and the tutor's own line for it.
+    int entryLine() const { return entry_ ? entry_->target : 0; }
+    const std::string& entryText() const { return entryText_; }
+    const WrittenStep* writtenStep() const { return entry_ ? &entry_->step : nullptr; }
+    // The entry's text as typed (the keyboard, the pad, a hint filling it).
+    void setEntryText(std::string text);
+    void entryAppend(std::string_view text);
+    // Enter / 実行 on the entry: judges the text.
+    void submitWrittenLine();
+    // The pupil's written lines on this question.
+    const WritingTally& writingTally() const { return tally_; }
+
     // Who hears of the page's progress; nullptr for nobody.
     void setListener(WorksheetListener* listener);
     // Who counts a solved question (the practice records); empty for nobody.
@@ -182,8 +202,13 @@ private:
     void setBlinkTimer(bool on);
 
     bool executeRefused();
-    // Runs the executor on the step set up; false when it refused.
-    bool executeStep();
+    // Runs the executor on the step set up; nothing when it refused.
+    std::optional<bool> executeStep();
+    // Draws the new line lineCount, judges it and ends the step.
+    void completeStep(bool signReversed);
+    void openLineEntry(bool signReversed);
+    void closeLineEntry();
+    void finishWriting();
     StepContext stepContext() const;
     bool askSpecialAnswer(int rightChoice, std::string_view wrongChoiceHint);
     void takeBackLastLine();
@@ -196,6 +221,19 @@ private:
     WorksheetListener& listener();
     WorksheetListener* listener_ = nullptr;  // never copied: a silent copy tells nobody
     std::function<void()> solvedReport_;      // never copied either
+
+    // 計算も自分で, never copied: a silent copy draws its lines itself.
+    struct LineEntry {
+        int target = 0;
+        WrittenStep step;
+        bool signReversed = false;
+        int mistakes = 0;
+        std::string description;  // the step's, shown again once the line is drawn
+    };
+    bool selfWrite_ = false;
+    std::optional<LineEntry> entry_;
+    std::string entryText_;
+    WritingTally tally_;
 };
 
 }  // namespace talvoren

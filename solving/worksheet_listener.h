@@ -5,6 +5,8 @@
 
 namespace talvoren {
 
+struct LineVerdict;
+
 class WorksheetListener {
 public:
     virtual ~WorksheetListener() = default;
@@ -16,6 +18,9 @@ public:
     virtual void lineTakenBack() {}
     // The solved state was put on show.
     virtual void solvedShown() {}
+    // 計算も自分で: the entry for the new line opened; a written line was judged.
+    virtual void lineEntryOpened() {}
+    virtual void lineJudged(const LineVerdict& /*verdict*/) {}
 };
 
 }  // namespace talvoren

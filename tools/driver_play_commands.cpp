@@ -71,6 +71,24 @@ void state(PlaySession& s, const std::string&) {
           << " firstLine=" << ws.firstLine << " secondLine=" << ws.secondLine << '\n';
 }
 
+void selfwrite(PlaySession& s, const std::string& argument) {
+    if (argument != "on" && argument != "off") {
+        std::cerr << "play: selfwrite on or off, not " << argument << '\n';
+        return;
+    }
+    s.worksheet.setSelfWrite(argument == "on");
+}
+
+// Types the text into the open line entry and presses Enter.
+void write(PlaySession& s, const std::string& text) {
+    if (s.worksheet.entryLine() == 0) {
+        s.out << "error: no line to write\n";
+        return;
+    }
+    s.worksheet.setEntryText(text);
+    FormKeyDown(s.worksheet, KeyCode::enter, false);
+}
+
 }  // namespace
 
 PlayCommands solvingPlayCommands() {
@@ -84,6 +102,8 @@ PlayCommands solvingPlayCommands() {
         {"key", key},
         {"dump", dump},
         {"state", state},
+        {"selfwrite", selfwrite},
+        {"write", write},
     };
 }
 

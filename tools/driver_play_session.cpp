@@ -76,6 +76,19 @@ void RecordingPage::showHint(const std::string& text) {
     if (!text.empty()) out_ << "hint: " << text << '\n';
 }
 
+void RecordingPage::openLineEntry(int n) { out_ << "write: " << n << '\n'; }
+
+void RecordingPage::showVerdict(const LineVerdict& verdict) {
+    switch (verdict.kind) {
+    case VerdictKind::right: out_ << "verdict: right\n"; return;
+    case VerdictKind::mistake:
+        out_ << "verdict: mistake " << mistakeCodeName(verdict.code) << " | " << verdict.text << '\n';
+        return;
+    case VerdictKind::shown: out_ << "verdict: shown | " << verdict.text << '\n'; return;
+    case VerdictKind::unreadable: out_ << "verdict: unreadable | " << verdict.text << '\n'; return;
+    }
+}
+
 PlaySession::PlaySession(std::ostream& output)
     : out(output), sink(output, replies), core(sink), page(output, replies), worksheet(core, page), coach(worksheet) {}
 

@@ -53,6 +53,9 @@ public:
     // A hint is printed at the moment it is shown; its clearing is not.
     void showHint(const std::string& text) override;
     int showSentaku() override;
+    // 計算も自分で: the entry's opening and each verdict are printed at once.
+    void openLineEntry(int n) override;
+    void showVerdict(const LineVerdict& verdict) override;
 
 private:
     std::ostream& out_;

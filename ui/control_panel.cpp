@@ -164,6 +164,16 @@ ControlPanel::ControlPanel(QWidget* parent) : QFrame(parent) {
     setTextColor(btnMoji, fuchsia);
     btnMoji->setToolTip(QStringLiteral("文字を入力する"));
 
+    // ＜ ＞ ≦ ≧ over the number display, shown while a line is written.
+    const char* const relationNames[] = {"btnLess", "btnGreater", "btnLessEqual", "btnGreaterEqual"};
+    const char* const relationCaptions[] = {"＜", "＞", "≦", "≧"};
+    for (std::size_t i = 0; i < btnRelation.size(); ++i) {
+        btnRelation[i] = button(grbNumber, relationNames[i], QString::fromUtf8(relationCaptions[i]),
+                                QRect(8 + 20 * static_cast<int>(i), 10, 21, 27));
+        btnRelation[i]->setFont(pixelFont(facePGothic, 14, true));
+        btnRelation[i]->hide();
+    }
+
     btnNext = button(this, "btnNext", QStringLiteral("次の問題"), QRect(40, 408, 97, 33));
     btnNext->setToolTip(QStringLiteral("次の問題に移ります"));
     btnNext->setIcon(QIcon(nextGlyphQ()));
@@ -195,6 +205,11 @@ void ControlPanel::setJikkouEnabled(bool on) { btnJikkou->setEnabled(on); }
 void ControlPanel::setNextEnabled(bool on) { btnNext->setEnabled(on); }
 
 void ControlPanel::setHintEnabled(bool on) { btnHint->setEnabled(on); }
+
+void ControlPanel::showRelationKeys(bool on) {
+    pnlNumber->setVisible(!on);
+    for (QPushButton* key : btnRelation) key->setVisible(on);
+}
 
 void ControlPanel::showLetterKey(char letter) { btnMoji->setText(QString(QChar::fromLatin1(letter))); }
 

@@ -45,6 +45,9 @@ public:
     void showNextPicture(const QPixmap& picture);
     void focusJikkou();
     void focusNext();
+    // While the pupil writes a line, the relation keys take the number
+    // display's place.
+    void showRelationKeys(bool on);
 
     QGroupBox* grbSousa;
     QPushButton* btnKake;
@@ -66,6 +69,7 @@ public:
     QPushButton* btnClear;
     QPushButton* btnBunsu;
     QPushButton* btnMoji;
+    std::array<QPushButton*, 4> btnRelation{};  // btnLess, btnGreater, btnLessEqual, btnGreaterEqual
 
     QPushButton* btnNext;
     QPushButton* BitBtn1;

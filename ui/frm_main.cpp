@@ -27,6 +27,7 @@
 #include "ui/help_viewer.h"
 #include "ui/message_box.h"
 #include "ui/qt_page.h"
+#include "ui/self_write_setting.h"
 #include "ui/zoom.h"
 
 namespace talvoren::ui {
@@ -70,6 +71,7 @@ KeyCode keyCodeOf(int key) {
     case Qt::Key_Escape: return KeyCode::escape;
     case Qt::Key_Delete: return KeyCode::deleteKey;
     case Qt::Key_Shift: return KeyCode::shift;
+    case Qt::Key_Backspace: return KeyCode::backspace;
     default: return KeyCode::other;
     }
 }
@@ -131,6 +133,7 @@ TfrmMain::TfrmMain(FrameOptions options)
                               [this]() -> TfrmSentaku& { return *frmSentaku(); }};
     page = std::make_unique<QtPage>(shownIn, core);
     worksheet = std::make_unique<Worksheet>(core, *page);
+    addSelfWriteEntry(changeMenu_, *worksheet);
     worksheet->setSolvedReport([this] { sequencing->questionSolved(); });
     coach = std::make_unique<HintCoach>(*worksheet);
     frmPage_->worksheet = worksheet.get();
@@ -234,6 +237,8 @@ void TfrmMain::buildMenu() {
     KN1_ = item(change, "KN1", QStringLiteral("次の問題(&N)"), [this] { controls_->click("btnNext"); });
     mnuTangen_ =
         item(change, "mnuTangen", QStringLiteral("単元選択(&S)"), [this] { controls_->click("BitBtn1"); });
+    change->addSeparator();
+    changeMenu_ = change;  // 計算も自分で joins it once the worksheet is made
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("ヘルプ(&H)"));
     // The key H is taken by the frame itself (not when it is the question's letter).

@@ -22,6 +22,7 @@
 
 class QAction;
 class QLabel;
+class QMenu;
 class QMdiArea;
 class QMdiSubWindow;
 class QTimer;
@@ -132,6 +133,7 @@ private:
     QAction* mnuUsage_;
     QAction* mnuPoint_;
     QAction* mnuVersion_;
+    QMenu* changeMenu_ = nullptr;  // 問題変更
 
     std::string questionSetPathOption_;
     std::string openAtStart_;

@@ -6,6 +6,7 @@
 #include <QMdiSubWindow>
 #include <QTimer>
 
+#include "solving/written_line.h"
 #include "ui/control_panel.h"
 #include "ui/frm_page.h"
 #include "ui/frm_sentaku.h"
@@ -17,6 +18,9 @@
 namespace talvoren::ui {
 
 namespace {
+
+// The rule the pupil writes a line on.
+constexpr Rgb entryRuleColor{0, 102, 204};
 
 QString qs(const std::string& text) { return QString::fromStdString(text); }
 
@@ -140,6 +144,50 @@ void QtPage::showStatus(const std::string& text) { widgets_.statusLine.setText(q
 void QtPage::setHintEnabled(bool on) {
     widgets_.panel.setHintEnabled(on);
     widgets_.hintEntry.setEnabled(on);
+}
+
+void QtPage::openLineEntry(int n) {
+    entryLine_ = n;
+    widgets_.panel.showRelationKeys(true);
+    showLineEntryText("");
+}
+
+// The entry is drawn in the line's own image: the sentence, the line typeset
+// live as far as it reads (else the text as typed), and a rule to write on.
+void QtPage::showLineEntryText(const std::string& text) {
+    LineImage* image = widgets_.page.lineImage(entryLine_);
+    if (!image) return;
+    image->clearWhite();
+    {
+        QtSurface surface(image->image());
+        drawCaptionOn(surface, drawings_[entryLine_].caption);
+        const WrittenLine written = readWrittenLine(text, core_.unknownLetter);
+        if (written.line)
+            typesetOn(surface, entryLine_, 0, *written.line, {core_.hasDecimalPoint, false}, core_.unknownLetter,
+                      image->width());
+        else
+            drawPlainTextOn(surface, image->height(),
+                            text.empty() ? std::string("ここに式を書きましょう（キーボードかパッドで）") : text + "｜");
+        surface.setColor(entryRuleColor);
+        const int rule = lineDrawingLayoutHeight - 4;
+        surface.drawHorizontalLine(4, image->width() - labelColumnWidth - 4, rule);
+        surface.drawHorizontalLine(4, image->width() - labelColumnWidth - 4, rule + 1);
+    }
+    image->refresh();
+}
+
+void QtPage::closeLineEntry() {
+    widgets_.panel.showRelationKeys(false);
+    if (LineImage* image = widgets_.page.lineImage(entryLine_)) {
+        image->clearWhite();
+        image->refresh();
+    }
+    entryLine_ = 0;
+}
+
+void QtPage::showVerdict(const LineVerdict& verdict) {
+    // A right line speaks for itself: it is drawn.
+    if (verdict.kind != VerdictKind::right) showHint(verdict.text);
 }
 
 int QtPage::showSentaku() {

@@ -68,6 +68,11 @@ public:
 
     int showSentaku() override;
 
+    void openLineEntry(int n) override;
+    void showLineEntryText(const std::string& text) override;
+    void closeLineEntry() override;
+    void showVerdict(const LineVerdict& verdict) override;
+
     // What image n (1..14, 16) shows, as content: printing draws it again.
     const LineDrawing& drawing(int n) const { return drawings_.at(n); }
 
@@ -78,6 +83,7 @@ private:
     QPixmap imgNextQ_;
     QPixmap imgNextR_;
     std::array<LineDrawing, answerImage + 1> drawings_;
+    int entryLine_ = 0;  // the line the pupil writes; 0 while none
 };
 
 }  // namespace talvoren::ui
