@@ -167,7 +167,7 @@ void QtPage::showLineEntryText(const std::string& text) {
                       image->width());
         else
             drawPlainTextOn(surface, image->height(),
-                            text.empty() ? std::string("ここに式を書きましょう（キーボードかパッドで）") : text + "｜");
+                            text.empty() ? std::string("ここに式を書きます") : text + "｜");
         surface.setColor(entryRuleColor);
         const int rule = lineDrawingLayoutHeight - 4;
         surface.drawHorizontalLine(4, image->width() - labelColumnWidth - 4, rule);

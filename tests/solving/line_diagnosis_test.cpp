@@ -272,6 +272,17 @@ TEST(LineDiagnosis, RandomStepsAndSingleFaults) {
             }
         }
 
+        // The answer written at once: the same solutions, another line.
+        if (rightSet != "all" && rightSet != "none") {
+            const std::size_t space = rightSet.find(' ');
+            const int rel = std::stoi(rightSet.substr(0, space));
+            const std::string relation = rel == kind::less ? "<" : rel == kind::greater ? ">"
+                                       : rel == kind::lessEqual ? "<=" : ">=";
+            const std::string answer = std::string(1, letter) + relation + rightSet.substr(space + 1);
+            if (const WrittenLine read = readWrittenLine(answer, letter); read.line)
+                expect(*read.line, writtenTextOf(*read.line) == writtenTextOf(right) ? "right" : "form", "answer at once");
+        }
+
         // One number off by one.
         Sides off = unitsOf(right);
         for (Unit& u : off.right) {
@@ -293,6 +304,7 @@ TEST(LineDiagnosis, RandomStepsAndSingleFaults) {
     EXPECT_GE(offByOneArith * 10, offByOne * 9) << offByOneArith << " of " << offByOne;
     EXPECT_GE(checked["sign kept"], 10);
     EXPECT_GE(checked["first term only"], 5);
+    EXPECT_GE(checked["answer at once"], 100);
 }
 
 }  // namespace
