@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/sjis.h"
 
+#include "core/cp932_table.h"
+
 #include <iconv.h>
 
 #include <cerrno>
@@ -41,16 +43,44 @@ std::optional<std::string> convert(const char* to, const char* from, std::string
     return out;
 }
 
+// glibc consumes the Unicode tag characters (U+E0000..U+E007F) and writes
+// nothing for them; refuse them instead, as every other character without a
+// code-page-932 form is refused.
+bool hasTagCharacter(std::string_view utf8) {
+    return utf8.find("\xF3\xA0\x80") != std::string_view::npos || utf8.find("\xF3\xA0\x81") != std::string_view::npos;
+}
+
 }  // namespace
+
+namespace platform {
+
+bool hasCp932() {
+    // Probed once: the name must be known, the NEC row and the backslash kept,
+    // and a character without a form refused (not written as a substitute).
+    static const bool works = convert("CP932", "UTF-8", "\xE2\x91\xA0\\") == "\x87\x40\x5C" &&
+                              !convert("CP932", "UTF-8", "\xF0\x9F\x98\x80");
+    return works;
+}
 
 std::optional<std::string> toCp932(std::string_view utf8) {
     if (utf8.empty()) return std::string();
+    if (hasTagCharacter(utf8)) return std::nullopt;
     return convert("CP932", "UTF-8", utf8);
 }
 
 std::optional<std::string> fromCp932(std::string_view cp932) {
     if (cp932.empty()) return std::string();
     return convert("UTF-8", "CP932", cp932);
+}
+
+}  // namespace platform
+
+std::optional<std::string> toCp932(std::string_view utf8) {
+    return platform::hasCp932() ? platform::toCp932(utf8) : table::toCp932(utf8);
+}
+
+std::optional<std::string> fromCp932(std::string_view cp932) {
+    return platform::hasCp932() ? platform::fromCp932(cp932) : table::fromCp932(cp932);
 }
 
 std::optional<std::size_t> byteLength(std::string_view utf8) {
@@ -60,6 +90,7 @@ std::optional<std::size_t> byteLength(std::string_view utf8) {
 }
 
 bool isUtf8(std::string_view bytes) {
+    if (!platform::hasCp932()) return table::isUtf8(bytes);
     return bytes.empty() || convert("UTF-32LE", "UTF-8", bytes).has_value();
 }
 

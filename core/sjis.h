@@ -23,4 +23,12 @@ bool isUtf8(std::string_view bytes);
 // nullopt when every character has one.
 std::optional<std::string> firstUnencodable(std::string_view utf8);
 
+// The conversions above use the platform's iconv where it has a sound
+// "CP932" and the built-in table (core/cp932_table.h) where it has not.
+namespace platform {
+bool hasCp932();
+std::optional<std::string> toCp932(std::string_view utf8);
+std::optional<std::string> fromCp932(std::string_view cp932);
+}  // namespace platform
+
 }  // namespace talvoren::sjis

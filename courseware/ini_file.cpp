@@ -18,7 +18,7 @@ std::string_view trimmed(std::string_view s) {
 bool sameName(std::string_view a, std::string_view b) {
     a = trimmed(a);
     b = trimmed(b);
-    return std::ranges::equal(a, b, [](char x, char y) {
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
         const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };
         return lower(x) == lower(y);
     });

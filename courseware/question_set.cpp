@@ -141,8 +141,8 @@ WriteResult writeQuestionSetFile(const CoursewareState& s, const std::string& pa
         return result;
     }
     std::vector<std::string> written;
-    std::ranges::copy_if(s.questionSetText, std::back_inserter(written),
-                         [](const std::string& line) { return !isBlankLine(line); });
+    std::copy_if(s.questionSetText.begin(), s.questionSetText.end(), std::back_inserter(written),
+                 [](const std::string& line) { return !isBlankLine(line); });
     if (written.size() != s.questionSetText.size()) encodeCp932Lines(written, bytes, result.badLine);
     if (!replaceFile(path, bytes, result.error, calls)) result.status = WriteStatus::failed;
     return result;

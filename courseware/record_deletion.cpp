@@ -18,7 +18,7 @@ void RecordDeletion::choose(int row) {
 }
 
 bool RecordDeletion::chooseTitle(const std::string& title) {
-    const auto it = std::ranges::find(titles_, title);
+    const auto it = std::find(titles_.begin(), titles_.end(), title);
     choose(it == titles_.end() ? -1 : static_cast<int>(it - titles_.begin()));
     return chosen_ >= 0;
 }

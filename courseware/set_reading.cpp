@@ -17,7 +17,7 @@ constexpr std::string_view utf8Bom = "\xEF\xBB\xBF";
 bool looksLikeUtf8(std::string_view bytes) {
     if (bytes.starts_with(utf8Bom)) return true;
     const bool beyondAscii =
-        std::ranges::any_of(bytes, [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
+        std::any_of(bytes.begin(), bytes.end(), [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
     return beyondAscii && sjis::isUtf8(bytes);
 }
 

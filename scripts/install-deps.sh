@@ -2,6 +2,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Installs every Debian package that building, running and testing Talvoren needs.
 # Safe to run again: apt-get skips what is already installed.
+# Usage: scripts/install-deps.sh [PACKAGE...]  (named packages instead of the list)
 set -euo pipefail
 
 packages=(
@@ -14,6 +15,7 @@ packages=(
   xvfb xauth imagemagick xdotool poppler-utils
   desktop-file-utils appstream
 )
+[ "$#" -eq 0 ] || packages=("$@")
 
 missing=()
 for p in "${packages[@]}"; do
