@@ -18,6 +18,9 @@ command -v ninja >/dev/null || need+=(cmake ninja-build)
 [ "${#need[@]}" -eq 0 ] || bash scripts/install-deps.sh "${need[@]}"
 
 # Node quirks, settled here once:
+# - Debian's emscripten runs its JavaScript optimizer with the node modules of
+#   Debian's packages (node-acorn), which a node from elsewhere does not search.
+export NODE_PATH=/usr/share/nodejs${NODE_PATH:+:$NODE_PATH}
 # - NODERAWFS: the driver reads and writes the real files and working
 #   directory, as the native one does (no virtual file system to mount).
 # - EXIT_RUNTIME: main's return value becomes node's exit status and the
