@@ -27,15 +27,17 @@ export NODE_PATH=/usr/share/nodejs${NODE_PATH:+:$NODE_PATH}
 #   standard streams are flushed before node exits.
 # - WASM_ASYNC_COMPILATION=0: the module is compiled synchronously, so this
 #   emscripten's loader never tries node's global fetch() on a file path.
-# - ALLOW_MEMORY_GROWTH and a larger stack: the planner's searches and a
-#   long question file need more than the defaults.
+# - ALLOW_MEMORY_GROWTH: a long question file or a full records folder is
+#   not bounded by the module's first 16 MiB.
 link_flags="-sNODERAWFS=1 -sEXIT_RUNTIME=1 -sENVIRONMENT=node -sWASM_ASYNC_COMPILATION=0"
-link_flags+=" -sALLOW_MEMORY_GROWTH=1 -sTOTAL_STACK=8MB"
+link_flags+=" -sALLOW_MEMORY_GROWTH=1"
 
+# The shared compiler cache would key em++'s objects by its wrapper script,
+# not by the compiler behind it: compile without it.
+export CCACHE_DISABLE=1
 emcmake cmake -S . -B "$build_dir" -G Ninja \
   -DCMAKE_BUILD_TYPE=Release \
   -DTALVOREN_BUILD_UI=OFF -DTALVOREN_BUILD_TESTS=OFF -DTALVOREN_WERROR=ON \
-  -DCCACHE_PROGRAM=CCACHE_PROGRAM-NOTFOUND \
   -DCMAKE_EXE_LINKER_FLAGS="$link_flags"
 cmake --build "$build_dir" -j"${TALVOREN_JOBS:-2}" --target talvoren-driver
 echo "built $build_dir/tools/talvoren-driver.js"
