@@ -41,7 +41,9 @@ for suffix in (".wasm", ".js"):
           f"{len(gzip.compress(data, 9)) / 1024:.0f} KiB gzipped")
 
 figures = {name: {"start": [], "plan": [], "wall": []} for name in drivers}
+bare_node = []  # node's own start, the floor under the module's
 for _ in range(runs):
+    bare_node.append(timed(["node", "-e", "0"])[0])
     for name, driver in drivers.items():
         figures[name]["start"].append(timed(driver + ["cells", "x<1"])[0])
         wall, out = timed(driver + ["solve-file", questions])
@@ -50,6 +52,7 @@ for _ in range(runs):
         figures[name]["plan"].append(int(planning.group(1)) / 1000)
 
 print(f"{runs} runs each, median (range):")
+print(f"  node -e 0: {spread(bare_node, 'ms')}")
 for name in drivers:
     f = figures[name]
     print(f"{name:>6}: start-up {spread(f['start'], 'ms')}; planning 1,000 questions "
