@@ -30,8 +30,9 @@ struct Differences {
         if (platform == table) return;
         if (count++ == 0) {
             std::ostringstream name;
-            name << std::hex << "0x" << code << " (" << input.size() << " bytes): platform "
-                 << (platform ? "converts" : "refuses") << ", table " << (table ? "converts" : "refuses");
+            name << std::hex << "0x" << code << " (" << input.size() << " bytes): "
+                 << (platform && table ? "converted to different bytes"
+                                       : platform ? "the table refuses it" : "only the table converts it");
             first = name.str();
         }
     }
@@ -51,7 +52,7 @@ TEST_F(Cp932Table, EncodesEveryCodePointAsThePlatform) {
         const std::string text = utf8Of(c);
         differences.compare(text, platform::toCp932(text), table::toCp932(text), c);
     }
-    EXPECT_EQ(differences.count, 0) << "first: U+" << differences.first;
+    EXPECT_EQ(differences.count, 0) << "first: " << differences.first;
 }
 
 TEST_F(Cp932Table, DecodesEveryByteAndBytePairAsThePlatform) {
