@@ -18,6 +18,13 @@ driver=("$@")
 # A relative driver path still names the same file from the scratch folders.
 [ -e "${driver[-1]}" ] && driver[-1]=$(realpath "${driver[-1]}")
 [ -e "${driver[0]}" ] && driver[0]=$(realpath "${driver[0]}")
+# Without arguments the driver prints its usage and exits with 2.
+status=0
+"${driver[@]}" > /dev/null 2>&1 || status=$?
+if [ "$status" -ne 2 ]; then
+  echo "$0: '${driver[*]}' does not run as the driver (scripts/wasm.sh builds the WebAssembly one)" >&2
+  exit 2
+fi
 
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
