@@ -10,7 +10,9 @@
 #include <atomic>
 #include <cerrno>
 #include <cstring>
+#include <charconv>
 #include <filesystem>
+#include <limits>
 
 #include "core/sjis.h"
 
@@ -64,7 +66,13 @@ void removeLeftovers(const std::string& path) {
         if (dot == 0 || dot == std::string::npos ||
             rest.find_first_not_of("0123456789.") != std::string::npos)
             continue;
-        const pid_t pid = static_cast<pid_t>(std::stol(rest.substr(0, dot)));
+        // A name whose number is no process number (too long, zero) is not ours.
+        long number = 0;
+        const auto [end, error] = std::from_chars(rest.data(), rest.data() + dot, number);
+        if (error != std::errc() || end != rest.data() + dot || number <= 0 ||
+            number > std::numeric_limits<pid_t>::max())
+            continue;
+        const auto pid = static_cast<pid_t>(number);
         if (pid == ::getpid() || (::kill(pid, 0) != 0 && errno == ESRCH)) fs::remove(entry.path(), ec);
     }
 }
