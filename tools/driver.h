@@ -24,6 +24,11 @@ int cmdCheck(const Args& args, std::ostream& out, std::ostream& err);
 int cmdReport(const Args& args, std::ostream& out, std::ostream& err);
 int cmdSolve(const Args& args, std::ostream& out, std::ostream& err);
 int cmdSolveFile(const Args& args, std::ostream& out, std::ostream& err);
+int cmdRead(const Args& args, std::ostream& out, std::ostream& err);
+
+// The kana of TEXT: a question line read from its cells, else a sentence or
+// message read word by word.
+std::string readingOf(const std::string& text);
 
 // How solve prints a plan's answer, and the play commands that carry it out
 // after `question TEXT`.

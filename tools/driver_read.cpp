@@ -1,0 +1,38 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The driver's read command: the kana a speech engine is given for a text.
+
+#include "core/question_parser.h"
+#include "core/reading.h"
+#include "tools/driver.h"
+
+namespace talvoren::driver {
+
+namespace {
+
+// The parser's complaints about a text that is not a question are not shown:
+// such a text is read as a sentence or a message instead.
+class SilentSink : public MessageSink {
+public:
+    void showMessage(const std::string&) override {}
+    Answer ask(const std::string&, const std::string&, Buttons, Icon) override { return Answer::ok; }
+};
+
+}  // namespace
+
+std::string readingOf(const std::string& text) {
+    SilentSink silent;
+    const ScratchQuestion question = parseScratchQuestion(silent, text);
+    if (question.accepted) return lineReading(question.line, question.hasDecimalPoint);
+    return textReading(text);
+}
+
+int cmdRead(const Args& args, std::ostream& out, std::ostream& err) {
+    if (args.size() != 1) {
+        err << "read: one text expected\n";
+        return 2;
+    }
+    out << "read: " << readingOf(args[0]) << '\n';
+    return 0;
+}
+
+}  // namespace talvoren::driver
