@@ -20,6 +20,7 @@ bool ignored(const std::string& line) {
 Player::Player(std::ostream& out, std::string scriptDir)
     : session_(out), courseware_(session_, std::move(scriptDir)), commands_(solvingPlayCommands()) {
     courseware_.addCommands(commands_);
+    commands_.merge(speechPlayCommands());
 }
 
 void Player::runLine(std::string line) {

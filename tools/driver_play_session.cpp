@@ -3,6 +3,9 @@
 
 #include <utility>
 
+#include "core/reading.h"
+#include "solving/spoken_lines.h"
+
 namespace talvoren::driver {
 
 namespace {
@@ -50,7 +53,8 @@ bool RecordingPage::hasLineImage(int n) const {
     return (n >= 1 && n <= lastLineImage) || n == answerLineIndex;
 }
 
-bool RecordingPage::typeset(int n, int, const ExprLine&, bool, bool) {
+bool RecordingPage::typeset(int n, int mode, const ExprLine& line, bool hasDecimalPoint, bool) {
+    if (readAloud && mode == 0) readAloud->say(spokenLine(n, line, hasDecimalPoint));  // once, not on a redraw shrunk to fit
     if (n == answerLineIndex)
         events_.answerLineDrawn = true;
     else
@@ -72,8 +76,15 @@ int RecordingPage::showSentaku() {
     return sentakuClosed;
 }
 
+void RecordingPage::writeAnswerText(const std::string& text) {
+    events_.answerTexts.push_back(text);
+    if (readAloud) readAloud->say(textReading(text));
+}
+
 void RecordingPage::showHint(const std::string& text) {
-    if (!text.empty()) out_ << "hint: " << text << '\n';
+    if (text.empty()) return;
+    out_ << "hint: " << text << '\n';
+    if (readAloud) readAloud->say(textReading(text));
 }
 
 void RecordingPage::openLineEntry(int n) { out_ << "write: " << n << '\n'; }
@@ -90,7 +101,10 @@ void RecordingPage::showVerdict(const LineVerdict& verdict) {
 }
 
 PlaySession::PlaySession(std::ostream& output)
-    : out(output), sink(output, replies), core(sink), page(output, replies), worksheet(core, page), coach(worksheet) {}
+    : out(output), sink(output, replies), core(sink), page(output, replies), worksheet(core, page), coach(worksheet) {
+    sink.readAloud = &readAloud;
+    page.readAloud = &readAloud;
+}
 
 void PlaySession::fatal(const std::string& text) {
     out << "fatal: " << text << '\n';
@@ -102,7 +116,10 @@ void PlaySession::run(const std::function<void()>& command) {
     page.takeEvents();
     command();
     const RecordingPage::Events events = page.takeEvents();
-    if (!ended) printEvents(out, events, core, before, shownBy(*this));
+    if (ended) return;
+    const Shown after = shownBy(*this);
+    printEvents(out, events, core, before, after);
+    if (after.status != before.status) readAloud.say(textReading(after.status));
 }
 
 }  // namespace talvoren::driver

@@ -48,7 +48,7 @@ public:
     }
     void hideAnswerBox() override { answerBoxShown = false; }
     bool answerBoxShown = false;  // grbKai and Image16 take clicks only while shown
-    void writeAnswerText(const std::string& text) override { events_.answerTexts.push_back(text); }
+    void writeAnswerText(const std::string& text) override;
     void setPageCaption(const std::string& caption) override { pageCaption = caption; }
     // A hint is printed at the moment it is shown; its clearing is not.
     void showHint(const std::string& text) override;
@@ -56,6 +56,8 @@ public:
     // 計算も自分で: the entry's opening and each verdict are printed at once.
     void openLineEntry(int n) override;
     void showVerdict(const LineVerdict& verdict) override;
+
+    const ReadAloud* readAloud = nullptr;
 
 private:
     std::ostream& out_;
@@ -76,6 +78,7 @@ struct PlaySession {
     bool ended = false;  // set by fatal(): nothing more is printed
     // The next-question button, which the courseware's sequencing answers.
     std::function<void()> nextQuestion;
+    ReadAloud readAloud{out};  // `speech on`
 
     // Prints "fatal: TEXT" and ends the play.
     void fatal(const std::string& text);
@@ -91,5 +94,7 @@ using PlayCommands = std::map<std::string, PlayCommand>;
 
 // The commands of the solving part of the play (screen, reply, char, key, ...).
 PlayCommands solvingPlayCommands();
+// `speech on|off`: 読み上げ, printed as `read:` lines.
+PlayCommands speechPlayCommands();
 
 }  // namespace talvoren::driver

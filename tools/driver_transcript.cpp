@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tools/driver_transcript.h"
 
+#include "core/reading.h"
+
 #include <vector>
 
 namespace talvoren::driver {
@@ -39,7 +41,10 @@ std::vector<Answer> buttonsOf(Buttons b) {
 
 }  // namespace
 
-void TranscriptSink::showMessage(const std::string& text) { out_ << "message: " << text << '\n'; }
+void TranscriptSink::showMessage(const std::string& text) {
+    out_ << "message: " << text << '\n';
+    if (readAloud) readAloud->say(textReading(text));
+}
 
 Answer TranscriptSink::ask(const std::string& caption, const std::string& text, Buttons buttons,
                            Icon) {
@@ -52,6 +57,7 @@ Answer TranscriptSink::ask(const std::string& caption, const std::string& text, 
             if (answerWord(a) == reply) answer = a;
     }
     out_ << "box[" << caption << "]: " << text << " -> " << answerWord(answer) << '\n';
+    if (readAloud) readAloud->say(textReading(text));
     return answer;
 }
 

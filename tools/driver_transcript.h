@@ -24,12 +24,28 @@ private:
 
 std::string answerWord(Answer a);
 
+// 読み上げ in the transcript: with it on, each text the program says prints
+// its kana at the moment it is said.
+class ReadAloud {
+public:
+    explicit ReadAloud(std::ostream& out) : out_(out) {}
+    bool on = false;
+    void say(const std::string& kana) const {
+        if (on && !kana.empty()) out_ << "read: " << kana << '\n';
+    }
+
+private:
+    std::ostream& out_;
+};
+
 class TranscriptSink : public MessageSink {
 public:
     TranscriptSink(std::ostream& out, ReplyQueue& replies) : out_(out), replies_(replies) {}
     void showMessage(const std::string& text) override;
     Answer ask(const std::string& caption, const std::string& text, Buttons buttons,
                Icon icon) override;
+
+    const ReadAloud* readAloud = nullptr;
 
 private:
     std::ostream& out_;
