@@ -29,6 +29,9 @@
 #include "ui/qt_page.h"
 #include "ui/self_write_setting.h"
 #include "ui/zoom.h"
+#include "core/reading.h"
+#include "ui/accessible_names.h"
+#include "ui/read_aloud.h"
 
 namespace talvoren::ui {
 
@@ -128,10 +131,16 @@ TfrmMain::TfrmMain(FrameOptions options)
     pageWindow_->setObjectName(QStringLiteral("pageWindow"));
     pageWindow_->setWindowIcon(QIcon(QPixmap(1, 1)));
     pageWindow_->hide();
+    readAloud_ = new ReadAloud([this](const QString& text) { lblStatus_->setText(text); }, this);
+    readAloud_->setOn(savedReadAloud());
+    if (ownMessages_) ownMessages_->onShown = [this](const std::string& text) { readAloud_->say(textReading(text)); };
     buildMenu();
     const PageWidgets shownIn{*frmPage_, *pnlMain_, *pageWindow_, *timBlink_, *lblStatus_, *mnuHint_,
                               [this]() -> TfrmSentaku& { return *frmSentaku(); }};
     page = std::make_unique<QtPage>(shownIn, core);
+    page->readAloud = readAloud_;
+    nameControlPanel(*pnlMain_);
+    namePage(*frmPage_);
     worksheet = std::make_unique<Worksheet>(core, *page);
     addSelfWriteEntry(changeMenu_, *worksheet);
     worksheet->setSolvedReport([this] { sequencing->questionSolved(); });
@@ -232,6 +241,7 @@ void TfrmMain::buildMenu() {
     mnuDispStack_ =
         item(view, "mnuDispStack", QStringLiteral("スタック(&S)"), [this] { dialogs->mnuDispStackClick(*this); });
     addZoomMenu(view, messages);
+    addReadAloudAction(view, *readAloud_, messages);
 
     QMenu* change = menuBar()->addMenu(QStringLiteral("問題変更(&C)"));
     KN1_ = item(change, "KN1", QStringLiteral("次の問題(&N)"), [this] { controls_->click("btnNext"); });

@@ -32,6 +32,7 @@ namespace talvoren::ui {
 class ControlPanel;
 class QtMessageSink;
 class QtPage;
+class ReadAloud;
 class TfrmGreet;
 class TfrmPage;
 class TfrmSentaku;
@@ -115,6 +116,7 @@ private:
     TfrmGreet* frmGreet_ = nullptr;
     QTimer* timBlink_;
     QLabel* lblStatus_;  // the status line under the frame
+    ReadAloud* readAloud_;
 
     QAction* mnuOpen_;
     QAction* mnuSave_;

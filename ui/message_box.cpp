@@ -76,6 +76,7 @@ void QtMessageSink::showMessage(const std::string& text) {
     QMessageBox box(QMessageBox::NoIcon, applicationTitle, QString::fromStdString(text),
                     QMessageBox::Ok, parent_);
     keepLinesWhole(box);
+    if (onShown) onShown(text);
     box.exec();
 }
 
@@ -83,6 +84,7 @@ Answer QtMessageSink::ask(const std::string& caption, const std::string& text, B
     QMessageBox box(boxIcon(icon), QString::fromStdString(caption), QString::fromStdString(text),
                     standardButtons(buttons), parent_);
     keepLinesWhole(box);
+    if (onShown) onShown(text);
     return answerOf(box.exec(), buttons);
 }
 

@@ -3,6 +3,7 @@
 // The desktop side of the message seam: real message boxes.
 
 #include <QWidget>
+#include <functional>
 
 #include "core/messages.h"
 
@@ -16,6 +17,9 @@ public:
 
     void showMessage(const std::string& text) override;
     Answer ask(const std::string& caption, const std::string& text, Buttons buttons, Icon icon) override;
+
+    // Called with each text as its box opens (読み上げ).
+    std::function<void(const std::string&)> onShown;
 
 private:
     QWidget* parent_;

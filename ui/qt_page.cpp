@@ -6,6 +6,8 @@
 #include <QMdiSubWindow>
 #include <QTimer>
 
+#include "core/reading.h"
+#include "solving/spoken_lines.h"
 #include "solving/written_line.h"
 #include "ui/control_panel.h"
 #include "ui/frm_page.h"
@@ -50,6 +52,7 @@ void QtPage::clearLineImage(int n) {
     if (LineImage* image = widgets_.page.lineImage(n)) {
         image->clearWhite();
         drawings_[n] = LineDrawing{n};
+        nameEmptyLine(widgets_.page, widgets_.panel, n);
     }
 }
 
@@ -79,6 +82,10 @@ bool QtPage::typeset(int n, int mode, const ExprLine& line, bool hasDecimalPoint
         fitted = typesetOn(surface, n, mode, line, drawing.flags, core_.unknownLetter, image->width());
     }
     image->refresh();
+    if (mode == 0) {  // a line shrunk to fit is typeset twice; it is named and said once
+        nameDrawnLine(widgets_.page, widgets_.panel, n, line, hasDecimalPoint);
+        if (readAloud) readAloud->say(spokenLine(n, line, hasDecimalPoint));
+    }
     return fitted;
 }
 
@@ -110,6 +117,8 @@ void QtPage::writeAnswerText(const std::string& text) {
     drawings_[answerImage] = LineDrawing{answerImage};
     drawings_[answerImage].plainText = text;
     image->refresh();
+    nameAnswerText(widgets_.page, text);
+    if (readAloud) readAloud->say(textReading(text));
 }
 
 void QtPage::setLetterKeyCaption(char letter) { widgets_.panel.showLetterKey(letter); }
@@ -137,9 +146,21 @@ void QtPage::focusButton(FocusTarget target) {
         widgets_.panel.focusNext();
 }
 
-void QtPage::showHint(const std::string& text) { widgets_.page.showHint(qs(text)); }
+void QtPage::showHint(const std::string& text) {
+    widgets_.page.showHint(qs(text));
+    sayAndAnnounce(text);
+}
 
-void QtPage::showStatus(const std::string& text) { widgets_.statusLine.setText(qs(text)); }
+void QtPage::showStatus(const std::string& text) {
+    widgets_.statusLine.setText(qs(text));
+    sayAndAnnounce(text);
+}
+
+void QtPage::sayAndAnnounce(const std::string& text) {
+    if (text.empty()) return;
+    announcer.announce(qs(text));
+    if (readAloud) readAloud->say(textReading(text));
+}
 
 void QtPage::setHintEnabled(bool on) {
     widgets_.panel.setHintEnabled(on);

@@ -12,6 +12,8 @@
 #include "core/cells.h"
 #include "solving/page.h"
 #include "ui/line_drawing.h"
+#include "ui/accessible_names.h"
+#include "ui/read_aloud.h"
 
 class QAction;
 class QLabel;
@@ -76,7 +78,14 @@ public:
     // What image n (1..14, 16) shows, as content: printing draws it again.
     const LineDrawing& drawing(int n) const { return drawings_.at(n); }
 
+    // 読み上げ (none in tests that do not ask for it) and the screen
+    // reader's announcements of the hint and status lines.
+    ReadAloud* readAloud = nullptr;
+    Announcer announcer;
+
 private:
+    void sayAndAnnounce(const std::string& text);
+
     PageWidgets widgets_;
     const CoreState& core_;
     // The two pictures btnNext alternates while it blinks.

@@ -87,8 +87,6 @@ ZoomChoice savedZoomChoice() {
     return ZoomChoice::fitScreen;
 }
 
-namespace {
-
 bool saveSetting(const QString& key, const QVariant& value) {
     const QString path = zoomSettingsPath();
     if (!QDir().mkpath(QFileInfo(path).absolutePath())) return false;
@@ -97,8 +95,6 @@ bool saveSetting(const QString& key, const QVariant& value) {
     settings.sync();
     return settings.status() == QSettings::NoError;
 }
-
-}  // namespace
 
 bool saveZoomChoice(ZoomChoice choice) { return saveSetting(zoomKey, QLatin1String(itemOf(choice).key)); }
 

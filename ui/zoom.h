@@ -10,6 +10,7 @@
 
 #include <QSize>
 #include <QString>
+#include <QVariant>
 #include <optional>
 
 class QMenu;
@@ -34,6 +35,8 @@ QString zoomSettingsPath();
 ZoomChoice savedZoomChoice();
 // False when the file could not be written.
 bool saveZoomChoice(ZoomChoice choice);
+// Writes one key of the settings file; false when it could not be written.
+bool saveSetting(const QString& key, const QVariant& value);
 
 // The screen size (before zooming) the last run saw, kept beside the
 // choice; empty when none was kept.

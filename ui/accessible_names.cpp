@@ -1,0 +1,122 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/accessible_names.h"
+
+#include <QApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollBar>
+
+#include "solving/line_labels.h"
+#include "solving/spoken_lines.h"
+#include "ui/control_panel.h"
+#include "ui/frm_page.h"
+#include "ui/line_image.h"
+
+namespace talvoren::ui {
+
+namespace {
+
+QString qs(const std::string& text) { return QString::fromStdString(text); }
+
+void name(QWidget* w, const QString& name, const QString& description = QString()) {
+    w->setAccessibleName(name);
+    if (!description.isEmpty()) w->setAccessibleDescription(description);
+}
+
+// "③式"; lines 13 and 14 have no circled label: "13行目の式".
+QString lineName(int n) {
+    const std::string_view label = lineLabel(n);
+    return qs(label.empty() ? std::to_string(n) + "行目の式" : std::string(label) + "式");
+}
+
+}  // namespace
+
+void nameControlPanel(ControlPanel& p) {
+    name(&p, QStringLiteral("操作パネル"));
+    for (int n = 1; n <= lineButtonCount; ++n) name(p.btnShiki[n], lineName(n), lineName(n) + QStringLiteral("を選ぶ"));
+    name(p.grbSousa, QStringLiteral("操作"));
+    name(p.btnKake, QStringLiteral("両辺にかける"));
+    name(p.btnWaru, QStringLiteral("両辺を割る"));
+    name(p.btnTasu, QStringLiteral("両辺にたす"));
+    name(p.btnHiku, QStringLiteral("両辺からひく"));
+    name(p.btnKakko, QStringLiteral("かっこ"));
+    name(p.btnSeiri, QStringLiteral("整理"));
+    name(p.btnIkou, QStringLiteral("移項"));
+    name(p.btnJikkou, QStringLiteral("実行"), QStringLiteral("選んだ式に操作をする"));
+    name(p.btnTeisei, QStringLiteral("訂正"), QStringLiteral("最後の式を消す"));
+    name(p.grbNumber, QStringLiteral("数の入力"));
+    p.pnlNumber->setAccessibleDescription(QStringLiteral("入力した数"));
+    for (int d = 0; d <= 9; ++d) name(p.btnDigit[static_cast<std::size_t>(d)], QString::number(d));
+    name(p.btnDecimal, QStringLiteral("小数点"));
+    name(p.btnMinus, QStringLiteral("マイナス"));
+    name(p.btnClear, QStringLiteral("クリア"));
+    name(p.btnBunsu, QStringLiteral("分の"));
+    // 文字 keeps its face (the question's letter) as its name.
+    p.btnMoji->setAccessibleDescription(QStringLiteral("文字を入力する"));
+    name(p.btnNext, QStringLiteral("次の問題"));
+    name(p.BitBtn1, QStringLiteral("単元選択"));
+    name(p.btnKiroku, QStringLiteral("練習の記録"));
+    name(p.btnHint, QStringLiteral("ヒント"));
+    name(p.scrollBar, QStringLiteral("操作パネルのスクロール"));
+
+    // The keyboard goes through the panel as the page is worked: a line,
+    // an operation, the number, 実行.
+    std::vector<QWidget*> order(p.btnShiki.begin() + 1, p.btnShiki.end());
+    order.insert(order.end(), {p.btnKake, p.btnWaru, p.btnTasu, p.btnHiku, p.btnKakko, p.btnSeiri, p.btnIkou});
+    for (int d : {7, 8, 9, 4, 5, 6, 1, 2, 3, 0}) order.push_back(p.btnDigit[static_cast<std::size_t>(d)]);
+    order.insert(order.end(), {p.btnDecimal, p.btnMinus, p.btnClear, p.btnBunsu, p.btnMoji, p.btnJikkou,
+                               p.btnTeisei, p.btnNext, p.BitBtn1, p.btnKiroku, p.btnHint});
+    for (std::size_t i = 1; i < order.size(); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
+}
+
+void namePage(TfrmPage& page) {
+    name(&page, QStringLiteral("解答のページ"));
+    // The two lines are named by their texts, as labels are.
+    page.lblMess->setAccessibleDescription(QStringLiteral("説明の行"));
+    page.lblHint->setAccessibleDescription(QStringLiteral("ヒントの行"));
+    name(page.grbKai, QStringLiteral("解"));
+    name(page.lblStarX, QStringLiteral("飾り"));
+    name(page.lblStarY, QStringLiteral("飾り"));
+    for (int n = 1; n <= pageLineImages; ++n) name(page.Image[static_cast<std::size_t>(n)], lineName(n));
+    name(page.Image16, QStringLiteral("答え"));
+}
+
+void nameDrawnLine(TfrmPage& page, ControlPanel& panel, int n, const ExprLine& line, bool hasDecimalPoint) {
+    LineImage* image = page.lineImage(n);
+    if (!image) return;
+    const QString text = qs(lineImageText(n, line, hasDecimalPoint));
+    image->setAccessibleName(text);
+    image->setAccessibleDescription(qs(line.caption));
+    if (n >= 1 && n <= lineButtonCount) panel.btnShiki[static_cast<std::size_t>(n)]->setAccessibleDescription(text);
+}
+
+void nameEmptyLine(TfrmPage& page, ControlPanel& panel, int n) {
+    LineImage* image = page.lineImage(n);
+    if (!image) return;
+    image->setAccessibleName(n == answerLineIndex ? QStringLiteral("答え") : lineName(n));
+    image->setAccessibleDescription(QString());
+    if (n >= 1 && n <= lineButtonCount)
+        panel.btnShiki[static_cast<std::size_t>(n)]->setAccessibleDescription(lineName(n) + QStringLiteral("を選ぶ"));
+}
+
+void nameAnswerText(TfrmPage& page, const std::string& text) {
+    page.Image16->setAccessibleName(qs(text));
+    page.Image16->setAccessibleDescription(QString());
+}
+
+void Announcer::announce(const QString& text) {
+    restore();
+    QWidget* focused = QApplication::focusWidget();
+    if (!focused || text.isEmpty()) return;
+    borrowed_ = focused;
+    ownDescription_ = focused->accessibleDescription();
+    focused->setAccessibleDescription(text);  // tells the screen reader the description changed
+}
+
+void Announcer::restore() {
+    if (borrowed_) borrowed_->setAccessibleDescription(ownDescription_);
+    borrowed_ = nullptr;
+}
+
+}  // namespace talvoren::ui
