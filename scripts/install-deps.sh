@@ -14,6 +14,10 @@ packages=(
   fonts-urw-base35 fonts-ipafont-mincho fonts-ipafont-gothic fontconfig
   xvfb xauth imagemagick xdotool poppler-utils
   desktop-file-utils appstream
+  # 読み上げ: Qt's text-to-speech (its CMake files want the QML ones), the
+  # Japanese voice the WAV test speaks with, and the AT-SPI walk's bridge.
+  qt6-speech-dev qt6-declarative-dev espeak-ng
+  python3-pyatspi at-spi2-core dbus-daemon
 )
 [ "$#" -eq 0 ] || packages=("$@")
 

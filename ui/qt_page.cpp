@@ -65,6 +65,7 @@ void QtPage::drawCaption(int n, const std::string& caption) {
     }
     drawings_[n].caption = caption;
     image->refresh();
+    image->setAccessibleDescription(qs(caption));  // the question's header comes after its line
 }
 
 bool QtPage::typeset(int n, int mode, const ExprLine& line, bool hasDecimalPoint, bool signReversed) {

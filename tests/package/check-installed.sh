@@ -44,6 +44,12 @@ for p in fonts-urw-base35 fonts-ipafont-mincho fonts-ipafont-gothic qt6-translat
 done
 pass "Depends names the fonts, the Qt translations and the Qt libraries"
 
+recommends=$(dpkg-deb -f "$deb" Recommends)
+for p in speech-dispatcher speech-dispatcher-espeak-ng qt6-speech-speechd-plugin libqt6texttospeech6; do
+  grep -q "\b$p\b" <<<"$depends, $recommends" || fail "neither Depends nor Recommends names $p"
+done
+pass "読み上げ: the speech service, its Japanese voice and Qt's plugin are recommended"
+
 # What apt would install on a system that has nothing yet: the fonts and the
 # translations come along through Depends alone.
 echo "== apt-get install ./$deb on an empty system, simulated"
