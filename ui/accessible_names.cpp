@@ -1,11 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/accessible_names.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
+#include <QEvent>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QTextEdit>
+#include <QTimer>
 
 #include "solving/line_labels.h"
 #include "solving/spoken_lines.h"
@@ -103,6 +109,53 @@ void nameEmptyLine(TfrmPage& page, ControlPanel& panel, int n) {
 void nameAnswerText(TfrmPage& page, const std::string& text) {
     page.Image16->setAccessibleName(qs(text));
     page.Image16->setAccessibleDescription(QString());
+}
+
+namespace {
+
+bool isField(QWidget* w) {
+    return qobject_cast<QLineEdit*>(w) || qobject_cast<QAbstractItemView*>(w) || qobject_cast<QPlainTextEdit*>(w) ||
+           qobject_cast<QTextEdit*>(w);
+}
+
+// A label sits over its field: its bottom at most this far above the field's top.
+constexpr int labelGap = 24;
+
+QLabel* labelAbove(QWidget* field) {
+    QLabel* best = nullptr;
+    for (QLabel* label : field->parentWidget()->findChildren<QLabel*>(QString(), Qt::FindDirectChildrenOnly)) {
+        const QRect l = label->geometry(), f = field->geometry();
+        const int gap = f.top() - l.bottom();
+        if (label->text().isEmpty() || gap < 0 || gap > labelGap || l.right() < f.left() || l.left() > f.right())
+            continue;
+        if (!best || l.bottom() > best->geometry().bottom()) best = label;
+    }
+    return best;
+}
+
+void nameFields(QWidget* window) {
+    for (QWidget* w : window->findChildren<QWidget*>()) {
+        if (!isField(w) || !w->accessibleName().isEmpty() || !w->parentWidget()) continue;
+        if (QLabel* label = labelAbove(w)) {
+            // Item views take no name from a buddy label: the name is given too.
+            if (!label->buddy()) label->setBuddy(w);
+            w->setAccessibleName(label->text());
+            continue;
+        }
+        const auto* line = qobject_cast<QLineEdit*>(w);
+        w->setAccessibleName(line && line->isReadOnly() ? line->text() : window->windowTitle());
+    }
+}
+
+}  // namespace
+
+bool WindowNamer::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Show && watched->isWidgetType()) {
+        auto* w = static_cast<QWidget*>(watched);
+        // Once shown: a window may place its fields as it is shown.
+        if (w->isWindow()) QTimer::singleShot(0, w, [w] { nameFields(w); });
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 void Announcer::announce(const QString& text) {

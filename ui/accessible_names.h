@@ -6,6 +6,7 @@
 // lines said through the focused control (the toolkit has no announcement
 // of its own here).
 
+#include <QObject>
 #include <QPointer>
 #include <QString>
 #include <string>
@@ -31,6 +32,17 @@ void namePage(TfrmPage& page);
 void nameDrawnLine(TfrmPage& page, ControlPanel& panel, int n, const ExprLine& line, bool hasDecimalPoint);
 void nameEmptyLine(TfrmPage& page, ControlPanel& panel, int n);
 void nameAnswerText(TfrmPage& page, const std::string& text);
+
+// Names the fields of every window as it is shown: a field is named by the
+// label just above it, which becomes its buddy; a read-only
+// line without one is named by its text, any other by its window's title.
+class WindowNamer : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+};
 
 // Says TEXT to a screen reader as the description of the control that has
 // the focus; the control gets its own description back when the focus moves

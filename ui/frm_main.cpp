@@ -150,6 +150,7 @@ TfrmMain::TfrmMain(FrameOptions options)
     createForms();
     wirePanel();
     qApp->installEventFilter(this);
+    qApp->installEventFilter(new WindowNamer(this));
 }
 
 TfrmMain::~TfrmMain() {

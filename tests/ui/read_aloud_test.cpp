@@ -59,11 +59,11 @@ TEST_F(ScratchConfig, SettingIsOffUntilChosenAndKept) {
 }
 
 TEST(ScreenReaderNames, DrawnLineNamesItsImageAndButton) {
-    test::FrameSession session({"-1/2x+3>=0.5"});
+    test::FrameSession session({"-1/2x+3>=0.5"});  // decimals shown as decimals
     const auto* image = session.frame->findChild<LineImage*>(QStringLiteral("Image1"));
     const auto* button = session.frame->findChild<QPushButton*>(QStringLiteral("btnShiki1"));
     ASSERT_TRUE(image && button);
-    EXPECT_EQ(image->accessibleName(), QStringLiteral("①式 −1/2x+3≧0.5"));
+    EXPECT_EQ(image->accessibleName(), QStringLiteral("①式 −0.5x+3≧0.5"));
     EXPECT_EQ(button->accessibleDescription(), image->accessibleName());
     const auto* empty = session.frame->findChild<LineImage*>(QStringLiteral("Image13"));
     EXPECT_EQ(empty->accessibleName(), QStringLiteral("13行目の式"));

@@ -86,7 +86,21 @@ def main():
             print(f"  without a name: {n.getRoleName()} under {n.parent.getRoleName()} '{n.parent.name}'")
         for text in missing:
             print("  line not found: " + text)
-        return 1 if unnamed or missing else 0
+        # A dialog: 単元選択 opens the unit dialog, キャンセル closes it.
+        button(app, "単元選択").queryAction().doAction(0)
+        dialog = wait_for(lambda: next((n for n in walk(app, []) if n.getRoleName() == "dialog"), None), 10)
+        if dialog is None:
+            print("  the unit dialog did not open")
+            return 1
+        in_dialog = [n for n in walk(dialog, []) if n.getRoleName() in CONTROL_ROLES]
+        unnamed_in_dialog = [n for n in in_dialog if not n.name.strip()]
+        print(f"dialog '{dialog.name}': {len(in_dialog)} controls, {len(unnamed_in_dialog)} without a name")
+        for n in unnamed_in_dialog:
+            print(f"  without a name: {n.getRoleName()} in the dialog")
+        cancel = button(dialog, "キャンセル")
+        if cancel is not None:
+            cancel.queryAction().doAction(0)
+        return 1 if unnamed or missing or unnamed_in_dialog else 0
     finally:
         program.terminate()
         program.wait(10)
