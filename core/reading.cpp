@@ -180,7 +180,7 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, 17> symbolWo
 }};
 
 // Marks that only group or point at words: a pause at most.
-constexpr std::array<std::string_view, 12> pauses = {" ", "　", "（", "）", "［", "］", "←", ":", "：", ".", "&", "\t"};
+constexpr std::array<std::string_view, 13> pauses = {" ", "　", "（", "）", "［", "］", "←", ":", "：", ".", "&", "\t", "｜"};
 
 // Builds a reading out of pieces; words of their own get one space around.
 class ReadingBuilder {

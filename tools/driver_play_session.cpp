@@ -87,17 +87,21 @@ void RecordingPage::showHint(const std::string& text) {
     if (readAloud) readAloud->say(textReading(text));
 }
 
-void RecordingPage::openLineEntry(int n) { out_ << "write: " << n << '\n'; }
+void RecordingPage::openLineEntry(int n) {
+    out_ << "write: " << n << '\n';
+    if (readAloud) readAloud->say(textReading(lastCaption_));  // the step's sentence, the line still to write
+}
 
 void RecordingPage::showVerdict(const LineVerdict& verdict) {
     switch (verdict.kind) {
     case VerdictKind::right: out_ << "verdict: right\n"; return;
     case VerdictKind::mistake:
         out_ << "verdict: mistake " << mistakeCodeName(verdict.code) << " | " << verdict.text << '\n';
-        return;
-    case VerdictKind::shown: out_ << "verdict: shown | " << verdict.text << '\n'; return;
-    case VerdictKind::unreadable: out_ << "verdict: unreadable | " << verdict.text << '\n'; return;
+        break;
+    case VerdictKind::shown: out_ << "verdict: shown | " << verdict.text << '\n'; break;
+    case VerdictKind::unreadable: out_ << "verdict: unreadable | " << verdict.text << '\n'; break;
     }
+    if (readAloud) readAloud->say(textReading(verdict.text));
 }
 
 PlaySession::PlaySession(std::ostream& output)

@@ -55,11 +55,13 @@ public:
     int showSentaku() override;
     // 計算も自分で: the entry's opening and each verdict are printed at once.
     void openLineEntry(int n) override;
+    void drawCaption(int, const std::string& caption) override { lastCaption_ = caption; }
     void showVerdict(const LineVerdict& verdict) override;
 
     const ReadAloud* readAloud = nullptr;
 
 private:
+    std::string lastCaption_;
     std::ostream& out_;
     ReplyQueue& replies_;
     Events events_;

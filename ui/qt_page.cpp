@@ -169,6 +169,7 @@ void QtPage::setHintEnabled(bool on) {
 }
 
 void QtPage::openLineEntry(int n) {
+    if (readAloud) readAloud->say(textReading(drawing(n).caption));  // the step's sentence
     entryLine_ = n;
     widgets_.panel.showRelationKeys(true);
     showLineEntryText("");
