@@ -76,6 +76,8 @@ struct PlaySession {
     bool ended = false;  // set by fatal(): nothing more is printed
     // The next-question button, which the courseware's sequencing answers.
     std::function<void()> nextQuestion;
+    // Told when a command has finished (the pupil's log writes what it settled).
+    std::function<void()> actionDone;
 
     // Prints "fatal: TEXT" and ends the play.
     void fatal(const std::string& text);

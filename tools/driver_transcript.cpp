@@ -39,7 +39,10 @@ std::vector<Answer> buttonsOf(Buttons b) {
 
 }  // namespace
 
-void TranscriptSink::showMessage(const std::string& text) { out_ << "message: " << text << '\n'; }
+void TranscriptSink::showMessage(const std::string& text) {
+    out_ << "message: " << text << '\n';
+    if (messageShown) messageShown(text);
+}
 
 Answer TranscriptSink::ask(const std::string& caption, const std::string& text, Buttons buttons,
                            Icon) {
