@@ -24,6 +24,7 @@ int cmdCheck(const Args& args, std::ostream& out, std::ostream& err);
 int cmdReport(const Args& args, std::ostream& out, std::ostream& err);
 int cmdSolve(const Args& args, std::ostream& out, std::ostream& err);
 int cmdSolveFile(const Args& args, std::ostream& out, std::ostream& err);
+int cmdClass(const Args& args, std::ostream& out, std::ostream& err);
 
 // How solve prints a plan's answer, and the play commands that carry it out
 // after `question TEXT`.
