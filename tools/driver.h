@@ -25,6 +25,7 @@ int cmdReport(const Args& args, std::ostream& out, std::ostream& err);
 int cmdSolve(const Args& args, std::ostream& out, std::ostream& err);
 int cmdSolveFile(const Args& args, std::ostream& out, std::ostream& err);
 int cmdClass(const Args& args, std::ostream& out, std::ostream& err);
+int cmdExport(const Args& args, std::ostream& out, std::ostream& err);
 
 // How solve prints a plan's answer, and the play commands that carry it out
 // after `question TEXT`.

@@ -10,7 +10,7 @@ namespace {
 void usage(std::ostream& err) {
     err << "usage: talvoren-driver cells TEXT | entry TEXT [LETTER] | transform OP TEXT [ARG] | "
            "play SCRIPT | check FILE.ine | report FILE.ine | solve TEXT [CAPACITY] | "
-           "solve-file FILE [CAPACITY] | class DIR [NOW]\n";
+           "solve-file FILE [CAPACITY] | class DIR [NOW] | export datashop|xapi DIR [HOMEPAGE]\n";
 }
 
 }  // namespace
@@ -21,7 +21,7 @@ int runDriver(const Args& argv, std::ostream& out, std::ostream& err) {
         {"cells", cmdCells}, {"entry", cmdEntry}, {"transform", cmdTransform},
         {"play", cmdPlay},   {"check", cmdCheck}, {"report", cmdReport},
         {"solve", cmdSolve}, {"solve-file", cmdSolveFile},
-        {"class", cmdClass},
+        {"class", cmdClass}, {"export", cmdExport},
     };
     if (argv.empty()) {
         usage(err);
