@@ -6,6 +6,7 @@
 #include "courseware/class_folder.h"
 #include "courseware/class_log.h"
 #include "courseware/class_overview.h"
+#include "courseware/keyed_id.h"
 #include "support.h"
 
 namespace talvoren {
@@ -131,6 +132,29 @@ TEST(ClassOverview, Flags) {
          {}},
     };
     for (const auto& c : cases) EXPECT_EQ(summarisePupil(c.events).flagsAt(c.now), c.flags) << c.name;
+}
+
+}  // namespace
+}  // namespace talvoren
+
+namespace talvoren {
+namespace {
+
+TEST(KeyedId, KnownDigests) {
+    EXPECT_EQ(sha256Hex("abc"), "ba7816bf8f01cfea414140de5dae2223b00361a396177a9cb410ff61f20015ad");
+    EXPECT_EQ(sha256Hex(std::string(1000, 'a')).substr(0, 16), "41edece42d63e8d9");
+    EXPECT_EQ(hmacSha256Hex("Jefe", "what do ya want for nothing?"),
+              "5bdcc146bf60754e6a042426089575c75a003f089d2739839dec58b964ec3843");
+}
+
+TEST(KeyedId, FolderKeyIsMadeOnceAndKept) {
+    test::ScratchDir dir;
+    std::string error;
+    const auto first = folderExportKey(dir.dir(), error);
+    ASSERT_TRUE(first) << error;
+    EXPECT_EQ(folderExportKey(dir.dir(), error), first);
+    EXPECT_NE(pupilExportId(*first, "山田"), pupilExportId(*first, "田中"));
+    EXPECT_NE(pupilExportId(*first, "山田"), pupilExportId(std::string(64, '0'), "山田"));
 }
 
 }  // namespace
