@@ -55,6 +55,7 @@ const std::string& yearFolder() {
             for (int d = 0; d < days; ++d)
                 for (int n = 0; n < eventsPerDay; ++n) log << classLogLine(lessonEvent(p, d, n));
         }
+        std::atexit([] { fs::remove_all(yearFolder()); });
         return pattern;
     }();
     return folder;
