@@ -32,6 +32,8 @@ TEST(CommandLine, ArgumentLists) {
         {"two files", {"talvoren", "a.ine", "b.ine"}, Action::usageError, ""},
         {"a file after --", {"talvoren", "--", "--help"}, Action::run, "--help"},
         {"a lone dash is a file name", {"talvoren", "-"}, Action::run, "-"},
+        {"class overview", {"talvoren", "--class", "/srv/records"}, Action::run, ""},
+        {"class without a folder", {"talvoren", "--class"}, Action::usageError, ""},
     };
     for (const Case& c : cases) {
         const CommandLine parsed = parseCommandLine(c.args);
