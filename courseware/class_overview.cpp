@@ -39,7 +39,7 @@ PupilSummary summarisePupil(const std::vector<ClassEvent>& events) {
     for (const ClassEvent& e : events) {
         p.seconds += std::min(e.sinceLast, idleAfterSeconds);
         p.lastEvent = std::max(p.lastEvent, e.time);
-        QuestionWork& work = p.questions[{e.set, e.unit, e.question}];
+        QuestionWork& work = p.questions[{e.set, e.unit, e.question, e.questionText}];
         work.text = e.questionText;
         switch (e.kind) {
         case EventKind::start:

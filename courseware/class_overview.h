@@ -36,6 +36,7 @@ struct QuestionKey {
     std::string set;
     int unit = 0;
     int question = 0;
+    std::string text;  // a set edited between lessons may hold another question there
     auto operator<=>(const QuestionKey&) const = default;
 };
 
