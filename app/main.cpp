@@ -91,6 +91,8 @@ int main(int argc, char** argv) {
         }
         talvoren::ui::FrameOptions options;
         options.installedQuestionSet = TALVOREN_INSTALLED_QUESTION_SET;
+        options.recordsFolder = command.recordsFolder;
+        options.pupil = command.pupil;
         if (!command.questionSetFile.empty())
             options.openAtStart =
                 QFileInfo(QString::fromLocal8Bit(command.questionSetFile)).absoluteFilePath().toLocal8Bit().toStdString();

@@ -11,11 +11,15 @@ CommandLine parseCommandLine(const std::vector<std::string>& args) {
         const std::string& arg = args[i];
         if (!optionsEnded && (arg == "--help" || arg == "-h")) return {CommandLine::Action::help, "", ""};
         if (!optionsEnded && (arg == "--version" || arg == "-v")) return {CommandLine::Action::version, "", ""};
-        if (!optionsEnded && arg == "--class") {
+        std::string* valueOf = arg == "--class" ? &result.classFolder
+                               : arg == "--records" ? &result.recordsFolder
+                               : arg == "--pupil"   ? &result.pupil
+                                                    : nullptr;
+        if (!optionsEnded && valueOf) {
             if (i + 1 == args.size()) {
-                if (result.error.empty()) result.error = "--class needs a folder";
+                if (result.error.empty()) result.error = arg + " needs a value";
             } else {
-                result.classFolder = args[++i];
+                *valueOf = args[++i];
             }
         } else if (!optionsEnded && arg == "--") {
             optionsEnded = true;
@@ -42,6 +46,8 @@ std::string helpText(const std::string& programName) {
            "Starts with Question.ine from the working directory (or the installed\n"
            "default set), then opens FILE.ine when one is given, as ファイル → 開く does.\n"
            "\n"
+           "  --records DIR  log each pupil's practice in the records folder DIR\n"
+           "  --pupil NAME   the pupil practising (else chosen or added at start)\n"
            "  --class DIR    show the class overview of the records folder DIR\n"
            "  -h, --help     show this help and exit\n"
            "  -v, --version  show the version and exit\n";
