@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QScreen>
 #include <malloc.h>
 #include <cstdio>
 #include <cstdlib>
@@ -15,6 +16,7 @@
 #include <vector>
 
 #include "ui/application.h"
+#include "ui/class_overview_window.h"
 #include "ui/command_line.h"
 #include "ui/first_paint_exit.h"
 #include "ui/font_config_warm_up.h"
@@ -81,8 +83,16 @@ int main(int argc, char** argv) {
     if (command.action == CommandLine::Action::usageError) return usageError(command);
     try {
         talvoren::ui::setUpApplication(app);
+        if (!command.classFolder.empty()) {  // a teacher's machine: the overview alone
+            talvoren::ui::ClassOverviewWindow overview(QString::fromLocal8Bit(command.classFolder));
+            overview.resize(QGuiApplication::primaryScreen()->availableGeometry().size());
+            overview.show();
+            return app.exec();
+        }
         talvoren::ui::FrameOptions options;
         options.installedQuestionSet = TALVOREN_INSTALLED_QUESTION_SET;
+        options.recordsFolder = command.recordsFolder;
+        options.pupil = command.pupil;
         if (!command.questionSetFile.empty())
             options.openAtStart =
                 QFileInfo(QString::fromLocal8Bit(command.questionSetFile)).absoluteFilePath().toLocal8Bit().toStdString();

@@ -231,13 +231,17 @@ void Worksheet::btnJikkouClick() {
     // A negative number was written as "(-" and the number: close it, once.
     if (shown_.description.find('(') != std::string::npos && !shown_.description.ends_with(')'))
         appendDescription(")");
-    if (executeRefused()) return;
+    if (executeRefused()) {
+        listener().stepRefused();
+        return;
+    }
 
     ++state_.lineCount;
     const std::optional<bool> signReversed = executeStep();
     if (!signReversed) {
         resetStep();
         --state_.lineCount;
+        listener().stepRefused();
         return;
     }
     if (selfWrite_)

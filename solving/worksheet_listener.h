@@ -15,6 +15,8 @@ public:
     virtual void questionSetUp() {}
     // A step was executed and its line added (before it is judged).
     virtual void stepExecuted() {}
+    // 実行 was refused (its message has been shown).
+    virtual void stepRefused() {}
     virtual void lineTakenBack() {}
     // The solved state was put on show.
     virtual void solvedShown() {}

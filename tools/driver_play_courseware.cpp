@@ -2,6 +2,7 @@
 #include "tools/driver_play_courseware.h"
 
 #include <filesystem>
+#include <charconv>
 #include <iostream>
 
 #include "core/question_parser.h"
@@ -22,7 +23,10 @@ PlayCourseware::PlayCourseware(PlaySession& session, std::string scriptDir)
       deletion_(records_, session.sink),
       unitDialog_(session, state_),
       sequencing_(state_, session.worksheet, unitDialog_, records_),
-      controls_({session.worksheet, session.coach, sequencing_, [&page = session.page] { return page.answerBoxShown; }}) {
+      controls_({session.worksheet, session.coach, sequencing_, [&page = session.page] { return page.answerBoxShown; }}),
+      log_(session.worksheet, session.coach, state_, session.sink) {
+    session_.sink.messageShown = [this](const std::string& text) { log_.messageShown(text); };
+    session_.actionDone = [this] { log_.actionDone(); };
     session_.worksheet.setSolvedReport([this] { questionSolved(); });
     session_.nextQuestion = [this] { controls_.click("btnNext"); };
 }
@@ -30,7 +34,14 @@ PlayCourseware::PlayCourseware(PlaySession& session, std::string scriptDir)
 void PlayCourseware::addCommands(PlayCommands& commands) {
     commands["set"] = [this](PlaySession&, const std::string& path) { set(path); };
     commands["question"] = [this](PlaySession&, const std::string& text) { question(text); };
-    commands["records"] = [this](PlaySession&, const std::string&) { records(); };
+    commands["records"] = [this](PlaySession&, const std::string& folder) {
+        if (folder.empty())
+            records();
+        else
+            setRecordsFolder(folder);
+    };
+    commands["pupil"] = [this](PlaySession&, const std::string& name) { setPupil(name); };
+    commands["clock"] = [this](PlaySession&, const std::string& seconds) { setClock(seconds); };
     commands["erase"] = [this](PlaySession&, const std::string& title) { erase(title); };
     commands["press"] = [this](PlaySession&, const std::string& name) {
         if (!controls_.click(name)) std::cerr << "play: no control named " << name << '\n';
@@ -67,6 +78,34 @@ void PlayCourseware::questionSolved() {
     if (!sequencing_.questionSolved()) return;
     session_.out << "record: " << state_.unitTitles[state_.currentUnit] << ' '
                  << state_.unitPosition[state_.currentUnit] << '\n';
+}
+
+}  // namespace talvoren::driver
+
+namespace talvoren::driver {
+
+void PlayCourseware::setRecordsFolder(const std::string& folder) {
+    std::error_code ec;
+    std::filesystem::create_directories(folder, ec);  // a failure is said at the first write
+    log_.setFolder(folder);
+}
+
+void PlayCourseware::setPupil(const std::string& name) {
+    if (const auto problem = pupilNameProblem(name)) {
+        session_.sink.showMessage(*problem);
+        return;
+    }
+    log_.setPupil(name);
+}
+
+void PlayCourseware::setClock(const std::string& seconds) {
+    std::int64_t value = 0;
+    const auto [end, ec] = std::from_chars(seconds.data(), seconds.data() + seconds.size(), value);
+    if (ec != std::errc() || end != seconds.data() + seconds.size()) {
+        std::cerr << "play: clock SECONDS expected, not " << seconds << '\n';
+        return;
+    }
+    log_.setClock([value] { return value; });
 }
 
 }  // namespace talvoren::driver

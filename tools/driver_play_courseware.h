@@ -3,11 +3,13 @@
 // The courseware's part of `play`: the question set loaded by `set` (or made
 // by `question`), the sequencing behind btnNext, BitBtn1 and the answer box,
 // the clicks of `press`, the practice records, the `records` listing and the
-// deletion dialog's `erase`.
+// deletion dialog's `erase`, and the pupil's log in a records folder
+// (`records DIR`, `pupil NAME`, `clock SECONDS`).
 
 #include <string>
 
 #include "courseware/controls.h"
+#include "courseware/practice_log.h"
 #include "courseware/question_set.h"
 #include "courseware/record_deletion.h"
 #include "courseware/records.h"
@@ -44,6 +46,9 @@ private:
     void records();
     void erase(const std::string& title);
     void questionSolved();
+    void setRecordsFolder(const std::string& folder);
+    void setPupil(const std::string& name);
+    void setClock(const std::string& seconds);
 
     PlaySession& session_;
     std::string scriptDir_;
@@ -53,6 +58,7 @@ private:
     ScriptUnitDialog unitDialog_;
     Sequencing sequencing_;
     Controls controls_;
+    PracticeLog log_;
 };
 
 }  // namespace talvoren::driver

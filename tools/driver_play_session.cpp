@@ -119,6 +119,7 @@ void PlaySession::run(const std::function<void()>& command) {
     const Shown before = shownBy(*this);
     page.takeEvents();
     command();
+    if (actionDone && !ended) actionDone();
     const RecordingPage::Events events = page.takeEvents();
     if (ended) return;
     const Shown after = shownBy(*this);

@@ -81,6 +81,8 @@ struct PlaySession {
     // The next-question button, which the courseware's sequencing answers.
     std::function<void()> nextQuestion;
     ReadAloud readAloud{out};  // `speech on`
+    // Told when a command has finished (the pupil's log writes what it settled).
+    std::function<void()> actionDone;
 
     // Prints "fatal: TEXT" and ends the play.
     void fatal(const std::string& text);

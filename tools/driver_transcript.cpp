@@ -44,6 +44,7 @@ std::vector<Answer> buttonsOf(Buttons b) {
 void TranscriptSink::showMessage(const std::string& text) {
     out_ << "message: " << text << '\n';
     if (readAloud) readAloud->say(textReading(text));
+    if (messageShown) messageShown(text);
 }
 
 Answer TranscriptSink::ask(const std::string& caption, const std::string& text, Buttons buttons,

@@ -5,6 +5,7 @@
 // the script's reply queue.
 
 #include <deque>
+#include <functional>
 #include <ostream>
 #include <string>
 
@@ -44,6 +45,8 @@ public:
     void showMessage(const std::string& text) override;
     Answer ask(const std::string& caption, const std::string& text, Buttons buttons,
                Icon icon) override;
+    // Told the text of each plain message as it is shown.
+    std::function<void(const std::string&)> messageShown;
 
     const ReadAloud* readAloud = nullptr;
 

@@ -11,7 +11,17 @@ CommandLine parseCommandLine(const std::vector<std::string>& args) {
         const std::string& arg = args[i];
         if (!optionsEnded && (arg == "--help" || arg == "-h")) return {CommandLine::Action::help, "", ""};
         if (!optionsEnded && (arg == "--version" || arg == "-v")) return {CommandLine::Action::version, "", ""};
-        if (!optionsEnded && arg == "--") {
+        std::string* valueOf = arg == "--class" ? &result.classFolder
+                               : arg == "--records" ? &result.recordsFolder
+                               : arg == "--pupil"   ? &result.pupil
+                                                    : nullptr;
+        if (!optionsEnded && valueOf) {
+            if (i + 1 == args.size()) {
+                if (result.error.empty()) result.error = arg + " needs a value";
+            } else {
+                *valueOf = args[++i];
+            }
+        } else if (!optionsEnded && arg == "--") {
             optionsEnded = true;
         } else if (!optionsEnded && arg.size() > 1 && arg[0] == '-') {
             if (arg[1] != '-') result.toolkitOptionSeen = true;
@@ -36,6 +46,9 @@ std::string helpText(const std::string& programName) {
            "Starts with Question.ine from the working directory (or the installed\n"
            "default set), then opens FILE.ine when one is given, as ファイル → 開く does.\n"
            "\n"
+           "  --records DIR  log each pupil's practice in the records folder DIR\n"
+           "  --pupil NAME   the pupil practising (else chosen or added at start)\n"
+           "  --class DIR    show the class overview of the records folder DIR\n"
            "  -h, --help     show this help and exit\n"
            "  -v, --version  show the version and exit\n";
 }

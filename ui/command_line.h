@@ -17,6 +17,9 @@ struct CommandLine {
     // A single-dash option was seen: it may be the toolkit's (-platform,
     // -style), which only the application object takes out.
     bool toolkitOptionSeen = false;
+    std::string classFolder = {};  // --class DIR: the teacher's overview of a records folder
+    std::string recordsFolder = {};  // --records DIR: each pupil's practice is logged there
+    std::string pupil = {};          // --pupil NAME: who is practising (else asked at start)
 };
 
 // args[0] is the program's name. --help and --version win wherever they

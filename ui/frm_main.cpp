@@ -15,6 +15,7 @@
 #include <QStatusBar>
 #include <QTimer>
 
+#include "courseware/practice_log.h"
 #include "solving/input_pad.h"
 #include "solving/operations.h"
 #include "ui/application.h"
@@ -146,6 +147,7 @@ TfrmMain::TfrmMain(FrameOptions options)
     worksheet->setSolvedReport([this] { sequencing->questionSolved(); });
     coach = std::make_unique<HintCoach>(*worksheet);
     frmPage_->worksheet = worksheet.get();
+    if (!options.recordsFolder.empty()) startPupilLog(options.recordsFolder, options.pupil);
 
     createForms();
     wirePanel();

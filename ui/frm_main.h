@@ -27,6 +27,10 @@ class QMdiArea;
 class QMdiSubWindow;
 class QTimer;
 
+namespace talvoren {
+class PracticeLog;
+}
+
 namespace talvoren::ui {
 
 class ControlPanel;
@@ -44,6 +48,8 @@ struct FrameOptions {
     std::string questionSetPath;       // "": Question.ine in the working directory
     std::string openAtStart;           // "": none; else opened after start-up as 開く does
     std::string installedQuestionSet;  // loaded when the working directory has no Question.ine
+    std::string recordsFolder = {};    // "": no class records; else each event goes to the pupil's log there
+    std::string pupil = {};            // "": the pupil chooses or adds a name at start
 };
 
 class TfrmMain : public QMainWindow {
@@ -145,6 +151,12 @@ private:
     std::unique_ptr<Controls> controls_;
     std::unique_ptr<UnitDialog> noUnitDialog_;
     std::unique_ptr<FlowWindows> noFlowWindows_;
+
+    // Class records (frm_main_class.cpp): who is practising, their log, and
+    // 記録 → クラスの記録. Nothing of it exists without a records folder.
+    void startPupilLog(const std::string& folder, std::string pupil);
+    std::string choosePupil(const std::string& folder);
+    std::unique_ptr<PracticeLog> practiceLog_;
 };
 
 }  // namespace talvoren::ui

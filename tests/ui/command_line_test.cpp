@@ -32,6 +32,10 @@ TEST(CommandLine, ArgumentLists) {
         {"two files", {"talvoren", "a.ine", "b.ine"}, Action::usageError, ""},
         {"a file after --", {"talvoren", "--", "--help"}, Action::run, "--help"},
         {"a lone dash is a file name", {"talvoren", "-"}, Action::run, "-"},
+        {"class overview", {"talvoren", "--class", "/srv/records"}, Action::run, ""},
+        {"class without a folder", {"talvoren", "--class"}, Action::usageError, ""},
+        {"a pupil in a records folder", {"talvoren", "--records", "/srv/r", "--pupil", "山田", "set.ine"}, Action::run, "set.ine"},
+        {"pupil without a name", {"talvoren", "--pupil"}, Action::usageError, ""},
     };
     for (const Case& c : cases) {
         const CommandLine parsed = parseCommandLine(c.args);
