@@ -29,6 +29,7 @@ int cmdRead(const Args& args, std::ostream& out, std::ostream& err);
 // The kana of TEXT: a question line read from its cells, else a sentence or
 // message read word by word.
 std::string readingOf(const std::string& text);
+int cmdGenerate(const Args& args, std::ostream& out, std::ostream& err);
 
 // How solve prints a plan's answer, and the play commands that carry it out
 // after `question TEXT`.

@@ -10,7 +10,7 @@ namespace {
 void usage(std::ostream& err) {
     err << "usage: talvoren-driver cells TEXT | entry TEXT [LETTER] | transform OP TEXT [ARG] | "
            "play SCRIPT | check FILE.ine | report FILE.ine | solve TEXT [CAPACITY] | "
-           "solve-file FILE [CAPACITY] | read TEXT\n";
+           "solve-file FILE [CAPACITY] | read TEXT | generate SKILLS STEPS COUNT SEED\n";
 }
 
 }  // namespace
@@ -22,6 +22,7 @@ int runDriver(const Args& argv, std::ostream& out, std::ostream& err) {
         {"play", cmdPlay},   {"check", cmdCheck}, {"report", cmdReport},
         {"solve", cmdSolve}, {"solve-file", cmdSolveFile},
         {"read", cmdRead},
+        {"generate", cmdGenerate},
     };
     if (argv.empty()) {
         usage(err);
