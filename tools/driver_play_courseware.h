@@ -12,6 +12,7 @@
 #include "courseware/record_deletion.h"
 #include "courseware/records.h"
 #include "courseware/sequencing.h"
+#include "tools/driver_play_practice.h"
 #include "tools/driver_play_session.h"
 
 namespace talvoren::driver {
@@ -53,6 +54,7 @@ private:
     ScriptUnitDialog unitDialog_;
     Sequencing sequencing_;
     Controls controls_;
+    PlayPractice practice_;
 };
 
 }  // namespace talvoren::driver

@@ -81,6 +81,8 @@ struct PlaySession {
     // The next-question button, which the courseware's sequencing answers.
     std::function<void()> nextQuestion;
     ReadAloud readAloud{out};  // `speech on`
+    // Lines printed after the end-of-command lines (the mastery after a solved practice question).
+    std::vector<std::string> trailing;
 
     // Prints "fatal: TEXT" and ends the play.
     void fatal(const std::string& text);

@@ -1,0 +1,41 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// Judges each step of a practice question for the mastery: a step that
+// brings the answer one step nearer (the shortest plan from its line is one
+// shorter than before) is right; one that does not, a refused step and a
+// hint that names or sets up the step are wrong. It listens to the
+// worksheet in place of the hint coach and passes every event on to it.
+
+#include "courseware/practice.h"
+#include "solving/worksheet.h"
+#include "solving/worksheet_listener.h"
+
+namespace talvoren {
+
+class PracticeSteps : public WorksheetListener {
+public:
+    PracticeSteps(Worksheet& worksheet, WorksheetListener& passOn, PracticeSession& session);
+    ~PracticeSteps() override;
+    PracticeSteps(const PracticeSteps&) = delete;
+    PracticeSteps& operator=(const PracticeSteps&) = delete;
+
+    void pageCleared() override { passOn_.pageCleared(); }
+    void questionSetUp() override;
+    void stepExecuted() override;
+    void lineTakenBack() override;
+    void solvedShown() override { passOn_.solvedShown(); }
+
+    void stepRefused() { session_.stepTaken(false); }
+    // A hint of this level was shown: levels 2 and 3 give the step away.
+    void hintShown(int level);
+
+private:
+    int remainingFrom(int line) const;
+
+    Worksheet& worksheet_;
+    WorksheetListener& passOn_;
+    PracticeSession& session_;
+    int remaining_ = 0;  // steps of the shortest plan from the newest line
+};
+
+}  // namespace talvoren

@@ -1,0 +1,72 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "tools/driver_play_practice.h"
+
+#include <sstream>
+
+#include "courseware/mastery_store.h"
+
+namespace talvoren::driver {
+
+PlayPractice::PlayPractice(PlaySession& session, const CoursewareState& set) : play_(session), set_(set) {}
+
+PlayPractice::~PlayPractice() = default;
+
+void PlayPractice::start(const std::string& argument, const std::string& recordPath) {
+    std::istringstream words(argument);
+    int unit = 0;
+    std::uint64_t seed = 0;
+    if (!(words >> unit >> seed) || unit < 1 || unit > set_.unitCount || set_.unitQuestionCount[unit] < 1) {
+        play_.out << "error: practice needs a unit of the set and a seed\n";
+        return;
+    }
+    steps_.reset();
+    recordPath_ = recordPath;
+    mastery_ = loadMastery(recordPath_);
+    session_ = std::make_unique<PracticeSession>(practiceTopics(analyseUnit(set_, unit)), seed, mastery_);
+    steps_ = std::make_unique<PracticeSteps>(play_.worksheet, play_.coach, *session_);
+    number_ = 0;
+    nextQuestion();
+}
+
+void PlayPractice::nextQuestion() {
+    const std::optional<MadeQuestion> q = session_->next();
+    play_.worksheet.clearSolved();
+    play_.worksheet.clearPage();
+    if (!q) {
+        play_.out << "error: no question could be made\n";
+        return;
+    }
+    play_.out << "question: " << q->text << '\n';
+    play_.worksheet.setUpQuestion(++number_, q->text);
+}
+
+void PlayPractice::questionSolved() {
+    const QuestionOutcome outcome = session_->questionSolved();
+    for (std::size_t i = 0; i < skillNames.size(); ++i)
+        if (session_->skills().test(i))
+            play_.trailing.push_back("mastery: " + std::string(skillNames[i]) + ' ' +
+                                     masteryText(mastery_.of(static_cast<Skill>(i))));
+    for (Skill s : outcome.stillNotMastered) play_.worksheet.showMessage(notYetMasteredText(s));
+    std::string error;
+    if (!saveMastery(recordPath_, mastery_, error)) play_.worksheet.showMessage(error);
+}
+
+void PlayPractice::clicked(const std::string& name, const std::function<void()>& click) {
+    const int lines = play_.worksheet.state().lineCount;
+    const bool wasOn = play_.worksheet.jikkouEnabled();
+    const int level = play_.coach.level();
+    if (name == "btnNext") {
+        const bool goOn = play_.worksheet.state().answerKind != AnswerKind::none ||
+                          play_.core.messages.ask("確認", "まだ解が出ていませんが次の問題に進みますか", Buttons::yesNo,
+                                                  Icon::question) == Answer::yes;
+        if (goOn) nextQuestion();
+        return;
+    }
+    click();
+    if (name == "btnJikkou" && wasOn && play_.worksheet.state().lineCount == lines &&
+        play_.worksheet.state().answerKind == AnswerKind::none)
+        steps_->stepRefused();
+    if (name == "btnHint" && play_.coach.level() != level) steps_->hintShown(play_.coach.level());
+}
+
+}  // namespace talvoren::driver
