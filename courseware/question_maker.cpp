@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <unordered_set>
 
+#include "core/question_parser.h"
 #include "courseware/question_analysis.h"
 #include "solving/planner_ratio.h"
 
@@ -98,7 +99,12 @@ std::string magnitudeText(const Ratio& r, bool decimals) {
         const std::int64_t hundredths = num * (100 / r.den);
         std::string text = std::to_string(hundredths / 100) + '.';
         const std::int64_t rest = hundredths % 100;
-        text += rest % 10 == 0 ? std::to_string(rest / 10) : (rest < 10 ? "0" : "") + std::to_string(rest);
+        if (rest % 10 == 0) {
+            text += std::to_string(rest / 10);
+        } else {
+            if (rest < 10) text += '0';
+            text += std::to_string(rest);
+        }
         return text;
     }
     return std::to_string(num) + '/' + std::to_string(r.den);
@@ -131,6 +137,23 @@ bool fitsNarrowPage(const QuestionAnalysis& a) {
     if (a.question.cellCount > maxMadeLineCells) return false;
     return std::all_of(a.steps.begin(), a.steps.end(),
                        [](const WorkedLine& w) { return w.line.cellCount <= maxMadeLineCells; });
+}
+
+// The skills read from the question alone match: checked before the
+// planner's far dearer search.
+bool questionSkillsMatch(const std::string& text, const SkillSet& skills) {
+    class Silent : public MessageSink {
+    public:
+        void showMessage(const std::string&) override {}
+        Answer ask(const std::string&, const std::string&, Buttons, Icon) override { return Answer::ok; }
+    } silent;
+    CoreState core(silent);
+    if (!parseQuestion(core, 1, text)) return false;
+    const ExprLine& q = core.lines[1];
+    return hasBrackets(q) == has(skills, Skill::brackets) &&
+           hasFraction(q, core.hasDecimalPoint) == has(skills, Skill::fraction) &&
+           core.hasDecimalPoint == has(skills, Skill::decimal) &&
+           hasUnknownOnBothSides(q) == has(skills, Skill::bothSides);
 }
 
 }  // namespace
@@ -222,6 +245,7 @@ std::vector<MadeQuestion> QuestionMaker::make(const SkillSet& skills, int steps,
         std::string text = candidate(skills, steps);
         if (text.empty() || seen.count(text)) continue;
         seen.insert(text);
+        if (!questionSkillsMatch(text, skills)) continue;
         const QuestionAnalysis a = analyseQuestion(1, 1, text);
         if (!a.accepted || a.answer == AnswerKind::none || a.stepCount() != steps || a.skillSet() != skills ||
             !fitsNarrowPage(a))
