@@ -13,7 +13,10 @@ PracticeSteps::PracticeSteps(Worksheet& worksheet, WorksheetListener& passOn, Pr
 PracticeSteps::~PracticeSteps() { worksheet_.setListener(&passOn_); }
 
 int PracticeSteps::remainingFrom(int line) const {
-    const Plan plan = planFromLine(worksheet_, line);
+    // On the lines alone: in the middle of a step the page's own state still
+    // holds the step's operation, which a replayed plan must not inherit.
+    const WorksheetState& page = worksheet_.state();
+    const Plan plan = planFromLine(worksheet_.core(), page.lineCount, line, page.lineCapacity);
     return plan.found() ? plan.length() : remaining_ + 1;
 }
 
@@ -34,8 +37,22 @@ void PracticeSteps::lineTakenBack() {
     passOn_.lineTakenBack();
 }
 
-void PracticeSteps::hintShown(int level) {
-    if (level >= 2) session_.stepTaken(false);
+void PracticeSteps::aroundClick(const std::string& name, const HintCoach& coach,
+                                const std::function<void()>& click) {
+    const int lines = worksheet_.state().lineCount;
+    const bool executable = worksheet_.jikkouEnabled();
+    const int level = coach.level();
+    click();
+    if (name == "btnJikkou" && executable && worksheet_.state().lineCount == lines &&
+        worksheet_.state().answerKind == AnswerKind::none)
+        session_.stepTaken(false);
+    if (name == "btnHint" && coach.level() != level && coach.level() >= 2) session_.stepTaken(false);
+}
+
+bool goOnToNextQuestion(const Worksheet& worksheet) {
+    return worksheet.state().answerKind != AnswerKind::none ||
+           worksheet.core().messages.ask("確認", "まだ解が出ていませんが次の問題に進みますか", Buttons::yesNo,
+                                         Icon::question) == Answer::yes;
 }
 
 }  // namespace talvoren

@@ -6,7 +6,11 @@
 // hint that names or sets up the step are wrong. It listens to the
 // worksheet in place of the hint coach and passes every event on to it.
 
+#include <functional>
+#include <string>
+
 #include "courseware/practice.h"
+#include "solving/hints.h"
 #include "solving/worksheet.h"
 #include "solving/worksheet_listener.h"
 
@@ -25,9 +29,10 @@ public:
     void lineTakenBack() override;
     void solvedShown() override { passOn_.solvedShown(); }
 
-    void stepRefused() { session_.stepTaken(false); }
-    // A hint of this level was shown: levels 2 and 3 give the step away.
-    void hintShown(int level);
+    // Runs a click on the control `name`, judging what it did: execute
+    // without a new line is a refused step, a hint of level 2 or 3 gives the
+    // step away.
+    void aroundClick(const std::string& name, const HintCoach& coach, const std::function<void()>& click);
 
 private:
     int remainingFrom(int line) const;
@@ -37,5 +42,9 @@ private:
     PracticeSession& session_;
     int remaining_ = 0;  // steps of the shortest plan from the newest line
 };
+
+// 次の問題 while practising: at once on a solved page, else after the
+// pupil agrees to leave the question unsolved.
+bool goOnToNextQuestion(const Worksheet& worksheet);
 
 }  // namespace talvoren

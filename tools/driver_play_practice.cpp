@@ -52,21 +52,8 @@ void PlayPractice::questionSolved() {
 }
 
 void PlayPractice::clicked(const std::string& name, const std::function<void()>& click) {
-    const int lines = play_.worksheet.state().lineCount;
-    const bool wasOn = play_.worksheet.jikkouEnabled();
-    const int level = play_.coach.level();
-    if (name == "btnNext") {
-        const bool goOn = play_.worksheet.state().answerKind != AnswerKind::none ||
-                          play_.core.messages.ask("確認", "まだ解が出ていませんが次の問題に進みますか", Buttons::yesNo,
-                                                  Icon::question) == Answer::yes;
-        if (goOn) nextQuestion();
-        return;
-    }
-    click();
-    if (name == "btnJikkou" && wasOn && play_.worksheet.state().lineCount == lines &&
-        play_.worksheet.state().answerKind == AnswerKind::none)
-        steps_->stepRefused();
-    if (name == "btnHint" && play_.coach.level() != level) steps_->hintShown(play_.coach.level());
+    if (name != "btnNext") return steps_->aroundClick(name, play_.coach, click);
+    if (goOnToNextQuestion(play_.worksheet)) nextQuestion();
 }
 
 }  // namespace talvoren::driver
