@@ -54,7 +54,7 @@ std::string masteryText(double p) { return fixed(p, 2); }
 
 std::string notYetMasteredText(Skill s) {
     return "「" + std::string(skillName(s)) +
-           "」は、まだ少し練習が必要なようですね。あせらなくて大丈夫です。ヘルプ（F1）の例をもう一度見てから、続けてみましょう。";
+           "」は、まだ少し練習が必要なようですね。あせらなくて大丈夫です。ヘルプ（F1）の「ポイント」の例をもう一度見てから、続けてみましょう。";
 }
 
 }  // namespace talvoren

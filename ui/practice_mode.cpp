@@ -31,7 +31,7 @@ void PracticeMode::start(int unit, const std::string& recordPath) {
     session_ = std::make_unique<PracticeSession>(practiceTopics(analyseUnit(set_, unit)), seed, mastery_);
     steps_ = std::make_unique<PracticeSteps>(worksheet_, coach_, *session_);
     number_ = 0;
-    bars_->show(mastery_, session_->skills());
+    bars_->showMastery(mastery_, session_->skills());
     dock_->show();
     nextQuestion();
 }
@@ -69,7 +69,7 @@ bool PracticeMode::click(const std::string& name, const Controls& controls) {
 
 void PracticeMode::questionSolved() {
     const QuestionOutcome outcome = session_->questionSolved();
-    bars_->show(mastery_, session_->skills());
+    bars_->showMastery(mastery_, session_->skills());
     std::string error;
     if (!saveMastery(recordPath_, mastery_, error)) worksheet_.showMessage(error);
     for (Skill s : outcome.newlyMastered)

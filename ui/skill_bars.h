@@ -18,7 +18,7 @@ public:
     explicit SkillBars(QWidget* parent = nullptr);
 
     // Shows a bar for each skill of `shown`, the others hidden.
-    void show(const Mastery& mastery, const SkillSet& shown);
+    void showMastery(const Mastery& mastery, const SkillSet& shown);
     QProgressBar* bar(Skill s) const { return bars_[skillIndex(s)]; }
 
 private:
