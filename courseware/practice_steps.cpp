@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "courseware/practice_steps.h"
 
+#include "solving/line_diagnosis.h"
 #include "solving/planner.h"
 
 namespace talvoren {
@@ -30,6 +31,11 @@ void PracticeSteps::stepExecuted() {
     session_.stepTaken(now < remaining_);
     remaining_ = now;
     passOn_.stepExecuted();
+}
+
+void PracticeSteps::lineJudged(const LineVerdict& verdict) {
+    if (verdict.kind == VerdictKind::mistake) session_.stepTaken(false);
+    passOn_.lineJudged(verdict);
 }
 
 void PracticeSteps::lineTakenBack() {

@@ -3,8 +3,9 @@
 // Judges each step of a practice question for the mastery: a step that
 // brings the answer one step nearer (the shortest plan from its line is one
 // shorter than before) is right; one that does not, a refused step and a
-// hint that names or sets up the step are wrong. It listens to the
-// worksheet in place of the hint coach and passes every event on to it.
+// hint that names or sets up the step, and a mistake in a line the pupil
+// writes, are wrong. It listens to the worksheet in place of the hint coach
+// and passes every event on to it.
 
 #include <functional>
 #include <string>
@@ -28,6 +29,9 @@ public:
     void stepExecuted() override;
     void lineTakenBack() override;
     void solvedShown() override { passOn_.solvedShown(); }
+    void lineEntryOpened() override { passOn_.lineEntryOpened(); }
+    // 計算も自分で: a written line's mistake is a wrong step.
+    void lineJudged(const LineVerdict& verdict) override;
 
     // Runs a click on the control `name`, judging what it did: execute
     // without a new line is a refused step, a hint of level 2 or 3 gives the
