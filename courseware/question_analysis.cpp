@@ -65,15 +65,23 @@ bool hasUnknownOnBothSides(const ExprLine& question) {
     return left && right;
 }
 
+SkillSet QuestionAnalysis::skillSet() const {
+    SkillSet set;
+    set.set(skillIndex(Skill::brackets), hasBrackets(question));
+    set.set(skillIndex(Skill::fraction), hasFraction(question, hasDecimalPoint));
+    set.set(skillIndex(Skill::decimal), hasDecimalPoint);
+    set.set(skillIndex(Skill::bothSides), hasUnknownOnBothSides(question));
+    set.set(skillIndex(Skill::reversal), reversesRelation);
+    set.set(skillIndex(Skill::noSolution), answer == AnswerKind::noSolution);
+    set.set(skillIndex(Skill::infinitelyMany), answer == AnswerKind::infinitelyMany);
+    return set;
+}
+
 std::vector<std::string> QuestionAnalysis::skills() const {
+    const SkillSet set = skillSet();
     std::vector<std::string> names;
-    if (hasBrackets(question)) names.emplace_back("かっこ");
-    if (hasFraction(question, hasDecimalPoint)) names.emplace_back("分数");
-    if (hasDecimalPoint) names.emplace_back("小数");
-    if (hasUnknownOnBothSides(question)) names.emplace_back("両辺に文字");
-    if (reversesRelation) names.emplace_back("向きが変わる");
-    if (answer == AnswerKind::noSolution) names.emplace_back(noSolutionText);
-    if (answer == AnswerKind::infinitelyMany) names.emplace_back(infinitelyManyText);
+    for (std::size_t i = 0; i < skillNames.size(); ++i)
+        if (set.test(i)) names.emplace_back(skillNames[i]);
     return names;
 }
 

@@ -12,6 +12,7 @@
 
 #include "core/cells.h"
 #include "courseware/question_set.h"
+#include "courseware/skills.h"
 #include "solving/page_layout.h"
 #include "solving/planner.h"
 
@@ -54,6 +55,7 @@ struct QuestionAnalysis {
     // The skills that apply, in the report's order (かっこ, 分数, 小数,
     // 両辺に文字, 向きが変わる, 解なし, 解は無数にある).
     std::vector<std::string> skills() const;
+    SkillSet skillSet() const;
 };
 
 

@@ -186,8 +186,10 @@ public:
     // The pupil's written lines on this question.
     const WritingTally& writingTally() const { return tally_; }
 
-    // Who hears of the page's progress; nullptr for nobody.
+    // Who hears of the page's progress; nullptr for nobody. A listener put
+    // in front of another passes every event on to the one it found here.
     void setListener(WorksheetListener* listener);
+    WorksheetListener* listenerInPlace() const { return listener_; }
     // Who counts a solved question (the practice records); empty for nobody.
     void setSolvedReport(std::function<void()> report);
 

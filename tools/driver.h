@@ -31,6 +31,7 @@ int cmdRead(const Args& args, std::ostream& out, std::ostream& err);
 std::string readingOf(const std::string& text);
 int cmdClass(const Args& args, std::ostream& out, std::ostream& err);
 int cmdExport(const Args& args, std::ostream& out, std::ostream& err);
+int cmdGenerate(const Args& args, std::ostream& out, std::ostream& err);
 
 // How solve prints a plan's answer, and the play commands that carry it out
 // after `question TEXT`.

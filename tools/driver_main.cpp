@@ -10,7 +10,8 @@ namespace {
 void usage(std::ostream& err) {
     err << "usage: talvoren-driver cells TEXT | entry TEXT [LETTER] | transform OP TEXT [ARG] | "
            "play SCRIPT | check FILE.ine | report FILE.ine | solve TEXT [CAPACITY] | "
-           "solve-file FILE [CAPACITY] | read TEXT | class DIR [NOW] | export datashop|xapi DIR [HOMEPAGE]\n";
+           "solve-file FILE [CAPACITY] | read TEXT | class DIR [NOW] | export datashop|xapi DIR [HOMEPAGE] | "
+           "generate SKILLS STEPS COUNT SEED\n";
 }
 
 }  // namespace
@@ -23,6 +24,7 @@ int runDriver(const Args& argv, std::ostream& out, std::ostream& err) {
         {"solve", cmdSolve}, {"solve-file", cmdSolveFile},
         {"read", cmdRead},
         {"class", cmdClass}, {"export", cmdExport},
+        {"generate", cmdGenerate},
     };
     if (argv.empty()) {
         usage(err);

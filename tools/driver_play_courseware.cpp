@@ -24,11 +24,15 @@ PlayCourseware::PlayCourseware(PlaySession& session, std::string scriptDir)
       unitDialog_(session, state_),
       sequencing_(state_, session.worksheet, unitDialog_, records_),
       controls_({session.worksheet, session.coach, sequencing_, [&page = session.page] { return page.answerBoxShown; }}),
-      log_(session.worksheet, session.coach, state_, session.sink) {
+      log_(session.worksheet, session.coach, state_, session.sink),
+      practice_(session, state_) {
     session_.sink.messageShown = [this](const std::string& text) { log_.messageShown(text); };
     session_.actionDone = [this] { log_.actionDone(); };
     session_.worksheet.setSolvedReport([this] { questionSolved(); });
-    session_.nextQuestion = [this] { controls_.click("btnNext"); };
+    session_.nextQuestion = [this] {
+        if (practice_.active()) practice_.clicked("btnNext", [] {});
+        else controls_.click("btnNext");
+    };
 }
 
 void PlayCourseware::addCommands(PlayCommands& commands) {
@@ -44,7 +48,14 @@ void PlayCourseware::addCommands(PlayCommands& commands) {
     commands["clock"] = [this](PlaySession&, const std::string& seconds) { setClock(seconds); };
     commands["erase"] = [this](PlaySession&, const std::string& title) { erase(title); };
     commands["press"] = [this](PlaySession&, const std::string& name) {
-        if (!controls_.click(name)) std::cerr << "play: no control named " << name << '\n';
+        const auto click = [&] {
+            if (!controls_.click(name)) std::cerr << "play: no control named " << name << '\n';
+        };
+        if (practice_.active() && controls_.enabled(name)) practice_.clicked(name, click);
+        else click();
+    };
+    commands["practice"] = [this](PlaySession&, const std::string& argument) {
+        practice_.start(argument, records_.path());
     };
 }
 
@@ -75,6 +86,7 @@ void PlayCourseware::erase(const std::string& title) {
 }
 
 void PlayCourseware::questionSolved() {
+    if (practice_.active()) return practice_.questionSolved();
     if (!sequencing_.questionSolved()) return;
     session_.out << "record: " << state_.unitTitles[state_.currentUnit] << ' '
                  << state_.unitPosition[state_.currentUnit] << '\n';

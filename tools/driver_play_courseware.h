@@ -14,6 +14,7 @@
 #include "courseware/record_deletion.h"
 #include "courseware/records.h"
 #include "courseware/sequencing.h"
+#include "tools/driver_play_practice.h"
 #include "tools/driver_play_session.h"
 
 namespace talvoren::driver {
@@ -59,6 +60,7 @@ private:
     Sequencing sequencing_;
     Controls controls_;
     PracticeLog log_;
+    PlayPractice practice_;
 };
 
 }  // namespace talvoren::driver

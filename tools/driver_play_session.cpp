@@ -125,6 +125,7 @@ void PlaySession::run(const std::function<void()>& command) {
     const Shown after = shownBy(*this);
     printEvents(out, events, core, before, after);
     if (after.status != before.status) readAloud.say(textReading(after.status));
+    for (const std::string& line : std::exchange(trailing, {})) out << line << '\n';
 }
 
 }  // namespace talvoren::driver

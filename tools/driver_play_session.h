@@ -83,6 +83,8 @@ struct PlaySession {
     ReadAloud readAloud{out};  // `speech on`
     // Told when a command has finished (the pupil's log writes what it settled).
     std::function<void()> actionDone;
+    // Lines printed after the end-of-command lines (the mastery after a solved practice question).
+    std::vector<std::string> trailing;
 
     // Prints "fatal: TEXT" and ends the play.
     void fatal(const std::string& text);

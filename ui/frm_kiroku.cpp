@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/frm_kiroku.h"
 
+#include "courseware/mastery_store.h"
+#include "ui/skill_bars.h"
+
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -74,13 +77,18 @@ TfrmKiroku::TfrmKiroku(PracticeRecords& records, const CoursewareState& s, TfrmD
                        QWidget* parent)
     : QDialog(parent), records_(records), s_(s), deletion_(deletion) {
     setWindowTitle(QStringLiteral("練習の記録"));
-    // Low enough for a 640 x 480 screen, so that both buttons stay in view there.
-    setFixedSize(400, 420);
+    // Low and narrow enough for a 640 x 480 screen, so that both buttons and
+    // the skill bars stay in view there.
+    setFixedSize(620, 420);
     setFont(pixelFont(facePGothic, 14));
 
     lstTitle = new QListWidget(this);
     lstTitle->setFont(pixelFont(faceGothic, 16));
     lstTitle->setGeometry(8, 8, 384, 354);
+
+    // The mastery of もっと練習, skill by skill, beside the counts.
+    skillBars = new SkillBars(this);
+    skillBars->setGeometry(396, 8, 220, 354);
 
     btnDelete = new QPushButton(QStringLiteral("記録消去"), this);
     btnDelete->setGeometry(80, 372, 100, 34);
@@ -91,7 +99,10 @@ TfrmKiroku::TfrmKiroku(PracticeRecords& records, const CoursewareState& s, TfrmD
     connect(btnClose, &QPushButton::clicked, this, &QDialog::accept);
 }
 
-void TfrmKiroku::showListing() { fillList(lstTitle, records_.listing(s_)); }
+void TfrmKiroku::showListing() {
+    fillList(lstTitle, records_.listing(s_));
+    skillBars->showMastery(loadMastery(records_.path()), SkillSet{}.set());
+}
 
 void TfrmKiroku::showEvent(QShowEvent* event) {
     if (!event->spontaneous()) showListing();  // not on a restore from minimised

@@ -20,6 +20,8 @@ struct CoursewareState;
 
 namespace talvoren::ui {
 
+class SkillBars;
+
 class TfrmDelete : public QDialog {
 public:
     TfrmDelete(PracticeRecords& records, const CoursewareState& s, MessageSink& messages,
@@ -54,6 +56,7 @@ public:
                QWidget* parent = nullptr);
 
     QListWidget* lstTitle;
+    SkillBars* skillBars;
     QPushButton* btnDelete;
     QPushButton* btnClose;
 

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/frm_main.h"
 
+#include "ui/practice_mode.h"
+
 #include <QApplication>
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -144,7 +146,10 @@ TfrmMain::TfrmMain(FrameOptions options)
     namePage(*frmPage_);
     worksheet = std::make_unique<Worksheet>(core, *page);
     addSelfWriteEntry(changeMenu_, *worksheet);
-    worksheet->setSolvedReport([this] { sequencing->questionSolved(); });
+    worksheet->setSolvedReport([this] {
+        if (practice_ && practice_->active()) practice_->questionSolved();
+        else sequencing->questionSolved();
+    });
     coach = std::make_unique<HintCoach>(*worksheet);
     frmPage_->worksheet = worksheet.get();
     if (!options.recordsFolder.empty()) startPupilLog(options.recordsFolder, options.pupil);
@@ -194,6 +199,7 @@ void TfrmMain::createForms() {
     sequencing = std::make_unique<Sequencing>(courseware, *worksheet, *unitDialog, records);
     controls_ = std::make_unique<Controls>(
         ControlTargets{*worksheet, *coach, *sequencing, [this] { return frmPage_->answerBoxShown(); }});
+    practice_ = std::make_unique<PracticeMode>(*this, *worksheet, *coach, courseware);
     connect(timBlink_, &QTimer::timeout, this, [this] { sequencing->timBlinkTimer(); });
 
     FlowWindows* flowWindows = dialogs->flowWindows(*this);
@@ -247,15 +253,18 @@ void TfrmMain::buildMenu() {
     addReadAloudAction(view, *readAloud_, messages);
 
     QMenu* change = menuBar()->addMenu(QStringLiteral("問題変更(&C)"));
-    KN1_ = item(change, "KN1", QStringLiteral("次の問題(&N)"), [this] { controls_->click("btnNext"); });
+    KN1_ = item(change, "KN1", QStringLiteral("次の問題(&N)"), [this] { click("btnNext"); });
     mnuTangen_ =
-        item(change, "mnuTangen", QStringLiteral("単元選択(&S)"), [this] { controls_->click("BitBtn1"); });
+        item(change, "mnuTangen", QStringLiteral("単元選択(&S)"), [this] { click("BitBtn1"); });
+    item(change, "mnuPractice", QStringLiteral("もっと練習(&M)"), [this] {
+        practice_->start(courseware.currentUnit, records.path());
+    });
     change->addSeparator();
     changeMenu_ = change;  // 計算も自分で joins it once the worksheet is made
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("ヘルプ(&H)"));
     // The key H is taken by the frame itself (not when it is the question's letter).
-    mnuHint_ = item(help, "mnuHint", QStringLiteral("ヒント(&I)\tH"), [this] { controls_->click("btnHint"); });
+    mnuHint_ = item(help, "mnuHint", QStringLiteral("ヒント(&I)\tH"), [this] { click("btnHint"); });
     mnuHint_->setEnabled(false);
     help->addSeparator();
     mnuUsage_ = item(help, "mnuUsage", QStringLiteral("使い方(&U)"), [this] { dialogs->showHelp(*this, helpContents); });
@@ -281,10 +290,14 @@ void TfrmMain::wirePanel() {
     for (QPushButton* button : pnlMain_->findChildren<QPushButton*>()) {
         const std::string name = button->objectName().toStdString();
         if (Controls::exists(name))
-            connect(button, &QPushButton::clicked, this, [this, name] { controls_->click(name); });
+            connect(button, &QPushButton::clicked, this, [this, name] { click(name); });
     }
     connect(pnlMain_->btnKiroku, &QPushButton::clicked, this, [this] { btnKirokuClick(); });
-    frmPage_->onControlClick = [this](const std::string& name) { controls_->click(name); };
+    frmPage_->onControlClick = [this](const std::string& name) { click(name); };
+}
+
+void TfrmMain::click(const std::string& name) {
+    if (!practice_->click(name, *controls_)) controls_->click(name);
 }
 
 void TfrmMain::showEvent(QShowEvent* event) {
@@ -362,7 +375,7 @@ bool TfrmMain::handleKey(QKeyEvent* event) {
     if (code == KeyCode::shift && event->isAutoRepeat()) return true;
     if (FormKeyDown(*worksheet, code, event->modifiers() & Qt::ShiftModifier) ==
         KeyAction::nextQuestion)
-        controls_->click("btnNext");
+        click("btnNext");
     const QString text = event->text();
     if (code == KeyCode::other && !text.isEmpty() && text.at(0).isPrint())
         if (const char32_t key = text.toUcs4().value(0); !coach->hintKey(key)) FormKeyPress(*worksheet, key);

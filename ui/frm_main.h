@@ -40,6 +40,7 @@ class ReadAloud;
 class TfrmGreet;
 class TfrmPage;
 class TfrmSentaku;
+class PracticeMode;
 
 struct FrameOptions {
     QSize screen;                      // empty: the primary screen's size
@@ -149,6 +150,9 @@ private:
     bool shown_ = false;
     bool started_ = false;
     std::unique_ptr<Controls> controls_;
+    std::unique_ptr<PracticeMode> practice_;
+    // A click by name: もっと練習 takes it first while it runs.
+    void click(const std::string& name);
     std::unique_ptr<UnitDialog> noUnitDialog_;
     std::unique_ptr<FlowWindows> noFlowWindows_;
 
