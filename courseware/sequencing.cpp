@@ -78,8 +78,9 @@ LoadOutcome Sequencing::loadQuestionSet(const std::string& path) {
     }
     if (!screenQuestionSet()) return LoadOutcome::invalid;
     if (!startQuestionSet()) {
+        // Every question read; what is left is a first unit without questions.
         refusedLine_ = s_.unitQuestionLine[1][1];
-        refusalNote_.clear();
+        refusalNote_ = "（最初の単元に問題がありません）";
         refusedCode_ = worksheet_.core().parseError;
         return LoadOutcome::invalid;
     }
