@@ -253,7 +253,8 @@ private:
         case '<':
         case '>':
             ++st_.relations;
-            if (!relationMayStandHere()) return false;
+            // A second relation is refused by their count at the end.
+            if (st_.relations == 1 && !relationMayStandHere()) return false;
             opening(c);
             st_.termOnSide = false;
             return true;

@@ -110,9 +110,11 @@ TEST(FrameLayout, AnswerBoxPlaces) {
         int line;
         QPoint at;
     };
-    // Below the line; for lines 5 and 6 at the place of line 7.
-    const std::vector<Case> cases = {{1, {8, 144}}, {3, {8, 296}}, {5, {8, 522}}, {6, {8, 522}},
-                                     {8, {429, 144}}, {11, {429, 372}}, {13, {429, 524}}};
+    // In the row after the last line; where that would reach below the
+    // sheet, at the top of the next column, which is empty.
+    const QPoint nextColumn = page.lineImage(8)->pos();
+    const std::vector<Case> cases = {{1, {8, 144}}, {3, {8, 296}}, {5, {8, 448}}, {6, nextColumn},
+                                     {7, nextColumn}, {8, {429, 144}}, {11, {429, 372}}, {13, {429, 524}}};
     for (const Case& tc : cases) {
         page.placeAnswerBox(tc.line);
         EXPECT_EQ(page.grbKai->pos(), tc.at) << "line " << tc.line;
