@@ -61,6 +61,11 @@ struct ExprTables {
     char unknownLetter = '@';
     int parseError = 0;
     bool hasDecimalPoint = false;
+    // Why the last question was refused, in words a teacher reads, and the
+    // code-page-932 byte (1-based) where reading stopped; 0 when no one byte
+    // is to blame. Empty after an accepted question.
+    std::string refusalReason;
+    int refusalPosition = 0;
 
     // Sticky fault flags, cleared by clearFaults().
     bool overflow = false;

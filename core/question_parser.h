@@ -4,6 +4,7 @@
 // code-page-932 bytes) into the cells of lines[n]. Sets unknownLetter,
 // hasDecimalPoint and parseError of the state; messages go to its sink.
 
+#include <string>
 #include <string_view>
 
 #include "core/cells.h"
@@ -22,6 +23,8 @@ struct ScratchQuestion {
     char unknownLetter = '@';
     bool hasDecimalPoint = false;
     int parseError = 0;
+    std::string refusalReason;  // see ExprTables
+    int refusalPosition = 0;
 };
 ScratchQuestion parseScratchQuestion(MessageSink& messages, std::string_view text);
 // The same for a line longer than a question may be (a pupil's written

@@ -17,6 +17,9 @@ std::optional<std::string> fromCp932(std::string_view cp932);
 // Bytes the text takes in code page 932 (a full-width character counts 2).
 std::optional<std::size_t> byteLength(std::string_view utf8);
 
+// Whether the byte starts a two-byte character of code page 932.
+constexpr bool isLeadByte(unsigned char b) { return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC); }
+
 // Whether the bytes are well-formed UTF-8.
 bool isUtf8(std::string_view bytes);
 // The first character of the UTF-8 text that has no code-page-932 form;

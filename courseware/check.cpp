@@ -2,6 +2,7 @@
 #include "courseware/check.h"
 
 #include "core/question_parser.h"
+#include "courseware/question_screening.h"
 
 namespace talvoren {
 
@@ -33,14 +34,20 @@ std::vector<std::string> refusedQuestions(const CoursewareState& s, CoreState& c
     for (int q = 1; q <= s.unitQuestionCount[u]; ++q) {
         keeping.kept.clear();
         if (parseQuestion(checking, 0, s.unitQuestions[u][q])) continue;
-        std::string reason;
-        for (const std::string& message : keeping.kept) reason += (reason.empty() ? "" : "／") + message;
-        if (reason.empty()) reason = "問題が不正です（" + std::to_string(checking.parseError) + "）";
-        refused.push_back(faultyQuestionEntry(s.unitTitles[u], s.unitQuestionLine[u][q],
-                                              s.unitQuestions[u][q], reason));
+        const std::string& text = s.unitQuestions[u][q];
+        refused.push_back(faultyQuestionEntry(
+            s.unitTitles[u], s.unitQuestionLine[u][q], text,
+            refusalPhrase(text, keeping.kept, checking.refusalReason, checking.refusalPosition)));
     }
     core.parseError = checking.parseError;
     return refused;
+}
+
+// The line where the set's structure went wrong and why.
+std::string structureFaultEntry(const QuestionSetParse& parse) {
+    if (parse.ok) return std::to_string(parse.unclosedUnitLine) + "行目：この単元が >> で閉じられていません";
+    if (parse.stopLine == 0) return parse.stopReason;
+    return std::to_string(parse.stopLine) + "行目：" + parse.stopReason;
 }
 
 }  // namespace
@@ -52,6 +59,7 @@ bool checkQuestionSet(CoursewareState& s, CoreState& core, CheckVerdict& verdict
     if (!parse.ok || !parse.everyUnitClosed) {
         verdict.edtResult = "??? 問題に誤りがあります";
         verdict.edtErTangen = "問題に誤りです";
+        verdict.lstErQues = {structureFaultEntry(parse)};
         return false;
     }
     for (int u = 1; u <= s.unitCount; ++u) {

@@ -36,7 +36,8 @@ bool FileFlows::openQuestionSet(const std::string& path) {
     case LoadOutcome::invalid:
     case LoadOutcome::notCp932:
         // Not Shift-JIS text has been reported while the file was read.
-        if (outcome != LoadOutcome::notCp932) core_.messages.showMessage(path + ":問題が不正です");
+        if (outcome == LoadOutcome::missing) core_.messages.showMessage(path + ":ファイルが見つかりません");
+        if (outcome == LoadOutcome::invalid) core_.messages.showMessage(runner_.invalidSetText(path));
         restoreQuestionSet(s_, core_.messages);  // questionSetPath keeps the chosen path
         return false;
     }

@@ -66,10 +66,12 @@ std::string blankLineInUnitText(int line) {
 
 QuestionSetParse parseQuestionSetText(CoursewareState& s, MessageSink& messages) {
     QuestionSetParse result;
-    const auto stopAt = [&result](int line) {
+    const auto stopAt = [&result](int line, std::string why) {
         result.stopLine = line;
+        result.stopReason = std::move(why);
         return result;
     };
+    result.stopReason = "単元がありません（<< で始まる行がありません）";
     if (s.questionSetText.empty()) return result;
     s.unitTitles = {};
     s.unitQuestions = {};
@@ -78,23 +80,29 @@ QuestionSetParse parseQuestionSetText(CoursewareState& s, MessageSink& messages)
     int u = 0;  // the last unit started
     int q = 0;  // questions of the open unit so far
     bool unitOpen = false;
-    bool everyUnitClosed = true;
+    int unitStartLine = 0;
+    const auto unitLeftOpen = [&] {
+        if (result.unclosedUnitLine == 0) result.unclosedUnitLine = unitStartLine;
+    };
 
     int lineNumber = 0;
     for (const std::string& line : s.questionSetText) {
         ++lineNumber;
         if (line.starts_with("<<")) {
-            if (q != 0) return stopAt(lineNumber);  // the open unit has questions but no ">>"
+            if (q != 0) return stopAt(lineNumber, "前の単元が >> で閉じられていません");
             if (u == maxUnits) {
                 messages.showMessage("項目が多すぎます");
-                return stopAt(lineNumber);
+                return stopAt(lineNumber, "単元は" + std::to_string(maxUnits) + "個までです");
             }
-            if (unitOpen) everyUnitClosed = false;
+            if (unitOpen) unitLeftOpen();
             ++u;
             s.unitTitles[u] = line.substr(2);
             unitOpen = true;
+            unitStartLine = lineNumber;
         } else if (line == ">>") {
-            if (q == 0) return stopAt(lineNumber);
+            if (q == 0)
+                return stopAt(lineNumber, unitOpen ? "この単元には問題がありません"
+                                                   : ">> に対応する << がありません");
             s.unitQuestionCount[u] = q;
             q = 0;
             unitOpen = false;
@@ -103,14 +111,14 @@ QuestionSetParse parseQuestionSetText(CoursewareState& s, MessageSink& messages)
         } else {
             // A question outside an open unit would restart the count of a
             // closed one and overwrite its questions.
-            if (!unitOpen) return stopAt(lineNumber);
+            if (!unitOpen) return stopAt(lineNumber, "単元の外（<< と >> の間でない所）に問題があります");
             if (q == maxUnitQuestions) {
                 messages.showMessage("問題は" + std::to_string(maxUnitQuestions) + "問以下です");
-                return stopAt(lineNumber);
+                return stopAt(lineNumber, "1つの単元の問題は" + std::to_string(maxUnitQuestions) + "問までです");
             }
             if (isBlankLine(line)) {
                 messages.showMessage(blankLineInUnitText(lineNumber));
-                return stopAt(lineNumber);
+                return stopAt(lineNumber, "空の行です");
             }
             ++q;
             s.unitQuestions[u][q] = line;
@@ -118,10 +126,11 @@ QuestionSetParse parseQuestionSetText(CoursewareState& s, MessageSink& messages)
         }
     }
     if (u == 0) return result;  // blank lines only
-    if (unitOpen) everyUnitClosed = false;
+    if (unitOpen) unitLeftOpen();
     s.unitCount = u;
     result.ok = true;
-    result.everyUnitClosed = everyUnitClosed;
+    result.stopReason.clear();
+    result.everyUnitClosed = result.unclosedUnitLine == 0;
     return result;
 }
 

@@ -98,9 +98,13 @@ struct QuestionSetParse {
     // Refused: the 1-based line where reading stopped; 0 when the text has
     // no unit at all.
     int stopLine = 0;
+    // Refused: why, in words a teacher reads.
+    std::string stopReason;
     // Every unit was closed by its own ">>" (loading accepts a unit without
     // one as a unit of no questions; the editor's check does not).
     bool everyUnitClosed = false;
+    // The "<<" line of the first unit not closed by its own ">>"; 0 when none.
+    int unclosedUnitLine = 0;
 };
 
 // Builds the unit tables from the question-set text. Too many units or

@@ -3,6 +3,7 @@
 
 #include <sys/stat.h>
 
+#include "courseware/question_screening.h"
 #include "courseware/set_reading.h"
 
 namespace talvoren {
@@ -46,7 +47,8 @@ std::optional<std::string> Sequencing::startUp(const std::string& path, const st
         s_.questionSetSaved = false;  // so that closing offers to save it as Shift-JIS
         return std::nullopt;
     case LoadOutcome::missing: return missingSetText(lookedAt);
-    case LoadOutcome::invalid: return fatalErrorText(refusedSetText(setPath, refusedLine_), parseError);
+    case LoadOutcome::invalid:
+        return fatalErrorText(refusedSetText(setPath, refusedLine_), refusedCode_) + refusalNote_;
     case LoadOutcome::notCp932: return fatalErrorText(refusedSetText(setPath, 0), parseError);
     case LoadOutcome::unreadable:
         return fatalErrorText(readFailureText(setPath, ReadStatus::unreadable), parseError);
@@ -59,7 +61,8 @@ std::optional<std::string> Sequencing::startUp(const std::string& path, const st
 std::optional<std::string> Sequencing::startUpWithText(std::vector<std::string> text) {
     fixFolders("");
     s_.questionSetText = std::move(text);
-    if (parseQuestionSet(s_, worksheet_.core().messages) && startQuestionSet()) return std::nullopt;
+    if (!screenQuestionSet()) return fatalErrorText("問題が不正です", refusedCode_) + refusalNote_;
+    if (startQuestionSet()) return std::nullopt;
     return fatalErrorText("問題が不正です", worksheet_.core().parseError);
 }
 
@@ -73,12 +76,36 @@ LoadOutcome Sequencing::loadQuestionSet(const std::string& path) {
     case ReadStatus::missing:
     case ReadStatus::unreadable: return LoadOutcome::unreadable;
     }
-    const QuestionSetParse parse = parseQuestionSetText(s_, worksheet_.core().messages);
-    if (!parse.ok || !startQuestionSet()) {
-        refusedLine_ = parse.ok ? s_.unitQuestionLine[1][1] : parse.stopLine;
+    if (!screenQuestionSet()) return LoadOutcome::invalid;
+    if (!startQuestionSet()) {
+        // Every question read; what is left is a first unit without questions.
+        refusedLine_ = s_.unitQuestionLine[1][1];
+        refusalNote_ = "（最初の単元に問題がありません）";
+        refusedCode_ = worksheet_.core().parseError;
         return LoadOutcome::invalid;
     }
     return reading.fromUtf8 ? LoadOutcome::startedFromUtf8 : LoadOutcome::started;
+}
+
+bool Sequencing::screenQuestionSet() {
+    const QuestionSetParse parse = parseQuestionSetText(s_, worksheet_.core().messages);
+    if (!parse.ok) {
+        refusedLine_ = parse.stopLine;
+        refusalNote_ = "（" + parse.stopReason + "）";
+        refusedCode_ = worksheet_.core().parseError;
+        return false;
+    }
+    if (const auto refused = firstRefusedQuestion(s_)) {
+        refusedLine_ = refused->line;
+        refusalNote_ = refusedQuestionNote(*refused);
+        refusedCode_ = refused->parseError;
+        return false;
+    }
+    return true;
+}
+
+std::string Sequencing::invalidSetText(const std::string& path) const {
+    return refusedSetText(path, refusedLine_) + refusalNote_;
 }
 
 bool Sequencing::startQuestionSet() {

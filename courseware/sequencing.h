@@ -47,6 +47,8 @@ public:
     std::optional<std::string> startUpWithText(std::vector<std::string> text);
 
     LoadOutcome loadQuestionSet(const std::string& path) override;
+    // PATH:N行目:問題が不正です（QUESTION：WHY） naming where and why the set was refused.
+    std::string invalidSetText(const std::string& path) const override;
     bool startQuestionSet() override;
     void showUnitTitle() override;
     void chooseUnit() override;
@@ -65,6 +67,9 @@ public:
 
 private:
     void fixFolders(const std::string& path);
+    // Builds the unit tables and reads every question; on a refusal notes
+    // where and why and returns false.
+    bool screenQuestionSet();
     // The unit dialog and the set-up of the chosen question; true when the
     // dialog's choice was set up in place of the page's question.
     bool changeUnit();
@@ -76,6 +81,8 @@ private:
     PracticeRecords& records_;
     bool blinkShowsSecond_ = false;  // the alternation runs on across blinkings
     int refusedLine_ = 0;            // where the last refused set stopped (0: no line)
+    std::string refusalNote_;        // why, as "（…）"
+    int refusedCode_ = 0;            // the parser's code for it
 };
 
 }  // namespace talvoren

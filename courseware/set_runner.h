@@ -21,6 +21,8 @@ class QuestionSetRunner {
 public:
     virtual ~QuestionSetRunner() = default;
     virtual LoadOutcome loadQuestionSet(const std::string& path) = 0;
+    // The message for a set that loadQuestionSet found invalid.
+    virtual std::string invalidSetText(const std::string& path) const { return path + ":問題が不正です"; }
     virtual bool startQuestionSet() = 0;
     virtual void showUnitTitle() = 0;
     virtual void chooseUnit() = 0;

@@ -7,7 +7,7 @@ namespace talvoren {
 
 std::string_view lineLabel(int n) {
     static constexpr std::array<std::string_view, lastLabelledLine + 1> lineLabels = {
-        "0", "①", "②", "③", "④", "⑤", "⑥", "⑦", "⑧", "⑨", "⑩", "⑪", "⑫", "", "",
+        "0", "①", "②", "③", "④", "⑤", "⑥", "⑦", "⑧", "⑨", "⑩", "⑪", "⑫", "⑬", "⑭",
     };
     if (n < 0 || n > lastLabelledLine) return "";
     return lineLabels[static_cast<std::size_t>(n)];

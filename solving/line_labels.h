@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The labels of the worked page's lines: "①".."⑫" for lines 1 to 12, empty
-// for lines 13 and 14 (the page has fourteen slots but only twelve circled
-// numbers), "0" for the scratch line; and the question's header on line 1.
+// The labels of the worked page's lines: "①".."⑭" for lines 1 to 14, "0"
+// for the scratch line; and the question's header on line 1.
 
 #include <string>
 #include <string_view>

@@ -7,6 +7,7 @@
 #include "core/cells.h"
 #include "core/entry_parser.h"
 #include "core/question_parser.h"
+#include "core/question_refusal.h"
 #include "core/transform.h"
 #include "tools/driver.h"
 #include "tools/driver_transcript.h"
@@ -81,6 +82,7 @@ int cmdCells(const Args& args, std::ostream& out, std::ostream& err) {
         << "unknownLetter: " << s.unknownLetter << '\n'
         << "hasDecimalPoint: " << boolText(s.hasDecimalPoint) << '\n';
     printCells(out, s.lines[questionLine]);
+    if (!ok) out << "reason: " << refusalDescription(args[0], s.refusalReason, s.refusalPosition) << '\n';
     return 0;
 }
 

@@ -91,6 +91,12 @@ TfrmEditQues::TfrmEditQues(CoursewareState& s, CoreState& core, QWidget* parent)
     lstErQues = new QListWidget(this);
     lstErQues->setFont(pixelFont(facePGothic, 15));
     lstErQues->setGeometry(10, 182, 270, 160);
+    // A fault names its unit, line, question and reason: wrapped, so that all
+    // of it is read without scrolling sideways.
+    lstErQues->setWordWrap(true);
+    lstErQues->setTextElideMode(Qt::ElideNone);
+    lstErQues->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    lstErQues->setResizeMode(QListView::Adjust);
     paintRed(lstErQues);
 
     btnCompile = new QPushButton(QStringLiteral("エラーチェック"), this);
@@ -157,8 +163,10 @@ void TfrmEditQues::showVerdict() {
     edtErTangen->setText(QString::fromStdString(verdict.edtErTangen));
     lstErQues->clear();
     if (verdict.edtResult != checkPassedText) tblAnalysis->clearAnalyses();
-    for (const std::string& question : verdict.lstErQues)
+    for (const std::string& question : verdict.lstErQues) {
         lstErQues->addItem(QString::fromStdString(question));
+        lstErQues->item(lstErQues->count() - 1)->setToolTip(QString::fromStdString(question));
+    }
 }
 
 }  // namespace talvoren::ui

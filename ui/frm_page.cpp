@@ -157,13 +157,7 @@ LineImage* TfrmPage::lineImage(int n) const {
 }
 
 void TfrmPage::placeAnswerBox(int n) {
-    if (n == 5 || n == 6) {
-        grbKai->move(Image[7]->pos());
-    } else {
-        // Below line n (the page's last lines included), else below line 6.
-        const LineImage* image = n >= 1 && n <= lineCapacity ? Image[n] : Image[6];
-        grbKai->move(image->x(), image->y() + image->height() + 3);
-    }
+    grbKai->move(answerBoxPlace(n));
     grbKai->show();
     grbKai->raise();
     lblMess->raise();
@@ -172,6 +166,22 @@ void TfrmPage::placeAnswerBox(int n) {
     const LineImage* line = n >= 1 && n <= lineCapacity ? Image[n] : nullptr;
     const QRect box = grbKai->geometry();
     keepInView(line ? box | line->geometry() : box);
+}
+
+QPoint TfrmPage::answerBoxPlace(int n) const {
+    // In the row after the last line. Where that row would reach below the
+    // sheet's last row, the box starts the next column instead, which is
+    // still empty; in the last column it stays below the line, and the page
+    // scrolls to it.
+    const LineImage* last = n >= 1 && n <= lineCapacity ? Image[n] : Image[std::min(6, lineCapacity)];
+    const QPoint below(last->x(), last->y() + last->height() + 3);
+    int columnBottom = 0;
+    for (int k = 1; k <= lineCapacity; ++k)
+        if (Image[k]->x() == last->x()) columnBottom = std::max(columnBottom, Image[k]->geometry().bottom());
+    if (below.y() + grbKai->height() - 1 <= columnBottom) return below;
+    for (int k = n + 1; k <= lineCapacity; ++k)
+        if (Image[k]->x() > last->x()) return Image[k]->pos();
+    return below;
 }
 
 void TfrmPage::keepLineInView(int n) {

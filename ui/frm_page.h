@@ -93,6 +93,8 @@ private:
     void clickControl(const std::string& name);
     void fitClient();
     void keepInView(const QRect& region);
+    // Where the answer box stands for a page of n lines.
+    QPoint answerBoxPlace(int n) const;
     // Where the first row of lines starts: below the description line and the hint line.
     int linesTop() const;
     void pinDescription();

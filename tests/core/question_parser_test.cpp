@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include "core/malformed_questions.h"
+#include "core/question_refusal.h"
 #include "core/recording_sink.h"
 
 namespace talvoren {
@@ -109,7 +111,14 @@ INSTANTIATE_TEST_SUITE_P(
         ParseCase{"MisplacedEquals", "x=1", false, 0, 'x', false, "1x1",
                   {"message: ＝の位置が不正です"}},
         ParseCase{"BlankWarns", "2 x<4", true, 0, 'x', false, "2x1 0<1 4/1", {blank}},
-        ParseCase{"BlankBetweenNumbers", "3 4x<1", true, 0, 'x', false, "4x1 0<1 1/1", {blank}},
+        // Two numbers with nothing between them were once read as the second alone.
+        ParseCase{"BlankBetweenNumbers", "3 4x<1", false, 0, '@', false, "",
+                  {blank, "message: 数字が2つ続いています（間に符号がありません）"}},
+        // A slash after a letter divides the letter term.
+        ParseCase{"LetterDivided", "x/6<1", true, 0, 'x', false, "1x6 0<1 1/1", {}},
+        ParseCase{"CoefficientDivided", "-2x/4+1>3", true, 0, 'x', false, "-1x2 1/1 0>1 3/1", {}},
+        ParseCase{"DecimalLetterDivided", "9.5j/6+5.5j>=3(5j-2)", true, 0, 'j', true,
+                  "19j12 11j2 0ﾖ0 3/1 0(1 5j1 -2/1 0)1", {}},
         ParseCase{"StarIsIgnored", "2*x<4", true, 0, 'x', false, "2x1 0<1 4/1", {}},
         ParseCase{"Exactly38Bytes", longQuestion(0), true, 0, 'x', false, cellsOfLong(), {}},
         ParseCase{"39Bytes", longQuestion(1), false, 111, '@', false, "",
@@ -142,6 +151,26 @@ INSTANTIATE_TEST_SUITE_P(
         ParseCase{"BracketAfterBracket", "(x+1)(x-1)<2", false, 0, 'x', false,
                   "0(1 1x1 1/1 0)1", {"message: かっこの位置が不正です"}}),
     [](const auto& info) { return std::string(info.param.name); });
+
+class Malformed : public ::testing::TestWithParam<test::MalformedQuestion> {};
+
+TEST_P(Malformed, IsRefusedWithItsReason) {
+    const test::MalformedQuestion& m = GetParam();
+    CoreSession t;
+    EXPECT_FALSE(parseQuestion(t.s, 1, m.text));
+    EXPECT_EQ(refusalDescription(m.text, t.s.refusalReason, t.s.refusalPosition), m.why);
+}
+
+INSTANTIATE_TEST_SUITE_P(QuestionParser, Malformed, ::testing::ValuesIn(test::malformedQuestions()),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(QuestionParser, AcceptedQuestionLeavesNoReason) {
+    CoreSession t;
+    ASSERT_FALSE(parseQuestion(t.s, 1, "2x+<3"));
+    ASSERT_TRUE(parseQuestion(t.s, 1, "2x+1<3"));
+    EXPECT_EQ(t.s.refusalReason, "");
+    EXPECT_EQ(t.s.refusalPosition, 0);
+}
 
 TEST(QuestionParser, FullWidthTextFitsByItsCodePage932Bytes) {
     // Seventeen ideographic spaces: 37 bytes in code page 932, 54 in UTF-8.

@@ -82,14 +82,14 @@ INSTANTIATE_TEST_SUITE_P(
         BlankCase{"spaces_and_tabs_between_units", "<<一\r\nx<1\r\n>>\r\n  \t \r\n<<二\r\nx<2\r\n>>\r\n  ", 2, {}, ""},
         BlankCase{"full_width_spaces_between_units", "<<一\r\nx<1\r\n>>\r\n　　\r\n<<二\r\nx<2\r\n>>\r\n", 2, {}, ""},
         BlankCase{"empty_line_inside_a_unit", "<<一\r\nx<1\r\n\r\nx<2\r\n>>\r\n", 0, {blankAt(3)},
-                  "%:3行目:問題が不正です0:致命的なエラーです"},
+                  "%:3行目:問題が不正です0:致命的なエラーです（空の行です）"},
         BlankCase{"spaces_right_after_the_unit_start", "\r\n<<一\r\n   \r\nx<1\r\n>>\r\n", 0, {blankAt(3)},
-                  "%:3行目:問題が不正です0:致命的なエラーです"},
+                  "%:3行目:問題が不正です0:致命的なエラーです（空の行です）"},
         // Without its ">>" the unit is still open at the end of the file.
         BlankCase{"empty_line_after_a_unit_without_end", "<<一\r\nx<1\r\n>>\r\n<<二\r\nx<2\r\n\r\n", 0,
-                  {blankAt(6)}, "%:6行目:問題が不正です0:致命的なエラーです"},
-        BlankCase{"empty_file", "", 0, {}, "%:問題が不正です0:致命的なエラーです"},
-        BlankCase{"only_blank_lines", "\r\n  \r\n\t\r\n", 0, {}, "%:問題が不正です0:致命的なエラーです"}),
+                  {blankAt(6)}, "%:6行目:問題が不正です0:致命的なエラーです（空の行です）"},
+        BlankCase{"empty_file", "", 0, {}, "%:問題が不正です0:致命的なエラーです（単元がありません（<< で始まる行がありません））"},
+        BlankCase{"only_blank_lines", "\r\n  \r\n\t\r\n", 0, {}, "%:問題が不正です0:致命的なエラーです（単元がありません（<< で始まる行がありません））"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(BlankLines, AreNeverSavedAndTheSavedSetReadsBackTheSame) {

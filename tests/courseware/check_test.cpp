@@ -35,7 +35,7 @@ TEST_F(Check, APassingSetShowsItsUnitCountAndNone) {
 TEST_F(Check, ListsTheFaultyQuestionsOfTheFirstFaultyUnitOnly) {
     EXPECT_FALSE(check({"<<一", "x<1", ">>", "<<二", "x<1", "2x+3y<1", ">>", "<<三", "2<3", ">>"}));
     EXPECT_EQ(sink.shown, std::vector<std::string>{"文字が多すぎます"});
-    EXPECT_EQ(verdict.lstErQues, std::vector<std::string>{"「二」6行目 2x+3y<1：文字が多すぎます"});
+    EXPECT_EQ(verdict.lstErQues, std::vector<std::string>{"「二」6行目 2x+3y<1：文字が多すぎます：文字が2種類以上あります（使える文字は1つです）（5文字目）"});
     EXPECT_EQ(verdict.edtResult, "??? 誤りがあります ???");
     EXPECT_EQ(verdict.edtErTangen, "二");
     EXPECT_EQ(verdict.edtTangen, "");
@@ -45,13 +45,14 @@ TEST_F(Check, ListsTheFaultyQuestionsOfTheFirstFaultyUnitOnly) {
     EXPECT_FALSE(check({"<<一", "x<1", ">>", "<<二", "x<1", "2x+3<1", ">>", "<<三", "2<3", ">>"}));
     EXPECT_EQ(sink.shown, std::vector<std::string>{"moji"});
     EXPECT_EQ(verdict.edtErTangen, "三");
-    EXPECT_EQ(verdict.lstErQues, std::vector<std::string>{"「三」9行目 2<3：moji"});
+    EXPECT_EQ(verdict.lstErQues, std::vector<std::string>{"「三」9行目 2<3：moji：文字（x など）がありません"});
 }
 
 struct StructureCase {
     const char* name;
     std::vector<std::string> text;
     std::vector<std::string> messages;
+    std::string entry;  // the list's one entry
 };
 
 class CheckStructure : public Check, public ::testing::WithParamInterface<StructureCase> {};
@@ -60,23 +61,28 @@ TEST_P(CheckStructure, FailsBeforeAnyQuestionIsParsed) {
     EXPECT_FALSE(check(GetParam().text));
     EXPECT_EQ(verdict.edtResult, "??? 問題に誤りがあります");
     EXPECT_EQ(verdict.edtErTangen, "問題に誤りです");
-    EXPECT_TRUE(verdict.lstErQues.empty());
+    // The one entry says where the structure went wrong and why.
+    EXPECT_EQ(verdict.lstErQues, std::vector<std::string>{GetParam().entry});
     EXPECT_EQ(sink.shown, GetParam().messages);  // no parser message: nothing was parsed
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Sets, CheckStructure,
     ::testing::Values(
-        StructureCase{"start_without_end", {"<<A", "2<3", "<<B", "x<1", ">>"}, {}},
-        StructureCase{"empty_text", {}, {}},
+        StructureCase{"start_without_end", {"<<A", "2<3", "<<B", "x<1", ">>"}, {},
+                      "3行目：前の単元が >> で閉じられていません"},
+        StructureCase{"empty_text", {}, {}, "単元がありません（<< で始まる行がありません）"},
         StructureCase{"eight_questions",
                       {"<<A", "x<1", "x<2", "x<3", "x<4", "x<5", "x<6", "x<7", "x<8", ">>"},
-                      {"問題は7問以下です"}},
+                      {"問題は7問以下です"}, "9行目：1つの単元の問題は7問までです"},
         // A unit without its ">>" hides its questions from the check, so it
         // is a fault of the structure here (loading still accepts it).
-        StructureCase{"last_unit_without_end", {"<<A", "x<1", ">>", "<<B", "2x+3y<1"}, {}},
-        StructureCase{"start_after_start", {"<<A", "<<B", "x<1", ">>"}, {}},
-        StructureCase{"question_after_end", {"<<A", "x<1", ">>", "2<3"}, {}}),
+        StructureCase{"last_unit_without_end", {"<<A", "x<1", ">>", "<<B", "2x+3y<1"}, {},
+                      "4行目：この単元が >> で閉じられていません"},
+        StructureCase{"start_after_start", {"<<A", "<<B", "x<1", ">>"}, {},
+                      "1行目：この単元が >> で閉じられていません"},
+        StructureCase{"question_after_end", {"<<A", "x<1", ">>", "2<3"}, {},
+                      "4行目：単元の外（<< と >> の間でない所）に問題があります"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(Check, LeavesThePageAlone) {

@@ -102,11 +102,11 @@ INSTANTIATE_TEST_SUITE_P(
     Files, StartUp,
     ::testing::Values(
         StartUpCase{"missing", "", true, "問題ファイルが見つかりません。探した場所：%"},
-        StartUpCase{"bad_structure", "<<A\r\n>>\r\n", false, "%:2行目:問題が不正です0:致命的なエラーです"},
+        StartUpCase{"bad_structure", "<<A\r\n>>\r\n", false, "%:2行目:問題が不正です0:致命的なエラーです（この単元には問題がありません）"},
         StartUpCase{"first_question_refused", "\r\n<<A\r\n2<3\r\n>>\r\n", false,
-                    "%:3行目:問題が不正です87:致命的なエラーです"},
+                    "%:3行目:問題が不正です87:致命的なエラーです（2<3：moji：文字（x など）がありません）"},
         StartUpCase{"first_unit_without_questions", "<<A\r\n<<B\r\nx<1\r\n>>\r\n", false,
-                    "%:問題が不正です0:致命的なエラーです"},
+                    "%:問題が不正です0:致命的なエラーです（最初の単元に問題がありません）"},
         StartUpCase{"not_code_page_932", "<<A\r\n\x82\r\n>>\r\n", false,
                     "%:問題が不正です0:致命的なエラーです"},
         StartUpCase{"beyond_the_bounds", std::string(10001, '\n'), false,
@@ -173,9 +173,9 @@ TEST_F(Sequence, AQuestionSetTextStartsAsAFileWould) {
     EXPECT_EQ(page.caption, "test");
     EXPECT_EQ(s.questionSetPath, s.appDir + "Question.ine");
     EXPECT_EQ(sequencing.startUpWithText({"<<test", "", ">>"}),
-              std::optional<std::string>("問題が不正です0:致命的なエラーです"));
+              std::optional<std::string>("問題が不正です0:致命的なエラーです（空の行です）"));
     EXPECT_EQ(sequencing.startUpWithText({"<<test", "2<4", ">>"}),
-              std::optional<std::string>("問題が不正です87:致命的なエラーです"));
+              std::optional<std::string>("問題が不正です87:致命的なエラーです（2<4：moji：文字（x など）がありません）"));
 }
 
 TEST_F(Sequence, NextQuestionMovesOnWithinTheUnit) {

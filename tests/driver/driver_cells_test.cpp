@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <sstream>
 
 #include "tools/driver.h"
@@ -39,7 +40,33 @@ std::string refused(int code, char letter, const std::string& cells, bool decima
 }
 std::string message(const std::string& text) { return "message: " + text + "\n"; }
 
+// Why each refused question above was refused, as the driver says it.
+const std::map<std::string, std::string>& cellsReasons() {
+    static const std::map<std::string, std::string> reasons{
+        {"NoLetter", "文字（x など）がありません"},
+        {"TooLong", "問題が長すぎます（半角38文字まで、式の項は30個まで）"},
+        {"TooManyCells", "問題が長すぎます（半角38文字まで、式の項は30個まで）（31文字目）"},
+        {"SixDigits", "数字は5けたまでです（1文字目）"},
+        {"DecimalDigits", "小数は整数部と小数部を合わせて5けたまでです（1文字目）"},
+        {"BadNumber", "分数か小数の書き方がまちがっています（/ や . の後に数字がありません）（3文字目）"},
+        {"EmptyDenominator", "分数か小数の書き方がまちがっています（/ や . の後に数字がありません）（3文字目）"},
+        {"ZeroDenominator", "分母が0です（3文字目）"},
+        {"DoubleSign", "符号が2つ続いています（3文字目）"},
+        {"SecondLetter", "文字が2種類以上あります（使える文字は1つです）（5文字目）"},
+        {"Equals", "＝は < や > のすぐ後にだけ書けます（<= や >=）（2文字目）"},
+        {"Relations", "不等号が2つ以上あります"},
+        {"DigitPosition", "文字やかっこのすぐ後に数字があります（3文字目）"},
+        {"LetterPosition", "文字やかっこのすぐ後に文字があります（2文字目）"},
+        {"BracketPosition", "文字やかっこのすぐ後にかっこがあります（6文字目）"},
+        {"Unconvertible", "シフトJISで書けない文字があります"},
+        {"Empty", "問題が空です"},
+    };
+    return reasons;
+}
+
 DriverCase cells(const char* name, const char* text, std::string transcript) {
+    if (const auto why = cellsReasons().find(name); why != cellsReasons().end())
+        transcript += "reason: " + why->second + "\n";
     return {name, {"cells", text}, std::move(transcript)};
 }
 DriverCase entry(const char* name, const char* text, std::string transcript) {

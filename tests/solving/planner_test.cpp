@@ -125,7 +125,7 @@ TEST(Planner, StopsAtItsBudget) {
 // still end within the budget with an honest answer.
 TEST(Planner, HardLinesEndWithinTheBudget) {
     for (const char* question : {"99999x<99999", "9999x+1/9999<1/9997", "(((((((x+1)+1)+1)+1)+1)+1)+1)<1",
-                                 "x+1+1+1+1+1+1+1+1+1+1+1+1+1<x+1", "(x+1<3"}) {
+                                 "x+1+1+1+1+1+1+1+1+1+1+1+1+1<x+1", "((x+1))<3"}) {
         SCOPED_TRACE(question);
         const Plan plan = planned(question);
         EXPECT_LE(plan.nodes, PlanBudget{}.maxNodes);

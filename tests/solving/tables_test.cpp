@@ -77,13 +77,13 @@ TEST(HasBrackets, NoLineSelectedHasNone) {
     EXPECT_FALSE(s.ws.firstLineHasBrackets());
 }
 
-TEST(LineLabels, TwelveCircledNumbersThenNone) {
+TEST(LineLabels, CircledNumbersForEveryLineOfThePage) {
     EXPECT_EQ(lineLabel(0), "0");
     EXPECT_EQ(lineLabel(1), "①");
     EXPECT_EQ(lineLabel(10), "⑩");
     EXPECT_EQ(lineLabel(12), "⑫");
-    EXPECT_EQ(lineLabel(13), "");
-    EXPECT_EQ(lineLabel(14), "");
+    EXPECT_EQ(lineLabel(13), "⑬");
+    EXPECT_EQ(lineLabel(14), "⑭");
     EXPECT_EQ(lineLabel(15), "");
     EXPECT_EQ(lineLabel(-1), "");
 }

@@ -113,13 +113,15 @@ INSTANTIATE_TEST_SUITE_P(
         VerdictCase{"faultInSecondUnit",
                     test::joinUnits({test::unitLines("A", {"x<1"}), test::unitLines("B", {"x<1", "2x+3y<1"}),
                                      test::unitLines("C", {"y<"})}),
-                    "", "??? 誤りがあります ???", "B", {QStringLiteral("「B」6行目 2x+3y<1：文字が多すぎます")}},
+                    "", "??? 誤りがあります ???", "B", {QStringLiteral("「B」6行目 2x+3y<1：文字が多すぎます：文字が2種類以上あります（使える文字は1つです）（5文字目）")}},
         VerdictCase{"unitWithoutItsEnd",
                     test::joinUnits({test::unitLines("A", {"x<1"}, false), test::unitLines("B", {"x<"})}),
-                    "", "??? 問題に誤りがあります", "問題に誤りです", {}},
+                    "", "??? 問題に誤りがあります", "問題に誤りです",
+                    {QStringLiteral("3行目：前の単元が >> で閉じられていません")}},
         VerdictCase{"lastUnitWithoutItsEnd",
                     test::joinUnits({test::unitLines("A", {"x<1"}), test::unitLines("B", {"2x+3y<1"}, false)}),
-                    "", "??? 問題に誤りがあります", "問題に誤りです", {}}),
+                    "", "??? 問題に誤りがあります", "問題に誤りです",
+                    {QStringLiteral("4行目：この単元が >> で閉じられていません")}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(Editor, AFailedCheckOfTheUnchangedTextSendsTheFocusToTheMemo) {

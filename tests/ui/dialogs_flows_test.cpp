@@ -92,7 +92,8 @@ TEST_F(ProgramFrame, OpeningAnInvalidFileKeepsTheSetInForce) {
     test::writeBytes(dir.file("bad.ine"), "<<A\r\n>>\r\n");
     paths = {dir.file("bad.ine")};
     menuEntry(*frame, "mnuOpen")->trigger();
-    EXPECT_EQ(sink.shown, (std::vector<std::string>{dir.file("bad.ine") + ":問題が不正です"}));
+    EXPECT_EQ(sink.shown, (std::vector<std::string>{dir.file("bad.ine") +
+                                                    ":2行目:問題が不正です（この単元には問題がありません）"}));
     EXPECT_EQ(frame->courseware.questionSetText, firstSet);
     EXPECT_EQ(frame->courseware.unitTitles[2], "負の数");
     EXPECT_EQ(pageCaption(), "一次不等式");

@@ -5,6 +5,8 @@
 #include <QMdiSubWindow>
 #include <gtest/gtest.h>
 
+#include <map>
+
 #include "dialogs_support.h"
 #include "frame_support.h"
 
@@ -58,9 +60,12 @@ TEST_F(GivenFile, AValidSetStartsAtItsFirstQuestion) {
 
 TEST_F(GivenFile, AnInvalidOrMissingSetIsReportedAndTheDefaultStays) {
     test::writeBytes(dir.file("bad.ine"), "<<A\r\n>>\r\n");
-    for (const char* name : {"bad.ine", "missing.ine"}) {
+    const std::map<std::string, std::string> said{
+        {"bad.ine", ":2行目:問題が不正です（この単元には問題がありません）"},
+        {"missing.ine", ":ファイルが見つかりません"}};
+    for (const auto& [name, text] : said) {
         start(name);
-        EXPECT_EQ(sink.shown, (std::vector<std::string>{dir.file(name) + ":問題が不正です"})) << name;
+        EXPECT_EQ(sink.shown, (std::vector<std::string>{dir.file(name) + text})) << name;
         EXPECT_TRUE(frame->started()) << name;
         EXPECT_EQ(frame->courseware.questionSetText, defaultSet) << name;
         EXPECT_EQ(pageCaption(), "既定") << name;
