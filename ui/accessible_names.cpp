@@ -30,7 +30,7 @@ void name(QWidget* w, const QString& name, const QString& description = QString(
     if (!description.isEmpty()) w->setAccessibleDescription(description);
 }
 
-// "③式"; lines 13 and 14 have no circled label: "13行目の式".
+// "③式"; a line without a circled label would be "13行目の式".
 QString lineName(int n) {
     const std::string_view label = lineLabel(n);
     return qs(label.empty() ? std::to_string(n) + "行目の式" : std::string(label) + "式");

@@ -66,7 +66,7 @@ TEST(ScreenReaderNames, DrawnLineNamesItsImageAndButton) {
     EXPECT_EQ(image->accessibleName(), QStringLiteral("①式 −0.5x+3≧0.5"));
     EXPECT_EQ(button->accessibleDescription(), image->accessibleName());
     const auto* empty = session.frame->findChild<LineImage*>(QStringLiteral("Image13"));
-    EXPECT_EQ(empty->accessibleName(), QStringLiteral("13行目の式"));
+    EXPECT_EQ(empty->accessibleName(), QStringLiteral("⑬式"));
 }
 
 }  // namespace
