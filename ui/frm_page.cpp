@@ -11,6 +11,7 @@
 #include "solving/page_layout.h"
 #include "solving/worksheet.h"
 #include "ui/control_panel.h"
+#include "ui/line_drawing.h"
 #include "ui/fonts.h"
 #include "ui/line_image.h"
 #include "ui/page_scroll.h"
@@ -23,8 +24,11 @@ namespace talvoren::ui {
 namespace {
 
 constexpr int answerBoxWidth = 297;
-constexpr int answerBoxHeight = 121;
+// The answer image holds the answer's band and, under it, the number line.
+constexpr int answerImageHeight = answerBandHeight + numberLineHeight;
+constexpr int answerBoxHeight = 121 + numberLineHeight;
 constexpr int answerImageWidth = 272;
+constexpr int lowerStarsTop = 96 + numberLineHeight;
 // Between the description line and the first row of lines.
 constexpr int lineTopGap = 5;
 
@@ -103,10 +107,10 @@ TfrmPage::TfrmPage(MessageSink& messages, QWidget* parent)
     grbKai->setAutoFillBackground(true);
     grbKai->installEventFilter(this);
     Image16 = new LineImage(answerImage, grbKai);
-    Image16->setImageGeometry(QRect(14, 24, answerImageWidth, 76));
+    Image16->setImageGeometry(QRect(14, 24, answerImageWidth, answerImageHeight));
     Image16->onClick = [this] { clickControl("Image16"); };
     lblStarX = starBand(grbKai, "lblStarX", 16);
-    lblStarY = starBand(grbKai, "lblStarY", 96);
+    lblStarY = starBand(grbKai, "lblStarY", lowerStarsTop);
     grbKai->hide();
 }
 

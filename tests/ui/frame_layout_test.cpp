@@ -118,8 +118,8 @@ TEST(FrameLayout, AnswerBoxPlaces) {
         EXPECT_EQ(page.grbKai->pos(), tc.at) << "line " << tc.line;
         EXPECT_TRUE(page.grbKai->isVisible());
     }
-    EXPECT_EQ(page.grbKai->size(), QSize(297, 121));
-    EXPECT_EQ(page.Image16->geometry(), QRect(14, 24, 272, 76));
+    EXPECT_EQ(page.grbKai->size(), QSize(297, 201));  // room for the number line
+    EXPECT_EQ(page.Image16->geometry(), QRect(14, 24, 272, 156));
     EXPECT_EQ(page.lineImage(15), nullptr);
     EXPECT_EQ(page.lineImage(16), page.Image16);
 }
