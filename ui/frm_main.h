@@ -33,6 +33,7 @@ class ControlPanel;
 class QtMessageSink;
 class QtPage;
 class ReadAloud;
+class TrialFlow;
 class TfrmGreet;
 class TfrmPage;
 class TfrmSentaku;
@@ -69,6 +70,7 @@ private:
     std::unique_ptr<Dialogs> dialogs;
     std::unique_ptr<Sequencing> sequencing;
     std::unique_ptr<FileFlows> fileFlows;
+    std::unique_ptr<TrialFlow> trialFlow_;  // 確かめ
 
 public:
     // ---- windows and controls -------------------------------------------

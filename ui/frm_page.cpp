@@ -6,6 +6,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QPushButton>
 #include <QScrollBar>
 
 #include "solving/page_layout.h"
@@ -29,6 +30,8 @@ constexpr int answerImageHeight = answerBandHeight + numberLineHeight;
 constexpr int answerBoxHeight = 121 + numberLineHeight;
 constexpr int answerImageWidth = 272;
 constexpr int lowerStarsTop = 96 + numberLineHeight;
+// 確かめ sits in the box's title row, this far left of its right edge.
+constexpr int tashikameRightGap = 96;
 // Between the description line and the first row of lines.
 constexpr int lineTopGap = 5;
 
@@ -111,6 +114,13 @@ TfrmPage::TfrmPage(MessageSink& messages, QWidget* parent)
     Image16->onClick = [this] { clickControl("Image16"); };
     lblStarX = starBand(grbKai, "lblStarX", 16);
     lblStarY = starBand(grbKai, "lblStarY", lowerStarsTop);
+    btnTashikame = new QPushButton(QStringLiteral("確かめ(&T)"), grbKai);
+    btnTashikame->setObjectName(QStringLiteral("btnTashikame"));
+    btnTashikame->setGeometry(answerBoxWidth - tashikameRightGap, 0, 84, 22);
+    btnTashikame->setFocusPolicy(Qt::NoFocus);
+    connect(btnTashikame, &QPushButton::clicked, this, [this] {
+        if (onTashikame) onTashikame();
+    });
     grbKai->hide();
 }
 
@@ -276,6 +286,7 @@ void TfrmPage::sizeAnswerBox(int width) {
     Image16->setImageGeometry(QRect(Image16->pos(), QSize(inner, Image16->height())));
     lblStarX->resize(inner, lblStarX->height());
     lblStarY->resize(inner, lblStarY->height());
+    btnTashikame->move(width - tashikameRightGap, 0);
 }
 
 void TfrmPage::fitClient() {

@@ -47,16 +47,17 @@ void drawEndLabel(Surface& surface, double x, int top, const Ratio& end) {
     const std::string upper = std::to_string(end.num < 0 ? -end.num : end.num);
     const auto width = [](const std::string& text) { return static_cast<int>(text.size()) * 7; };
     if (end.den == 1) {
-        surface.drawText(static_cast<int>(x) - width(sign + upper) / 2, top + 8, sign + upper);
+        surface.drawText(static_cast<int>(x) - width(sign + upper) / 2, top + 4, sign + upper);
         return;
     }
     const std::string lower = std::to_string(end.den);
     const int barWidth = std::max(width(upper), width(lower)) + 2;
     const int barLeft = static_cast<int>(x) - barWidth / 2;
-    if (!sign.empty()) surface.drawText(barLeft - 9, top + 7, sign);
-    surface.drawText(barLeft + (barWidth - width(upper)) / 2, top - 1, upper);
-    surface.drawStroke(barLeft, top + 14.5, barLeft + barWidth, top + 14.5, 1.0);
-    surface.drawText(barLeft + (barWidth - width(lower)) / 2, top + 15, lower);
+    // Stacked over the circle, the numerator reaching a little into the band above.
+    if (!sign.empty()) surface.drawText(barLeft - 10, top - 1, sign);
+    surface.drawText(barLeft + (barWidth - width(upper)) / 2, top - 10, upper);
+    surface.drawStroke(barLeft, top + 5.5, barLeft + barWidth, top + 5.5, 1.0);
+    surface.drawText(barLeft + (barWidth - width(lower)) / 2, top + 6, lower);
 }
 
 // The sentence in two rows: the worked-out sides, then the verdict (after
