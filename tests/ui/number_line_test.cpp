@@ -9,6 +9,7 @@
 #include <string>
 
 #include "ui/recording_surface.h"
+#include "ui/trial_flow.h"
 
 namespace talvoren::ui {
 namespace {
@@ -88,6 +89,15 @@ TEST(NumberLine, TrialMarkInItsOwnColourWithTheSentenceInTwoRows) {
     // Everything lies inside the figure's band.
     for (const DrawnStroke& d : s.strokes) EXPECT_LT(std::max(d.y1, d.y2), 76 + numberLineBand);
     EXPECT_DOUBLE_EQ(axisY + 76, s.strokes.front().y1);
+}
+
+TEST(TrialFlow, TheTutorsNumbersAreOfferedTheFirstTimeOnly) {
+    const SuggestedValues both{r(0), r(4)};
+    EXPECT_EQ(TrialFlow::promptText('x', both, true),
+              QStringLiteral("x に数を入れて、不等式が成り立つか確かめましょう。\n"
+                             "例えば 0 は解に入る数、4 は解に入らない数です。"));
+    EXPECT_EQ(TrialFlow::promptText('x', both, false), QStringLiteral("x に数を入れて、不等式が成り立つか確かめましょう。"));
+    EXPECT_TRUE(TrialFlow::promptText('a', {std::nullopt, r(0)}, true).endsWith(QStringLiteral("成り立ちません。例えば 0 で確かめましょう。")));
 }
 
 }  // namespace
