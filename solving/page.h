@@ -9,6 +9,7 @@
 
 #include "core/cells.h"
 #include "solving/line_diagnosis.h"
+#include "solving/solution_set.h"
 
 namespace talvoren {
 
@@ -78,6 +79,11 @@ public:
     virtual void closeLineEntry() {}
     // The tutor's answer to a written line, in the hint line.
     virtual void showVerdict(const LineVerdict& /*verdict*/) {}
+
+    // The solved answer's set, drawn on a number line under the answer; a
+    // number tried with 確かめ is marked on it with its sentence.
+    virtual void showSolutionSet(const SolutionSet& /*set*/) {}
+    virtual void showTrial(const SolutionSet& /*set*/, const Ratio& /*value*/, const std::string& /*sentence*/) {}
 };
 
 }  // namespace talvoren

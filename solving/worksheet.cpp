@@ -10,6 +10,7 @@
 #include "solving/executor.h"
 #include "solving/line_labels.h"
 #include "solving/written_line.h"
+#include "solving/solution_set.h"
 
 namespace talvoren {
 
@@ -502,6 +503,7 @@ void Worksheet::showSolved() {
     setDescription("解が出ました");
     setBlinkTimer(true);
     state_.solvedFlag = true;
+    if (const auto set = solutionSetOnPage(state_, core_)) page_.showSolutionSet(*set);
     setNextEnabled(true);
     page_.focusButton(FocusTarget::next);
     listener().solvedShown();

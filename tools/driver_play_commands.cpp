@@ -104,6 +104,7 @@ PlayCommands solvingPlayCommands() {
         {"state", state},
         {"selfwrite", selfwrite},
         {"write", write},
+        {"try", tryOnPage},
     };
 }
 

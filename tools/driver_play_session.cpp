@@ -5,6 +5,7 @@
 
 #include "core/reading.h"
 #include "solving/spoken_lines.h"
+#include "solving/solution_set.h"
 
 namespace talvoren::driver {
 
@@ -29,8 +30,14 @@ void printField(std::ostream& out, const char* label, const std::string& text) {
     out << label << ':' << (text.empty() ? "" : " ") << text << '\n';
 }
 
+// "numberline: KIND VALUE" of the solved page.
+std::string numberLineOf(const PlaySession& s) {
+    const std::optional<SolutionSet> set = solutionSetOnPage(s.worksheet.state(), s.core);
+    return set ? solutionSetText(*set) : "";
+}
+
 void printEvents(std::ostream& out, const RecordingPage::Events& events, const CoreState& core,
-                 const Shown& before, const Shown& after) {
+                 const Shown& before, const Shown& after, const std::string& numberLine) {
     for (int n : events.takenBack) out << "takeback " << n << '\n';
     for (int n : events.drawnLines) {
         const ExprLine& line = core.lines[static_cast<std::size_t>(n)];
@@ -39,6 +46,7 @@ void printEvents(std::ostream& out, const RecordingPage::Events& events, const C
     if (events.answerLineDrawn) out << "answerline: " << lineCellsText(core.lines[answerLineIndex]) << '\n';
     for (const std::string& text : events.answerTexts) out << "answertext: " << text << '\n';
     if (events.solvedShown) out << "solved\n";
+    if (events.solvedShown && !numberLine.empty()) out << "numberline: " << numberLine << '\n';
     if (after.description != before.description) printField(out, "desc", after.description);
     if (after.panel != before.panel) printField(out, "panel", after.panel);
     if (after.jikkou != before.jikkou) out << "jikkou: " << (after.jikkou ? "on" : "off") << '\n';
@@ -123,7 +131,7 @@ void PlaySession::run(const std::function<void()>& command) {
     const RecordingPage::Events events = page.takeEvents();
     if (ended) return;
     const Shown after = shownBy(*this);
-    printEvents(out, events, core, before, after);
+    printEvents(out, events, core, before, after, events.solvedShown ? numberLineOf(*this) : "");
     if (after.status != before.status) readAloud.say(textReading(after.status));
     for (const std::string& line : std::exchange(trailing, {})) out << line << '\n';
 }

@@ -103,4 +103,7 @@ PlayCommands solvingPlayCommands();
 // `speech on|off`: 読み上げ, printed as `read:` lines.
 PlayCommands speechPlayCommands();
 
+// try VALUE: the question worked out for a number on a solved page.
+void tryOnPage(PlaySession& s, const std::string& padText);
+
 }  // namespace talvoren::driver

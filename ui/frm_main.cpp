@@ -31,6 +31,7 @@
 #include "ui/message_box.h"
 #include "ui/qt_page.h"
 #include "ui/self_write_setting.h"
+#include "ui/trial_flow.h"
 #include "ui/zoom.h"
 #include "core/reading.h"
 #include "ui/accessible_names.h"
@@ -152,6 +153,8 @@ TfrmMain::TfrmMain(FrameOptions options)
     });
     coach = std::make_unique<HintCoach>(*worksheet);
     frmPage_->worksheet = worksheet.get();
+    trialFlow_ = std::make_unique<TrialFlow>(*worksheet, core, *page, inputDialogAsk(this));
+    frmPage_->onTashikame = [this] { trialFlow_->run(); };
     if (!options.recordsFolder.empty()) startPupilLog(options.recordsFolder, options.pupil);
 
     createForms();

@@ -37,6 +37,7 @@ class ControlPanel;
 class QtMessageSink;
 class QtPage;
 class ReadAloud;
+class TrialFlow;
 class TfrmGreet;
 class TfrmPage;
 class TfrmSentaku;
@@ -76,6 +77,7 @@ private:
     std::unique_ptr<Dialogs> dialogs;
     std::unique_ptr<Sequencing> sequencing;
     std::unique_ptr<FileFlows> fileFlows;
+    std::unique_ptr<TrialFlow> trialFlow_;  // 確かめ
 
 public:
     // ---- windows and controls -------------------------------------------

@@ -6,11 +6,13 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QPushButton>
 #include <QScrollBar>
 
 #include "solving/page_layout.h"
 #include "solving/worksheet.h"
 #include "ui/control_panel.h"
+#include "ui/line_drawing.h"
 #include "ui/fonts.h"
 #include "ui/line_image.h"
 #include "ui/page_scroll.h"
@@ -23,8 +25,13 @@ namespace talvoren::ui {
 namespace {
 
 constexpr int answerBoxWidth = 297;
-constexpr int answerBoxHeight = 121;
+// The answer image holds the answer's band and, under it, the number line.
+constexpr int answerImageHeight = answerBandHeight + numberLineHeight;
+constexpr int answerBoxHeight = 121 + numberLineHeight;
 constexpr int answerImageWidth = 272;
+constexpr int lowerStarsTop = 96 + numberLineHeight;
+// 確かめ sits in the box's title row, this far left of its right edge.
+constexpr int tashikameRightGap = 96;
 // Between the description line and the first row of lines.
 constexpr int lineTopGap = 5;
 
@@ -103,10 +110,17 @@ TfrmPage::TfrmPage(MessageSink& messages, QWidget* parent)
     grbKai->setAutoFillBackground(true);
     grbKai->installEventFilter(this);
     Image16 = new LineImage(answerImage, grbKai);
-    Image16->setImageGeometry(QRect(14, 24, answerImageWidth, 76));
+    Image16->setImageGeometry(QRect(14, 24, answerImageWidth, answerImageHeight));
     Image16->onClick = [this] { clickControl("Image16"); };
     lblStarX = starBand(grbKai, "lblStarX", 16);
-    lblStarY = starBand(grbKai, "lblStarY", 96);
+    lblStarY = starBand(grbKai, "lblStarY", lowerStarsTop);
+    btnTashikame = new QPushButton(QStringLiteral("確かめ(&T)"), grbKai);
+    btnTashikame->setObjectName(QStringLiteral("btnTashikame"));
+    btnTashikame->setGeometry(answerBoxWidth - tashikameRightGap, 0, 84, 22);
+    btnTashikame->setFocusPolicy(Qt::NoFocus);
+    connect(btnTashikame, &QPushButton::clicked, this, [this] {
+        if (onTashikame) onTashikame();
+    });
     grbKai->hide();
 }
 
@@ -282,6 +296,7 @@ void TfrmPage::sizeAnswerBox(int width) {
     Image16->setImageGeometry(QRect(Image16->pos(), QSize(inner, Image16->height())));
     lblStarX->resize(inner, lblStarX->height());
     lblStarY->resize(inner, lblStarY->height());
+    btnTashikame->move(width - tashikameRightGap, 0);
 }
 
 void TfrmPage::fitClient() {

@@ -15,6 +15,7 @@
 
 class QGroupBox;
 class QLabel;
+class QPushButton;
 
 namespace talvoren {
 class MessageSink;
@@ -52,6 +53,9 @@ public:
     // A click on a line image, the answer box or the answer image, by the
     // control's name ("Image3", "grbKai", "Image16").
     std::function<void(const std::string& name)> onControlClick;
+    // 確かめ in the answer box.
+    QPushButton* btnTashikame;
+    std::function<void()> onTashikame;
 
     // The page window's place in the frame, from the control panel's size:
     // its outer geometry (the window the page sits in takes it).

@@ -33,6 +33,8 @@ public:
     }
     void drawHorizontalLine(int, int x2, int) override { reach(x2 + 1); }
     void setScale(double factor, int) override { scale_ = factor; }
+    void drawStroke(double, double, double x2, double, double) override { reach(x2); }
+    void drawCircle(double x, double, double radius, bool) override { reach(x + radius); }
 
     double rightEdge() const { return rightEdge_; }
 
@@ -80,7 +82,8 @@ void drawLabelOn(Surface& surface, int imageWidth, const std::string& label) {
 
 void drawPlainTextOn(Surface& surface, int imageHeight, const std::string& text) {
     surface.setFont(SurfaceFont{FontHolder::fntKnjMin, plainTextPixels, false});
-    surface.drawText(0, imageHeight / 3, text);
+    // In the answer's band, whatever lies under it.
+    surface.drawText(0, std::min(imageHeight, answerBandHeight) / 3, text);
 }
 
 double lineDrawingHeight(double width, QSize layoutSize) {
@@ -103,6 +106,7 @@ void paintLineDrawing(QPainter& painter, const QRectF& target, QSize layoutSize,
         }
         if (!drawing.label.empty() && drawing.number != answerImage)
             drawLabelOn(surface, layoutSize.width(), drawing.label);
+        if (drawing.numberLine) drawNumberLineOn(surface, *drawing.numberLine, layoutSize.width());
     }
     painter.restore();
 }

@@ -12,9 +12,11 @@
 
 #include <QRectF>
 #include <QSize>
+#include <optional>
 #include <string>
 
 #include "core/cells.h"
+#include "ui/number_line.h"
 #include "ui/typesetter.h"
 
 class QPainter;
@@ -25,6 +27,9 @@ class Surface;
 
 // Height of a page line image in layout pixels.
 inline constexpr int lineDrawingLayoutHeight = 75;
+// The answer's own band at the top of the answer image; the number line
+// lies under it.
+inline constexpr int answerBandHeight = lineDrawingLayoutHeight + 1;
 // The label's left edge lies this far left of the image's right edge.
 inline constexpr int labelColumnWidth = 32;
 
@@ -40,6 +45,7 @@ struct LineDrawing {
     char unknownLetter = 'x';    // the letter the typesetter starts from
     std::string label;           // the circled label at the right edge; "" for none
     std::string plainText;       // a plain text instead (the answer image's messages)
+    std::optional<NumberLineFigure> numberLine;  // the answer's set, under the answer
 };
 
 // The room a line may take in an image of the given layout width: the

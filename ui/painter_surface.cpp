@@ -60,6 +60,23 @@ void PainterSurface::drawHorizontalLine(int x1, int x2, int y) {
     painter_.restore();
 }
 
+void PainterSurface::drawStroke(double x1, double y1, double x2, double y2, double width) {
+    painter_.save();
+    painter_.setRenderHint(QPainter::Antialiasing);
+    painter_.setPen(QPen(toQColor(color()), width, Qt::SolidLine, Qt::FlatCap));
+    painter_.drawLine(QPointF(x1, y1), QPointF(x2, y2));
+    painter_.restore();
+}
+
+void PainterSurface::drawCircle(double centreX, double centreY, double radius, bool filled) {
+    painter_.save();
+    painter_.setRenderHint(QPainter::Antialiasing);
+    painter_.setPen(QPen(toQColor(color()), 1.5));
+    painter_.setBrush(filled ? toQColor(color()) : QColor(Qt::white));
+    painter_.drawEllipse(QPointF(centreX, centreY), radius, radius);
+    painter_.restore();
+}
+
 void PainterSurface::setScale(double factor, int originY) {
     QTransform scale;
     if (factor != 1.0) scale.translate(0, originY).scale(factor, factor).translate(0, -originY);

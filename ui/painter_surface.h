@@ -21,6 +21,8 @@ public:
     void drawText(int x, int y, const std::string& text) override;
     void drawHorizontalLine(int x1, int x2, int y) override;
     void setScale(double factor, int originY) override;
+    void drawStroke(double x1, double y1, double x2, double y2, double width) override;
+    void drawCircle(double centreX, double centreY, double radius, bool filled) override;
 
 protected:
     QPainter& painter() { return painter_; }

@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QLabel>
 #include <QMdiSubWindow>
+#include <QPainter>
 #include <QTimer>
 
 #include "core/reading.h"
@@ -120,6 +121,24 @@ void QtPage::writeAnswerText(const std::string& text) {
     image->refresh();
     nameAnswerText(widgets_.page, text);
     if (readAloud) readAloud->say(textReading(text));
+}
+
+void QtPage::showSolutionSet(const SolutionSet& set) { drawNumberLine({set, std::nullopt, answerBandHeight, 0, ""}); }
+
+void QtPage::showTrial(const SolutionSet& set, const Ratio& value, const std::string& sentence) {
+    drawNumberLine({set, value, answerBandHeight, 0, sentence});
+}
+
+void QtPage::drawNumberLine(const NumberLineFigure& figure) {
+    LineImage* image = widgets_.page.lineImage(answerImage);
+    LineDrawing& drawing = drawings_[answerImage];
+    drawing.numberLine = figure;
+    image->clearWhite();
+    {
+        QPainter painter(&image->image());
+        paintLineDrawing(painter, QRectF(0, 0, image->width(), image->height()), image->size(), drawing);
+    }
+    image->refresh();
 }
 
 void QtPage::setLetterKeyCaption(char letter) { widgets_.panel.showLetterKey(letter); }

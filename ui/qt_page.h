@@ -69,6 +69,8 @@ public:
     void setHintEnabled(bool on) override;
 
     int showSentaku() override;
+    void showSolutionSet(const SolutionSet& set) override;
+    void showTrial(const SolutionSet& set, const Ratio& value, const std::string& sentence) override;
 
     void openLineEntry(int n) override;
     void showLineEntryText(const std::string& text) override;
@@ -93,6 +95,8 @@ private:
     QPixmap imgNextR_;
     std::array<LineDrawing, answerImage + 1> drawings_;
     int entryLine_ = 0;  // the line the pupil writes; 0 while none
+    // Puts the figure under the answer and draws the answer image again.
+    void drawNumberLine(const NumberLineFigure& figure);
 };
 
 }  // namespace talvoren::ui

@@ -18,6 +18,19 @@ struct DrawnText {
     Rgb color;
 };
 
+struct DrawnStroke {
+    double x1 = 0, y1 = 0, x2 = 0, y2 = 0, width = 0;
+    Rgb color;
+    friend bool operator==(const DrawnStroke&, const DrawnStroke&) = default;
+};
+
+struct DrawnCircle {
+    double x = 0, y = 0, radius = 0;
+    bool filled = false;
+    Rgb color;
+    friend bool operator==(const DrawnCircle&, const DrawnCircle&) = default;
+};
+
 struct DrawnBar {
     int x1 = 0, x2 = 0, y = 0;
     friend bool operator==(const DrawnBar&, const DrawnBar&) = default;
@@ -30,6 +43,12 @@ public:
     }
     void drawHorizontalLine(int x1, int x2, int y) override { bars.push_back({x1, x2, y}); }
     void setScale(double factor, int originY) override { scalesSet.push_back({factor, originY}); }
+    void drawStroke(double x1, double y1, double x2, double y2, double width) override {
+        strokes.push_back({x1, y1, x2, y2, width, color()});
+    }
+    void drawCircle(double x, double y, double radius, bool filled) override {
+        circles.push_back({x, y, radius, filled, color()});
+    }
 
     // The texts drawn, joined in drawing order ("2x+1＜5").
     std::string joinedText() const {
@@ -40,6 +59,8 @@ public:
 
     std::vector<DrawnText> texts;
     std::vector<DrawnBar> bars;
+    std::vector<DrawnStroke> strokes;
+    std::vector<DrawnCircle> circles;
     std::vector<std::pair<double, int>> scalesSet;  // factor, origin y
 };
 

@@ -67,6 +67,11 @@ public:
     virtual void drawHorizontalLine(int x1, int x2, int y) = 0;
     // Later drawing is scaled by factor about the point (0, originY); 1 undoes it.
     virtual void setScale(double factor, int originY) = 0;
+    // The number line's shapes, in the current colour: a straight stroke of
+    // the given width with flat ends, and a circle, filled or a one-pixel
+    // outline around white.
+    virtual void drawStroke(double x1, double y1, double x2, double y2, double width) = 0;
+    virtual void drawCircle(double centreX, double centreY, double radius, bool filled) = 0;
 
 protected:
     virtual void fontChanged() {}

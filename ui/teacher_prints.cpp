@@ -19,6 +19,9 @@ constexpr double layoutDpi = 96.0;
 // A page line image of the 1024 layout: the lines keep its proportions and
 // its shrink-to-fit.
 constexpr QSize lineLayout(419, 75);
+// The answer key's number line, right of the answer in its row.
+constexpr int keyNumberLineLeft = 232;
+constexpr int keyNumberLineTop = 14;
 
 // Question sheet: each question drawn a little larger than on the screen,
 // with at least this much room to work under it; the questions of a page
@@ -132,6 +135,9 @@ LineDrawing answerDrawing(const QuestionAnalysis& q) {
     case AnswerKind::infinitelyMany: drawing.plainText = std::string(answerMark) + infinitelyManyText; break;
     case AnswerKind::none: drawing.plainText = std::string(answerMark) + "（ページに収まる解き方がありません）"; break;
     }
+    // The number line takes the right of the answer's row.
+    if (const auto set = solutionSetOf(q.answer, q.answerLine))
+        drawing.numberLine = NumberLineFigure{*set, std::nullopt, keyNumberLineTop, keyNumberLineLeft, ""};
     return drawing;
 }
 

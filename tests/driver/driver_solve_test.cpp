@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <vector>
 
 #include "tools/driver.h"
 
@@ -166,6 +167,47 @@ TEST(SolveFile, EveryPlanOfTheBenchmarkQuestionsReplaysThroughPlay) {
     }
     fs::current_path(home);
     EXPECT_GT(replayed, 900);
+}
+
+// Rows "QUESTION | SET | TRY VERDICT ..." whose sets SymPy gave
+// (numberline_sympy.py): each question's plan is played and tried.
+TEST(NumberLine, AgreesWithSymPyAndEveryTryGetsItsVerdict) {
+    std::ifstream in(fs::path(TALVOREN_TEST_DIR) / "driver/numberline_questions.txt");
+    Scratch scratch;
+    const fs::path home = fs::current_path();
+    fs::current_path(scratch.dir());
+    int rows = 0;
+    for (std::string row; std::getline(in, row); ++rows) {
+        std::vector<std::string> fields;
+        for (std::size_t at = 0, bar; at != std::string::npos; at = bar == std::string::npos ? bar : bar + 3) {
+            bar = row.find(" | ", at);
+            fields.push_back(row.substr(at, bar == std::string::npos ? bar : bar - at));
+        }
+        SCOPED_TRACE(row);
+        ASSERT_GE(fields.size(), 4u);
+        const std::optional<Plan> plan = planQuestion(fields[0]);
+        ASSERT_TRUE(plan && plan->found());
+        std::string script = "question " + fields[0] + "\n";
+        for (const std::string& command : playScript(*plan)) script += command + "\n";
+        std::string expected = "numberline: " + fields[1] + "\n";
+        for (std::size_t k = 2; k < fields.size(); ++k) {
+            const std::size_t space = fields[k].rfind(' ');
+            script += "try " + fields[k].substr(0, space) + "\n";
+            expected += fields[k].substr(space + 1) + "\n";
+        }
+        std::ostringstream out, err;
+        ASSERT_EQ(cmdPlay({scratch.write("try.play", script).string()}, out, err), 0);
+        // The numberline line and the verdicts of the try lines, in order.
+        std::istringstream transcript(out.str());
+        std::string got;
+        for (std::string line; std::getline(transcript, line);) {
+            if (line.starts_with("numberline: ")) got += line + "\n";
+            if (line.starts_with("try: ")) got += line.substr(line.rfind(' ') + 1) + "\n";
+        }
+        EXPECT_EQ(got, expected) << out.str();
+    }
+    fs::current_path(home);
+    EXPECT_EQ(rows, 1000);
 }
 
 }  // namespace

@@ -275,7 +275,7 @@ TEST_F(ProgramFrame, PrintedPageHoldsTheUnitTitleAndEveryLine) {
     EXPECT_TRUE(page.lines[3].drawing.typeset);
     ASSERT_TRUE(page.answer.has_value()) << "solved: the answer image follows";
     EXPECT_EQ(page.answer->drawing.number, 16);
-    EXPECT_EQ(page.answer->layout, QSize(272, 76));
+    EXPECT_EQ(page.answer->layout, QSize(272, 156));  // the answer, then its number line
 
     const QString pdf = QString::fromStdString(dir.file("page.pdf"));
     whileModal<TfrmPrintS>(

@@ -113,15 +113,15 @@ TEST(FrameLayout, AnswerBoxPlaces) {
     // In the row after the last line; where that would reach below the
     // sheet, at the top of the next column, which is empty.
     const QPoint nextColumn = page.lineImage(8)->pos();
-    const std::vector<Case> cases = {{1, {8, 144}}, {3, {8, 296}}, {5, {8, 448}}, {6, nextColumn},
+    const std::vector<Case> cases = {{1, {8, 144}}, {3, {8, 296}}, {5, nextColumn}, {6, nextColumn},
                                      {7, nextColumn}, {8, {429, 144}}, {11, {429, 372}}, {13, {429, 524}}};
     for (const Case& tc : cases) {
         page.placeAnswerBox(tc.line);
         EXPECT_EQ(page.grbKai->pos(), tc.at) << "line " << tc.line;
         EXPECT_TRUE(page.grbKai->isVisible());
     }
-    EXPECT_EQ(page.grbKai->size(), QSize(297, 121));
-    EXPECT_EQ(page.Image16->geometry(), QRect(14, 24, 272, 76));
+    EXPECT_EQ(page.grbKai->size(), QSize(297, 201));  // room for the number line
+    EXPECT_EQ(page.Image16->geometry(), QRect(14, 24, 272, 156));
     EXPECT_EQ(page.lineImage(15), nullptr);
     EXPECT_EQ(page.lineImage(16), page.Image16);
 }

@@ -189,6 +189,7 @@ TEST_F(TeacherPdf, AnswerKeyOfSpecialAnswersNamesThemAfterTheMark) {
     EXPECT_TRUE(text.contains(QStringLiteral("【答】解なし")));
     EXPECT_TRUE(text.contains(QStringLiteral("【答】解は無数にある")));
     EXPECT_TRUE(text.contains(QStringLiteral("2x+y<1（正しくない問題です）")));
+    EXPECT_EQ(text.count(QStringLiteral("解なし")), 3) << "the unit title, the answer and its empty number line";
     const QImage page = renderPage(pdf, 1, 100);
     ASSERT_FALSE(page.isNull());
     EXPECT_EQ(pixelsWhere(page, isRed) > 10, true) << "the refused question is red";
