@@ -20,7 +20,9 @@
 #include "ui/command_line.h"
 #include "ui/first_paint_exit.h"
 #include "ui/font_config_warm_up.h"
+#include "ui/class_records_setting.h"
 #include "ui/frm_main.h"
+#include "ui/self_write_setting.h"
 #include "ui/zoom.h"
 
 namespace {
@@ -91,8 +93,12 @@ int main(int argc, char** argv) {
         }
         talvoren::ui::FrameOptions options;
         options.installedQuestionSet = TALVOREN_INSTALLED_QUESTION_SET;
-        options.recordsFolder = command.recordsFolder;
+        // The command line, else the settings (the machine's before the pupil's).
+        const talvoren::ui::ClassRecordsSetting records = talvoren::ui::readClassRecordsSetting(
+            talvoren::ui::zoomSettingsPath(), QString::fromLatin1(talvoren::ui::teacherSettingsPath));
+        options.recordsFolder = command.recordsFolder.empty() ? records.folder : command.recordsFolder;
         options.pupil = command.pupil;
+        if (options.pupil.empty() && records.pupilFromLogin) options.pupil = talvoren::ui::loginName();
         if (!command.questionSetFile.empty())
             options.openAtStart =
                 QFileInfo(QString::fromLocal8Bit(command.questionSetFile)).absoluteFilePath().toLocal8Bit().toStdString();

@@ -30,6 +30,7 @@
 #include "ui/help_viewer.h"
 #include "ui/message_box.h"
 #include "ui/qt_page.h"
+#include "ui/class_records_setting.h"
 #include "ui/self_write_setting.h"
 #include "ui/trial_flow.h"
 #include "ui/zoom.h"
@@ -254,6 +255,8 @@ void TfrmMain::buildMenu() {
         item(view, "mnuDispStack", QStringLiteral("スタック(&S)"), [this] { dialogs->mnuDispStackClick(*this); });
     addZoomMenu(view, messages);
     addReadAloudAction(view, *readAloud_, messages);
+    view->addSeparator();
+    addClassRecordsEntries(view, this, messages);
 
     QMenu* change = menuBar()->addMenu(QStringLiteral("問題変更(&C)"));
     KN1_ = item(change, "KN1", QStringLiteral("次の問題(&N)"), [this] { click("btnNext"); });
@@ -372,6 +375,11 @@ bool TfrmMain::eventFilter(QObject* watched, QEvent* event) {
 // control has the focus.
 bool TfrmMain::handleKey(QKeyEvent* event) {
     if (!started_ || QApplication::activeModalWidget()) return false;
+    // Alt+T is 確かめ while an answer is on show.
+    if (event->modifiers() == Qt::AltModifier && event->key() == Qt::Key_T && frmPage_->answerBoxShown()) {
+        frmPage_->btnTashikame->click();
+        return true;
+    }
     if (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) return false;
     const KeyCode code = keyCodeOf(event->key());
     // Holding Shift repeats its key-down; one selection is enough.

@@ -114,7 +114,9 @@ TfrmPage::TfrmPage(MessageSink& messages, QWidget* parent)
     Image16->onClick = [this] { clickControl("Image16"); };
     lblStarX = starBand(grbKai, "lblStarX", 16);
     lblStarY = starBand(grbKai, "lblStarY", lowerStarsTop);
-    btnTashikame = new QPushButton(QStringLiteral("確かめ(&T)"), grbKai);
+    // Alt+T is the frame's shortcut for it, whichever control has the focus.
+    btnTashikame = new QPushButton(QStringLiteral("確かめ"), grbKai);
+    btnTashikame->setToolTip(QStringLiteral("数を入れて、式が成り立つか確かめます (Alt+T)"));
     btnTashikame->setObjectName(QStringLiteral("btnTashikame"));
     btnTashikame->setGeometry(answerBoxWidth - tashikameRightGap, 0, 84, 22);
     btnTashikame->setFocusPolicy(Qt::NoFocus);
