@@ -11,6 +11,7 @@
 #include "ui/application.h"
 #include "ui/class_overview_window.h"
 #include "ui/frm_main.h"
+#include "ui/message_box.h"
 
 namespace talvoren::ui {
 
@@ -49,6 +50,14 @@ void TfrmMain::startPupilLog(const std::string& folder, std::string pupil) {
     practiceLog_ = std::make_unique<PracticeLog>(*worksheet, *coach, courseware, messages);
     practiceLog_->setFolder(folder);
     practiceLog_->setPupil(pupil);
+    // A refused step's event carries the message the pupil was shown.
+    if (ownMessages_) {
+        auto before = ownMessages_->onShown;
+        ownMessages_->onShown = [this, before](const std::string& text) {
+            if (before) before(text);
+            practiceLog_->messageShown(text);
+        };
+    }
     setWindowTitle(applicationTitle + QStringLiteral(" — ") + QString::fromStdString(pupil));
 
     auto* settle = new QTimer(this);
