@@ -12,6 +12,7 @@
 #include <map>
 #include <string>
 #include <string_view>
+#include <tuple>
 #include <vector>
 
 #include "courseware/class_folder.h"
@@ -37,7 +38,12 @@ struct QuestionKey {
     int unit = 0;
     int question = 0;
     std::string text;  // a set edited between lessons may hold another question there
-    auto operator<=>(const QuestionKey&) const = default;
+    // Set, unit, question, text; spelled out, since not every library's
+    // string has a three-way comparison.
+    friend bool operator<(const QuestionKey& a, const QuestionKey& b) {
+        return std::tie(a.set, a.unit, a.question, a.text) < std::tie(b.set, b.unit, b.question, b.text);
+    }
+    friend bool operator==(const QuestionKey&, const QuestionKey&) = default;
 };
 
 // One pupil's work on one question.
