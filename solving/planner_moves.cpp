@@ -77,9 +77,13 @@ ExprCell cellOf(const Ratio& r, std::uint8_t k) {
     return {static_cast<std::int32_t>(r.den), static_cast<std::int32_t>(r.num), k};
 }
 
+std::vector<PlanMove>::iterator findMove(std::vector<PlanMove>& moves, const PlanMove& move) {
+    return std::find_if(moves.begin(), moves.end(),
+                        [&](const PlanMove& m) { return m.opCode == move.opCode && m.term == move.term; });
+}
+
 void addMove(std::vector<PlanMove>& moves, const PlanMove& move) {
-    const auto same = [&](const PlanMove& m) { return m.opCode == move.opCode && m.term == move.term; };
-    if (std::find_if(moves.begin(), moves.end(), same) == moves.end()) moves.push_back(move);
+    if (findMove(moves, move) == moves.end()) moves.push_back(move);
 }
 
 // Subtract a positive term, add the size of a negative one.
@@ -103,7 +107,13 @@ std::int64_t typableDivisor(std::int64_t n) {
 void addScalings(std::vector<PlanMove>& moves, const Ratio& c) {
     if (!c.known || c.num == 0 || c.is(1)) return;
     if (fitsPad(c)) {
-        addMove(moves, {OpCode::divide, cellOf(c, kind::constant)});
+        // A fraction is never a divisor: ÷2/3 is taught as ×3/2.
+        const bool fraction = c.den != 1;
+        const Ratio divisorAsFactor = Ratio::make(c.den, c.num);
+        if (fraction)
+            addMove(moves, {OpCode::multiply, cellOf(divisorAsFactor, kind::constant)});
+        else
+            addMove(moves, {OpCode::divide, cellOf(c, kind::constant)});
         addMove(moves, {OpCode::multiply, cellOf(c, kind::constant)});
         return;
     }
@@ -159,6 +169,13 @@ std::vector<PlanMove> movesFrom(const ExprLine& line, char letter) {
     std::stable_sort(ranked.begin(), ranked.end(),
                      [](const auto& a, const auto& b) { return a.first < b.first; });
     for (std::size_t i = 0; i < moves.size(); ++i) moves[i] = ranked[i].second;
+
+    // A line with fractions is first cleared of its denominators (×their
+    // least common multiple) whenever a plan that starts so is as short.
+    if (!v.denominatorLcm.is(1)) {
+        const PlanMove clearing{OpCode::multiply, cellOf(v.denominatorLcm, kind::constant)};
+        if (const auto it = findMove(moves, clearing); it != moves.end()) std::rotate(moves.begin(), it, it + 1);
+    }
     return moves;
 }
 

@@ -29,6 +29,8 @@ int preferenceRank(const PlanMove& move);
 // - taking away each value cell (bracket factors excepted) and each side's
 //   total constant and letter term: subtract it when positive, add its size
 //   when negative.
+// A fraction c is never a divisor: ×(1/c) stands for ÷c. On a line with
+// fractions, × the least common multiple of the denominators comes first.
 // Only numbers the pad can type are offered.
 std::vector<PlanMove> movesFrom(const ExprLine& line, char unknownLetter);
 

@@ -62,6 +62,10 @@ INSTANTIATE_TEST_SUITE_P(
         PlanCase{"IntegerBeforeFraction", "3x+1<2", AnswerKind::solved, "-1 /3", "1x1 0<3 1/3"},
         PlanCase{"OtherLetter", "2a-1>=a", AnswerKind::solved, "I S", "1a1 0ﾖ1 1/1"},
         PlanCase{"VerticalBarConstantCounts", "x+1|3<2", AnswerKind::solved, "-3分の1", "1x1 0<1 5/3"},
+        PlanCase{"FractionDivisorTakenAsItsReciprocal", "2/3x<4", AnswerKind::solved, "*2分の3", "1x1 0<2 6/1"},
+        PlanCase{"NegativeFractionReciprocal", "-2/3x<4", AnswerKind::solved, "*-2分の3", "1x1 0>2 -6/1"},
+        PlanCase{"UnitFractionTimesItsDenominator", "1/3x>=2", AnswerKind::solved, "*3", "1x1 0ﾖ0 6/1"},
+        PlanCase{"DenominatorsClearedFirst", "1/2x+3<1/3x+4", AnswerKind::solved, "*6 I S", "1x1 0<1 6/1"},
         PlanCase{"BracketsFirst", "3(x-2)+4>5x-(x+1)", AnswerKind::solved, "K I S /-1",
                  "1x1 0<1 -1/1"}),
     [](const auto& info) { return std::string(info.param.name); });
