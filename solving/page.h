@@ -32,6 +32,8 @@ public:
     virtual void setJikkouEnabled(bool on) = 0;
     virtual void setNextEnabled(bool on) = 0;
     virtual void setLineButtonEnabled(int n, bool on) = 0;
+    // btnTeisei: disabled while an answer stands, since it takes nothing back then.
+    virtual void setCorrectionEnabled(bool /*on*/) {}
 
     // Line images: 1..14 and the answer image 16 may exist; which of 1..14
     // exist depends on the page's layout.

@@ -157,14 +157,18 @@ void Worksheet::chooseOperation(OpCode code) {
 
 void Worksheet::padAppend(std::string_view text) {
     setPanel(shown_.panel + std::string(text));
-    appendDescription(text);
+    // A negative number stands in its brackets while it is typed: "(-3)".
+    if (const std::string& d = shown_.description; d.find('(') != std::string::npos && d.ends_with(')'))
+        setDescription(d.substr(0, d.size() - 1) + std::string(text) + ")");
+    else
+        appendDescription(text);
     state_.step = StepState::Typing;
     setJikkouEnabled(true);
 }
 
 void Worksheet::padMinus(std::string_view minus) {
     setPanel(std::string(minus));
-    appendDescription("(" + std::string(minus));
+    appendDescription("(" + std::string(minus) + ")");
 }
 
 void Worksheet::padClear(std::string description) {
@@ -267,6 +271,10 @@ void Worksheet::completeStep(bool signReversed) {
         if (solvedReport_) solvedReport_();
     } else if (state_.lineCount >= state_.lineCapacity) {
         showMessage("残念ですが" + std::to_string(state_.lineCapacity - 1) + "回の操作では解けませんでした");
+        setDescription("［訂正］で式を消して、やりなおしましょう");  // no line is left for a step
+    } else {
+        // The step is done: the line now asks for the next one, not for it.
+        setDescription(std::string(nextStepPrompt));
     }
 
     state_.step = StepState::Idle;
@@ -397,6 +405,11 @@ void Worksheet::btnTeiseiClick() {
     if (!state_.solvedFlag) resetStep();
 }
 
+void Worksheet::setCorrectionEnabled(bool on) {
+    shown_.correctionEnabled = on;
+    page_.setCorrectionEnabled(on);
+}
+
 void Worksheet::takeBackLastLine() {
     const int last = state_.lineCount;
     setDescription("");
@@ -421,7 +434,8 @@ void Worksheet::resetStep() {
     // Line 1, the question, is never taken back.
     if (!writing && (state_.step == StepState::Idle || shown_.description.empty()) && state_.lineCount > 1)
         takeBackLastLine();
-    setDescription("");
+    // What is left is the start of a step.
+    setDescription(state_.lineCount >= 1 ? std::string(nextStepPrompt) : "");
     state_.step = StepState::Idle;
     state_.firstLine = 0;
     state_.secondLine = 0;
@@ -469,7 +483,7 @@ bool Worksheet::setUpQuestion(int number, const std::string& text) {
     question.caption = questionHeader(number);
     page_.drawCaption(1, question.caption);
     page_.setLetterKeyCaption(core_.unknownLetter);
-    setDescription("式を指定してください");
+    setDescription(std::string(nextStepPrompt));
     setLineButtonEnabled(1, true);
     listener().questionSetUp();
     return true;
@@ -478,8 +492,7 @@ bool Worksheet::setUpQuestion(int number, const std::string& text) {
 bool Worksheet::startQuestionSet(const std::string& firstQuestion) {
     clearPage();
     if (!setUpQuestion(1, firstQuestion)) return false;
-    setBlinkTimer(false);
-    state_.solvedFlag = false;
+    clearSolved();
     if (judgeLine(core_, state_.lineCount, 1) == AnswerKind::solved) showSolved();
     return true;
 }
@@ -503,6 +516,7 @@ void Worksheet::showSolved() {
     setDescription("解が出ました");
     setBlinkTimer(true);
     state_.solvedFlag = true;
+    setCorrectionEnabled(false);  // the answer stands; 訂正 has nothing to take back
     if (const auto set = solutionSetOnPage(state_, core_)) page_.showSolutionSet(*set);
     setNextEnabled(true);
     page_.focusButton(FocusTarget::next);
@@ -512,6 +526,7 @@ void Worksheet::showSolved() {
 void Worksheet::clearSolved() {
     setBlinkTimer(false);
     state_.solvedFlag = false;
+    setCorrectionEnabled(true);
 }
 
 void Worksheet::writeAnswerText(const std::string& text) { page_.writeAnswerText(text); }

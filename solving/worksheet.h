@@ -53,6 +53,9 @@ struct StateNumbers {
 StateNumbers stateNumbers(StepState s);
 int answerKindNumber(AnswerKind kind);
 
+// The description line at the start of every step.
+inline constexpr std::string_view nextStepPrompt = "式を指定してください";
+
 inline constexpr std::string_view wrongOperationMessage = "操作が誤りです。例①＋②［実行］";
 
 // The worksheet variables: a plain value.
@@ -77,6 +80,7 @@ struct PageModel {
     std::string panel;        // pnlNumber
     bool jikkouEnabled = false;
     bool nextEnabled = true;
+    bool correctionEnabled = true;  // btnTeisei: off while an answer stands
     std::array<bool, maxLineButtons + 1> lineButtonEnabled{};
     bool blinkTimerOn = false;
 };
@@ -164,6 +168,7 @@ public:
     const std::string& panel() const { return shown_.panel; }
     bool jikkouEnabled() const { return shown_.jikkouEnabled; }
     bool nextEnabled() const { return shown_.nextEnabled; }
+    bool correctionEnabled() const { return shown_.correctionEnabled; }
     bool lineButtonEnabled(int n) const;
     bool blinkTimerOn() const { return shown_.blinkTimerOn; }
 
@@ -200,6 +205,7 @@ private:
     void setPanel(std::string text);
     void setJikkouEnabled(bool on);
     void setNextEnabled(bool on);
+    void setCorrectionEnabled(bool on);
     void setLineButtonEnabled(int n, bool on);
     void setBlinkTimer(bool on);
 

@@ -204,6 +204,8 @@ void ControlPanel::setJikkouEnabled(bool on) { btnJikkou->setEnabled(on); }
 
 void ControlPanel::setNextEnabled(bool on) { btnNext->setEnabled(on); }
 
+void ControlPanel::setCorrectionEnabled(bool on) { btnTeisei->setEnabled(on); }
+
 void ControlPanel::setHintEnabled(bool on) { btnHint->setEnabled(on); }
 
 void ControlPanel::showRelationKeys(bool on) {

@@ -40,6 +40,7 @@ public:
     void showNumber(const QString& text);
     void setJikkouEnabled(bool on);
     void setNextEnabled(bool on);
+    void setCorrectionEnabled(bool on);
     void setHintEnabled(bool on);
     void showLetterKey(char letter);
     void showNextPicture(const QPixmap& picture);

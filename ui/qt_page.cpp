@@ -43,6 +43,8 @@ void QtPage::setJikkouEnabled(bool on) { widgets_.panel.setJikkouEnabled(on); }
 
 void QtPage::setNextEnabled(bool on) { widgets_.panel.setNextEnabled(on); }
 
+void QtPage::setCorrectionEnabled(bool on) { widgets_.panel.setCorrectionEnabled(on); }
+
 void QtPage::setLineButtonEnabled(int n, bool on) { widgets_.panel.setLineButtonEnabled(n, on); }
 
 bool QtPage::hasLineImage(int n) const {

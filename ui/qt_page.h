@@ -46,6 +46,7 @@ public:
     void showPanel(const std::string& text) override;
     void setJikkouEnabled(bool on) override;
     void setNextEnabled(bool on) override;
+    void setCorrectionEnabled(bool on) override;
     void setLineButtonEnabled(int n, bool on) override;
 
     bool hasLineImage(int n) const override;

@@ -141,7 +141,7 @@ TEST(HintCoach, TheThirdLevelSetsTheStepUpAsThePupilWould) {
     s.ws.selectLine(1);
     s.ws.chooseOperation(OpCode::add);
     for (int press = 0; press < 3; ++press) s.coach.btnHintClick();
-    EXPECT_EQ(s.ws.description(), "①式÷(-3分の2");
+    EXPECT_EQ(s.ws.description(), "①式÷(-3分の2)");
     EXPECT_EQ(s.ws.panel(), "-3分の2");
     EXPECT_TRUE(s.ws.jikkouEnabled());
     EXPECT_EQ(s.ws.state().lineCount, 1);

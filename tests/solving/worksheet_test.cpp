@@ -92,23 +92,33 @@ INSTANTIATE_TEST_SUITE_P(
                   "①式×②式", {wrong}},
         StateCase{"CollectNeedsNoNumber",
                   [](Worksheet& ws) { select1(ws); ws.chooseOperation(OpCode::collect); ws.btnJikkouClick(); }, 0, 0,
-                  3, "①式の両辺を計算して整理する", {}},
+                  3, "式を指定してください", {}},
         StateCase{"ExecuteRefusedByEntry",
                   [](Worksheet& ws) { multiply1(ws); padKey(ws, "分の"); ws.btnJikkouClick(); }, 2, 3, 2,
                   "①式×分の", {"分の ←分数の表現があやまりです"}},
         StateCase{"ExecuteRefusedByExecutor",
-                  [](Worksheet& ws) { multiply1(ws); padKey(ws, "0"); ws.btnJikkouClick(); }, 0, 0, 2, "",
+                  [](Worksheet& ws) { multiply1(ws); padKey(ws, "0"); ws.btnJikkouClick(); }, 0, 0, 2,
+                  "式を指定してください",
                   {"０をかけることはできません"}},
         StateCase{"CorrectionDuringStep", [](Worksheet& ws) { multiply1(ws); padKey(ws, "3"); ws.btnTeiseiClick(); },
-                  0, 0, 2, "", {}},
-        StateCase{"CorrectionInIdle", [](Worksheet& ws) { ws.btnTeiseiClick(); }, 0, 0, 1, "", {}},
+                  0, 0, 2, "式を指定してください", {}},
+        StateCase{"CorrectionInIdle", [](Worksheet& ws) { ws.btnTeiseiClick(); }, 0, 0, 1, "式を指定してください", {}},
+        StateCase{"NegativeNumberTypedInItsBrackets",
+                  [](Worksheet& ws) { multiply1(ws); btnMinusClick(ws); padKey(ws, "1"); padKey(ws, "2"); }, 2, 3, 2,
+                  "①式×(-12)", {}},
+        StateCase{"NegativeNumberClosedOnce",
+                  [](Worksheet& ws) { multiply1(ws); btnMinusClick(ws); padKey(ws, "3"); ws.selectLine(2); }, 2, 3, 2,
+                  "①式×(-3)", {wrong}},
+        StateCase{"NegativeNumberCleared",
+                  [](Worksheet& ws) { multiply1(ws); btnMinusClick(ws); padKey(ws, "3"); padKey(ws, "CL"); }, 2, 3,
+                  2, "①式×", {}},
         StateCase{"CorrectionKeepsTheQuestion",
                   [](Worksheet& ws) {
                       ws.btnTeiseiClick();
                       ws.btnTeiseiClick();
                       ws.btnTeiseiClick();
                   },
-                  0, 0, 1, "", {}}),
+                  0, 0, 1, "式を指定してください", {}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Execute, TakingBackKeepsTheCaptionAndDisablesTheButton) {
@@ -140,9 +150,12 @@ TEST(Execute, SolvedStepIsReportedOnceAndLocksThePage) {
     EXPECT_EQ(s.page.solvedReports, 1);
     EXPECT_EQ(s.page.answerBoxPlaces, std::vector<int>{2});
     EXPECT_EQ(s.page.focus.back(), FocusTarget::next);
+    EXPECT_FALSE(s.ws.correctionEnabled()) << "訂正 has nothing to take back";
     s.ws.btnTeiseiClick();
     s.ws.selectLine(1);
     EXPECT_EQ(s.ws.state().lineCount, 2);
+    s.ws.clearSolved();
+    EXPECT_TRUE(s.ws.correctionEnabled());
     EXPECT_EQ(stateNumbers(s.ws.state().step).selectState, 0);
     EXPECT_TRUE(s.sink.messages.empty());
 }
@@ -177,6 +190,7 @@ TEST_P(PageFull, ThenNoMoreLines) {
     EXPECT_EQ(s.ws.state().lineCount, capacity);
     EXPECT_EQ(s.sink.messages,
               std::vector<std::string>{"残念ですが" + std::to_string(capacity - 1) + "回の操作では解けませんでした"});
+    EXPECT_EQ(s.ws.description(), "［訂正］で式を消して、やりなおしましょう") << "not the step just done";
 
     s.sink.messages.clear();
     multiply1(s.ws);
