@@ -254,8 +254,11 @@ void ControlPanel::setPanelHeight(int height) {
 void ControlPanel::scrollTo(int offset) {
     const int by = scrolled_ - offset;
     scrolled_ = offset;
+    // Only the column of groups and buttons scrolls: the line buttons stay in
+    // reach while 次の問題 and the buttons below it are scrolled into view.
+    const auto isLineButton = [this](QWidget* w) { return std::find(btnShiki.begin(), btnShiki.end(), w) != btnShiki.end(); };
     for (QWidget* child : findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
-        if (child != scrollBar) child->move(child->pos() + QPoint(0, by));
+        if (child != scrollBar && !isLineButton(child)) child->move(child->pos() + QPoint(0, by));
 }
 
 void ControlPanel::wheelEvent(QWheelEvent* event) {

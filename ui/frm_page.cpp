@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <QEvent>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMouseEvent>
@@ -162,7 +163,31 @@ void TfrmPage::FormShow(int screenWidth, int screenHeight) {
 
 void TfrmPage::showDescription(const QString& text) { lblMess->setText(text); }
 
+namespace {
+
+// A long hint (a step set up, with why the relation turns) is set in smaller
+// type until it fits the band's two lines; below the smallest size the band
+// grows to hold it, over the lines, so that no word is cut off.
+constexpr int hintTypeLargest = 14;
+constexpr int hintTypeSmallest = 11;
+
+int wrappedHeight(const QLabel& label, const QFont& font, const QString& text) {
+    const int room = label.width() - 2 * label.indent();
+    return QFontMetrics(font).boundingRect(QRect(0, 0, room, 10'000), Qt::TextWordWrap, text).height();
+}
+
+}  // namespace
+
 void TfrmPage::showHint(const QString& text) {
+    QFont font = lblHint->font();
+    int height = 0;
+    for (int size = hintTypeLargest; size >= hintTypeSmallest; --size) {
+        font.setPixelSize(size);
+        height = wrappedHeight(*lblHint, font, text);
+        if (height <= hintLineHeight) break;
+    }
+    lblHint->setFont(font);
+    lblHint->resize(lblHint->width(), std::max(hintLineHeight, height + 2));
     lblHint->setText(text);
     lblHint->setToolTip(text);
 }

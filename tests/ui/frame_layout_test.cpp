@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QFontInfo>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMdiSubWindow>
@@ -97,10 +98,28 @@ TEST(FrameLayout, PanelTooShortScrolls) {
         p.scrollBar->setValue(p.scrollBar->maximum());
         // The last button sits inside the panel, the panel's margin below it.
         EXPECT_EQ(p.btnHint->geometry().bottom() + 1 + 8, p.height());
+        EXPECT_EQ(p.btnShiki[1]->geometry(), QRect(8, 8, 25, 25)) << "the line buttons stay in reach";
+        EXPECT_EQ(p.btnShiki[8]->geometry(), QRect(8, 176, 25, 25));
         p.scrollBar->setValue(0);
         EXPECT_EQ(p.btnKiroku->geometry(), QRect(40, 488, 97, 33));
         EXPECT_EQ(p.btnShiki[1]->geometry(), QRect(8, 8, 25, 25));
     }
+}
+
+// The third hint with the reason the relation turns: three lines of 14-pixel
+// type at 640, set smaller so that the whole of it stays in the band.
+TEST(FrameLayout, LongHintFitsItsBandAt640) {
+    FrameSession session({"x+3<5"}, QSize(640, 480));
+    QLabel& hint = *session.frame->frmPage()->lblHint;
+    const QString longest = QStringLiteral(
+        "式と操作を入力しておきました。確かめてから［実行］を押しましょう。"
+        "負の数でわると大小が入れかわるので、不等号の向きが変わります。");
+    session.frame->frmPage()->showHint(longest);
+    const QRect room(0, 0, hint.width() - 2 * hint.indent(), 10'000);
+    EXPECT_LE(QFontMetrics(hint.font()).boundingRect(room, Qt::TextWordWrap, longest).height(), hint.height());
+    EXPECT_GE(hint.font().pixelSize(), 11);
+    session.frame->frmPage()->showHint(QStringLiteral("①式を見ましょう。"));
+    EXPECT_EQ(hint.font().pixelSize(), 14) << "a short hint keeps the full size";
 }
 
 TEST(FrameLayout, AnswerBoxPlaces) {

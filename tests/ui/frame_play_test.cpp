@@ -58,7 +58,7 @@ TEST(FramePlay, QuestionSolvedByClicksAndKeys) {
     p.btnWaru->click();
     p.btnMinus->click();
     p.btnDigit[2]->click();
-    EXPECT_EQ(description(f), "③式÷(-2");
+    EXPECT_EQ(description(f), "③式÷(-2)");
     EXPECT_EQ(p.pnlNumber->text(), "-2");
     pressKey(f, Qt::Key_Enter, "\r");
 
