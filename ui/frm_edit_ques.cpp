@@ -1,15 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/frm_edit_ques.h"
 
-#include <QGuiApplication>
-#include <algorithm>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScreen>
+#include <QResizeEvent>
+#include <QSettings>
 #include <QShowEvent>
+#include <QSplitter>
+#include <QVBoxLayout>
 
 #include "core/cells.h"
 #include "courseware/file_io.h"
@@ -17,43 +18,42 @@
 #include "courseware/question_set.h"
 #include "ui/analysis_table.h"
 #include "ui/fonts.h"
+#include "ui/zoom.h"
 
 namespace talvoren::ui {
 
 namespace {
 
-QLineEdit* resultField(QWidget* parent, const QRect& geometry) {
+QLineEdit* resultField(QWidget* parent) {
     auto* field = new QLineEdit(parent);
     field->setReadOnly(true);
     field->setFocusPolicy(Qt::ClickFocus);
-    field->setGeometry(geometry);
     return field;
-}
-
-QLabel* fieldLabel(const QString& text, QWidget* parent, const QRect& geometry) {
-    auto* label = new QLabel(text, parent);
-    label->setGeometry(geometry);
-    return label;
-}
-
-// The check's part of the dialog, and the analysis band under it: as tall
-// as the screen leaves room for, within these bounds.
-constexpr QSize checkArea(700, 460);
-constexpr int analysisBandMost = 240;
-constexpr int analysisBandLeast = 120;
-constexpr int windowFrameAllowance = 40;
-
-int analysisBandHeight() {
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    const int room = screen ? screen->availableGeometry().height() - checkArea.height() - windowFrameAllowance
-                            : analysisBandMost;
-    return std::clamp(room, analysisBandLeast, analysisBandMost);
 }
 
 void paintRed(QWidget* widget) {
     QPalette palette = widget->palette();
     palette.setColor(QPalette::Text, Qt::red);
     widget->setPalette(palette);
+}
+
+// The size the editor opens at when none was kept, and the width from which
+// the analysis stands beside the questions instead of under them.
+constexpr QSize firstSize(1000, 680);
+constexpr QSize leastSize(600, 380);
+constexpr int sideBySideWidth = 900;
+const QString editorSizeKey = QStringLiteral("editorSize");
+
+QSize keptEditorSize() {
+    const QSize kept = QSettings(zoomSettingsPath(), QSettings::IniFormat).value(editorSizeKey).toSize();
+    return kept.isValid() ? kept.expandedTo(leastSize) : firstSize;
+}
+
+QWidget* pane(QWidget* parent, QLayout* layout) {
+    auto* widget = new QWidget(parent);
+    layout->setContentsMargins(0, 0, 0, 0);
+    widget->setLayout(layout);
+    return widget;
 }
 
 }  // namespace
@@ -70,50 +70,101 @@ QString memoText(const std::vector<std::string>& lines) {
 TfrmEditQues::TfrmEditQues(CoursewareState& s, CoreState& core, QWidget* parent)
     : QDialog(parent), s_(s), core_(core) {
     setWindowTitle(QStringLiteral("問題の編集"));
-    const int band = analysisBandHeight();
-    setFixedSize(checkArea.width(), checkArea.height() + band);
+    setSizeGripEnabled(true);
+    setMinimumSize(leastSize);
     setFont(pixelFont(faceGothic, 13));
 
     memQues = new QPlainTextEdit(this);
     memQues->setFont(pixelFont(facePGothic, 15));
     memQues->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-    memQues->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    memQues->setGeometry(292, 8, 400, 400);
 
-    Label3 = fieldLabel(QStringLiteral("単元数"), this, QRect(10, 8, 270, 18));
-    edtTangen = resultField(this, QRect(10, 26, 90, 26));
-    Label4 = fieldLabel(QStringLiteral("エラーチェックの結果"), this, QRect(10, 60, 270, 18));
-    edtResult = resultField(this, QRect(10, 78, 270, 26));
-    Label1 = fieldLabel(QStringLiteral("エラーのある単元"), this, QRect(10, 112, 270, 18));
-    edtErTangen = resultField(this, QRect(10, 130, 270, 26));
+    auto* checkColumn = new QVBoxLayout;
+    const auto addField = [&](QLabel*& label, const QString& text, QWidget* field) {
+        label = new QLabel(text, this);
+        checkColumn->addWidget(label);
+        checkColumn->addWidget(field);
+    };
+    edtTangen = resultField(this);
+    addField(Label3, QStringLiteral("単元数"), edtTangen);
+    edtResult = resultField(this);
+    addField(Label4, QStringLiteral("エラーチェックの結果"), edtResult);
+    edtErTangen = resultField(this);
     paintRed(edtErTangen);
-    Label2 = fieldLabel(QStringLiteral("エラーを起こした問題"), this, QRect(10, 164, 270, 18));
+    addField(Label1, QStringLiteral("エラーのある単元"), edtErTangen);
     lstErQues = new QListWidget(this);
     lstErQues->setFont(pixelFont(facePGothic, 15));
-    lstErQues->setGeometry(10, 182, 270, 160);
     // A fault names its unit, line, question and reason: wrapped, so that all
     // of it is read without scrolling sideways.
     lstErQues->setWordWrap(true);
     lstErQues->setTextElideMode(Qt::ElideNone);
     lstErQues->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     lstErQues->setResizeMode(QListView::Adjust);
+    lstErQues->setMinimumHeight(48);
     paintRed(lstErQues);
+    addField(Label2, QStringLiteral("エラーを起こした問題"), lstErQues);
+    checkColumn->setStretchFactor(lstErQues, 1);
 
     btnCompile = new QPushButton(QStringLiteral("エラーチェック"), this);
-    btnCompile->setGeometry(10, 352, 270, 40);
     btnOk = new QPushButton(QStringLiteral("OK"), this);
-    btnOk->setGeometry(10, 408, 130, 40);
-    btnCancel = new QPushButton(QStringLiteral("ｷｬﾝｾﾙ"), this);
-    btnCancel->setGeometry(150, 408, 130, 40);
-    Label5 = fieldLabel(QStringLiteral("問題の分析（エラーチェックが成功すると表示）"), this,
-                        QRect(10, checkArea.height(), 680, 18));
+    btnCancel = new QPushButton(QStringLiteral("キャンセル"), this);
+    checkColumn->addWidget(btnCompile);
+    auto* closing = new QHBoxLayout;
+    closing->addWidget(btnOk);
+    closing->addWidget(btnCancel);
+    checkColumn->addLayout(closing);
+
+    auto* questions = new QHBoxLayout;
+    questions->addWidget(pane(this, checkColumn), 2);
+    questions->addWidget(memQues, 3);
+
+    auto* analysis = new QVBoxLayout;
+    Label5 = new QLabel(QStringLiteral("問題の分析（エラーチェックが成功すると表示）"), this);
+    Label5->setWordWrap(true);
     tblAnalysis = new AnalysisTable(this);
-    tblAnalysis->setGeometry(10, checkArea.height() + 20, 680, band - 28);
+    tblAnalysis->setMinimumHeight(60);
+    analysis->addWidget(Label5);
+    analysis->addWidget(tblAnalysis, 1);
+
+    // Questions and analysis side by side on a wide window, one above the
+    // other on a narrow one; the pupil's teacher drags the divide.
+    split_ = new QSplitter(this);
+    split_->setChildrenCollapsible(false);
+    split_->addWidget(pane(split_, questions));
+    split_->addWidget(pane(split_, analysis));
+    auto* whole = new QVBoxLayout(this);
+    whole->setContentsMargins(8, 8, 8, 8);
+    whole->addWidget(split_);
+    resize(keptEditorSize());
+    arrangeForWidth();
 
     connect(memQues, &QPlainTextEdit::textChanged, this, [this] { memQuesChange(); });
     connect(btnCompile, &QPushButton::clicked, this, [this] { btnCompileClick(); });
     connect(btnOk, &QPushButton::clicked, this, [this] { btnOkClick(); });
     connect(btnCancel, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void TfrmEditQues::arrangeForWidth() {
+    const Qt::Orientation wanted = width() >= sideBySideWidth ? Qt::Horizontal : Qt::Vertical;
+    split_->setOrientation(wanted);
+    // Half and half beside each other; the questions take 65 % above the
+    // analysis. A divide dragged by hand holds until the window is resized.
+    const int whole = wanted == Qt::Horizontal ? split_->width() : split_->height();
+    const int questionsPart = whole * (wanted == Qt::Horizontal ? 50 : 65) / 100;
+    split_->setSizes({questionsPart, whole - questionsPart});
+}
+
+void TfrmEditQues::resizeEvent(QResizeEvent* event) {
+    QDialog::resizeEvent(event);
+    layout()->activate();  // the split takes its new size before it is shared out
+    // Only a size the teacher gave the window is kept, not the one it opened at.
+    if (event->spontaneous() && isVisible() && event->oldSize().isValid()) resizedByHand_ = true;
+    arrangeForWidth();
+}
+
+void TfrmEditQues::hideEvent(QHideEvent* event) {
+    // Kept for the next opening, in this run and the next.
+    if (resizedByHand_ && !event->spontaneous()) saveSetting(editorSizeKey, size());
+    QDialog::hideEvent(event);
 }
 
 void TfrmEditQues::setEditorCaption(const std::string& path) {
@@ -136,6 +187,7 @@ void TfrmEditQues::showEvent(QShowEvent* event) {
     // again after it was minimised, which must keep what is on it.
     if (!event->spontaneous()) formShow();
     QDialog::showEvent(event);
+
 }
 
 void TfrmEditQues::memQuesChange() {

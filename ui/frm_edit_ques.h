@@ -5,7 +5,9 @@
 // stays one line); every change goes straight back into the question-set
 // text. エラーチェック checks the whole set; a changed text is accepted only
 // after a check that passed. A check that passes shows, under it, what each
-// question asks of a pupil (answer, fewest steps, skills, fit on the page).
+// question asks of a pupil (answer, fewest steps, skills, fit on the page),
+// beside the questions on a wide window and under them on a narrow one. The
+// window is resizable and opens at the size it last had.
 
 #include <QDialog>
 #include <string>
@@ -18,6 +20,7 @@ class QLineEdit;
 class QListWidget;
 class QPlainTextEdit;
 class QPushButton;
+class QSplitter;
 
 namespace talvoren {
 class MessageSink;
@@ -57,14 +60,20 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
 private:
+    // Side by side when the window is wide enough, else the analysis below.
+    void arrangeForWidth();
     void memQuesChange();
     void showVerdict();
 
     CoursewareState& s_;
     CoreState& core_;
     QuestionSetEditor editor_;
+    QSplitter* split_ = nullptr;
+    bool resizedByHand_ = false;
     bool filling_ = false;  // the memo is being filled from the text, not edited
 };
 

@@ -104,7 +104,7 @@ QtFlowWindows& ProgramDialogs::qtFlowWindows(TfrmMain& frame) {
     if (!flowWindows_) {
         const auto makeEditor = [&frame] {
             auto* editor = new TfrmEditQues(frame.courseware, frame.core, &frame);
-            fitToFrameScreen(*editor, frame);
+            boundWindowToRoom(*editor, windowRoom(frame.screenSize()));  // laid out for any size
             return editor;
         };
         flowWindows_ = std::make_unique<QtFlowWindows>(&frame, makeEditor,

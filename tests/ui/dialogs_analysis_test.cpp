@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The editor's analysis table: filled by a check that passes, one row per
 // question in order; emptied by a change or a failed check.
+#include <QApplication>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <gtest/gtest.h>
@@ -61,6 +62,25 @@ TEST(TypesetPicture, HoldsTheLineCutToItsInk) {
     const QImage small = typesetPicture(plain.question, false, 'x', 1.0, 0.7);
     EXPECT_NEAR(small.width(), 0.7 * one.width(), 3) << "drawn smaller, not cut";
     EXPECT_NEAR(small.deviceIndependentSize().width(), small.width(), 1) << "shown at its own size";
+}
+
+}  // namespace
+}  // namespace talvoren::ui
+
+namespace talvoren::ui {
+namespace {
+
+// At 1024 x 768 the questions and their analysis stand side by side; on a
+// narrow window the analysis goes under the questions.
+TEST_F(EditorAnalysis, SideBySideWhenWideAboveEachOtherWhenNarrow) {
+    editor.resize(1000, 680);
+    QApplication::processEvents();
+    EXPECT_GE(editor.tblAnalysis->width(), 400) << "half the window";
+    EXPECT_GT(editor.tblAnalysis->mapTo(&editor, QPoint(0, 0)).x(), editor.memQues->mapTo(&editor, QPoint(0, 0)).x());
+    editor.resize(640, 420);
+    QApplication::processEvents();
+    EXPECT_GT(editor.tblAnalysis->mapTo(&editor, QPoint(0, 0)).y(),
+              editor.memQues->mapTo(&editor, QPoint(0, 0)).y() + editor.memQues->height() - 1);
 }
 
 }  // namespace
