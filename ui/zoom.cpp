@@ -104,6 +104,23 @@ QSize lastScreenSize() {
 
 bool saveLastScreenSize(QSize screen) { return saveSetting(screenKey, screen); }
 
+QString zoomRefusal(ZoomChoice choice, QSize screen) {
+    const double percent = itemOf(choice).percent;
+    if (percent <= 100) return {};  // filling the screen and 100 % always apply
+    const double fill = std::min(double(screen.width()) / zoomedLayout.width(),
+                                 double(screen.height()) / zoomedLayout.height());
+    if (fill < noZoom)
+        return QStringLiteral("この画面（%1×%2）では拡大できません。拡大は 1024×768 より大きい画面で使えます")
+            .arg(screen.width())
+            .arg(screen.height());
+    if (percent / 100.0 > fill + (noZoom - 1.0))
+        return QStringLiteral("この画面（%1×%2）では %3 %までしか拡大できません")
+            .arg(screen.width())
+            .arg(screen.height())
+            .arg(int(std::floor(fill * 100)));
+    return {};
+}
+
 std::optional<double> zoomChange(ZoomChoice choice, QSize screen, double applied) {
     const double factor = zoomFactor(choice, screen);
     if (std::abs(factor - applied) < noZoom - 1.0) return std::nullopt;
@@ -131,22 +148,29 @@ bool prepareZoom() {
 QMenu* addZoomMenu(QMenu* view, MessageSink& messages) {
     QMenu* menu = view->addMenu(QStringLiteral("拡大(&Z)"));
     menu->setObjectName(QStringLiteral("mnuZoom"));
+    menu->setToolTipsVisible(true);
     auto* group = new QActionGroup(menu);
     const ZoomChoice saved = savedZoomChoice();
+    const QScreen* primary = QGuiApplication::primaryScreen();
+    const QSize screenBeforeZoom = primary ? (QSizeF(primary->size()) * appliedZoom).toSize() : zoomedLayout;
     for (const ZoomItem& item : zoomItems) {
         QAction* action = menu->addAction(QString::fromUtf8(item.caption));
         action->setObjectName(QString::fromLatin1(item.name));
         action->setCheckable(true);
         action->setChecked(item.choice == saved);
+        // A factor this screen cannot take is shown, greyed, with the reason.
+        if (const QString refusal = zoomRefusal(item.choice, screenBeforeZoom); !refusal.isEmpty()) {
+            action->setEnabled(false);
+            action->setToolTip(refusal);
+            action->setStatusTip(refusal);
+        }
         group->addAction(action);
-        QObject::connect(action, &QAction::triggered, menu, [&messages, choice = item.choice] {
+        QObject::connect(action, &QAction::triggered, menu, [&messages, screenBeforeZoom, choice = item.choice] {
             if (!saveZoomChoice(choice)) {
                 messages.showMessage("拡大の設定を保存できませんでした");
                 return;
             }
-            const QScreen* screen = QGuiApplication::primaryScreen();
-            const QSize unzoomed = screen ? (QSizeF(screen->size()) * appliedZoom).toSize() : zoomedLayout;
-            if (zoomChange(choice, unzoomed, appliedZoom))
+            if (zoomChange(choice, screenBeforeZoom, appliedZoom))
                 messages.showMessage("拡大は次に起動したときから変わります");
         });
     }

@@ -43,6 +43,10 @@ bool saveSetting(const QString& key, const QVariant& value);
 QSize lastScreenSize();
 bool saveLastScreenSize(QSize screen);
 
+// Why a choice cannot apply on a screen of the given size (before zooming):
+// the layout would not fit it at that factor; empty when it can.
+QString zoomRefusal(ZoomChoice choice, QSize screen);
+
 // The factor a run started with `applied` must change to on a screen of
 // the given size (before zooming); nullopt when `applied` is right.
 std::optional<double> zoomChange(ZoomChoice choice, QSize screen, double applied);
@@ -59,7 +63,9 @@ void zoomForLastScreen();
 bool prepareZoom();
 
 // The 拡大 submenu of 表示: 画面に合わせる, 100 %, 125 %, 150 %, 200 %, the
-// saved choice checked. A new choice is saved and applies from the next start.
+// saved choice checked; a choice this screen cannot take is disabled with its
+// reason as tooltip and status tip. A new choice is saved and applies from
+// the next start: the toolkit's scale factor is fixed once the program runs.
 QMenu* addZoomMenu(QMenu* view, MessageSink& messages);
 
 }  // namespace talvoren::ui

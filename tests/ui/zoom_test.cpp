@@ -109,10 +109,35 @@ TEST_F(ConfigHome, MenuOffersTheChoicesAndSavesTheOneTaken) {
     EXPECT_EQ(captions, (QStringList{QStringLiteral("画面に合わせる(&F)"), QStringLiteral("100 %"),
                                      QStringLiteral("125 %"), QStringLiteral("150 %"), QStringLiteral("200 %")}));
     EXPECT_TRUE(menu->actions()[2]->isChecked());
-    menu->actions()[3]->trigger();
-    EXPECT_TRUE(menu->actions()[3]->isChecked());
+    // The test screen is no larger than 1024 x 768: only 画面に合わせる and 100 % apply.
+    for (int i = 2; i < 5; ++i) {
+        EXPECT_FALSE(menu->actions()[i]->isEnabled());
+        EXPECT_TRUE(menu->actions()[i]->toolTip().contains(QStringLiteral("拡大できません")));
+    }
+    menu->actions()[1]->trigger();
+    EXPECT_TRUE(menu->actions()[1]->isChecked());
     EXPECT_FALSE(menu->actions()[2]->isChecked());
-    EXPECT_EQ(savedZoomChoice(), ZoomChoice::percent150);
+    EXPECT_EQ(savedZoomChoice(), ZoomChoice::percent100);
+}
+
+TEST(Zoom, ChoicesTheScreenCannotTakeSayWhy) {
+    struct Case {
+        const char* name;
+        ZoomChoice choice;
+        QSize screen;
+        const char* reason;  // "" when the choice applies
+    };
+    const std::vector<Case> cases = {
+        {"fill always applies", ZoomChoice::fitScreen, {640, 480}, ""},
+        {"100 % always applies", ZoomChoice::percent100, {800, 600}, ""},
+        {"a small screen is not zoomed", ZoomChoice::percent125, {1024, 768},
+         "この画面（1024×768）では拡大できません。拡大は 1024×768 より大きい画面で使えます"},
+        {"125 % fits 1920 x 1080", ZoomChoice::percent125, {1920, 1080}, ""},
+        {"200 % does not fit 1920 x 1080", ZoomChoice::percent200, {1920, 1080},
+         "この画面（1920×1080）では 140 %までしか拡大できません"},
+        {"200 % fits 3840 x 2160", ZoomChoice::percent200, {3840, 2160}, ""},
+    };
+    for (const Case& tc : cases) EXPECT_EQ(zoomRefusal(tc.choice, tc.screen), QString::fromUtf8(tc.reason)) << tc.name;
 }
 
 TEST(ZoomedLayout, AWideScreenKeepsFourteenLinesInWiderColumns) {
