@@ -14,6 +14,7 @@
 #include "ui/fonts.h"
 #include "ui/line_image.h"
 #include "ui/qt_surface.h"
+#include "ui/line_drawing.h"
 #include "ui/typesetter.h"
 
 namespace talvoren::ui {
@@ -193,18 +194,27 @@ void TfrmMondai::drawPreview(int n) {
         QtSurface surface(Image[n]->image());
         if (question.accepted) {
             const ExprLine& line = question.line;
-            Typesetter typesetter(surface, TypesetFlags{question.hasDecimalPoint, false}, question.unknownLetter);
+            TypesetFlags flags{question.hasDecimalPoint, false};
+            Typesetter typesetter(surface, flags, question.unknownLetter);
             typesetter.typeset(n, 0, line);
             // A preview is narrower than a page line: a question that runs
-            // past its edge is drawn again, shrunk to the preview's width.
-            const double scale =
-                previewScale(typesetter.finalColumn() * surface.pointSize(), Image[n]->width());
-            if (scale < 1.0) {
+            // past its edge is drawn again, its spacing closed up and shrunk
+            // to the preview's width as far as it stays legible.
+            bool whole = true;
+            if (previewScale(typesetter.finalColumn() * surface.pointSize(), Image[n]->width()) < 1.0) {
+                flags.closeSpacing = true;
+                const double closed = typesetRightEdge(n, 0, line, flags, question.unknownLetter);
+                const double room = Image[n]->width() - previewMargin;
+                const double legible = legibleScale(Image[n]->image().devicePixelRatio());
+                const double scale = chooseLineFit(closed + 1, closed, room, legible).scale;
                 surface.fillWhite();
                 surface.setScale(scale, previewHeight / 2);
-                typesetter.typeset(n, 0, line);
+                Typesetter(surface, flags, question.unknownLetter).typeset(n, 0, line);
                 surface.setScale(1.0, 0);
+                whole = closed * scale <= room + 0.5;
             }
+            // A question too long to show whole at a legible size reads in full from the tooltip.
+            Image[n]->setToolTip(whole ? QString() : QString::fromStdString(text));
         } else {
             surface.setFont(FontHolder::fntKnj);
             surface.setColor(red);

@@ -72,7 +72,8 @@ TfrmPage::TfrmPage(MessageSink& messages, QWidget* parent)
     setWidget(client_);
     connect(verticalScrollBar(), &QScrollBar::valueChanged, this, [this] { pinDescription(); });
     setWidgetResizable(false);
-    // Only a small screen makes the page scroll, and then downwards only.
+    // Only a small screen makes the page scroll downwards; sideways only when
+    // a line would otherwise be drawn too small to read (fitClient).
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     client_->setAutoFillBackground(true);
 
@@ -142,8 +143,16 @@ void TfrmPage::FormShow(int screenWidth, int screenHeight) {
     const PageLayoutChoice choice = pageLayoutForScreen(holdsLargeLayout ? zoomedLayout.width() : screenWidth);
     if (choice.warnResolution) messages_.showMessage(std::string(lowResolutionMessage));
     lineCapacity = choice.lineCapacity;
+    screenColumnWidth_ = (screenWidth - pnlMainWidth) / 2 - 20;
+    layoutColumns(screenColumnWidth_);
+    sizeAnswerBox(std::min(answerBoxWidth, screenColumnWidth_));
+    // Until it is placed, the box stands below the right column.
+    grbKai->move(screenColumnWidth_ + 10, (lineCapacity - lineCapacity / 2) * lineImagePitch + linesTop() + 3);
+    fitClient();
+}
+
+void TfrmPage::layoutColumns(int w) {
     const int half = lineCapacity / 2;
-    const int w = (screenWidth - pnlMainWidth) / 2 - 20;
     const int top = linesTop();
     for (int i = 1; i <= pageLineImages; ++i) {
         if (i > lineCapacity) {
@@ -155,10 +164,22 @@ void TfrmPage::FormShow(int screenWidth, int screenHeight) {
         Image[i]->setImageGeometry(QRect(left ? 8 : w + 10, slot * lineImagePitch + top, w, lineImageHeight));
         Image[i]->show();
     }
-    sizeAnswerBox(std::min(answerBoxWidth, w));
-    // Until it is placed, the box stands below the right column.
-    grbKai->move(w + 10, (lineCapacity - half) * lineImagePitch + top + 3);
+}
+
+bool TfrmPage::widenColumns(int width) {
+    if (width <= Image[1]->width()) return false;
+    layoutColumns(width);
+    if (grbKai->isVisible()) placeAnswerBox(answerBoxLine_);
     fitClient();
+    return true;
+}
+
+bool TfrmPage::restoreColumns() {
+    if (screenColumnWidth_ <= 0 || Image[1]->width() == screenColumnWidth_) return false;
+    layoutColumns(screenColumnWidth_);
+    fitClient();
+    horizontalScrollBar()->setValue(0);
+    return true;
 }
 
 void TfrmPage::showDescription(const QString& text) { lblMess->setText(text); }
@@ -198,6 +219,7 @@ LineImage* TfrmPage::lineImage(int n) const {
 }
 
 void TfrmPage::placeAnswerBox(int n) {
+    answerBoxLine_ = n;
     grbKai->move(answerBoxPlace(n));
     grbKai->show();
     grbKai->raise();
@@ -332,7 +354,11 @@ void TfrmPage::fitClient() {
     QRect bounds(QPoint(0, 0), viewport()->size());
     for (QWidget* child : client_->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
         if (!child->isHidden() && child != lblMess && child != lblHint) bounds |= child->geometry();
-    client_->resize(viewport()->width(), bounds.height());
+    // Sideways only while the columns are widened for a long line.
+    const bool widened = screenColumnWidth_ > 0 && Image[1]->width() > screenColumnWidth_;
+    setHorizontalScrollBarPolicy(widened ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
+    client_->resize(widened ? std::max(viewport()->width(), bounds.right() + 1) : viewport()->width(),
+                    bounds.height());
     // A vertical scroll bar narrows what the page shows: the description and
     // hint lines end before it, so that it never covers (or cuts) their text.
     const int shown = std::min(bandWidth_, viewport()->width() - lblMess->x());

@@ -80,6 +80,12 @@ public:
     void keepLineInView(int n);
     void hideAnswerBox();
     bool answerBoxShown() const;
+    // Both columns take this width when a line needs it to be drawn legibly
+    // (the page then scrolls sideways); false when they were wide enough.
+    // Line images laid out again are white.
+    bool widenColumns(int width);
+    // The columns take the screen's width again; false when they had it.
+    bool restoreColumns();
     // The red hover frame of line k, drawn into its bitmap, and its removal.
     void markLine(int k);
     void unmarkLine(int k);
@@ -104,10 +110,13 @@ private:
     void pinDescription();
     void sizeAnswerBox(int width);
     void frameLine(int k, bool marked);
+    void layoutColumns(int w);
 
     MessageSink& messages_;
     QWidget* client_;
-    int bandWidth_ = 0;  // the description and hint lines' width on a page without a scroll bar
+    int bandWidth_ = 0;
+    int screenColumnWidth_ = 0;  // the columns' width the screen gives
+    int answerBoxLine_ = 1;      // the line the answer box was placed after  // the description and hint lines' width on a page without a scroll bar
 };
 
 }  // namespace talvoren::ui

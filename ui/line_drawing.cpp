@@ -4,6 +4,7 @@
 #include <QFontMetricsF>
 #include <QPainter>
 #include <algorithm>
+#include <cmath>
 
 #include "ui/fonts.h"
 #include "ui/painter_surface.h"
@@ -20,6 +21,9 @@ constexpr int edgeGap = 4;
 constexpr int labelTopOffset = 3 + 16;
 // The answer image's plain text: 16 points.
 constexpr int plainTextPixels = 21;
+// The number font is never drawn smaller than this many device pixels: the
+// smallest size at which a digit, the minus and a fraction bar all read.
+constexpr double legibleTypePixels = 11.0;
 
 // Measures how far right the drawing reaches, with the glyphs' widths.
 class ExtentSurface : public Surface {
@@ -62,16 +66,53 @@ double shrinkToFit(double rightEdge, int room) {
     return rightEdge > room && room > 0 ? room / rightEdge : 1.0;
 }
 
+LineFit chooseLineFit(double natural, double closed, double room, double minimumScale) {
+    if (natural <= room) return {};
+    if (closed <= room || closed <= 0) return {true, 1.0};
+    return {true, std::clamp(room / closed, std::min(minimumScale, 1.0), 1.0)};
+}
+
+double legibleScale(double devicePixelRatio) {
+    const double devicePixels = holderPixelSize(FontHolder::fntNum) * std::max(devicePixelRatio, 0.01);
+    return std::min(1.0, legibleTypePixels / devicePixels);
+}
+
+namespace {
+
+LineFit fitOf(int number, const ExprLine& line, TypesetFlags flags, char unknownLetter, int room,
+              double minimumScale) {
+    flags.closeSpacing = false;
+    const double natural = typesetRightEdge(number, 0, line, flags, unknownLetter);
+    if (natural <= room) return {};
+    flags.closeSpacing = true;
+    return chooseLineFit(natural, typesetRightEdge(number, 0, line, flags, unknownLetter), room, minimumScale);
+}
+
+}  // namespace
+
+int legibleImageWidth(int number, const ExprLine& line, TypesetFlags flags, char unknownLetter, int imageWidth,
+                      double minimumScale) {
+    const int room = lineRoom(number, imageWidth);
+    const LineFit fit = fitOf(number, line, flags, unknownLetter, room, minimumScale);
+    flags.closeSpacing = fit.closeSpacing;
+    const double reach = typesetRightEdge(number, 0, line, flags, unknownLetter) * fit.scale;
+    return reach <= room ? imageWidth : imageWidth + static_cast<int>(std::ceil(reach - room));
+}
+
 void drawCaptionOn(Surface& surface, const std::string& caption) {
     surface.setFont(FontHolder::fntKnj);
     surface.drawText(0, 0, caption);
 }
 
 bool typesetOn(Surface& surface, int number, int mode, const ExprLine& line, TypesetFlags flags,
-               char unknownLetter, int imageWidth) {
-    flags.shrink =
-        shrinkToFit(typesetRightEdge(number, mode, line, flags, unknownLetter), lineRoom(number, imageWidth));
-    return Typesetter(surface, flags, unknownLetter).typeset(number, mode, line);
+               char unknownLetter, int imageWidth, double minimumScale) {
+    // The second drawing of a line past 30 columns comes out as the first:
+    // the fit below decides its size, not the fixed small type.
+    (void)mode;
+    const LineFit fit = fitOf(number, line, flags, unknownLetter, lineRoom(number, imageWidth), minimumScale);
+    flags.closeSpacing = fit.closeSpacing;
+    flags.shrink = fit.scale;
+    return Typesetter(surface, flags, unknownLetter).typeset(number, 0, line);
 }
 
 void drawLabelOn(Surface& surface, int imageWidth, const std::string& label) {
@@ -102,7 +143,7 @@ void paintLineDrawing(QPainter& painter, const QRectF& target, QSize layoutSize,
         if (!drawing.caption.empty()) drawCaptionOn(surface, drawing.caption);
         if (drawing.typeset) {
             typesetOn(surface, drawing.number, drawing.mode, drawing.line, drawing.flags, drawing.unknownLetter,
-                      layoutSize.width());
+                      layoutSize.width(), drawing.minimumScale);
         }
         if (!drawing.label.empty() && drawing.number != answerImage)
             drawLabelOn(surface, layoutSize.width(), drawing.label);

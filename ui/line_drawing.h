@@ -46,6 +46,7 @@ struct LineDrawing {
     std::string label;           // the circled label at the right edge; "" for none
     std::string plainText;       // a plain text instead (the answer image's messages)
     std::optional<NumberLineFigure> numberLine;  // the answer's set, under the answer
+    double minimumScale = 0.0;   // the line is never shrunk below this (legibility)
 };
 
 // The room a line may take in an image of the given layout width: the
@@ -57,12 +58,32 @@ double typesetRightEdge(int number, int mode, const ExprLine& line, TypesetFlags
 // The shrink that makes a line reaching rightEdge fit into room (1: none).
 double shrinkToFit(double rightEdge, int room);
 
+// How a long line is made to fit its room, in this order: its spacing
+// closes up, then it shrinks, but never below the smallest legible scale;
+// what still does not fit needs a wider image (the page scrolls sideways).
+struct LineFit {
+    bool closeSpacing = false;
+    double scale = 1.0;
+    friend bool operator==(const LineFit&, const LineFit&) = default;
+};
+// natural and closed: how far right the line reaches with its own spacing
+// and with closed-up spacing, at full size.
+LineFit chooseLineFit(double natural, double closed, double room, double minimumScale);
+// The smallest scale of the number font at which every digit, sign and bar
+// stays legible, for a bitmap of this many device pixels per layout pixel.
+double legibleScale(double devicePixelRatio);
+// The image width (layout pixels) line needs at the legible minimum: more
+// than imageWidth when the line cannot be made to fit it.
+int legibleImageWidth(int number, const ExprLine& line, TypesetFlags flags, char unknownLetter, int imageWidth,
+                      double minimumScale);
+
 // The steps of drawing a line, each onto a surface in layout pixels.
 void drawCaptionOn(Surface& surface, const std::string& caption);
-// Typesets shrunk to fit the image's width; true when it fitted the
-// layout's 30 columns (the worksheet's test for a second, small drawing).
+// Typesets fitted to the image's width (spacing closed up, then shrunk, not
+// below minimumScale); true when it fitted the layout's 30 columns (the
+// worksheet's test for a second drawing, which comes out the same).
 bool typesetOn(Surface& surface, int number, int mode, const ExprLine& line, TypesetFlags flags,
-               char unknownLetter, int imageWidth);
+               char unknownLetter, int imageWidth, double minimumScale = 0.0);
 void drawLabelOn(Surface& surface, int imageWidth, const std::string& label);
 void drawPlainTextOn(Surface& surface, int imageHeight, const std::string& text);
 

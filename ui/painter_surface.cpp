@@ -2,6 +2,9 @@
 #include "ui/painter_surface.h"
 
 #include <QFontMetricsF>
+#include <QPaintDevice>
+#include <algorithm>
+#include <cmath>
 
 #include "ui/fonts.h"
 
@@ -47,7 +50,10 @@ void PainterSurface::drawMinus(int x, int y) {
     const QFontMetricsF metrics(painter_.font());
     const QRectF digit = metrics.tightBoundingRect(QStringLiteral("0"));
     const double baseline = y + metrics.ascent();
-    const double thickness = std::max(1.0, painter_.font().pixelSize() * minusThickness);
+    // However small the line is drawn, the minus keeps one device pixel.
+    const double devicePixel = 1.0 / std::max(1e-6, std::abs(painter_.transform().m22()) *
+                                                        painter_.device()->devicePixelRatioF());
+    const double thickness = std::max(devicePixel, painter_.font().pixelSize() * minusThickness);
     const double length = metrics.horizontalAdvance(QLatin1Char('0')) * minusLength;
     const double centreY = baseline + digit.center().y();
     painter_.fillRect(QRectF(x + 1, centreY - thickness / 2, length, thickness), painter_.pen().color());

@@ -80,10 +80,13 @@ bool QtPage::typeset(int n, int mode, const ExprLine& line, bool hasDecimalPoint
     drawing.line = line;
     drawing.flags = {hasDecimalPoint, signReversed};
     drawing.unknownLetter = core_.unknownLetter;
+    drawing.minimumScale = legibleScale(image->image().devicePixelRatio());
+    if (n != answerImage) makeRoomForLine(n);
     bool fitted;
     {
         QtSurface surface(image->image());
-        fitted = typesetOn(surface, n, mode, line, drawing.flags, core_.unknownLetter, image->width());
+        fitted = typesetOn(surface, n, mode, line, drawing.flags, core_.unknownLetter, image->width(),
+                           drawing.minimumScale);
     }
     image->refresh();
     if (mode == 0) {  // a line shrunk to fit is typeset twice; it is named and said once
@@ -108,7 +111,32 @@ void QtPage::drawLineLabel(int n, const std::string& label) {
 
 void QtPage::placeAnswerBox(int n) { widgets_.page.placeAnswerBox(n); }
 
-void QtPage::hideAnswerBox() { widgets_.page.hideAnswerBox(); }
+void QtPage::hideAnswerBox() {
+    widgets_.page.hideAnswerBox();
+    // A new question starts on columns of the screen's width.
+    widgets_.page.restoreColumns();
+}
+
+void QtPage::makeRoomForLine(int n) {
+    const LineDrawing& drawing = drawings_[n];
+    const LineImage* image = widgets_.page.lineImage(n);
+    const int needed = legibleImageWidth(n, drawing.line, drawing.flags, drawing.unknownLetter, image->width(),
+                                         drawing.minimumScale);
+    if (!widgets_.page.widenColumns(needed)) return;
+    // The wider images are white: the lines already drawn are drawn again.
+    for (int k = 1; k <= widgets_.page.lineCapacity; ++k)
+        if (k != n) repaintDrawing(k);
+}
+
+void QtPage::repaintDrawing(int n) {
+    LineImage* image = widgets_.page.lineImage(n);
+    if (!image) return;
+    {
+        QPainter painter(&image->image());
+        paintLineDrawing(painter, QRectF(0, 0, image->width(), image->height()), image->size(), drawings_[n]);
+    }
+    image->refresh();
+}
 
 void QtPage::writeAnswerText(const std::string& text) {
     LineImage* image = widgets_.page.lineImage(answerImage);

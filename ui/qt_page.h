@@ -98,6 +98,10 @@ private:
     int entryLine_ = 0;  // the line the pupil writes; 0 while none
     // Puts the figure under the answer and draws the answer image again.
     void drawNumberLine(const NumberLineFigure& figure);
+    // Widens the page's columns when line n cannot be drawn legibly in its image.
+    void makeRoomForLine(int n);
+    // Draws image n again from its content, on white.
+    void repaintDrawing(int n);
 };
 
 }  // namespace talvoren::ui

@@ -133,7 +133,8 @@ void Typesetter::drawRowText(int x, int row, const std::string& text) {
 int Typesetter::drawCell(const std::string& upper, const std::string& lower, int column) {
     if (upper.empty()) return 0;
     const int S = surface_.pointSize();
-    const int x = column * S;
+    const int x = column * S - pulledLeft_;
+    if (flags_.closeSpacing) pulledLeft_ += S - closedGap;
     if (lower.empty()) {
         if (isRelationText(upper) && flags_.signReversed) surface_.setColor(red);
         drawRowText(x, 1, upper);
@@ -188,6 +189,7 @@ void Typesetter::drawRelation(std::uint8_t relation, int& column) {
 
 bool Typesetter::typeset(int n, int mode, const ExprLine& line) {
     int column = 1;
+    pulledLeft_ = 0;
     std::uint8_t previousKind = '(';
     FractionGroup group;
 

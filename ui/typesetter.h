@@ -28,7 +28,13 @@ struct TypesetFlags {
     // The whole line drawn shrunk by this factor about its left edge (on top
     // of small type), so that a line wider than its image still fits.
     double shrink = 1.0;
+    // A long line closes up the column of space after each element to a
+    // narrow gap before it is shrunk; the column counter is unchanged.
+    bool closeSpacing = false;
 };
+
+// The gap left after an element on a line with closed-up spacing.
+inline constexpr int closedGap = 4;
 
 // Small type and shrinking scale about this height: the fraction bar, so
 // that the line stays centred on the rows of full-sized type.
@@ -65,6 +71,8 @@ private:
     TypesetFlags flags_;
     char unknownLetter_;
     int finalColumn_ = 1;
+    // Pixels the closed-up spacing has taken out before the next element.
+    int pulledLeft_ = 0;
 };
 
 // Text of a value as a terminating decimal of at most four places ("0.75"),

@@ -151,6 +151,52 @@ TEST(LineFit, OnTheBitmapAGapSeparatesTheLineFromItsLabelAtEveryZoom) {
     }
 }
 
+// One row per case: how far a line reaches with its own and with closed-up
+// spacing, the room, the legible minimum, and the fit expected.
+TEST(LineFit, SpacingClosesBeforeShrinkingAndNeverBelowTheLegibleSize) {
+    struct Row {
+        const char* name;
+        double natural, closed, room, minimum;
+        LineFit expected;
+    };
+    const std::vector<Row> rows = {
+        {"fits as it is", 300, 200, 300, 0.5, {false, 1.0}},
+        {"fits once closed up", 400, 280, 300, 0.5, {true, 1.0}},
+        {"closed up, then shrunk", 800, 600, 300, 0.4, {true, 0.5}},
+        {"stops at the legible size", 800, 600, 150, 0.5, {true, 0.5}},
+        {"a minimum above full size is full size", 800, 600, 150, 2.0, {true, 1.0}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        const LineFit fit = chooseLineFit(row.natural, row.closed, row.room, row.minimum);
+        EXPECT_EQ(fit.closeSpacing, row.expected.closeSpacing);
+        EXPECT_DOUBLE_EQ(fit.scale, row.expected.scale);
+    }
+}
+
+// The long question on the page's layouts: never drawn below the legible
+// size of an ordinary screen, closed up, and given the width it needs.
+TEST(LineFit, TheLongQuestionStaysLegibleOnEveryLayout) {
+    char letter = '@';
+    bool decimals = false;
+    const ExprLine line = parsed(longQuestions[2], letter, decimals);
+    const double minimum = legibleScale(1.0);
+    EXPECT_GE(minimum * holderPixelSize(FontHolder::fntNum), 11.0 - 1e-9);
+    const double natural = typesetRightEdge(1, 0, line, {}, letter);
+    TypesetFlags closed;
+    closed.closeSpacing = true;
+    EXPECT_LT(typesetRightEdge(1, 0, line, closed, letter), natural * 0.8);
+    for (const Layout& layout : layouts) {
+        SCOPED_TRACE(layout.name);
+        RecordingSurface surface;
+        const int width = legibleImageWidth(1, line, {}, letter, layout.imageWidth, minimum);
+        typesetOn(surface, 1, 0, line, {}, letter, width, minimum);
+        const double scale = surface.scalesSet.empty() ? 1.0 : surface.scalesSet.front().first;
+        EXPECT_GE(scale, minimum - 1e-9);
+        EXPECT_LE(recordedRightEdge(surface, scale), lineRoom(1, width) + 0.5);
+    }
+}
+
 TEST(LineImageDensity, TwiceThePixelsAndTheSameLayoutAtRatioTwo) {
     const QImage one = drawnLine("3x+2<x+8", 419, 1.0);
     const QImage two = drawnLine("3x+2<x+8", 419, 2.0);
