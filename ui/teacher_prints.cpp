@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/teacher_prints.h"
 
+#include <QFontMetricsF>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
@@ -10,6 +11,7 @@
 #include "solving/line_labels.h"
 #include "ui/fonts.h"
 #include "ui/line_drawing.h"
+#include "ui/sheet_packing.h"
 
 namespace talvoren::ui {
 
@@ -23,11 +25,14 @@ constexpr QSize lineLayout(419, 75);
 constexpr int keyNumberLineLeft = 232;
 constexpr int keyNumberLineTop = 14;
 
-// Question sheet: each question drawn a little larger than on the screen,
-// with at least this much room to work under it; the questions of a page
-// share its height evenly.
-constexpr double sheetLineWidth = 560.0;
-constexpr double leastWorkRoom = 140.0;
+// Question sheet: the questions' type a little smaller than on the screen
+// (about 13 points), and for each line a pupil writes at least this much
+// room (a written line of about 7 mm).
+constexpr double sheetTypeScale = 0.9;
+constexpr double workPerStep = 28.0;
+// The name band's lines to write on.
+constexpr double nameRuleLength = 200.0;
+constexpr double numberRuleLength = 40.0;
 
 // Answer key: two columns of lines.
 constexpr int keyColumns = 2;
@@ -95,27 +100,71 @@ private:
 
 double lineHeight(double width) { return lineDrawingHeight(width, lineLayout); }
 
-bool printQuestionSheet(QPainter& painter, Sheets& sheets, PageFlow& flow, const std::vector<PrintUnit>& units) {
-    const double width = std::min(sheetLineWidth, flow.columnWidth());
-    const double height = lineHeight(width);
-    const double room = flow.pageHeight() - titleHeight;
-    const double block = room / std::max(1, static_cast<int>(room / (height + leastWorkRoom)));
+// The band at the top right of a pupil's sheet: 組 and 番 after a line to
+// write the number on, then 名前 before a long line.
+void paintNameBand(QPainter& painter, const QRectF& rect) {
+    painter.save();
+    painter.setPen(Qt::black);
+    painter.setFont(pixelFont(faceGothic, notePixels));
+    const QFontMetricsF metrics(painter.font());
+    const double baseline = rect.top() + metrics.ascent() + 8;
+    const double rule = baseline + 3;
+    double right = rect.right();
+    auto writeOn = [&](double length) {
+        painter.drawLine(QLineF(right - length, rule, right, rule));
+        right -= length;
+    };
+    auto label = [&](const QString& text) {
+        const double width = metrics.horizontalAdvance(text);
+        painter.drawText(QPointF(right - width - 4, baseline), text);
+        right -= width + 12;
+    };
+    writeOn(nameRuleLength);
+    label(QStringLiteral("名前"));
+    label(QStringLiteral("番"));
+    writeOn(numberRuleLength);
+    label(QStringLiteral("組"));
+    writeOn(numberRuleLength);
+    painter.restore();
+}
+
+void paintSheetTitle(QPainter& painter, const QRectF& rect, const QString& title) {
+    paintTitle(painter, rect, title, QString());
+    paintNameBand(painter, rect);
+}
+
+bool printQuestionSheet(QPainter& painter, Sheets& sheets, QSizeF page, const std::vector<PrintUnit>& units) {
+    // Every question at the sheet's one type size: a long one takes the
+    // whole width rather than smaller type.
+    const double width = page.width();
+    const QSize layout(static_cast<int>(width / sheetTypeScale), lineDrawingLayoutHeight);
+    const double height = lineDrawingHeight(width, layout);
+    const SheetRoom room{page.height() - titleHeight, page.height(), workPerStep};
+    int unitPage = 0;
     for (const PrintUnit& unit : units) {
-        const PageFlow::Place title = flow.header(titleHeight);
-        if (!sheets.moveTo(title.page)) return false;
-        paintTitle(painter, title.rect, qs(unit.title), QStringLiteral("　　組　　番　名前　　　　　　　　　　　　"));
-        for (const QuestionAnalysis& q : unit.questions) {
-            const PageFlow::Place place = flow.take(block);
-            if (!sheets.moveTo(place.page)) return false;
-            const QRectF line(place.rect.topLeft(), QSizeF(width, height));
+        std::vector<SheetQuestion> questions;
+        for (const QuestionAnalysis& q : unit.questions)
+            questions.push_back({height, q.accepted && q.answer != AnswerKind::none ? q.stepCount() : 0});
+        const std::vector<SheetPlace> places = packSheet(questions, room);
+        if (!sheets.moveTo(unitPage)) return false;
+        paintSheetTitle(painter, QRectF(0, 0, width, titleHeight), qs(unit.title));
+        int lastPage = 0;
+        for (std::size_t i = 0; i < places.size(); ++i) {
+            const SheetPlace& place = places[i];
+            const QuestionAnalysis& q = unit.questions[i];
+            if (!sheets.moveTo(unitPage + place.page)) return false;
+            lastPage = place.page;
+            const double areaTop = place.page == 0 ? titleHeight : 0.0;
+            const QRectF line(0, areaTop + place.top, width, place.lineHeight);
             if (!q.accepted) {
                 paintRefused(painter, line, q);
                 continue;
             }
             LineDrawing drawing = pageLine(1, q.question, q, false);
             drawing.label.clear();  // the header numbers the question
-            paintLineDrawing(painter, line, lineLayout, drawing);
+            paintLineDrawing(painter, line, layout, drawing);
         }
+        unitPage += lastPage + 1;
     }
     return true;
 }
@@ -231,8 +280,7 @@ bool printTeacherSheets(QPrinter& printer, TeacherPrint what, const std::vector<
     Sheets sheets(printer);
     bool printed = false;
     if (what == TeacherPrint::questionSheet) {
-        PageFlow flow(page, 1, 0.0);
-        printed = printQuestionSheet(painter, sheets, flow, units);
+        printed = printQuestionSheet(painter, sheets, page, units);
     } else {
         PageFlow flow(page, keyColumns, keyColumnGap);
         printed = printAnswerKey(painter, sheets, flow, units);

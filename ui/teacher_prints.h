@@ -3,8 +3,10 @@
 // The teacher's printouts, drawn with the tutor's own typesetter straight
 // onto the printer (vector text at the printer's resolution):
 //
-// - the question sheet: per unit its title, then each question as line ① of
-//   the page shows it (header and expression), with room to work under it;
+// - the question sheet: per unit its title and lines for 組, 番 and 名前,
+//   then each question as line ① of the page shows it (header and
+//   expression), all at one type size, packed down the page by height with
+//   working space under each in proportion to its shortest solution;
 // - the answer key: per unit, for each question the planner's shortest
 //   solution, every line with its sentence and label as the worked page
 //   draws them (a turned relation in red), then the answer after 【答】.

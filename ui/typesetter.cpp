@@ -16,10 +16,11 @@ namespace {
 // The three text rows: 0 numerators, 1 the middle line, 2 denominators.
 int rowTop(int S, int row) { return S * row + S + 3; }
 int fractionBarY(int S) { return S + 27; }
-// A decimal point takes half a pitch, pulled towards the digit before it,
-// so that "0.2" reads without a gap after the point.
+// A decimal point is pulled into the italic overhang of the digit before
+// it and adds only a few pixels to the line, so that the digit after it
+// stands as close as two digits do ("0.2", never "0. 2").
 constexpr int pointPull = 3;
-constexpr int halfPitch = bookmanPitch / 2;
+constexpr int pointAdvance = 3;
 
 std::string digits(std::int64_t value) { return std::to_string(value); }
 
@@ -122,7 +123,7 @@ void Typesetter::drawRowText(int x, int row, const std::string& text) {
     for (const std::string& ch : characters(text)) {
         if (ch == ".") {
             surface_.drawText(left - pointPull, y, ch);
-            left += halfPitch;
+            left += pointAdvance;
             continue;
         }
         surface_.drawText(left, y, ch);

@@ -141,12 +141,13 @@ TEST(Typesetter, SignsAndCoefficients) {
 }
 
 TEST(Typesetter, DecimalTermIsOneElement) {
-    // The point takes half a pitch, pulled towards its digit: no gap after it.
+    // The point sits in the digit's overhang and the digit after it follows
+    // as closely as two digits do: no gap after it.
     const Drawing run = typesetLine(lineOf({c(1, 2, 'x'), k('<'), c(1, 1, '/')}), {true, false});
     EXPECT_EQ(placed(run.surface), (std::vector<Placed>{{"0", 14, row1},
                                                           {".", 25, row1},
-                                                          {"5", 35, row1},
-                                                          {"x", 49, row1},
+                                                          {"5", 31, row1},
+                                                          {"x", 45, row1},
                                                           {"＜", 84, row1},
                                                           {"1", 126, row1}}));
 }
