@@ -34,6 +34,8 @@ public:
     virtual void createForm(FormName, TfrmMain&) {}
 
     virtual void mnuPrintClick(TfrmMain&) {}       // 印刷(&P): TfrmPrintS, modal
+    // 印刷プレビュー(&V): the worked page as 印刷 prints it, in a preview window.
+    virtual void mnuPrintPreviewClick(TfrmMain&) {}
     // 問題プリントを印刷 and 解答を印刷: the current unit's or every unit's
     // questions, or their shortest solutions, through the print dialog.
     virtual void mnuPrintSheetClick(TfrmMain&, bool /*everyUnit*/) {}

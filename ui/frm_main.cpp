@@ -226,6 +226,7 @@ void TfrmMain::buildMenu() {
     mnuSave_ = item(file, "mnuSave", QStringLiteral("保存(&S)"), [this] { fileFlows->mnuSaveClick(); });
     file->addSeparator();
     mnuPrint_ = item(file, "mnuPrint", QStringLiteral("印刷(&P)"), [this] { dialogs->mnuPrintClick(*this); });
+    item(file, "mnuPrintPreview", QStringLiteral("印刷プレビュー(&V)"), [this] { dialogs->mnuPrintPreviewClick(*this); });
     QMenu* sheet = file->addMenu(QStringLiteral("問題プリントを印刷(&Q)"));
     mnuPrintSheetUnit_ = item(sheet, "mnuPrintSheetUnit", QString(), [this] { dialogs->mnuPrintSheetClick(*this, false); });
     mnuPrintSheetAll_ = item(sheet, "mnuPrintSheetAll", QStringLiteral("すべての単元(&A)"),

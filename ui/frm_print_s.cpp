@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPrintDialog>
+#include <QPrintPreviewDialog>
 #include <QPushButton>
 #include <QShowEvent>
 
@@ -42,12 +43,23 @@ bool runPlatformPrintDialog(QPrinter& printer, QWidget* parent) {
     return dialog.exec() == QDialog::Accepted;
 }
 
+void runPlatformPreviewDialog(QPrinter& printer, QWidget* parent, const TfrmPrintS::PreviewPainter& paint) {
+    QPrintPreviewDialog dialog(&printer, parent);
+    dialog.setWindowTitle(QStringLiteral("印刷プレビュー"));
+    // As large as the program's window, so that a line reads on a small screen too.
+    if (parent) dialog.resize(parent->window()->size());
+    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
+                     [&paint](QPrinter* target) { paint(*target); });
+    dialog.exec();
+}
+
 }  // namespace
 
 TfrmPrintS::TfrmPrintS(MessageSink& messages, std::function<PrintablePage()> currentPage,
                        QWidget* parent)
     : QDialog(parent),
       runPrintDialog(runPlatformPrintDialog),
+      runPreviewDialog(runPlatformPreviewDialog),
       messages_(messages),
       currentPage_(std::move(currentPage)),
       printer_(std::make_unique<QPrinter>(QPrinter::HighResolution)) {
@@ -106,6 +118,12 @@ void TfrmPrintS::updateSample() {
 void TfrmPrintS::showEvent(QShowEvent* event) {
     if (!event->spontaneous()) updateSample();  // not on a restore from minimised
     QDialog::showEvent(event);
+}
+
+void TfrmPrintS::showPreview(QWidget* parent) {
+    runPreviewDialog(*printer_, parent, [this](QPrinter& printer) {
+        if (!printWorkedPage(printer, currentPage_(), margin(), size())) messages_.showMessage(printFailedText);
+    });
 }
 
 void TfrmPrintS::btnSetteiClick() { runPrintDialog(*printer_, this); }

@@ -57,6 +57,14 @@ public:
     // The platform print dialog; replaceable so tests need not answer it.
     std::function<bool(QPrinter&, QWidget*)> runPrintDialog;
 
+    // 印刷プレビュー: the worked page as 印刷開始 prints it (this dialog's
+    // margin, size and printer), shown in the toolkit's preview window.
+    void showPreview(QWidget* parent);
+    // The toolkit's preview window, which calls paint for every redraw;
+    // replaceable so tests need not close it.
+    using PreviewPainter = std::function<void(QPrinter&)>;
+    std::function<void(QPrinter&, QWidget*, const PreviewPainter&)> runPreviewDialog;
+
 protected:
     void showEvent(QShowEvent* event) override;
 

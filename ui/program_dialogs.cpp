@@ -122,6 +122,7 @@ HelpViewer& ProgramDialogs::helpViewer(TfrmMain& frame) {
 }
 
 void ProgramDialogs::mnuPrintClick(TfrmMain& frame) { frmPrintS(frame).exec(); }
+void ProgramDialogs::mnuPrintPreviewClick(TfrmMain& frame) { frmPrintS(frame).showPreview(&frame); }
 TeacherPrinting& ProgramDialogs::teacherPrinting(TfrmMain& frame) {
     if (!teacherPrinting_) teacherPrinting_ = std::make_unique<TeacherPrinting>(frame.messages);
     return *teacherPrinting_;

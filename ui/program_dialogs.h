@@ -34,6 +34,7 @@ public:
     void createForm(FormName form, TfrmMain& frame) override;
 
     void mnuPrintClick(TfrmMain& frame) override;
+    void mnuPrintPreviewClick(TfrmMain& frame) override;
     void mnuPrintSheetClick(TfrmMain& frame, bool everyUnit) override;
     void mnuPrintKeyClick(TfrmMain& frame, bool everyUnit) override;
     void mnuShowRecordClick(TfrmMain& frame) override;

@@ -227,6 +227,24 @@ TEST_F(PdfPrintFixture, PageHoldsTheHeadingAndEveryLineAcrossTheWidth) {
     EXPECT_LT(darkShare(rendered, onRendering(QRect(0, end, printable().width(), 600))), 0.001);
 }
 
+TEST_F(PdfPrintFixture, PreviewPaintsThePageAsPrintingDoesWithTheDialogsSettings) {
+    dialog.updSize->upButton()->click();
+    QPrinter* previewed = nullptr;
+    dialog.runPreviewDialog = [&](QPrinter& printer, QWidget*, const TfrmPrintS::PreviewPainter& paint) {
+        previewed = &printer;
+        paint(printer);  // the preview window's first drawing, here into the PDF
+    };
+    dialog.showPreview(nullptr);
+    EXPECT_EQ(previewed, &dialog.printer()) << "the printer 印刷開始 uses";
+    EXPECT_TRUE(sink.shown.empty());
+    const QImage rendered = renderFirstPage(pdf, dpi);
+    ASSERT_FALSE(rendered.isNull());
+    EXPECT_GT(darkShare(rendered, onRendering(QRect(128, 100, 900, 100))), 0.02) << "heading";
+    const QRect first = plan().pictures[0];
+    EXPECT_EQ(plan().layouts[0].width(), qRound(419 * 3.0 / 4)) << "size 3 lays the lines out narrower";
+    EXPECT_GT(darkShare(rendered, onRendering(first.adjusted(0, first.height() / 3, -first.width() / 2, 0))), 0.01);
+}
+
 TEST_F(PdfPrintFixture, CaptionPrintsAtLeastThreeMillimetresTallAndLabelsWhole) {
     dpi = 300;
     const QImage rendered = printAndRender();

@@ -204,7 +204,7 @@ TEST(FrameLayout, TitleAndMenu) {
     FrameSession session({"x+3<5"});
     EXPECT_EQ(session.frame->windowTitle(), "Merulan Talvoren");
     const std::vector<std::pair<QString, QStringList>> expected = {
-        {"ファイル(&F)", {"開く(&O)", "保存(&S)", "", "印刷(&P)", "問題プリントを印刷(&Q)", "解答を印刷(&K)", "",
+        {"ファイル(&F)", {"開く(&O)", "保存(&S)", "", "印刷(&P)", "印刷プレビュー(&V)", "問題プリントを印刷(&Q)", "解答を印刷(&K)", "",
                           "終了(&X)"}},
         {"編集(&E)", {"編集(&E)"}},
         {"表示(&V)", {"練習の記録(&R)", "スタック(&S)", "拡大(&Z)", "読み上げ(&Y)", "", "記録フォルダ(&F)...",
@@ -220,7 +220,7 @@ TEST(FrameLayout, TitleAndMenu) {
         for (QAction* a : menus[i]->menu()->actions()) items << a->text();
         EXPECT_EQ(items, expected[i].second) << expected[i].first.toStdString();
     }
-    for (const char* name : {"mnuOpen", "mnuSave", "mnuPrint", "mnuEnd", "mnuEditCWare", "mnuShowRecord",
+    for (const char* name : {"mnuOpen", "mnuSave", "mnuPrint", "mnuPrintPreview", "mnuEnd", "mnuEditCWare", "mnuShowRecord",
                              "mnuDispStack", "KN1", "mnuTangen", "mnuHint", "mnuUsage", "mnuPoint", "mnuVersion"})
         EXPECT_NE(session.frame->findChild<QAction*>(QString::fromLatin1(name)), nullptr) << name;
 }
