@@ -103,5 +103,20 @@ TEST(PageScroll, NewestLineAnswerBoxAndDescriptionStayInView) {
     }
 }
 
+TEST(PageScroll, ALineTooLongToReadInItsColumnWidensThePageUntilTheNextQuestion) {
+    test::FrameSession session({"3(x+2)-2(x-1)+1/2x-3/4<5/6x+7/8", "x+3<5"}, QSize(640, 480));
+    TfrmPage& page = *session.frame->frmPage();
+    const int widened = page.Image[1]->width();
+    EXPECT_GT(page.horizontalScrollBar()->maximum(), 0) << "the page scrolls sideways";
+    EXPECT_EQ(page.Image[page.lineCapacity]->x(), widened + 10) << "both columns take the width";
+    session.sink.answers.push_back(Answer::yes);  // on to the next question before this one is solved
+    session.frame->pnlMain()->btnNext->click();
+    EXPECT_LT(page.Image[1]->width(), widened);
+    EXPECT_EQ(page.horizontalScrollBar()->maximum(), 0);
+
+    test::FrameSession wide({"3(x+2)-2(x-1)+1/2x-3/4<5/6x+7/8"}, QSize(1024, 768));
+    EXPECT_EQ(wide.frame->frmPage()->horizontalScrollBar()->maximum(), 0) << "legible in its own column";
+}
+
 }  // namespace
 }  // namespace talvoren::ui
