@@ -166,16 +166,42 @@ void TfrmPage::layoutColumns(int w) {
     }
 }
 
+int TfrmPage::columnWidth() const { return Image[lineCapacity]->width(); }
+
 bool TfrmPage::widenColumns(int width) {
-    if (width <= Image[1]->width()) return false;
+    if (width <= columnWidth()) return false;
     layoutColumns(width);
     if (grbKai->isVisible()) placeAnswerBox(answerBoxLine_);
     fitClient();
     return true;
 }
 
+int TfrmPage::rowNeighbour(int n) const {
+    const int half = lineCapacity / 2;
+    return n >= 1 && n <= half && n + half <= lineCapacity ? n + half : 0;
+}
+
+bool TfrmPage::spanRow(int n) {
+    const int beside = rowNeighbour(n);
+    if (!beside) return false;
+    const int width = Image[beside]->geometry().right() + 1 - Image[n]->x();
+    if (width <= Image[n]->width()) return false;
+    Image[n]->setImageGeometry(QRect(Image[n]->pos(), QSize(width, Image[n]->height())));
+    Image[n]->raise();
+    return true;
+}
+
+bool TfrmPage::unspanRow(int n) {
+    const int beside = rowNeighbour(n);
+    if (!beside || Image[n]->width() == Image[beside]->width()) return false;
+    Image[n]->setImageGeometry(QRect(Image[n]->pos(), Image[beside]->size()));
+    return true;
+}
+
 bool TfrmPage::restoreColumns() {
-    if (screenColumnWidth_ <= 0 || Image[1]->width() == screenColumnWidth_) return false;
+    bool laidOut = true;
+    for (int n = 1; n <= lineCapacity; ++n) laidOut = laidOut && Image[n]->width() == screenColumnWidth_;
+    if (screenColumnWidth_ <= 0 || laidOut) return false;
     layoutColumns(screenColumnWidth_);
     fitClient();
     horizontalScrollBar()->setValue(0);
@@ -355,7 +381,7 @@ void TfrmPage::fitClient() {
     for (QWidget* child : client_->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
         if (!child->isHidden() && child != lblMess && child != lblHint) bounds |= child->geometry();
     // Sideways only while the columns are widened for a long line.
-    const bool widened = screenColumnWidth_ > 0 && Image[1]->width() > screenColumnWidth_;
+    const bool widened = screenColumnWidth_ > 0 && columnWidth() > screenColumnWidth_;
     setHorizontalScrollBarPolicy(widened ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
     client_->resize(widened ? std::max(viewport()->width(), bounds.right() + 1) : viewport()->width(),
                     bounds.height());

@@ -86,6 +86,15 @@ public:
     bool widenColumns(int width);
     // The columns take the screen's width again; false when they had it.
     bool restoreColumns();
+    // A line of the left column takes its whole row while the right
+    // column's line beside it is empty, and gives the room back; both
+    // false when nothing changed. The image laid out again is white.
+    bool spanRow(int n);
+    bool unspanRow(int n);
+    // The line beside n in the right column, or 0 for none.
+    int rowNeighbour(int n) const;
+    // The columns' width now (a spanned row is wider).
+    int columnWidth() const;
     // The red hover frame of line k, drawn into its bitmap, and its removal.
     void markLine(int k);
     void unmarkLine(int k);

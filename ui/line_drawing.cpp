@@ -90,6 +90,11 @@ LineFit fitOf(int number, const ExprLine& line, TypesetFlags flags, char unknown
 
 }  // namespace
 
+LineFit fitLine(int number, const ExprLine& line, TypesetFlags flags, char unknownLetter, int imageWidth,
+                double minimumScale) {
+    return fitOf(number, line, flags, unknownLetter, lineRoom(number, imageWidth), minimumScale);
+}
+
 int legibleImageWidth(int number, const ExprLine& line, TypesetFlags flags, char unknownLetter, int imageWidth,
                       double minimumScale) {
     const int room = lineRoom(number, imageWidth);

@@ -69,6 +69,9 @@ struct LineFit {
 // natural and closed: how far right the line reaches with its own spacing
 // and with closed-up spacing, at full size.
 LineFit chooseLineFit(double natural, double closed, double room, double minimumScale);
+// The fit of line in an image of the given layout width.
+LineFit fitLine(int number, const ExprLine& line, TypesetFlags flags, char unknownLetter, int imageWidth,
+                double minimumScale);
 // The smallest scale of the number font at which every digit, sign and bar
 // stays legible, for a bitmap of this many device pixels per layout pixel.
 double legibleScale(double devicePixelRatio);

@@ -2,6 +2,7 @@
 #include "ui/qt_page.h"
 
 #include <QAction>
+#include <QGroupBox>
 #include <QLabel>
 #include <QMdiSubWindow>
 #include <QPainter>
@@ -109,7 +110,17 @@ void QtPage::drawLineLabel(int n, const std::string& label) {
     widgets_.page.keepLineInView(n);
 }
 
-void QtPage::placeAnswerBox(int n) { widgets_.page.placeAnswerBox(n); }
+void QtPage::placeAnswerBox(int n) {
+    TfrmPage& page = widgets_.page;
+    page.placeAnswerBox(n);
+    // A box standing in the right column takes back the room a long line borrowed there.
+    for (int k = 1; k <= page.lineCapacity / 2; ++k) {
+        if (page.Image[k]->geometry().intersects(page.grbKai->geometry()) && page.unspanRow(k)) {
+            repaintDrawing(k);
+            makeLineLegible(k, false);
+        }
+    }
+}
 
 void QtPage::hideAnswerBox() {
     widgets_.page.hideAnswerBox();
@@ -118,14 +129,50 @@ void QtPage::hideAnswerBox() {
 }
 
 void QtPage::makeRoomForLine(int n) {
+    TfrmPage& page = widgets_.page;
+    // A line drawn in the right column takes back the room its neighbour borrowed.
+    const int half = page.lineCapacity / 2;
+    if (n > half && page.unspanRow(n - half)) {
+        repaintDrawing(n - half);
+        makeLineLegible(n - half, false);
+    }
+    // A long line of the left column takes the empty row beside it before it shrinks.
     const LineDrawing& drawing = drawings_[n];
-    const LineImage* image = widgets_.page.lineImage(n);
-    const int needed = legibleImageWidth(n, drawing.line, drawing.flags, drawing.unknownLetter, image->width(),
+    const int beside = page.rowNeighbour(n);
+    if (beside && !drawings_[beside].typeset && drawings_[beside].caption.empty() &&
+        fitLine(n, drawing.line, drawing.flags, drawing.unknownLetter, page.lineImage(n)->width(),
+                drawing.minimumScale)
+                .scale < 1.0 &&
+        page.spanRow(n))
+        repaintCaption(n);
+    makeLineLegible(n, true);
+}
+
+void QtPage::makeLineLegible(int n, bool beingDrawn) {
+    const LineDrawing& drawing = drawings_[n];
+    TfrmPage& page = widgets_.page;
+    // What the line needs in a column of its own; a row it spans may hold it already.
+    const int needed = legibleImageWidth(n, drawing.line, drawing.flags, drawing.unknownLetter, page.columnWidth(),
                                          drawing.minimumScale);
-    if (!widgets_.page.widenColumns(needed)) return;
-    // The wider images are white: the lines already drawn are drawn again.
-    for (int k = 1; k <= widgets_.page.lineCapacity; ++k)
-        if (k != n) repaintDrawing(k);
+    if (page.lineImage(n)->width() >= needed || !page.widenColumns(needed)) return;
+    // The wider images are white: the lines already drawn are drawn again,
+    // and of the line being drawn its caption, which came first.
+    for (int k = 1; k <= widgets_.page.lineCapacity; ++k) {
+        if (k == n && beingDrawn)
+            repaintCaption(k);
+        else
+            repaintDrawing(k);
+    }
+}
+
+void QtPage::repaintCaption(int n) {
+    LineImage* image = widgets_.page.lineImage(n);
+    if (!image || drawings_[n].caption.empty()) return;
+    {
+        QtSurface surface(image->image());
+        drawCaptionOn(surface, drawings_[n].caption);
+    }
+    image->refresh();
 }
 
 void QtPage::repaintDrawing(int n) {

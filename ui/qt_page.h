@@ -98,8 +98,12 @@ private:
     int entryLine_ = 0;  // the line the pupil writes; 0 while none
     // Puts the figure under the answer and draws the answer image again.
     void drawNumberLine(const NumberLineFigure& figure);
-    // Widens the page's columns when line n cannot be drawn legibly in its image.
+    // Gives line n the room it needs: the empty row beside it, else wider columns.
     void makeRoomForLine(int n);
+    // Widens the columns when line n cannot be drawn legibly in its image;
+    // beingDrawn: only its caption is on it yet.
+    void makeLineLegible(int n, bool beingDrawn);
+    void repaintCaption(int n);
     // Draws image n again from its content, on white.
     void repaintDrawing(int n);
 };
