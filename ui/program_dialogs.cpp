@@ -29,8 +29,15 @@ PrintablePage printablePage(TfrmMain& frame) {
     const auto printed = [&frame](int n, const LineImage& image) {
         return PrintedLine{frame.page->drawing(n), image.size()};
     };
-    for (int n = 1; n <= frame.worksheet->state().lineCount; ++n)
-        if (const LineImage* image = frame.frmPage()->lineImage(n)) page.lines.push_back(printed(n, *image));
+    // Every line prints in its column's layout (a long line that spans its
+    // row on screen too), shrunk as far as the paper needs: it is sharp there.
+    const QSize column(frame.frmPage()->columnWidth(), lineImageHeight);
+    for (int n = 1; n <= frame.worksheet->state().lineCount; ++n) {
+        if (!frame.frmPage()->lineImage(n)) continue;
+        PrintedLine line{frame.page->drawing(n), column};
+        line.drawing.minimumScale = 0.0;
+        page.lines.push_back(line);
+    }
     if (frame.worksheet->state().solvedFlag) page.answer = printed(answerImage, *frame.frmPage()->Image16);
     return page;
 }
