@@ -74,7 +74,8 @@ void PracticeMode::start(int unit, const std::string& recordPath) {
     number_ = 0;
     ++starts_;
     bars_->showMastery(mastery_, session_->skills());
-    dock_->show();
+    // A unit whose questions need none of the skills has no bars to show.
+    dock_->setVisible(session_->skills().any());
     nextQuestion();
 }
 
