@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The ways into もっと練習: the unit dialog's button and the offer once the
 // unit's last question is solved.
+#include <QDockWidget>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -71,6 +72,18 @@ TEST(PracticeEntry, OfferedOnceTheUnitsLastQuestionIsSolved) {
     EXPECT_FALSE(session.ws().state().solvedFlag);
     EXPECT_EQ(session.ws().state().lineCount, 1) << "a made question on a fresh page";
     EXPECT_TRUE(session.sink.shown.empty());
+}
+
+// The unit dialog cancelled during practice (the frame's stand-in dialog
+// always cancels): the made question and its practice go on.
+TEST(PracticeEntry, ACancelledUnitDialogLeavesPracticeGoing) {
+    test::FrameSession session({"-2x<6", "5-2x<1"});
+    TfrmMain& f = *session.frame;
+    test::menuEntry(f, "mnuPractice")->trigger();
+    const auto* dock = f.findChild<QDockWidget*>(QStringLiteral("practiceDock"));
+    ASSERT_TRUE(dock->isVisible());
+    f.pnlMain()->BitBtn1->click();
+    EXPECT_TRUE(dock->isVisible());
 }
 
 }  // namespace
