@@ -31,5 +31,12 @@ BENCHMARK_CAPTURE(BM_MakeHundredQuestions, brackets_fraction_both_4, "かっこ,
     ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_MakeHundredQuestions, brackets_both_no_solution_2, "かっこ,両辺に文字,解なし", 2)
     ->Unit(benchmark::kMillisecond);
+// Combinations the usual candidates rarely hit: the batch fills up once the
+// maker turns to answers in tenths and a net coefficient of 1.
+BENCHMARK_CAPTURE(BM_MakeHundredQuestions, brackets_both_2, "かっこ,両辺に文字", 2)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_MakeHundredQuestions, fraction_decimal_both_1, "分数,小数,両辺に文字", 1)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_MakeHundredQuestions, brackets_fraction_decimal_2, "かっこ,分数,小数", 2)
+    ->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -27,6 +27,7 @@ Outcome outcomeOf(const ClassEvent& e) {
     case EventKind::hint: return {"HINT_REQUEST", "HINT_MSG", "HINT", "hint"};
     case EventKind::verdict: return {"ATTEMPT", "RESULT", e.code == "right" ? "CORRECT" : "INCORRECT", e.code};
     case EventKind::solved: return {"ATTEMPT", "RESULT", "CORRECT", "solved"};
+    case EventKind::mastery: break;  // not exported
     }
     return {"ATTEMPT", "RESULT", "", ""};
 }
@@ -126,6 +127,8 @@ const std::vector<std::string>& dataShopColumns() {
         "Action", "Input", "Feedback Text", "Help Level", "KC (Default)"};
     return columns;
 }
+
+bool isExported(const ClassEvent& e) { return e.kind != EventKind::mastery; }
 
 std::vector<std::string> dataShopRow(const ClassEvent& e, const std::string& key) {
     const Outcome o = outcomeOf(e);

@@ -13,6 +13,10 @@ namespace talvoren {
 
 inline constexpr const char* defaultXapiHomePage = "https://school.invalid/talvoren";
 
+// The pupil's own transactions are exported; the tutor's estimate of their
+// mastery is this program's business, not a transaction.
+bool isExported(const ClassEvent& event);
+
 // The DataShop columns, in order.
 const std::vector<std::string>& dataShopColumns();
 // One row per event, fields in the order of dataShopColumns().

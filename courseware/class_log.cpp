@@ -18,8 +18,8 @@ namespace talvoren {
 
 namespace {
 
-constexpr std::array<std::string_view, 7> kindNames = {"start", "step", "detour", "refused",
-                                                       "hint",  "verdict", "solved"};
+constexpr std::array<std::string_view, 8> kindNames = {"start", "step",   "detour", "refused",
+                                                       "hint",  "verdict", "solved", "mastery"};
 // The last field: a line that has it was written whole.
 constexpr std::string_view lineEnd = "$";
 constexpr std::size_t fieldCount = 18;

@@ -26,6 +26,7 @@ enum class EventKind {
     hint,     // a hint (code: its level)
     verdict,  // a written line judged (code: right, unreadable, mistake:CODE, shown:CODE; text: the line)
     solved,   // the answer reached (steps against shortest)
+    mastery,  // もっと練習: a skill's mastery after a question (code: the skill, text: "P QUESTIONS")
 };
 std::string_view eventKindName(EventKind kind);
 std::optional<EventKind> eventKindNamed(std::string_view name);

@@ -10,10 +10,11 @@ namespace talvoren {
 
 namespace {
 
-constexpr std::array<std::string_view, 4> flagNames = {"stuck", "idle", "hints", "repeat"};
-constexpr std::array<std::string_view, 4> flagReasons = {
+constexpr std::array<std::string_view, 5> flagNames = {"stuck", "idle", "hints", "repeat", "mastery"};
+constexpr std::array<std::string_view, 5> flagReasons = {
     "2分間、式が先へ進んでいません", "2分間、何も操作していません",
-    "3問続けてヒントを最後まで見ています", "同じまちがいを3回続けています"};
+    "3問続けてヒントを最後まで見ています", "同じまちがいを3回続けています",
+    "もっと練習で10問解いても、まだ身についていない技能があります"};
 constexpr std::string_view mistakePrefix = "mistake:";
 
 }  // namespace
@@ -21,15 +22,32 @@ constexpr std::string_view mistakePrefix = "mistake:";
 std::string_view pupilFlagName(PupilFlag flag) { return flagNames[static_cast<std::size_t>(flag)]; }
 std::string_view pupilFlagReason(PupilFlag flag) { return flagReasons[static_cast<std::size_t>(flag)]; }
 
+std::string notMasteredNote(const std::vector<Skill>& skills) {
+    std::string names;
+    for (Skill s : skills) names += "「" + std::string(skillName(s)) + "」";
+    return names + "は、もっと練習で" + std::to_string(questionsBeforeNudge) + "問解いても、まだ身についていません";
+}
+
 std::vector<PupilFlag> PupilSummary::flagsAt(std::int64_t now) const {
     std::vector<PupilFlag> flags;
-    if (now - lastEvent >= lessonSeconds) return flags;
-    const bool idle = now - lastEvent >= idleAfterSeconds;
-    if (onQuestion && !idle && now - lastForward >= stuckAfterSeconds) flags.push_back(PupilFlag::stuck);
-    if (idle) flags.push_back(PupilFlag::idle);
-    if (hintsRunning) flags.push_back(PupilFlag::hints);
-    if (sameMistakeRunning) flags.push_back(PupilFlag::repeat);
+    if (now - lastEvent < lessonSeconds) {
+        const bool idle = now - lastEvent >= idleAfterSeconds;
+        if (onQuestion && !idle && now - lastForward >= stuckAfterSeconds) flags.push_back(PupilFlag::stuck);
+        if (idle) flags.push_back(PupilFlag::idle);
+        if (hintsRunning) flags.push_back(PupilFlag::hints);
+        if (sameMistakeRunning) flags.push_back(PupilFlag::repeat);
+    }
+    if (!skillsNotMastered().empty()) flags.push_back(PupilFlag::mastery);
     return flags;
+}
+
+std::vector<Skill> PupilSummary::skillsNotMastered() const {
+    std::vector<Skill> skills;
+    for (std::size_t i = 0; i < skillNames.size(); ++i) {
+        const auto skill = static_cast<Skill>(i);
+        if (mastery.questionsOf(skill) >= questionsBeforeNudge && !mastery.mastered(skill)) skills.push_back(skill);
+    }
+    return skills;
 }
 
 PupilSummary summarisePupil(const std::vector<ClassEvent>& events) {
@@ -37,6 +55,10 @@ PupilSummary summarisePupil(const std::vector<ClassEvent>& events) {
     std::deque<int> topHintLevels;   // the last few questions' highest hint level
     std::deque<std::string> recentMistakes;
     for (const ClassEvent& e : events) {
+        if (e.kind == EventKind::mastery) {  // the tutor's estimate, not the pupil's work
+            if (const auto skill = skillNamed(e.code)) p.mastery.read(*skill, e.text);
+            continue;
+        }
         p.seconds += std::min(e.sinceLast, idleAfterSeconds);
         p.lastEvent = std::max(p.lastEvent, e.time);
         QuestionWork& work = p.questions[{e.set, e.unit, e.question, e.questionText}];
@@ -65,6 +87,7 @@ PupilSummary summarisePupil(const std::vector<ClassEvent>& events) {
                 if (recentMistakes.size() > sameMistakesRunning) recentMistakes.pop_front();
             }
             break;
+        case EventKind::mastery: break;
         case EventKind::solved:
             ++p.solved;
             p.steps += e.steps;

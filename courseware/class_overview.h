@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "courseware/class_folder.h"
+#include "courseware/mastery.h"
 
 namespace talvoren {
 
@@ -28,10 +29,14 @@ inline constexpr std::int64_t lessonSeconds = 3600;
 inline constexpr int hintQuestionsRunning = 3;
 inline constexpr int sameMistakesRunning = 3;
 
-enum class PupilFlag { stuck, idle, hints, repeat };
+// mastery: a skill still not mastered after questionsBeforeNudge questions
+// of もっと練習; it stays until the skill is mastered, lesson or not.
+enum class PupilFlag { stuck, idle, hints, repeat, mastery };
 std::string_view pupilFlagName(PupilFlag flag);
 // Why the teacher should look, in a sentence.
 std::string_view pupilFlagReason(PupilFlag flag);
+// The mastery flag's reason naming its skills: 「分数」「かっこ」を10問…
+std::string notMasteredNote(const std::vector<Skill>& skills);
 
 struct QuestionKey {
     std::string set;
@@ -68,8 +73,11 @@ struct PupilSummary {
     bool onQuestion = false;       // a question on the page, not yet solved
     bool hintsRunning = false;
     bool sameMistakeRunning = false;
+    Mastery mastery;  // as the pupil's last もっと練習 left each skill
 
     std::vector<PupilFlag> flagsAt(std::int64_t now) const;
+    // The skills behind the mastery flag, in the analysis's order.
+    std::vector<Skill> skillsNotMastered() const;
 };
 
 PupilSummary summarisePupil(const std::vector<ClassEvent>& events);

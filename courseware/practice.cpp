@@ -36,10 +36,19 @@ std::vector<PracticeTopic> practiceTopics(const std::vector<QuestionAnalysis>& u
     return topics;
 }
 
-PracticeSession::PracticeSession(std::vector<PracticeTopic> topics, std::uint64_t seed, Mastery& mastery)
-    : topics_(std::move(topics)), maker_(seed), mastery_(mastery) {
-    for (const PracticeTopic& t : topics_) skills_ |= t.skills;
+SkillSet practiceSkills(const std::vector<PracticeTopic>& topics) {
+    SkillSet skills;
+    for (const PracticeTopic& t : topics) skills |= t.skills;
+    return skills;
 }
+
+bool isLastQuestionOfUnit(const CoursewareState& s) {
+    const int unit = s.currentUnit;
+    return s.unitQuestionCount[unit] > 0 && s.unitPosition[unit] == s.unitQuestionCount[unit];
+}
+
+PracticeSession::PracticeSession(std::vector<PracticeTopic> topics, std::uint64_t seed, Mastery& mastery)
+    : topics_(std::move(topics)), skills_(practiceSkills(topics_)), maker_(seed), mastery_(mastery) {}
 
 // The topic holding the least-mastered skill; among equals, the one with
 // more skills not yet mastered, then the first.

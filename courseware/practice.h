@@ -25,6 +25,15 @@ struct PracticeTopic {
 };
 
 std::vector<PracticeTopic> practiceTopics(const std::vector<QuestionAnalysis>& unit);
+// Every skill the topics practise.
+SkillSet practiceSkills(const std::vector<PracticeTopic>& topics);
+
+// The teacher's words after the unit's last question is solved.
+inline constexpr const char* practiceOfferText = "この単元の問題はすべて終わりました。もっと練習しますか？";
+
+// The page holds the last question of its unit: once it is solved the unit
+// has nothing new left, and もっと練習 is offered.
+bool isLastQuestionOfUnit(const CoursewareState& s);
 
 // What finishing a question brought.
 struct QuestionOutcome {

@@ -65,8 +65,9 @@ void PracticeLog::write(ClassEvent e) {
 void PracticeLog::flushStart() {
     if (!pendingStart_) return;
     unit_ = s_.currentUnit;
-    question_ = s_.unitPosition[static_cast<std::size_t>(unit_)];
-    questionText_ = s_.unitQuestions[static_cast<std::size_t>(unit_)][static_cast<std::size_t>(question_)];
+    question_ = madeOnPage_ ? 0 : s_.unitPosition[static_cast<std::size_t>(unit_)];
+    questionText_ = madeOnPage_ ? *madeOnPage_
+                                : s_.unitQuestions[static_cast<std::size_t>(unit_)][static_cast<std::size_t>(question_)];
     ClassEvent e = event(EventKind::start);
     e.time = *std::exchange(pendingStart_, std::nullopt);
     e.line = 1;
@@ -85,6 +86,17 @@ void PracticeLog::actionDone() {
     write(std::move(e));
 }
 
+void PracticeLog::masteryTraced(const Mastery& mastery, const SkillSet& skills) {
+    if (!active()) return;
+    for (std::size_t i = 0; i < skillNames.size(); ++i) {
+        if (!skills.test(i)) continue;
+        ClassEvent e = event(EventKind::mastery);
+        e.code = skillNames[i];
+        e.text = mastery.valueText(static_cast<Skill>(i));
+        write(std::move(e));
+    }
+}
+
 void PracticeLog::pageCleared() {
     coach_.pageCleared();
     if (!active()) return;
@@ -94,6 +106,7 @@ void PracticeLog::pageCleared() {
 
 void PracticeLog::questionSetUp() {
     coach_.questionSetUp();
+    madeOnPage_ = std::exchange(madeNext_, std::nullopt);
     if (!active()) return;
     actionDone();
     hintsSeen_ = 0;

@@ -13,6 +13,7 @@
 
 #include "core/messages.h"
 #include "courseware/class_log.h"
+#include "courseware/mastery.h"
 #include "courseware/question_set.h"
 #include "solving/hints.h"
 #include "solving/worksheet.h"
@@ -46,6 +47,13 @@ public:
     // After each action of the pupil: logs a hint the coach gave and the
     // question put on the page, now that its unit and number are settled.
     void actionDone();
+    // もっと練習: the mastery of these skills once a question of them is
+    // solved, one event a skill, so that the class overview can tell the
+    // teacher of a skill not mastered after many questions.
+    void masteryTraced(const Mastery& mastery, const SkillSet& skills);
+    // もっと練習: the next question set up is this made one, not a question
+    // of the set; it is logged as question 0 of the unit.
+    void madeQuestionNext(std::string text) { madeNext_ = std::move(text); }
 
     void pageCleared() override;
     void questionSetUp() override;
@@ -76,6 +84,8 @@ private:
     int unit_ = 0;
     int question_ = 0;
     std::string questionText_;
+    std::optional<std::string> madeNext_;     // told before the made question is set up
+    std::optional<std::string> madeOnPage_;   // the made question now on the page
     std::optional<int> shortest_;   // from the question as set
     std::optional<int> remaining_;  // from the newest line
     int hintsSeen_ = 0;

@@ -22,6 +22,7 @@ int PracticeSteps::remainingFrom(int line) const {
 }
 
 void PracticeSteps::questionSetUp() {
+    ++questionsSetUp_;
     remaining_ = remainingFrom(1);
     passOn_.questionSetUp();
 }
@@ -52,7 +53,18 @@ void PracticeSteps::aroundClick(const std::string& name, const HintCoach& coach,
     if (name == "btnJikkou" && executable && worksheet_.state().lineCount == lines &&
         worksheet_.state().answerKind == AnswerKind::none)
         session_.stepTaken(false);
-    if (name == "btnHint" && coach.level() != level && coach.level() >= 2) session_.stepTaken(false);
+    if (name == "btnHint") judgeHint(coach, level);
+}
+
+bool PracticeSteps::hintKey(HintCoach& coach, char32_t key) {
+    const int level = coach.level();
+    if (!coach.hintKey(key)) return false;
+    judgeHint(coach, level);
+    return true;
+}
+
+void PracticeSteps::judgeHint(const HintCoach& coach, int levelBefore) {
+    if (coach.level() != levelBefore && coach.level() >= 2) session_.stepTaken(false);
 }
 
 bool goOnToNextQuestion(const Worksheet& worksheet) {

@@ -38,14 +38,23 @@ public:
     // without a new line is a refused step, a hint of level 2 or 3 gives the
     // step away.
     void aroundClick(const std::string& name, const HintCoach& coach, const std::function<void()>& click);
+    // The key H asks for the same hints as the button and counts the same;
+    // true when the coach took the key.
+    bool hintKey(HintCoach& coach, char32_t key);
+    // Questions put on the page while practising, made or not: the unit
+    // dialog's OK puts the unit's own one there, which ends practice.
+    int questionsSetUp() const { return questionsSetUp_; }
 
 private:
     int remainingFrom(int line) const;
+    // A hint of level 2 or 3 just given names or sets up the step.
+    void judgeHint(const HintCoach& coach, int levelBefore);
 
     Worksheet& worksheet_;
     WorksheetListener& passOn_;
     PracticeSession& session_;
     int remaining_ = 0;  // steps of the shortest plan from the newest line
+    int questionsSetUp_ = 0;
 };
 
 // 次の問題 while practising: at once on a solved page, else after the

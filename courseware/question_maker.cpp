@@ -19,6 +19,13 @@ using planning::Ratio;
 // cannot be made, and per question asked for once one has been found.
 constexpr long probeAttempts = 1500;
 constexpr long attemptsPerQuestion = 400;
+// Candidates in a row without a new question after which the usual ones
+// are taken to be used up (a few combinations, such as fractions beside
+// decimals in one step, have only some dozens of them, or none): wider
+// candidates follow, from a generator of their own, so that a batch or a
+// question the usual candidates make comes out as it always has.
+constexpr long stallAttempts = 300;
+constexpr std::uint64_t widerSeedOffset = 0x9E3779B97F4A7C15ULL;
 
 // Values a pupil meets in class: small whole numbers, simple fractions and
 // tenths. With a decimal point in the question a fraction of halves or
@@ -161,8 +168,8 @@ bool questionSkillsMatch(const std::string& text, const SkillSet& skills) {
 // Built back from the answer x REL v: the letter terms are chosen first, so
 // that their total N is known, then the last constant on the right is what
 // makes N·v the difference of the sides' constants.
-std::string QuestionMaker::candidate(const SkillSet& skills, int steps) {
-    Builder b(random_, skills);
+std::string QuestionMaker::candidate(const SkillSet& skills, int steps, bool tenths) {
+    Builder b(tenths ? wider_ : random_, skills);
     const bool special = has(skills, Skill::noSolution) || has(skills, Skill::infinitelyMany);
     const bool bothSides = has(skills, Skill::bothSides);
     const double busy = std::clamp((steps - 1) / 5.0, 0.0, 1.0);  // more terms for more steps
@@ -202,6 +209,30 @@ std::string QuestionMaker::candidate(const SkillSet& skills, int steps) {
                 }
             net = -net;
         }
+        // Once the usual questions are used up, half the candidates get a
+        // net coefficient of ±1 from a plain letter term (the left's first,
+        // else the right's): questions whose answer needs no division, which
+        // short plans with several skills need (fractions beside decimals in
+        // one step, a bracket and the unknown on both sides in two).
+        if (tenths && b.chance(0.5)) {
+            const Ratio target = Ratio::make(has(skills, Skill::reversal) ? -1 : 1, 1);
+            const auto isPlain = [](const Term& t) { return t.letter; };
+            if (const auto l = std::find_if(left.begin(), left.end(), isPlain); l != left.end())
+                l->factor = l->factor + (target - net);
+            else if (const auto r = std::find_if(right.begin(), right.end(), isPlain); r != right.end())
+                r->factor = r->factor - (target - net);
+            else
+                return {};
+            net = target;
+            for (const Side* side : {&left, &right})
+                if (std::any_of(side->begin(), side->end(), [](const Term& t) { return t.letter && t.factor.isZero(); }))
+                    return {};
+            // And half of those a left constant that cancels the bracket's,
+            // as in 2(x+4)-8: the bracket opened, one move finishes it.
+            const Ratio leftConstants = sum(left, &Term::constantPart);
+            if (has(skills, Skill::brackets) && b.chance(0.5) && !leftConstants.isZero())
+                left.push_back(constantTerm(-leftConstants));
+        }
     }
 
     static constexpr std::array<const char*, 4> relations{"<", ">", "<=", ">="};
@@ -219,6 +250,7 @@ std::string QuestionMaker::candidate(const SkillSet& skills, int steps) {
     } else {
         Ratio answer = Ratio::make(b.signedInt(0, 9), 1);
         if (has(skills, Skill::fraction) && b.chance(0.2)) answer = Ratio::make(b.signedInt(1, 5), 2);
+        if (tenths && has(skills, Skill::decimal) && b.chance(0.5)) answer = Ratio::make(b.signedInt(1, 30), 10);
         difference = net * answer;
     }
     const Ratio rightConstant = leftConstant + difference - sum(right, &Term::constantPart);
@@ -232,25 +264,45 @@ std::string QuestionMaker::candidate(const SkillSet& skills, int steps) {
     return sideText(left, decimals) + relations[static_cast<std::size_t>(relation)] + sideText(right, decimals);
 }
 
+QuestionMaker::QuestionMaker(std::uint64_t seed) : random_(seed), wider_(seed ^ widerSeedOffset) {}
+
 std::vector<MadeQuestion> QuestionMaker::make(const SkillSet& skills, int steps, int count) {
     std::vector<MadeQuestion> made;
     std::unordered_set<std::string> seen;
     lastAttempts_ = 0;
     if (steps < 1 || steps > maxMadeSteps || count <= 0) return made;
-    const bool onlyOneSpecial = !(has(skills, Skill::noSolution) && has(skills, Skill::infinitelyMany));
-    while (onlyOneSpecial && static_cast<int>(made.size()) < count) {
-        const long budget = made.empty() ? probeAttempts : probeAttempts + attemptsPerQuestion * count;
-        if (lastAttempts_ >= budget) break;
+    if (has(skills, Skill::noSolution) && has(skills, Skill::infinitelyMany)) return made;
+    // One candidate; true when it was kept.
+    const auto tryOne = [&](bool wider) {
         ++lastAttempts_;
-        std::string text = candidate(skills, steps);
-        if (text.empty() || seen.count(text)) continue;
-        seen.insert(text);
-        if (!questionSkillsMatch(text, skills)) continue;
+        std::string text = candidate(skills, steps, wider);
+        if (text.empty() || !seen.insert(text).second) return false;
+        if (!questionSkillsMatch(text, skills)) return false;
         const QuestionAnalysis a = analyseQuestion(1, 1, text);
         if (!a.accepted || a.answer == AnswerKind::none || a.stepCount() != steps || a.skillSet() != skills ||
             !fitsNarrowPage(a))
-            continue;
+            return false;
         made.push_back({std::move(text), steps, skills});
+        return true;
+    };
+
+    // The first question: a few usual candidates, then the wider ones; if
+    // they find none either, the usual probe runs to its end as it always
+    // has, so that the usual generator is left where it always was.
+    long usual = 0;
+    for (; made.empty() && usual < stallAttempts; ++usual) tryOne(false);
+    long widerProbe = 0;
+    for (; made.empty() && widerProbe < probeAttempts; ++widerProbe) tryOne(true);
+    bool wider = widerProbe > 0 && !made.empty();
+    for (; made.empty() && usual < probeAttempts; ++usual) tryOne(false);
+    if (made.empty()) return made;
+
+    // The rest of the batch, the wider candidates once the usual ones stall.
+    const long budget = probeAttempts + widerProbe + attemptsPerQuestion * count;
+    long lastFound = lastAttempts_;
+    while (static_cast<int>(made.size()) < count && lastAttempts_ < budget) {
+        wider = wider || lastAttempts_ - lastFound > stallAttempts;
+        if (tryOne(wider)) lastFound = lastAttempts_;
     }
     return made;
 }

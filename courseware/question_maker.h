@@ -31,7 +31,7 @@ inline constexpr int maxMadeSteps = 6;
 
 class QuestionMaker {
 public:
-    explicit QuestionMaker(std::uint64_t seed) : random_(seed) {}
+    explicit QuestionMaker(std::uint64_t seed);
 
     // Up to `count` questions, no two alike, with exactly these skills and
     // steps; empty when none was found within the attempt budget (the skills
@@ -43,8 +43,11 @@ public:
     long lastAttempts() const { return lastAttempts_; }
 
 private:
-    std::string candidate(const SkillSet& skills, int steps);
+    // tenths: a wider candidate (answers in tenths too, a net coefficient of
+    // 1), drawn from wider_, once the usual ones are used up.
+    std::string candidate(const SkillSet& skills, int steps, bool tenths);
     std::mt19937_64 random_;
+    std::mt19937_64 wider_;
     long lastAttempts_ = 0;
 };
 

@@ -22,12 +22,7 @@ const std::string dateKey = "DATE";
 
 }  // namespace
 
-std::string solvedMark(int count) {
-    if (count > maxStarsShown) return "★×" + std::to_string(count);
-    std::string s;
-    for (int i = 0; i < count; ++i) s += "★";
-    return s;
-}
+std::string solvedMark(int count) { return count > 0 ? "★" : ""; }
 
 LocalTime localNow() {
     const std::time_t now = std::time(nullptr);

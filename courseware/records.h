@@ -24,11 +24,9 @@ inline constexpr int maxRecordCount = 9999;
 // Ten units of seven counts take a few hundred bytes; a file beyond these
 // bounds is refused and never written.
 inline constexpr ReadLimit recordFileReadLimit{4 << 20, 100000};
-// Up to this many solutions show as a row of stars; more as a star and the
-// number, so that a large count stays readable and quick to list.
-inline constexpr int maxStarsShown = 10;
-
-// A question's mark in the listing: "★★★" for 3, "★×9999" for 9999.
+// A question's mark in the listing: one star once it has been solved,
+// however often; solving it again earns nothing more, so that new questions
+// are what the stars reward.
 std::string solvedMark(int count);
 
 struct LocalTime {

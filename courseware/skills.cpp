@@ -12,15 +12,20 @@ std::string skillListText(const SkillSet& set) {
     return text.empty() ? "-" : text;
 }
 
+std::optional<Skill> skillNamed(std::string_view name) {
+    const auto found = std::find(skillNames.begin(), skillNames.end(), name);
+    if (found == skillNames.end()) return std::nullopt;
+    return static_cast<Skill>(found - skillNames.begin());
+}
+
 std::optional<SkillSet> parseSkillList(std::string_view text) {
     SkillSet set;
     if (text == "-") return set;
     while (true) {
         const std::size_t comma = text.find(',');
-        const std::string_view name = text.substr(0, comma);
-        const auto found = std::find(skillNames.begin(), skillNames.end(), name);
-        if (found == skillNames.end()) return std::nullopt;
-        const auto index = static_cast<std::size_t>(found - skillNames.begin());
+        const std::optional<Skill> skill = skillNamed(text.substr(0, comma));
+        if (!skill) return std::nullopt;
+        const std::size_t index = skillIndex(*skill);
         if (set.test(index)) return std::nullopt;
         set.set(index);
         if (comma == std::string_view::npos) return set;

@@ -24,6 +24,8 @@ inline std::string_view skillName(Skill s) { return skillNames[skillIndex(s)]; }
 
 // "かっこ,分数" in the analysis's order; "-" for none.
 std::string skillListText(const SkillSet& set);
+// The skill of that name; nullopt for any other text.
+std::optional<Skill> skillNamed(std::string_view name);
 // The reverse: "-" is the empty set; nullopt for an unknown or repeated name.
 std::optional<SkillSet> parseSkillList(std::string_view text);
 

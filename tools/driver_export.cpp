@@ -36,6 +36,7 @@ int cmdExport(const Args& args, std::ostream& out, std::ostream& err) {
     }
     for (const auto& [pupil, log] : folder.logs()) {
         for (const ClassEvent& e : log.events) {
+            if (!isExported(e)) continue;
             if (!dataShop) {
                 out << xapiStatement(e, *key, homePage) << '\n';
                 continue;

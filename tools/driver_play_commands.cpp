@@ -97,7 +97,8 @@ PlayCommands solvingPlayCommands() {
         {"reply", reply},
         {"char",
          [](PlaySession& s, const std::string& c) {
-             if (!s.coach.hintKey(firstCharacter(c))) FormKeyPress(s.worksheet, firstCharacter(c));
+             const char32_t key = firstCharacter(c);
+             if (!(s.hintKey ? s.hintKey(key) : s.coach.hintKey(key))) FormKeyPress(s.worksheet, key);
          }},
         {"key", key},
         {"dump", dump},

@@ -29,6 +29,10 @@ PlayCourseware::PlayCourseware(PlaySession& session, std::string scriptDir)
     session_.sink.messageShown = [this](const std::string& text) { log_.messageShown(text); };
     session_.actionDone = [this] { log_.actionDone(); };
     session_.worksheet.setSolvedReport([this] { questionSolved(); });
+    practice_.setLog(log_);
+    session_.hintKey = [this](char32_t key) {
+        return practice_.active() ? practice_.hintKey(key) : session_.coach.hintKey(key);
+    };
     session_.nextQuestion = [this] {
         if (practice_.active()) practice_.clicked("btnNext", [] {});
         else controls_.click("btnNext");

@@ -39,6 +39,7 @@ void PlayPractice::nextQuestion() {
         return;
     }
     play_.out << "question: " << q->text << '\n';
+    if (log_) log_->madeQuestionNext(q->text);
     play_.worksheet.setUpQuestion(++number_, q->text);
 }
 
@@ -48,12 +49,23 @@ void PlayPractice::questionSolved() {
         if (session_->skills().test(i))
             play_.trailing.push_back("mastery: " + std::string(skillNames[i]) + ' ' +
                                      masteryText(mastery_.of(static_cast<Skill>(i))));
+    if (log_ && session_->current()) log_->masteryTraced(mastery_, session_->current()->skills);
     for (Skill s : outcome.stillNotMastered) play_.worksheet.showMessage(notYetMasteredText(s));
     std::string error;
     if (!saveMastery(recordPath_, mastery_, error)) play_.worksheet.showMessage(error);
 }
 
 void PlayPractice::clicked(const std::string& name, const std::function<void()>& click) {
+    if (name == "BitBtn1") {
+        // OK in the unit dialog puts the unit's own question on the page: practice ends there.
+        const int setUps = steps_->questionsSetUp();
+        click();
+        if (steps_->questionsSetUp() != setUps) {
+            steps_.reset();
+            session_.reset();
+        }
+        return;
+    }
     if (name != "btnNext") return steps_->aroundClick(name, play_.coach, click);
     if (goOnToNextQuestion(play_.worksheet)) nextQuestion();
 }

@@ -10,6 +10,7 @@
 
 #include "courseware/mastery.h"
 #include "courseware/practice.h"
+#include "courseware/practice_log.h"
 #include "courseware/practice_steps.h"
 #include "courseware/question_set.h"
 #include "tools/driver_play_session.h"
@@ -30,6 +31,10 @@ public:
     void questionSolved();
     // Around a click while practising: a refused step and a giving-away hint count as wrong.
     void clicked(const std::string& name, const std::function<void()>& click);
+    // The pupil's log, told the mastery after each solved question.
+    void setLog(PracticeLog& log) { log_ = &log; }
+    // The hint key while practising; true when it asked for a hint.
+    bool hintKey(char32_t key) { return steps_->hintKey(play_.coach, key); }
 
 private:
     PlaySession& play_;
@@ -39,6 +44,7 @@ private:
     std::unique_ptr<PracticeSession> session_;
     std::unique_ptr<PracticeSteps> steps_;
     int number_ = 0;  // questions put on the page
+    PracticeLog* log_ = nullptr;
 };
 
 }  // namespace talvoren::driver

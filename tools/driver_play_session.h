@@ -83,6 +83,8 @@ struct PlaySession {
     ReadAloud readAloud{out};  // `speech on`
     // Told when a command has finished (the pupil's log writes what it settled).
     std::function<void()> actionDone;
+    // The hint key (`char h`); unset: straight to the coach. True when the key was taken.
+    std::function<bool(char32_t)> hintKey;
     // Lines printed after the end-of-command lines (the mastery after a solved practice question).
     std::vector<std::string> trailing;
 

@@ -122,7 +122,9 @@ void ClassOverviewWindow::showPupils(std::int64_t now) {
     int row = 0;
     for (const auto& [name, p] : overview_.pupils()) {
         QStringList reasons;
-        for (PupilFlag flag : p.flagsAt(now)) reasons << q(std::string(pupilFlagReason(flag)));
+        for (PupilFlag flag : p.flagsAt(now))
+            reasons << q(flag == PupilFlag::mastery ? notMasteredNote(p.skillsNotMastered())
+                                                    : std::string(pupilFlagReason(flag)));
         auto* flags = new QTableWidgetItem(reasons.join(QStringLiteral("。")));
         if (!reasons.isEmpty()) flags->setForeground(Qt::red);
         pupils_->setItem(row, 0, new QTableWidgetItem(q(name)));
@@ -144,7 +146,9 @@ void ClassOverviewWindow::showQuestions() {
     questions_->setRowCount(static_cast<int>(list.size()));
     for (int row = 0; row < static_cast<int>(list.size()); ++row) {
         const QuestionSummary& s = list[static_cast<std::size_t>(row)];
-        questions_->setItem(row, 0, new QTableWidgetItem(QStringLiteral("単元%1 (%2) %3").arg(s.key.unit).arg(s.key.question).arg(q(s.text))));
+        // Question 0 is one made by もっと練習.
+        const QString number = s.key.question == 0 ? QStringLiteral("もっと練習") : QString::number(s.key.question);
+        questions_->setItem(row, 0, new QTableWidgetItem(QStringLiteral("単元%1 (%2) %3").arg(s.key.unit).arg(number).arg(q(s.text))));
         questions_->setItem(row, 1, numberItem(s.pupils));
         questions_->setItem(row, 2, numberItem(s.solved));
         questions_->setItem(row, 3, new QTableWidgetItem(s.common.empty() ? QString() : mistakeName(s.common) + QString::number(s.commonCount)));

@@ -149,8 +149,12 @@ TfrmMain::TfrmMain(FrameOptions options)
     worksheet = std::make_unique<Worksheet>(core, *page);
     addSelfWriteEntry(changeMenu_, *worksheet);
     worksheet->setSolvedReport([this] {
-        if (practice_ && practice_->active()) practice_->questionSolved();
-        else sequencing->questionSolved();
+        if (practice_ && practice_->active()) {
+            practice_->questionSolved();
+        } else {
+            sequencing->questionSolved();
+            if (isLastQuestionOfUnit(courseware)) practice_->offer(courseware.currentUnit, records.path());
+        }
     });
     coach = std::make_unique<HintCoach>(*worksheet);
     frmPage_->worksheet = worksheet.get();
@@ -204,6 +208,7 @@ void TfrmMain::createForms() {
     controls_ = std::make_unique<Controls>(
         ControlTargets{*worksheet, *coach, *sequencing, [this] { return frmPage_->answerBoxShown(); }});
     practice_ = std::make_unique<PracticeMode>(*this, *worksheet, *coach, courseware);
+    practice_->setLog(practiceLog_.get());
     connect(timBlink_, &QTimer::timeout, this, [this] { sequencing->timBlinkTimer(); });
 
     FlowWindows* flowWindows = dialogs->flowWindows(*this);
@@ -263,9 +268,7 @@ void TfrmMain::buildMenu() {
     KN1_ = item(change, "KN1", QStringLiteral("次の問題(&N)"), [this] { click("btnNext"); });
     mnuTangen_ =
         item(change, "mnuTangen", QStringLiteral("単元選択(&S)"), [this] { click("BitBtn1"); });
-    item(change, "mnuPractice", QStringLiteral("もっと練習(&M)"), [this] {
-        practice_->start(courseware.currentUnit, records.path());
-    });
+    item(change, "mnuPractice", QStringLiteral("もっと練習(&M)"), [this] { startPractice(courseware.currentUnit); });
     change->addSeparator();
     changeMenu_ = change;  // 計算も自分で joins it once the worksheet is made
 
@@ -346,6 +349,11 @@ void TfrmMain::focusDefaultButton() { worksheet->focusDefaultButton(); }
 
 void TfrmMain::btnKirokuClick() { dialogs->mnuShowRecordClick(*this); }
 
+void TfrmMain::startPractice(int unit) {
+    practice_->start(unit, records.path());
+    sequencing->showUnitTitle();
+}
+
 void TfrmMain::closeEvent(QCloseEvent* event) {
     if (!fileFlows->FormCloseQuery()) {
         event->ignore();
@@ -390,7 +398,7 @@ bool TfrmMain::handleKey(QKeyEvent* event) {
         click("btnNext");
     const QString text = event->text();
     if (code == KeyCode::other && !text.isEmpty() && text.at(0).isPrint())
-        if (const char32_t key = text.toUcs4().value(0); !coach->hintKey(key)) FormKeyPress(*worksheet, key);
+        if (const char32_t key = text.toUcs4().value(0); !practice_->hintKey(key)) FormKeyPress(*worksheet, key);
     return code != KeyCode::other;
 }
 

@@ -95,6 +95,9 @@ public:
     // ---- handlers --------------------------------------------------------
     void FormShow();
     void btnKirokuClick();
+    // もっと練習 on a unit of the set (from the menu, the unit dialog or the
+    // offer after the unit's last question).
+    void startPractice(int unit);
     void focusDefaultButton();
     // The fatal message, then the frame closes once the running handler
     // has returned, which ends the program.

@@ -27,6 +27,7 @@ constexpr QSize templateSize(25, 76);
 constexpr int leftColumnRows = 5;
 constexpr int previewMargin = 6;  // pixels kept free at the right edge
 constexpr int buttonGap = 13;
+constexpr int practiceButtonWidth = 96;
 
 // Where the dialog's parts stand. The full layout is 760 × 456; a smaller
 // screen (640 × 480) gets narrower previews and rows closer together, so
@@ -111,6 +112,9 @@ TfrmMondai::TfrmMondai(CoursewareState& s, CoreState& core, std::function<void()
     btnOK->setDefault(true);
     btnCancel = new QPushButton(QStringLiteral("キャンセル"), this);
     btnShowRecord = new QPushButton(QStringLiteral("練習の記録"), this);
+    btnPractice = new QPushButton(QStringLiteral("もっと練習"), this);
+    btnPractice->setObjectName(QStringLiteral("btnPractice"));
+    btnPractice->setToolTip(QStringLiteral("選んだ単元の問題に似た問題を、次々に作って練習します"));
     fitRoom(MondaiLayout().dialog);
 
     connect(lstTangen, &QListWidget::currentRowChanged, this, [this] {
@@ -118,6 +122,7 @@ TfrmMondai::TfrmMondai(CoursewareState& s, CoreState& core, std::function<void()
     });
     connect(btnOK, &QPushButton::clicked, this, [this] { btnOKClick(); });
     connect(btnCancel, &QPushButton::clicked, this, [this] { btnCancelClick(); });
+    connect(btnPractice, &QPushButton::clicked, this, [this] { btnPracticeClick(); });
     connect(btnShowRecord, &QPushButton::clicked, this, [this] {
         if (showRecords_) showRecords_();
     });
@@ -137,7 +142,9 @@ void TfrmMondai::fitRoom(QSize room) {
     const int listLeft = layout.rowOrigin(6).x();
     const int listTop = layout.rowOrigin(6).y() + 2 * layout.rowPitch;
     pnlGuide->setGeometry(listLeft, listTop + 6, layout.listWidth(), 26);
-    lstTangen->setGeometry(listLeft, listTop + 34, layout.listWidth(), layout.listHeight);
+    const int listWidth = layout.listWidth() - practiceButtonWidth - buttonGap;
+    lstTangen->setGeometry(listLeft, listTop + 34, listWidth, layout.listHeight);
+    btnPractice->setGeometry(listLeft + listWidth + buttonGap, listTop + 34, practiceButtonWidth, 36);
     const int buttonWidth = (layout.listWidth() - 2 * buttonGap) / 3;
     int left = listLeft;
     for (QPushButton* button : {btnOK, btnCancel, btnShowRecord}) {
@@ -146,7 +153,17 @@ void TfrmMondai::fitRoom(QSize room) {
     }
 }
 
-bool TfrmMondai::showModal() { return exec() == QDialog::Accepted; }
+bool TfrmMondai::showModal() {
+    practiceUnit_ = 0;
+    const bool accepted = exec() == QDialog::Accepted;
+    // Practice starts once the dialog is gone, as if it had been cancelled:
+    // the page's question is replaced by the first made one.
+    if (practiceUnit_ != 0 && onPractice) {
+        s_.currentUnit = practiceUnit_;
+        onPractice(practiceUnit_);
+    }
+    return accepted;
+}
 
 void TfrmMondai::showEvent(QShowEvent* event) {
     if (!event->spontaneous()) formShow();  // not on a restore from minimised
@@ -267,6 +284,17 @@ void TfrmMondai::btnOKClick() {
 }
 
 void TfrmMondai::btnCancelClick() { reject(); }
+
+// Practice is made from the unit's own questions, so a unit without any
+// has nothing to practise.
+void TfrmMondai::btnPracticeClick() {
+    if (s_.unitQuestionCount[shownUnit] < 1) {
+        core_.messages.showMessage(noQuestionsInUnitMessage);
+        return;
+    }
+    practiceUnit_ = shownUnit;
+    reject();
+}
 
 // キャンセル, Escape and the close box all leave the bars clean.
 void TfrmMondai::reject() {

@@ -41,6 +41,10 @@ public:
     QPushButton* btnOK;
     QPushButton* btnCancel;
     QPushButton* btnShowRecord;
+    // もっと練習 beside the unit list: closes the dialog and starts endless
+    // practice on the chosen unit through onPractice.
+    QPushButton* btnPractice;
+    std::function<void(int unit)> onPractice;
 
     // The dialog's own state, kept between showings.
     int shownUnit = 1;
@@ -58,6 +62,7 @@ public:
     void lstTangenClick();
     void btnOKClick();
     void btnCancelClick();
+    void btnPracticeClick();
     void reject() override;
 
     // Shows the dialog modally from the stored unit and position; true on OK
@@ -77,6 +82,7 @@ private:
     QImage imgKakkoB_;
     QImage imgKakkoW_;
     bool filling_ = false;  // the unit list is being filled, not clicked
+    int practiceUnit_ = 0;  // the unit もっと練習 was chosen for in this showing
 };
 
 }  // namespace talvoren::ui

@@ -95,6 +95,7 @@ TfrmMondai& ProgramDialogs::frmMondai(TfrmMain& frame) {
     if (!mondai_) {
         mondai_ = new TfrmMondai(frame.courseware, frame.core, [this, &frame] { frmKiroku(frame).exec(); }, &frame);
         mondai_->fitRoom(windowRoom(frame.screenSize()));
+        mondai_->onPractice = [&frame](int unit) { frame.startPractice(unit); };
         fitToFrameScreen(*mondai_, frame);
     }
     return *mondai_;

@@ -105,6 +105,11 @@ TEST(ClassOverview, Flags) {
     const auto hints3 = [](std::int64_t t) {
         return std::vector<ClassEvent>{at(t, K::start), at(t, K::hint, "3"), at(t, K::solved)};
     };
+    const auto mastery = [](std::int64_t t, const char* skill, const char* value) {
+        ClassEvent e = at(t, K::mastery, skill);
+        e.text = value;
+        return e;
+    };
     std::vector<ClassEvent> threeHinted;
     for (int q = 0; q < 3; ++q)
         for (ClassEvent& e : hints3(100 + q)) threeHinted.push_back(e);
@@ -130,6 +135,11 @@ TEST(ClassOverview, Flags) {
           at(3, K::verdict, "mistake:noflip")},
          10,
          {}},
+        {"a skill not mastered after ten questions, also after the lesson",
+         {at(0, K::start), at(5, K::solved), mastery(5, "分数", "0.6000 10")}, 9000, {PupilFlag::mastery}},
+        {"nine questions are not yet many", {mastery(5, "分数", "0.6000 9")}, 10, {}},
+        {"mastered at last", {mastery(5, "分数", "0.6000 10"), mastery(9, "分数", "0.9600 11")}, 10, {}},
+        {"an unknown skill or value is passed over", {mastery(5, "割合", "0.1000 20"), mastery(6, "分数", "x 20")}, 10, {}},
     };
     for (const auto& c : cases) EXPECT_EQ(summarisePupil(c.events).flagsAt(c.now), c.flags) << c.name;
 }

@@ -75,7 +75,15 @@ INSTANTIATE_TEST_SUITE_P(
                       FullBatch{"brackets_both_4", "かっこ,両辺に文字", 4},
                       FullBatch{"brackets_fraction_both_4", "かっこ,分数,両辺に文字", 4},
                       FullBatch{"brackets_both_no_solution_2", "かっこ,両辺に文字,解なし", 2},
-                      FullBatch{"decimal_both_reversal_3", "小数,両辺に文字,向きが変わる", 3}),
+                      FullBatch{"decimal_both_reversal_3", "小数,両辺に文字,向きが変わる", 3},
+                      // Rare with the usual candidates: the batch fills once the maker
+                      // turns to answers in tenths and a net coefficient of 1.
+                      FullBatch{"brackets_both_2", "かっこ,両辺に文字", 2},
+                      FullBatch{"brackets_decimal_both_2", "かっこ,小数,両辺に文字", 2},
+                      FullBatch{"fraction_decimal_1", "分数,小数", 1},
+                      FullBatch{"fraction_decimal_both_1", "分数,小数,両辺に文字", 1},
+                      FullBatch{"fraction_decimal_reversal_1", "分数,小数,向きが変わる", 1},
+                      FullBatch{"brackets_fraction_decimal_2", "かっこ,分数,小数", 2}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(QuestionMaker, SameSeedSameBatchOtherSeedOtherBatch) {

@@ -9,6 +9,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "courseware/mastery.h"
 #include "tools/driver.h"
 
 namespace fs = std::filesystem;
@@ -50,6 +51,37 @@ TEST(DriverClass, LessonOfTwoPupilsAsTheTeacherSeesIt) {
               "question Question.ine 1.1: -2x<4 | pupils: 2 | solved: 1 | common: noflip=2 | example: x<-2\n"
               "logs: 2; events: 8; skipped: 0\n");
     EXPECT_EQ(err.str(), "");
+    fs::remove_all(root);
+}
+
+// もっと練習 leaning on hints to the last level: ten questions solved and
+// 向きが変わる still not mastered, so the teacher sees the flag, and each
+// made question under its own text as question 0.
+TEST(DriverClass, ASkillNotMasteredAfterTenQuestionsIsFlagged) {
+    std::string pattern = (fs::temp_directory_path() / "talvoren-practice-XXXXXX").string();
+    ASSERT_TRUE(mkdtemp(pattern.data()));
+    const fs::path root = pattern;
+    const fs::path home = fs::current_path();
+    fs::current_path(root);
+    std::ofstream play(root / "practice.play");
+    play << "records " << (root / "records").string() << "\npupil 田中\nclock 100\nset "
+         << TALVOREN_TEST_DIR << "/scenarios/practice.ine\npractice 1 5\n";
+    for (int q = 0; q < 10; ++q) play << "press btnHint\npress btnHint\npress btnHint\npress btnJikkou\npress btnNext\n";
+    play.close();
+    std::ostringstream out, err;
+    ASSERT_EQ(cmdPlay({(root / "practice.play").string()}, out, err), 0) << err.str();
+    EXPECT_NE(out.str().find(notYetMasteredText(Skill::reversal)), std::string::npos) << out.str();
+    fs::current_path(home);
+
+    std::ostringstream overview, warnings;
+    ASSERT_EQ(cmdClass({(root / "records").string(), "100000"}, overview, warnings), 0);
+    EXPECT_NE(overview.str().find("pupil 田中 | solved: 10 | steps: 10/10 | hints: 30 | mistakes: - | seconds: 0 | "
+                                  "flags: mastery\n"),
+              std::string::npos)
+        << overview.str();
+    EXPECT_NE(overview.str().find("question practice.ine 1.0: -6x>54 | pupils: 1 | solved: 1 |"), std::string::npos)
+        << overview.str();
+    EXPECT_EQ(warnings.str(), "");
     fs::remove_all(root);
 }
 

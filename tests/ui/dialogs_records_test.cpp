@@ -26,12 +26,12 @@ struct RecordsDialogs : ::testing::Test {
     }
 };
 
-TEST_F(RecordsDialogs, ListingShowsDateAndStarsAfterSolves) {
+TEST_F(RecordsDialogs, ListingShowsDateAndOneStarAfterRepeatedSolves) {
     for (int i = 0; i < 3; ++i) ASSERT_TRUE(records.recordSolved(session.s, 1, 2));
     kiroku.show();
     EXPECT_EQ(items(*kiroku.lstTitle),
               (QStringList{QStringLiteral("単元１"), QStringLiteral("2026年12月07日09:05"), QStringLiteral("  1"),
-                           QStringLiteral("  2★★★"), QStringLiteral("  3"), QStringLiteral("単元２"),
+                           QStringLiteral("  2★"), QStringLiteral("  3"), QStringLiteral("単元２"),
                            QStringLiteral("  1"), QStringLiteral("  2")}));
 }
 
