@@ -15,6 +15,7 @@
 #include "solving/worksheet.h"
 #include "ui/control_panel.h"
 #include "ui/frm_main.h"
+#include "../tests/ui/frame_inside.h"
 #include "ui/frm_page.h"
 #include "ui/line_image.h"
 
@@ -48,7 +49,7 @@ void BM_StartUpToFirstQuestion(benchmark::State& state) {
     WorkingDir dir;
     for (auto _ : state) {
         auto frame = startFrame();
-        benchmark::DoNotOptimize(frame->worksheet->state().lineCount);
+        benchmark::DoNotOptimize(frame->worksheet().state().lineCount);
         state.PauseTiming();
         frame.reset();
         QApplication::processEvents();
@@ -60,7 +61,7 @@ BENCHMARK(BM_StartUpToFirstQuestion)->Unit(benchmark::kMillisecond);
 void BM_StepFromJikkouToLineDrawn(benchmark::State& state) {
     WorkingDir dir;
     auto frame = startFrame();
-    talvoren::Worksheet& ws = *frame->worksheet;
+    talvoren::Worksheet& ws = talvoren::test::FrameInside::worksheet(*frame);
     for (auto _ : state) {
         state.PauseTiming();
         ws.selectLine(1);
@@ -81,7 +82,7 @@ void BM_StepFromJikkouToLineOnScreen(benchmark::State& state) {
     auto frame = startFrame();
     talvoren::bench::PaintWait initial(frame->frmPage()->lineImage(1));
     initial.wait();  // the frame's first paint is not part of the step
-    talvoren::Worksheet& ws = *frame->worksheet;
+    talvoren::Worksheet& ws = talvoren::test::FrameInside::worksheet(*frame);
     talvoren::bench::PaintWait line2(frame->frmPage()->lineImage(2));
     for (auto _ : state) {
         state.PauseTiming();

@@ -31,7 +31,7 @@ void BM_TypesetLayoutOnly(benchmark::State& state) {
     const talvoren::ExprLine line = sampleLine(core);
     for (auto _ : state) {
         talvoren::ui::RecordingSurface surface;
-        talvoren::ui::Typesetter(surface, {}, core.unknownLetter).typeset(1, 0, line);
+        talvoren::ui::Typesetter(surface, {}, core.unknownLetter).typeset(1, TypesetMode::full, line);
         benchmark::DoNotOptimize(surface.texts.data());
     }
 }
@@ -45,7 +45,7 @@ void BM_TypesetIntoLineImage(benchmark::State& state) {
     for (auto _ : state) {
         image.fill(Qt::white);
         talvoren::ui::QtSurface surface(image);
-        talvoren::ui::Typesetter(surface, {}, core.unknownLetter).typeset(1, 0, line);
+        talvoren::ui::Typesetter(surface, {}, core.unknownLetter).typeset(1, TypesetMode::full, line);
     }
 }
 BENCHMARK(BM_TypesetIntoLineImage)->Unit(benchmark::kMicrosecond);

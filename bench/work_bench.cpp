@@ -23,6 +23,7 @@
 #include "solving/line_labels.h"
 #include "ui/frm_kiroku.h"
 #include "ui/frm_main.h"
+#include "../tests/ui/frame_inside.h"
 #include "ui/frm_mondai.h"
 #include "ui/frm_page.h"
 #include "ui/line_image.h"
@@ -77,14 +78,15 @@ BENCHMARK(BM_RecordsDialogFullestFirstShowing)->Unit(benchmark::kMillisecond);
 // Ten units of the seven long questions.
 struct LongUnits {
     LongUnits() {
+        std::vector<std::string> text;
         for (int u = 1; u <= talvoren::maxUnits; ++u) {
-            s.questionSetText.push_back("<<長い問題" + std::to_string(u));
-            s.questionSetText.insert(s.questionSetText.end(), longQuestions.begin(), longQuestions.end());
-            s.questionSetText.push_back(">>");
+            text.push_back("<<長い問題" + std::to_string(u));
+            text.insert(text.end(), longQuestions.begin(), longQuestions.end());
+            text.push_back(">>");
         }
-        parsed = talvoren::parseQuestionSet(s, sink) && sink.shown == 0 && s.unitCount == talvoren::maxUnits;
-        s.currentUnit = 1;
-        s.unitPosition[1] = 1;
+        s.setText(std::move(text));
+        parsed = talvoren::parseQuestionSet(s, sink) && sink.shown == 0 && s.unitCount() == talvoren::maxUnits;
+        s.startAtFirstUnit();
     }
     CountingSink sink;
     talvoren::CoreState core{sink};
@@ -154,15 +156,15 @@ void BM_FullPageOfFourteenLongLines(benchmark::State& state) {
         state.SkipWithError("the frame did not start with a page of fourteen lines");
     std::vector<talvoren::ExprLine> lines;
     for (int n = 1; n <= page.lineCapacity; ++n) {
-        talvoren::parseQuestion(frame->core, 0, longQuestions[(n - 1) % longQuestions.size()]);
-        lines.push_back(frame->core.lines[0]);
+        talvoren::parseQuestion(talvoren::test::FrameInside::core(*frame), 0, longQuestions[(n - 1) % longQuestions.size()]);
+        lines.push_back(frame->core().lines[0]);
     }
     for (auto _ : state) {
         for (int n = 1; n <= page.lineCapacity; ++n) {
-            frame->page->clearLineImage(n);
-            frame->page->drawCaption(n, talvoren::questionHeader(1));
-            frame->page->typeset(n, 0, lines[n - 1], false, false);
-            frame->page->drawLineLabel(n, std::string(talvoren::lineLabel(n)));
+            talvoren::test::FrameInside::page(*frame).clearLineImage(n);
+            talvoren::test::FrameInside::page(*frame).drawCaption(n, talvoren::questionHeader(1));
+            talvoren::test::FrameInside::page(*frame).typeset(n, talvoren::TypesetMode::full, lines[n - 1], false, false);
+            talvoren::test::FrameInside::page(*frame).drawLineLabel(n, std::string(talvoren::lineLabel(n)));
         }
         if (!painted.wait()) state.SkipWithError("line 14 was never painted");
     }

@@ -25,7 +25,7 @@ std::int64_t gcd64(std::int64_t a, std::int64_t b) {
     return std::gcd(a, b);
 }
 
-void appendTo(CoreState& s, ExprLine& line, const ExprCell& c) {
+void appendTo(ExprTables& s, ExprLine& line, const ExprCell& c) {
     if (line.cellCount >= maxCells) {
         s.lineFull = true;  // never write past the 30th cell
         return;
@@ -36,7 +36,7 @@ void appendTo(CoreState& s, ExprLine& line, const ExprCell& c) {
 
 // Reduces a 64-bit fraction and narrows it to a cell; raises the overflow flag
 // when the reduced fraction still does not fit in 32 bits.
-ExprCell reduceWide(CoreState& s, std::int64_t den, std::int64_t num, std::uint8_t kind) {
+ExprCell reduceWide(ExprTables& s, std::int64_t den, std::int64_t num, std::uint8_t kind) {
     const std::int64_t g = gcd64(den, num);
     if (g > 1) {
         den /= g;
@@ -72,7 +72,7 @@ bool isClosingBracket(std::uint8_t k) {
 
 bool cellsEqual(const ExprCell& a, const ExprCell& b) { return a == b; }
 
-ExprCell absCell(CoreState& s, const ExprCell& c) {
+ExprCell absCell(ExprTables& s, const ExprCell& c) {
     if (c.num == int32Min || c.den == int32Min) {
         s.overflow = true;
         return c;
@@ -80,22 +80,22 @@ ExprCell absCell(CoreState& s, const ExprCell& c) {
     return {std::abs(c.den), std::abs(c.num), c.kind};
 }
 
-void appendCell(CoreState& s, int n, const ExprCell& c) { appendTo(s, s.lines.at(n), c); }
+void appendCell(ExprTables& s, int n, const ExprCell& c) { appendTo(s, s.lines.at(n), c); }
 
-ExprCell popCell(CoreState& s, int n) {
+ExprCell popCell(ExprTables& s, int n) {
     ExprLine& line = s.lines.at(n);
     if (line.cellCount <= 0) return ZERO;
     --line.cellCount;
     return line.cells[static_cast<std::size_t>(line.cellCount)];
 }
 
-void clearLine(CoreState& s, int n) { s.lines.at(n).cellCount = 0; }
-void pushExpand(CoreState& s, const ExprCell& c) { appendTo(s, s.expandList, c); }
-void pushCarry(CoreState& s, const ExprCell& c) { appendTo(s, s.carryList, c); }
-void clearExpand(CoreState& s) { s.expandList.cellCount = 0; }
-void clearCarry(CoreState& s) { s.carryList.cellCount = 0; }
+void clearLine(ExprTables& s, int n) { s.lines.at(n).cellCount = 0; }
+void pushExpand(ExprTables& s, const ExprCell& c) { appendTo(s, s.expandList, c); }
+void pushCarry(ExprTables& s, const ExprCell& c) { appendTo(s, s.carryList, c); }
+void clearExpand(ExprTables& s) { s.expandList.cellCount = 0; }
+void clearCarry(ExprTables& s) { s.carryList.cellCount = 0; }
 
-std::int32_t gcd(CoreState& s, std::int32_t a, std::int32_t b) {
+std::int32_t gcd(ExprTables& s, std::int32_t a, std::int32_t b) {
     const std::int64_t g = gcd64(a, b);
     if (!fits32(g)) {  // both operands are the most negative value
         s.overflow = true;
@@ -104,10 +104,10 @@ std::int32_t gcd(CoreState& s, std::int32_t a, std::int32_t b) {
     return static_cast<std::int32_t>(g);
 }
 
-std::int32_t lcm(CoreState& s, std::int32_t a, std::int32_t b) {
+std::int32_t lcm(ExprTables& s, std::int32_t a, std::int32_t b) {
     const std::int32_t g = gcd(s, a, b);
     if (g == 0) {
-        s.messages.showMessage("x=" + std::to_string(a) + ",y=" + std::to_string(b) +
+        s.note("x=" + std::to_string(a) + ",y=" + std::to_string(b) +
                                "GCDが０です");
         return 0;
     }
@@ -119,28 +119,27 @@ std::int32_t lcm(CoreState& s, std::int32_t a, std::int32_t b) {
     return static_cast<std::int32_t>(l);
 }
 
-ExprCell reduce(CoreState& s, std::int32_t den, std::int32_t num, std::uint8_t k) {
+ExprCell reduce(ExprTables& s, std::int32_t den, std::int32_t num, std::uint8_t k) {
     return reduceWide(s, den, num, k);
 }
 
-ExprCell addCells(CoreState& s, const ExprCell& x, const ExprCell& y) {
+ExprCell addCells(ExprTables& s, const ExprCell& x, const ExprCell& y) {
     const std::int64_t l = lcm(s, x.den, y.den);
     if (l == 0) return {1, 0, x.kind};
     const std::int64_t num = x.num * (l / x.den) + y.num * (l / y.den);
     return reduceWide(s, l, num, x.kind);
 }
 
-ExprCell multiplyCells(CoreState& s, const ExprCell& x, const ExprCell& y) {
+ExprCell multiplyCells(ExprTables& s, const ExprCell& x, const ExprCell& y) {
     const ExprCell a = reduce(s, x.den, x.num, x.kind);
     const ExprCell b = reduce(s, y.den, y.num, y.kind);
     return reduceWide(s, static_cast<std::int64_t>(a.den) * b.den,
                       static_cast<std::int64_t>(a.num) * b.num, x.kind);
 }
 
-ExprCell divideCells(CoreState& s, const ExprCell& x, const ExprCell& y) {
+ExprCell divideCells(ExprTables& s, const ExprCell& x, const ExprCell& y) {
     if (y.num == 0) {
-        s.messages.ask("確認", "0 で割ることはできません", Buttons::abortRetryIgnore,
-                       Icon::warning);
+        s.notices.push_back({"0 で割ることはできません", "確認", Buttons::abortRetryIgnore, Icon::warning});
         return {1, 0, static_cast<std::uint8_t>(s.unknownLetter)};
     }
     // The reciprocal carries the divisor's sign in its numerator.
@@ -154,7 +153,7 @@ ExprCell divideCells(CoreState& s, const ExprCell& x, const ExprCell& y) {
                                 y.kind});
 }
 
-int compareCells(CoreState& s, const ExprCell& x, const ExprCell& y) {
+int compareCells(ExprTables& s, const ExprCell& x, const ExprCell& y) {
     if (cellsEqual(x, y)) return 0;
     if (x.den == 0 || y.den == 0) {
         lcm(s, x.den, y.den);  // shows the zero-denominator diagnostic
@@ -168,7 +167,7 @@ int compareCells(CoreState& s, const ExprCell& x, const ExprCell& y) {
     return (diff > 0 ? 1 : -1) * denSign;
 }
 
-ExprCell negated(CoreState& s, const ExprCell& c) {
+ExprCell negated(ExprTables& s, const ExprCell& c) {
     if (c.num == int32Min) {
         s.overflow = true;
         return c;

@@ -13,6 +13,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "core/messages.h"
 
@@ -67,6 +68,11 @@ struct ExprTables {
     std::string refusalReason;
     int refusalPosition = 0;
 
+    // What the last operations have to say, in order, until the caller
+    // shows them (showNotices) and clears the list.
+    std::vector<Notice> notices;
+    void note(std::string text) { notices.push_back({std::move(text), {}, Buttons::ok, Icon::none}); }
+
     // Sticky fault flags, cleared by clearFaults().
     bool overflow = false;
     bool lineFull = false;
@@ -99,27 +105,27 @@ bool isLetter(std::uint8_t kind);
 bool isOpeningBracket(std::uint8_t kind);  // ( [ { ｢
 bool isClosingBracket(std::uint8_t kind);  // ) ] } ｣
 bool cellsEqual(const ExprCell& a, const ExprCell& b);
-ExprCell absCell(CoreState& s, const ExprCell& c);
+ExprCell absCell(ExprTables& s, const ExprCell& c);
 
 // Line primitives on lines[n].
-void appendCell(CoreState& s, int n, const ExprCell& c);  // refuses a 31st cell (lineFull)
-ExprCell popCell(CoreState& s, int n);                     // ZERO on an empty line
-void clearLine(CoreState& s, int n);
-void pushExpand(CoreState& s, const ExprCell& c);
-void pushCarry(CoreState& s, const ExprCell& c);
-void clearExpand(CoreState& s);
-void clearCarry(CoreState& s);
+void appendCell(ExprTables& s, int n, const ExprCell& c);  // refuses a 31st cell (lineFull)
+ExprCell popCell(ExprTables& s, int n);                     // ZERO on an empty line
+void clearLine(ExprTables& s, int n);
+void pushExpand(ExprTables& s, const ExprCell& c);
+void pushCarry(ExprTables& s, const ExprCell& c);
+void clearExpand(ExprTables& s);
+void clearCarry(ExprTables& s);
 
 // Cell arithmetic; the result takes the first operand's kind.
-std::int32_t gcd(CoreState& s, std::int32_t a, std::int32_t b);
-std::int32_t lcm(CoreState& s, std::int32_t a, std::int32_t b);
-ExprCell reduce(CoreState& s, std::int32_t den, std::int32_t num, std::uint8_t kind);
-ExprCell addCells(CoreState& s, const ExprCell& x, const ExprCell& y);
-ExprCell multiplyCells(CoreState& s, const ExprCell& x, const ExprCell& y);
-ExprCell divideCells(CoreState& s, const ExprCell& x, const ExprCell& y);
+std::int32_t gcd(ExprTables& s, std::int32_t a, std::int32_t b);
+std::int32_t lcm(ExprTables& s, std::int32_t a, std::int32_t b);
+ExprCell reduce(ExprTables& s, std::int32_t den, std::int32_t num, std::uint8_t kind);
+ExprCell addCells(ExprTables& s, const ExprCell& x, const ExprCell& y);
+ExprCell multiplyCells(ExprTables& s, const ExprCell& x, const ExprCell& y);
+ExprCell divideCells(ExprTables& s, const ExprCell& x, const ExprCell& y);
 // -1, 0 or 1 by exact value (0 for equal values in any representation).
-int compareCells(CoreState& s, const ExprCell& x, const ExprCell& y);
-ExprCell negated(CoreState& s, const ExprCell& c);  // num negated, overflow-checked
+int compareCells(ExprTables& s, const ExprCell& x, const ExprCell& y);
+ExprCell negated(ExprTables& s, const ExprCell& c);  // num negated, overflow-checked
 
 // "num kind den" as the stack listing writes it, the kind byte decoded as
 // Shift-JIS ("2x1", "-1/2", "0ﾖ0").

@@ -22,33 +22,33 @@ std::size_t cp932Length(std::string_view text) {
     return sjis::byteLength(text).value_or(text.size());
 }
 
-ExprCell refuse(CoreState& s, std::string_view text, const char* reason) {
-    s.messages.showMessage(std::string(text) + reason);
+ExprCell refuse(ExprTables& s, std::string_view text, const char* reason) {
+    s.note(std::string(text) + reason);
     return refusalCell;
 }
 
 }  // namespace
 
-DigitsValue digitsValue(CoreState& s, std::string_view digits) {
+DigitsValue digitsValue(ExprTables& s, std::string_view digits) {
     std::int64_t value = 0;
     for (char c : digits) {
         if (c < '0' || c > '9') {
-            s.messages.showMessage(std::string(digits) + " ←分数の表現があやまりです..");
+            s.note(std::string(digits) + " ←分数の表現があやまりです..");
             return {0, true};
         }
         value = value * 10 + (c - '0');
         if (value > std::numeric_limits<std::int32_t>::max()) {
-            s.messages.showMessage(std::string(digits) + " ←数値は４桁以下にしてください");
+            s.note(std::string(digits) + " ←数値は４桁以下にしてください");
             return {0, true};
         }
     }
     return {static_cast<std::int32_t>(value), false};
 }
 
-ExprCell parseEntry(CoreState& s, std::string_view text) {
+ExprCell parseEntry(ExprTables& s, std::string_view text) {
     if (text.empty()) return ZERO;
     if (!sjis::toCp932(text)) {
-        s.messages.showMessage("使えない文字があります");
+        s.note("使えない文字があります");
         return refusalCell;
     }
     const char letter = s.unknownLetter;

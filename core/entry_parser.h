@@ -11,12 +11,12 @@
 
 namespace talvoren {
 
-ExprCell parseEntry(CoreState& s, std::string_view text);
+ExprCell parseEntry(ExprTables& s, std::string_view text);
 
 struct DigitsValue {
     std::int32_t value = 0;
     bool refused = false;
 };
-DigitsValue digitsValue(CoreState& s, std::string_view digits);
+DigitsValue digitsValue(ExprTables& s, std::string_view digits);
 
 }  // namespace talvoren

@@ -6,12 +6,23 @@
 // transcript, tests record what was shown.
 
 #include <string>
+#include <vector>
 
 namespace talvoren {
 
 enum class Buttons { ok, yesNo, yesNoCancel, abortRetryIgnore };
 enum class Answer { ok, yes, no, cancel, abort, retry, ignore };
 enum class Icon { none, information, warning, question, error };
+
+// A message the model leaves for its caller to show, in order: a plain
+// message box, or a box with a caption, buttons and an icon whose answer the
+// model does not wait for.
+struct Notice {
+    std::string text;
+    std::string caption;  // "": a plain message box
+    Buttons buttons = Buttons::ok;
+    Icon icon = Icon::none;
+};
 
 class MessageSink {
 public:
@@ -22,5 +33,10 @@ public:
     virtual Answer ask(const std::string& caption, const std::string& text,
                        Buttons buttons, Icon icon) = 0;
 };
+
+// The notices' texts, in order.
+std::vector<std::string> noticeTexts(const std::vector<Notice>& notices);
+// Shows the notices through the sink, in order, and empties the list.
+void showNotices(MessageSink& sink, std::vector<Notice>& notices);
 
 }  // namespace talvoren

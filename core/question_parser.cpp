@@ -65,7 +65,7 @@ bool isClosingByte(char c) {
 // One run of at most five digits from `pos` (1-based) up to `limit`. On
 // success `pos` is left at the last digit and `value`/`count` hold the run.
 // Six digits are refused with the five-digit message and code 999.
-bool readDigits(CoreState& s, const std::string& text, int& pos, int limit, std::int32_t& value,
+bool readDigits(ExprTables& s, const std::string& text, int& pos, int limit, std::int32_t& value,
                 int& count) {
     value = 0;
     count = 0;
@@ -77,7 +77,7 @@ bool readDigits(CoreState& s, const std::string& text, int& pos, int limit, std:
         ++p;
     }
     if (count > maxDigits) {
-        s.messages.showMessage(digits + "：エラー！数字は５桁以下です");
+        s.note(digits + "：エラー！数字は５桁以下です");
         s.parseError = 999;
         s.refusalReason = reason::sixDigits;
         return false;
@@ -129,7 +129,7 @@ char closingFor(char opening) {
 
 class QuestionParser {
 public:
-    QuestionParser(CoreState& s, int n, const std::string& bytes) : s_(s), n_(n), text_(bytes) {}
+    QuestionParser(ExprTables& s, int n, const std::string& bytes) : s_(s), n_(n), text_(bytes) {}
 
     bool run() {
         const int length = static_cast<int>(text_.size());
@@ -157,12 +157,12 @@ public:
         }
         position_ = 0;
         if (s_.unknownLetter == '@') {
-            s_.messages.showMessage("moji");
+            s_.note("moji");
             s_.parseError = 87;
             return refuse(reason::noLetter);
         }
         if (st_.relations != 1) {
-            s_.messages.showMessage("不等号の数が不正です");
+            s_.note("不等号の数が不正です");
             return refuse(st_.relations == 0 ? reason::noRelation : reason::manyRelations);
         }
         if (st_.signPending) return refuseSaying(reason::signWithoutTerm);
@@ -182,21 +182,21 @@ private:
     }
     // A refusal whose reason is also the message shown.
     bool refuseSaying(const char* why) {
-        s_.messages.showMessage(why);
+        s_.note(why);
         return refuse(why);
     }
 
     // A question that needs more than 30 cells is refused as an over-long one.
     bool full() {
         if (!s_.lineFull) return false;
-        s_.messages.showMessage(tooLongText);
+        s_.note(tooLongText);
         s_.parseError = 111;
         refuse(reason::tooLong);
         return true;
     }
 
     bool refusePosition(const char* text, const char* why) {
-        s_.messages.showMessage(text);
+        s_.note(text);
         return refuse(why);
     }
 
@@ -238,7 +238,7 @@ private:
         if (isAsciiLetter(c)) return letter(c);
         switch (c) {
         case ' ':
-            s_.messages.ask("警告", "空白があります", Buttons::ok, Icon::information);
+            s_.notices.push_back({"空白があります", "警告", Buttons::ok, Icon::information});
             return true;
         case '+':
         case '-':
@@ -298,7 +298,7 @@ private:
 
     bool letter(char c) {
         if (s_.unknownLetter != '@' && s_.unknownLetter != c) {
-            s_.messages.showMessage("文字が多すぎます");
+            s_.note("文字が多すぎます");
             return refuse(reason::secondLetter);
         }
         if (st_.afterTermEnd) return refusePosition("文字の位置が不正です", reason::letterAfterTerm);
@@ -381,11 +381,11 @@ private:
             append({0, 0, st_.prev == '<' ? kind::lessEqual : kind::greaterEqual});
             return true;
         }
-        s_.messages.showMessage("＝の位置が不正です");
+        s_.note("＝の位置が不正です");
         return refuse(reason::misplacedEquals);
     }
 
-    CoreState& s_;
+    ExprTables& s_;
     int n_;
     const std::string& text_;
     ParserState st_;
@@ -400,7 +400,7 @@ namespace {
 // A written line is held to the line's 30 cells, not to a question's length.
 constexpr std::size_t maxLineBytes = 256;
 
-bool parseText(CoreState& s, int n, std::string_view text, std::size_t byteLimit) {
+bool parseText(ExprTables& s, int n, std::string_view text, std::size_t byteLimit) {
     clearLine(s, n);
     s.parseError = 0;
     s.clearFaults();
@@ -412,12 +412,12 @@ bool parseText(CoreState& s, int n, std::string_view text, std::size_t byteLimit
     }
     const auto bytes = sjis::toCp932(text);
     if (!bytes) {
-        s.messages.showMessage("使えない文字があります");
+        s.note("使えない文字があります");
         s.refusalReason = reason::unusable;
         return false;
     }
     if (bytes->size() > byteLimit) {
-        s.messages.showMessage(tooLongText);
+        s.note(tooLongText);
         s.parseError = 111;
         s.refusalReason = reason::tooLong;
         return false;
@@ -427,8 +427,8 @@ bool parseText(CoreState& s, int n, std::string_view text, std::size_t byteLimit
     return QuestionParser(s, n, *bytes).run();
 }
 
-ScratchQuestion parseScratch(MessageSink& messages, std::string_view text, std::size_t byteLimit) {
-    CoreState scratch(messages);
+ScratchQuestion parseScratch(std::string_view text, std::size_t byteLimit) {
+    ExprTables scratch;
     constexpr int scratchLine = 0;
     ScratchQuestion q;
     q.accepted = parseText(scratch, scratchLine, text, byteLimit);
@@ -438,14 +438,15 @@ ScratchQuestion parseScratch(MessageSink& messages, std::string_view text, std::
     q.parseError = scratch.parseError;
     q.refusalReason = scratch.refusalReason;
     q.refusalPosition = scratch.refusalPosition;
+    q.notices = std::move(scratch.notices);
     return q;
 }
 
 }  // namespace
 
-bool parseQuestion(CoreState& s, int n, std::string_view text) { return parseText(s, n, text, maxQuestionBytes); }
+bool parseQuestion(ExprTables& s, int n, std::string_view text) { return parseText(s, n, text, maxQuestionBytes); }
 
-bool readNumber(CoreState& s, std::string_view cp932, int& position, int limit, ExprCell& out) {
+bool readNumber(ExprTables& s, std::string_view cp932, int& position, int limit, ExprCell& out) {
     // A private copy ending in "@" so that no read runs past the text.
     const std::string text = std::string(cp932) + '@';
     limit = std::min(limit, static_cast<int>(cp932.size()));
@@ -466,12 +467,12 @@ bool readNumber(CoreState& s, std::string_view cp932, int& position, int limit, 
         if (!readDigits(s, text, pos, static_cast<int>(text.size()), fraction, fractionDigits))
             return false;
         if (fractionDigits == 0) {
-            s.messages.showMessage(badNumberText);
+            s.note(badNumberText);
             s.refusalReason = reason::badNumber;
             return false;
         }
         if (decimalDigitCount(integer) + fractionDigits > maxDigits) {
-            s.messages.showMessage("整数部と小数部の合計桁数は５以内です");
+            s.note("整数部と小数部の合計桁数は５以内です");
             s.parseError = 1111;
             s.refusalReason = reason::decimalDigits;
             return false;
@@ -486,7 +487,7 @@ bool readNumber(CoreState& s, std::string_view cp932, int& position, int limit, 
         int denDigits = 0;
         if (!readDigits(s, text, pos, limit, den, denDigits)) return false;
         if (denDigits == 0) {
-            s.messages.showMessage(badNumberText);
+            s.note(badNumberText);
             s.refusalReason = reason::badNumber;
             den = 0;
         } else {
@@ -502,12 +503,12 @@ bool readNumber(CoreState& s, std::string_view cp932, int& position, int limit, 
     return true;
 }
 
-ScratchQuestion parseScratchQuestion(MessageSink& messages, std::string_view text) {
-    return parseScratch(messages, text, maxQuestionBytes);
+ScratchQuestion parseScratchQuestion(std::string_view text) {
+    return parseScratch(text, maxQuestionBytes);
 }
 
-ScratchQuestion parseScratchLine(MessageSink& messages, std::string_view text) {
-    return parseScratch(messages, text, maxLineBytes);
+ScratchQuestion parseScratchLine(std::string_view text) {
+    return parseScratch(text, maxLineBytes);
 }
 
 }  // namespace talvoren

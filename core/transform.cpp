@@ -16,33 +16,33 @@ Cells cellsOf(const ExprLine& line) {
 }
 
 ExprCell relationCell(std::uint8_t k) { return {1, 0, k}; }
-ExprCell zeroLetter(const CoreState& s) { return {1, 0, static_cast<std::uint8_t>(s.unknownLetter)}; }
-bool isUnknown(const CoreState& s, const ExprCell& c) {
+ExprCell zeroLetter(const ExprTables& s) { return {1, 0, static_cast<std::uint8_t>(s.unknownLetter)}; }
+bool isUnknown(const ExprTables& s, const ExprCell& c) {
     return c.kind == static_cast<std::uint8_t>(s.unknownLetter);
 }
 
 // The letter term is written when it is not zero, the constant when it is not
 // zero or the side would otherwise be empty.
-void appendSide(CoreState& s, int target, const ExprCell& letterTerm, const ExprCell& constant) {
+void appendSide(ExprTables& s, int target, const ExprCell& letterTerm, const ExprCell& constant) {
     const bool letterWritten = letterTerm.num != 0;
     if (letterWritten) appendCell(s, target, letterTerm);
     if (constant.num != 0 || !letterWritten) appendCell(s, target, constant);
 }
 
-TransformResult refuseWith(CoreState& s, int target, Refusal refusal) {
+TransformResult refuseWith(ExprTables& s, int target, Refusal refusal) {
     clearLine(s, target);
     return {false, refusal};
 }
 
 // Every transformation ends here: a fault met on the way empties the target,
 // so a refused step leaves no partial line behind.
-TransformResult finish(CoreState& s, int target, bool value) {
+TransformResult finish(ExprTables& s, int target, bool value) {
     if (s.overflow) return refuseWith(s, target, Refusal::overflow);
     if (s.lineFull) return refuseWith(s, target, Refusal::tooLong);
     return {value, Refusal::none};
 }
 
-void collectInto(CoreState& s, Cells cells, int target) {
+void collectInto(ExprTables& s, Cells cells, int target) {
     ExprCell letters[2] = {zeroLetter(s), zeroLetter(s)};
     ExprCell constants[2] = {ZERO, ZERO};
     std::uint8_t relation = kind::less;
@@ -80,7 +80,7 @@ std::uint8_t relationPointing(bool less, bool strict) {
 // Both lines' left sides, one relation, both right sides, then collected.
 // The combined cells are gathered in a list of their own, so two long lines
 // whose sum collects to a short line are not refused.
-void combineLines(CoreState& s, const ExprLine& a, const ExprLine& b, std::uint8_t relation,
+void combineLines(ExprTables& s, const ExprLine& a, const ExprLine& b, std::uint8_t relation,
                   int target) {
     std::vector<ExprCell> left;
     std::vector<ExprCell> right;
@@ -118,14 +118,14 @@ bool hasBracketsInLine(const ExprLine& line) {
     return false;
 }
 
-TransformResult collectTerms(CoreState& s, int n, int target) {
+TransformResult collectTerms(ExprTables& s, int n, int target) {
     s.clearFaults();
     const ExprLine source = s.lines.at(n);  // the source may be the target itself
     collectInto(s, cellsOf(source), target);
     return finish(s, target, true);
 }
 
-TransformResult addToBothSides(CoreState& s, int n, char op, const ExprCell& c, int target) {
+TransformResult addToBothSides(ExprTables& s, int n, char op, const ExprCell& c, int target) {
     s.clearFaults();
     const ExprLine source = s.lines.at(n);
     const ExprCell term = op == '-' ? negated(s, c) : c;
@@ -159,7 +159,7 @@ TransformResult addToBothSides(CoreState& s, int n, char op, const ExprCell& c, 
     return finish(s, target, true);
 }
 
-TransformResult scaleBothSides(CoreState& s, int n, char op, const ExprCell& c, int target) {
+TransformResult scaleBothSides(ExprTables& s, int n, char op, const ExprCell& c, int target) {
     s.clearFaults();
     const ExprLine source = s.lines.at(n);
     clearLine(s, target);
@@ -193,7 +193,7 @@ TransformResult scaleBothSides(CoreState& s, int n, char op, const ExprCell& c, 
     return finish(s, target, true);
 }
 
-TransformResult transposeTerms(CoreState& s, int n, int target) {
+TransformResult transposeTerms(ExprTables& s, int n, int target) {
     s.clearFaults();
     const ExprLine source = s.lines.at(n);
     clearLine(s, target);
@@ -228,7 +228,7 @@ TransformResult transposeTerms(CoreState& s, int n, int target) {
     return finish(s, target, moved > 0);
 }
 
-TransformResult removeBrackets(CoreState& s, int n, int target) {
+TransformResult removeBrackets(ExprTables& s, int n, int target) {
     s.clearFaults();
     const ExprLine source = s.lines.at(n);
     clearLine(s, target);
@@ -269,7 +269,7 @@ TransformResult removeBrackets(CoreState& s, int n, int target) {
     return finish(s, target, true);
 }
 
-TransformResult addLines(CoreState& s, int a, int b, int target) {
+TransformResult addLines(ExprTables& s, int a, int b, int target) {
     s.clearFaults();
     const ExprLine first = s.lines.at(a);
     const ExprLine second = s.lines.at(b);
@@ -283,7 +283,7 @@ TransformResult addLines(CoreState& s, int a, int b, int target) {
     return finish(s, target, true);
 }
 
-TransformResult subtractLines(CoreState& s, int a, int b, int target) {
+TransformResult subtractLines(ExprTables& s, int a, int b, int target) {
     s.clearFaults();
     const ExprLine first = s.lines.at(a);
     ExprLine second = s.lines.at(b);  // negated here, never in the table

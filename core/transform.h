@@ -30,16 +30,16 @@ struct TransformResult {
 
 bool hasBracketsInLine(const ExprLine& line);  // a cell of kind ( { ] or ｢
 
-TransformResult collectTerms(CoreState& s, int n, int target);
-TransformResult addToBothSides(CoreState& s, int n, char op, const ExprCell& c, int target);
+TransformResult collectTerms(ExprTables& s, int n, int target);
+TransformResult addToBothSides(ExprTables& s, int n, char op, const ExprCell& c, int target);
 // A zero divisor (which callers refuse first) shows the division box once
 // and writes nothing; the result's value is then false.
-TransformResult scaleBothSides(CoreState& s, int n, char op, const ExprCell& c, int target);
-TransformResult transposeTerms(CoreState& s, int n, int target);
-TransformResult removeBrackets(CoreState& s, int n, int target);
+TransformResult scaleBothSides(ExprTables& s, int n, char op, const ExprCell& c, int target);
+TransformResult transposeTerms(ExprTables& s, int n, int target);
+TransformResult removeBrackets(ExprTables& s, int n, int target);
 // Two lines combine only when their relations allow it (adding: the same
 // direction; subtracting: opposite ones); the sum is strict if either is.
-TransformResult addLines(CoreState& s, int a, int b, int target);
-TransformResult subtractLines(CoreState& s, int a, int b, int target);
+TransformResult addLines(ExprTables& s, int a, int b, int target);
+TransformResult subtractLines(ExprTables& s, int a, int b, int target);
 
 }  // namespace talvoren

@@ -8,38 +8,20 @@ namespace talvoren {
 
 namespace {
 
-// Passes the parser's messages on as they come and keeps them for the list.
-class KeepingSink : public MessageSink {
-public:
-    explicit KeepingSink(MessageSink& shown) : shown_(shown) {}
-    void showMessage(const std::string& text) override {
-        kept.push_back(text);
-        shown_.showMessage(text);
-    }
-    Answer ask(const std::string& caption, const std::string& text, Buttons buttons, Icon icon) override {
-        kept.push_back(text);
-        return shown_.ask(caption, text, buttons, icon);
-    }
-    std::vector<std::string> kept;
-
-private:
-    MessageSink& shown_;
-};
-
-// Parses the unit's questions into line 0; one entry for each refused one.
-std::vector<std::string> refusedQuestions(const CoursewareState& s, CoreState& core, int u) {
+// Parses the unit's questions, each on scratch tables of its own, showing
+// the parser's messages as they come; one entry for each refused question.
+std::vector<std::string> refusedQuestions(const CoursewareState& s, MessageSink& messages, int u) {
     std::vector<std::string> refused;
-    KeepingSink keeping(core.messages);
-    CoreState checking(keeping);
-    for (int q = 1; q <= s.unitQuestionCount[u]; ++q) {
-        keeping.kept.clear();
-        if (parseQuestion(checking, 0, s.unitQuestions[u][q])) continue;
-        const std::string& text = s.unitQuestions[u][q];
+    for (int q = 1; q <= s.unitQuestionCount()[u]; ++q) {
+        const std::string& text = s.unitQuestions()[u][q];
+        ScratchQuestion checked = parseScratchQuestion(text);
+        const std::vector<std::string> said = noticeTexts(checked.notices);
+        showNotices(messages, checked.notices);
+        if (checked.accepted) continue;
         refused.push_back(faultyQuestionEntry(
-            s.unitTitles[u], s.unitQuestionLine[u][q], text,
-            refusalPhrase(text, keeping.kept, checking.refusalReason, checking.refusalPosition)));
+            s.unitTitles()[u], s.unitQuestionLine()[u][q], text,
+            refusalPhrase(text, said, checked.refusalReason, checked.refusalPosition)));
     }
-    core.parseError = checking.parseError;
     return refused;
 }
 
@@ -62,16 +44,16 @@ bool checkQuestionSet(CoursewareState& s, CoreState& core, CheckVerdict& verdict
         verdict.lstErQues = {structureFaultEntry(parse)};
         return false;
     }
-    for (int u = 1; u <= s.unitCount; ++u) {
-        std::vector<std::string> refused = refusedQuestions(s, core, u);
+    for (int u = 1; u <= s.unitCount(); ++u) {
+        std::vector<std::string> refused = refusedQuestions(s, core.messages, u);
         if (refused.empty()) continue;
         verdict.lstErQues = std::move(refused);
         verdict.edtTangen.clear();
         verdict.edtResult = "??? 誤りがあります ???";
-        verdict.edtErTangen = s.unitTitles[u];
+        verdict.edtErTangen = s.unitTitles()[u];
         return false;
     }
-    verdict.edtTangen = std::to_string(s.unitCount);
+    verdict.edtTangen = std::to_string(s.unitCount());
     verdict.edtResult = checkPassedText;
     verdict.edtErTangen = "なし";
     verdict.lstErQues = {"なし"};
@@ -107,7 +89,7 @@ bool QuestionSetEditor::btnOkClick(CoursewareState& s, MessageSink& messages) {
         messages.showMessage("エラーチェックしてください");
         return false;
     }
-    if (textEdited_) s.questionSetSaved = false;
+    if (textEdited_) s.setSaved(false);
     return true;
 }
 

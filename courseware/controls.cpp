@@ -67,8 +67,7 @@ void addSolvingControls(Table& t) {
 }
 
 void addSequencingControls(Table& t) {
-    t["btnNext"] = {[](const ControlTargets& c) { return c.worksheet.nextEnabled(); },
-                    [](const ControlTargets& c) { c.sequencing.btnNextClick(); }};
+    t["btnNext"] = {{}, [](const ControlTargets& c) { c.sequencing.btnNextClick(); }};
     // The answer box and its image move on to the next question, as btnNext does.
     for (const char* name : {"grbKai", "Image16"})
         t[name] = {[](const ControlTargets& c) { return c.answerBoxShown && c.answerBoxShown(); },

@@ -4,10 +4,10 @@
 namespace talvoren {
 
 void FileFlows::mnuOpenClick() {
-    backupQuestionSet(s_);
-    const auto chosen = windows_.askOpenPath(s_.questionSetPath);
+    s_.backUp();
+    const auto chosen = windows_.askOpenPath(s_.questionSetPath());
     if (!chosen) return;
-    if (!s_.questionSetSaved &&
+    if (!s_.questionSetSaved() &&
         core_.messages.ask("確認", "ファイルを保存しますか", Buttons::yesNo, Icon::question) ==
             Answer::yes &&
         !saveQuestionSet())
@@ -22,7 +22,7 @@ bool FileFlows::openQuestionSet(const std::string& path) {
     case LoadOutcome::started:
     case LoadOutcome::startedFromUtf8:
         // A set read as UTF-8 is not on disk as Shift-JIS yet: closing offers to save it.
-        s_.questionSetSaved = outcome == LoadOutcome::started;
+        s_.setSaved(outcome == LoadOutcome::started);
         return true;
     case LoadOutcome::unreadable:
         windows_.fatalError(fatalErrorText(readFailureText(path, ReadStatus::unreadable),
@@ -30,7 +30,7 @@ bool FileFlows::openQuestionSet(const std::string& path) {
         return false;
     case LoadOutcome::tooLarge:
         core_.messages.showMessage(readFailureText(path, ReadStatus::tooLarge));
-        restoreQuestionSet(s_, core_.messages);
+        s_.restore(core_.messages);
         return false;
     case LoadOutcome::missing:
     case LoadOutcome::invalid:
@@ -38,30 +38,30 @@ bool FileFlows::openQuestionSet(const std::string& path) {
         // Not Shift-JIS text has been reported while the file was read.
         if (outcome == LoadOutcome::missing) core_.messages.showMessage(path + ":ファイルが見つかりません");
         if (outcome == LoadOutcome::invalid) core_.messages.showMessage(runner_.invalidSetText(path));
-        restoreQuestionSet(s_, core_.messages);  // questionSetPath keeps the chosen path
+        s_.restore(core_.messages);  // questionSetPath keeps the chosen path
         return false;
     }
     return false;
 }
 
 bool FileFlows::saveQuestionSet() {
-    const auto name = windows_.askSavePath(s_.questionSetPath);
+    const auto name = windows_.askSavePath(s_.questionSetPath());
     if (!name || name->empty()) return false;
     const WriteResult written = writeQuestionSetFile(s_, *name, calls_);
     if (written.status != WriteStatus::ok) {
         core_.messages.showMessage(writeFailureText(*name, written));
         return false;
     }
-    s_.questionSetSaved = true;
-    s_.questionSetPath = *name;
+    s_.setSaved(true);
+    s_.setPath(*name);
     windows_.setEditorCaption(*name);
     return true;
 }
 
 void FileFlows::mnuEditCWareClick() {
-    backupQuestionSet(s_);
+    s_.backUp();
     if (!windows_.showEditor()) {
-        restoreQuestionSet(s_, core_.messages);
+        s_.restore(core_.messages);
         return;
     }
     if (runner_.startQuestionSet()) {
@@ -70,11 +70,11 @@ void FileFlows::mnuEditCWareClick() {
         return;
     }
     core_.messages.showMessage("ERROR:RefreshSystem");
-    restoreQuestionSet(s_, core_.messages);
+    s_.restore(core_.messages);
 }
 
 bool FileFlows::FormCloseQuery() {
-    if (s_.questionSetSaved) return true;
+    if (s_.questionSetSaved()) return true;
     switch (core_.messages.ask("確認", "ファイルを保存しますか？", Buttons::yesNoCancel,
                                Icon::question)) {
     case Answer::yes: return saveQuestionSet();

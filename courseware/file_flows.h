@@ -43,7 +43,7 @@ public:
     void mnuEditCWareClick();
     // True when the main window may close.
     bool FormCloseQuery();
-    void FormClose() { s_.questionSetBackup.reset(); }
+    void FormClose() { s_.dropBackup(); }
 
 private:
     CoursewareState& s_;

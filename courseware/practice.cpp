@@ -43,8 +43,8 @@ SkillSet practiceSkills(const std::vector<PracticeTopic>& topics) {
 }
 
 bool isLastQuestionOfUnit(const CoursewareState& s) {
-    const int unit = s.currentUnit;
-    return s.unitQuestionCount[unit] > 0 && s.unitPosition[unit] == s.unitQuestionCount[unit];
+    const int unit = s.currentUnit();
+    return s.unitQuestionCount()[unit] > 0 && s.unitPosition()[unit] == s.unitQuestionCount()[unit];
 }
 
 PracticeSession::PracticeSession(std::vector<PracticeTopic> topics, std::uint64_t seed, Mastery& mastery)

@@ -44,7 +44,7 @@ ClassEvent PracticeLog::event(EventKind kind) {
     e.time = clock_();
     e.pupil = pupil_;
     e.machine = machine_;
-    e.set = std::filesystem::path(s_.questionSetPath).filename().string();
+    e.set = std::filesystem::path(s_.questionSetPath()).filename().string();
     e.unit = unit_;
     e.question = question_;
     e.questionText = questionText_;
@@ -64,10 +64,10 @@ void PracticeLog::write(ClassEvent e) {
 
 void PracticeLog::flushStart() {
     if (!pendingStart_) return;
-    unit_ = s_.currentUnit;
-    question_ = madeOnPage_ ? 0 : s_.unitPosition[static_cast<std::size_t>(unit_)];
+    unit_ = s_.currentUnit();
+    question_ = madeOnPage_ ? 0 : s_.unitPosition()[static_cast<std::size_t>(unit_)];
     questionText_ = madeOnPage_ ? *madeOnPage_
-                                : s_.unitQuestions[static_cast<std::size_t>(unit_)][static_cast<std::size_t>(question_)];
+                                : s_.unitQuestions()[static_cast<std::size_t>(unit_)][static_cast<std::size_t>(question_)];
     ClassEvent e = event(EventKind::start);
     e.time = *std::exchange(pendingStart_, std::nullopt);
     e.line = 1;

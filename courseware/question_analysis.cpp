@@ -8,13 +8,6 @@ namespace talvoren {
 
 namespace {
 
-// The analysis parses and plans on scratch state: nothing reaches the teacher.
-class SilentSink : public MessageSink {
-public:
-    void showMessage(const std::string&) override {}
-    Answer ask(const std::string&, const std::string&, Buttons, Icon) override { return Answer::ok; }
-};
-
 bool isValueCell(const ExprCell& cell) {
     return cell.kind == kind::constant || cell.kind == kind::bar || isLetter(cell.kind);
 }
@@ -86,8 +79,7 @@ std::vector<std::string> QuestionAnalysis::skills() const {
 }
 
 QuestionAnalysis analyseQuestion(int unit, int number, const std::string& text) {
-    SilentSink silent;
-    CoreState core(silent);
+    ExprTables core;  // scratch tables: the parser's notices reach nobody
     QuestionAnalysis analysis;
     analysis.unit = unit;
     analysis.number = number;
@@ -104,14 +96,14 @@ QuestionAnalysis analyseQuestion(int unit, int number, const std::string& text) 
 
 std::vector<QuestionAnalysis> analyseUnit(const CoursewareState& set, int unit) {
     std::vector<QuestionAnalysis> analyses;
-    for (int q = 1; q <= set.unitQuestionCount[unit]; ++q)
-        analyses.push_back(analyseQuestion(unit, q, set.unitQuestions[unit][q]));
+    for (int q = 1; q <= set.unitQuestionCount()[unit]; ++q)
+        analyses.push_back(analyseQuestion(unit, q, set.unitQuestions()[unit][q]));
     return analyses;
 }
 
 std::vector<QuestionAnalysis> analyseQuestionSet(const CoursewareState& set) {
     std::vector<QuestionAnalysis> analyses;
-    for (int u = 1; u <= set.unitCount; ++u) {
+    for (int u = 1; u <= set.unitCount(); ++u) {
         std::vector<QuestionAnalysis> unit = analyseUnit(set, u);
         analyses.insert(analyses.end(), std::make_move_iterator(unit.begin()), std::make_move_iterator(unit.end()));
     }

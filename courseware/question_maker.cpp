@@ -149,12 +149,7 @@ bool fitsNarrowPage(const QuestionAnalysis& a) {
 // The skills read from the question alone match: checked before the
 // planner's far dearer search.
 bool questionSkillsMatch(const std::string& text, const SkillSet& skills) {
-    class Silent : public MessageSink {
-    public:
-        void showMessage(const std::string&) override {}
-        Answer ask(const std::string&, const std::string&, Buttons, Icon) override { return Answer::ok; }
-    } silent;
-    CoreState core(silent);
+    ExprTables core;
     if (!parseQuestion(core, 1, text)) return false;
     const ExprLine& q = core.lines[1];
     return hasBrackets(q) == has(skills, Skill::brackets) &&

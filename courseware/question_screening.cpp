@@ -20,14 +20,13 @@ std::string refusalPhrase(std::string_view question, const std::vector<std::stri
 }
 
 std::optional<RefusedQuestion> firstRefusedQuestion(const CoursewareState& s) {
-    for (int u = 1; u <= s.unitCount; ++u) {
-        for (int q = 1; q <= maxUnitQuestions && !s.unitQuestions[u][q].empty(); ++q) {
-            MessageLog log;
-            const std::string& text = s.unitQuestions[u][q];
-            const ScratchQuestion parsed = parseScratchQuestion(log, text);
+    for (int u = 1; u <= s.unitCount(); ++u) {
+        for (int q = 1; q <= maxUnitQuestions && !s.unitQuestions()[u][q].empty(); ++q) {
+            const std::string& text = s.unitQuestions()[u][q];
+            const ScratchQuestion parsed = parseScratchQuestion(text);
             if (parsed.accepted) continue;
-            return RefusedQuestion{s.unitQuestionLine[u][q], text,
-                                   refusalPhrase(text, log.texts, parsed.refusalReason,
+            return RefusedQuestion{s.unitQuestionLine()[u][q], text,
+                                   refusalPhrase(text, noticeTexts(parsed.notices), parsed.refusalReason,
                                                  parsed.refusalPosition),
                                    parsed.parseError};
         }

@@ -11,7 +11,7 @@ namespace talvoren {
 
 int listedUnitCount(const CoursewareState& s) {
     int n = 0;
-    while (n < maxUnits && !s.unitTitles[n + 1].empty()) ++n;
+    while (n < maxUnits && !s.unitTitles()[n + 1].empty()) ++n;
     return n;
 }
 
@@ -25,8 +25,8 @@ std::string workingDirectory() {
 ReadStatus readQuestionSetFile(CoursewareState& s, const std::string& path) {
     std::string text;
     const ReadStatus status = readCp932File(path, text, questionSetReadLimit);
-    if (status == ReadStatus::ok) s.questionSetText = splitLines(text);
-    s.questionSetPath = path;
+    if (status == ReadStatus::ok) s.setText(splitLines(text));
+    s.setPath(path);
     return status;
 }
 
@@ -64,7 +64,7 @@ std::string blankLineInUnitText(int line) {
     return std::to_string(line) + "行目が空の行です。単元の中（<<から>>まで）には空の行を置けません";
 }
 
-QuestionSetParse parseQuestionSetText(CoursewareState& s, MessageSink& messages) {
+QuestionSetParse CoursewareState::readUnits(MessageSink& messages) {
     QuestionSetParse result;
     const auto stopAt = [&result](int line, std::string why) {
         result.stopLine = line;
@@ -72,11 +72,11 @@ QuestionSetParse parseQuestionSetText(CoursewareState& s, MessageSink& messages)
         return result;
     };
     result.stopReason = "単元がありません（<< で始まる行がありません）";
-    if (s.questionSetText.empty()) return result;
-    s.unitTitles = {};
-    s.unitQuestions = {};
-    s.unitQuestionCount = {};
-    s.unitQuestionLine = {};
+    if (text_.empty()) return result;
+    titles_ = {};
+    questions_ = {};
+    questionCount_ = {};
+    questionLine_ = {};
     int u = 0;  // the last unit started
     int q = 0;  // questions of the open unit so far
     bool unitOpen = false;
@@ -86,7 +86,7 @@ QuestionSetParse parseQuestionSetText(CoursewareState& s, MessageSink& messages)
     };
 
     int lineNumber = 0;
-    for (const std::string& line : s.questionSetText) {
+    for (const std::string& line : text_) {
         ++lineNumber;
         if (line.starts_with("<<")) {
             if (q != 0) return stopAt(lineNumber, "前の単元が >> で閉じられていません");
@@ -96,14 +96,14 @@ QuestionSetParse parseQuestionSetText(CoursewareState& s, MessageSink& messages)
             }
             if (unitOpen) unitLeftOpen();
             ++u;
-            s.unitTitles[u] = line.substr(2);
+            titles_[u] = line.substr(2);
             unitOpen = true;
             unitStartLine = lineNumber;
         } else if (line == ">>") {
             if (q == 0)
                 return stopAt(lineNumber, unitOpen ? "この単元には問題がありません"
                                                    : ">> に対応する << がありません");
-            s.unitQuestionCount[u] = q;
+            questionCount_[u] = q;
             q = 0;
             unitOpen = false;
         } else if (!unitOpen && isBlankLine(line)) {
@@ -121,18 +121,20 @@ QuestionSetParse parseQuestionSetText(CoursewareState& s, MessageSink& messages)
                 return stopAt(lineNumber, "空の行です");
             }
             ++q;
-            s.unitQuestions[u][q] = line;
-            s.unitQuestionLine[u][q] = lineNumber;
+            questions_[u][q] = line;
+            questionLine_[u][q] = lineNumber;
         }
     }
     if (u == 0) return result;  // blank lines only
     if (unitOpen) unitLeftOpen();
-    s.unitCount = u;
+    unitCount_ = u;
     result.ok = true;
     result.stopReason.clear();
     result.everyUnitClosed = result.unclosedUnitLine == 0;
     return result;
 }
+
+QuestionSetParse parseQuestionSetText(CoursewareState& s, MessageSink& messages) { return s.readUnits(messages); }
 
 bool parseQuestionSet(CoursewareState& s, MessageSink& messages) {
     return parseQuestionSetText(s, messages).ok;
@@ -143,16 +145,16 @@ WriteResult writeQuestionSetFile(const CoursewareState& s, const std::string& pa
     WriteResult result;
     std::string bytes;
     // Checked on the whole text so that a refusal names the line as the editor numbers it.
-    if (!encodeCp932Lines(s.questionSetText, bytes, result.badLine)) {
+    if (!encodeCp932Lines(s.questionSetText(), bytes, result.badLine)) {
         result.status = WriteStatus::unencodable;
         result.badCharacter =
-            sjis::firstUnencodable(s.questionSetText[static_cast<std::size_t>(result.badLine - 1)]).value_or("");
+            sjis::firstUnencodable(s.questionSetText()[static_cast<std::size_t>(result.badLine - 1)]).value_or("");
         return result;
     }
     std::vector<std::string> written;
-    std::copy_if(s.questionSetText.begin(), s.questionSetText.end(), std::back_inserter(written),
+    std::copy_if(s.questionSetText().begin(), s.questionSetText().end(), std::back_inserter(written),
                  [](const std::string& line) { return !isBlankLine(line); });
-    if (written.size() != s.questionSetText.size()) encodeCp932Lines(written, bytes, result.badLine);
+    if (written.size() != s.questionSetText().size()) encodeCp932Lines(written, bytes, result.badLine);
     if (!replaceFile(path, bytes, result.error, calls)) result.status = WriteStatus::failed;
     return result;
 }
@@ -164,16 +166,35 @@ std::string writeFailureText(const std::string& path, const WriteResult& result)
     return "ファイルを保存できませんでした：" + path + "（" + result.error + "）";
 }
 
-void backupQuestionSet(CoursewareState& s) {
-    s.questionSetBackup = QuestionSetBackup{s.questionSetText, s.currentUnit, s.unitPosition};
+void CoursewareState::startAtFirstUnit() {
+    currentUnit_ = 1;
+    unitPosition_.fill(1);
 }
 
-void restoreQuestionSet(CoursewareState& s, MessageSink& messages) {
-    if (!s.questionSetBackup) return;
-    s.questionSetText = s.questionSetBackup->text;
-    s.currentUnit = s.questionSetBackup->currentUnit;
-    s.unitPosition = s.questionSetBackup->unitPosition;
-    parseQuestionSet(s, messages);
+void CoursewareState::chooseUnit(int unit, int position) {
+    currentUnit_ = unit;
+    unitPosition_.at(static_cast<std::size_t>(unit)) = position;
+}
+
+void CoursewareState::returnTo(const UnitPlace& place) {
+    currentUnit_ = place.currentUnit;
+    unitPosition_ = place.unitPosition;
+}
+
+bool CoursewareState::advanceInUnit() {
+    int& position = unitPosition_.at(static_cast<std::size_t>(currentUnit_));
+    if (position >= questionCount_.at(static_cast<std::size_t>(currentUnit_))) return false;
+    ++position;
+    return true;
+}
+
+void CoursewareState::backUp() { backup_ = Backup{text_, place()}; }
+
+void CoursewareState::restore(MessageSink& messages) {
+    if (!backup_) return;
+    text_ = backup_->text;
+    returnTo(backup_->place);
+    readUnits(messages);
 }
 
 }  // namespace talvoren

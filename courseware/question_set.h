@@ -25,39 +25,103 @@ inline constexpr ReadLimit questionSetReadLimit{1 << 20, 10000};
 // "ファイルが大きすぎます（1 MB、10000行まで）"
 std::string questionSetTooLargeText();
 
-// What is taken before a file is opened or the set edited, so that a failed
-// or cancelled change can be undone.
-struct QuestionSetBackup {
-    std::vector<std::string> text;
+using UnitPositions = std::array<int, maxUnits + 1>;
+
+// Which unit is current and where each unit stands: what a cancelled unit
+// choice puts back.
+struct UnitPlace {
     int currentUnit = 1;
-    std::array<int, maxUnits + 1> unitPosition{};
+    UnitPositions unitPosition{};
 };
 
-// The question set's program-wide variables, one instance per session.
-// Units and questions are numbered from 1; index 0 is unused.
-struct CoursewareState {
-    std::vector<std::string> questionSetText;  // UTF-8, one entry per file line
+struct QuestionSetParse;
 
-    std::array<std::string, maxUnits + 1> unitTitles{};
-    std::array<std::array<std::string, maxUnitQuestions + 1>, maxUnits + 1> unitQuestions{};
-    std::array<int, maxUnits + 1> unitQuestionCount{};  // 0 while a unit has no ">>"
+// The question set's program-wide state, one instance per session: the
+// set's text (the lines of the file, as the editor shows them), the unit
+// tables read from it, the current unit and each unit's question, the file
+// and whether it is saved, the working and record folders, and the backup
+// taken before the set is changed. Units and questions are numbered from 1;
+// index 0 is unused. Others read it; it changes only through the
+// operations below.
+class CoursewareState {
+public:
+    using Titles = std::array<std::string, maxUnits + 1>;
+    using Questions = std::array<std::array<std::string, maxUnitQuestions + 1>, maxUnits + 1>;
+    using Counts = std::array<int, maxUnits + 1>;
+    using QuestionLines = std::array<std::array<int, maxUnitQuestions + 1>, maxUnits + 1>;
+
+    CoursewareState() { unitPosition_.fill(1); }
+
+    // ---- what the set holds ----------------------------------------------
+    const std::vector<std::string>& questionSetText() const { return text_; }  // UTF-8, one entry per line
+    const Titles& unitTitles() const { return titles_; }
+    const Questions& unitQuestions() const { return questions_; }
+    const Counts& unitQuestionCount() const { return questionCount_; }  // 0 while a unit has no ">>"
     // Where each question stands in the text (1-based line numbers).
-    std::array<std::array<int, maxUnitQuestions + 1>, maxUnits + 1> unitQuestionLine{};
-    int unitCount = 0;                                  // of the last successful parse
-    int currentUnit = 1;
-    std::array<int, maxUnits + 1> unitPosition = allOnes();
+    const QuestionLines& unitQuestionLine() const { return questionLine_; }
+    int unitCount() const { return unitCount_; }  // of the last successful reading
 
-    std::string questionSetPath;
-    bool questionSetSaved = true;
-    std::string appDir;     // the working directory at start-up, with a final "/"
-    std::string recordDir;  // where the practice-record file lives, with a final "/"
-    std::optional<QuestionSetBackup> questionSetBackup;
+    // ---- where the pupil is ----------------------------------------------
+    int currentUnit() const { return currentUnit_; }
+    const UnitPositions& unitPosition() const { return unitPosition_; }
+    UnitPlace place() const { return {currentUnit_, unitPosition_}; }
 
-    static constexpr std::array<int, maxUnits + 1> allOnes() {
-        std::array<int, maxUnits + 1> a{};
-        a.fill(1);
-        return a;
+    // ---- the file and the folders ------------------------------------------
+    const std::string& questionSetPath() const { return path_; }
+    bool questionSetSaved() const { return saved_; }
+    const std::string& appDir() const { return appDir_; }        // the working directory, with a final "/"
+    const std::string& recordDir() const { return recordDir_; }  // the practice record's, with a final "/"
+    bool hasBackup() const { return backup_.has_value(); }
+
+    // ---- operations --------------------------------------------------------
+    // A new text (a file's lines, the editor's accepted text); the unit
+    // tables are read from it by parseQuestionSetText.
+    void setText(std::vector<std::string> lines) { text_ = std::move(lines); }
+    void setPath(std::string path) { path_ = std::move(path); }
+    void setSaved(bool saved) { saved_ = saved; }
+    void setFolders(std::string appDir, std::string recordDir) {
+        appDir_ = std::move(appDir);
+        recordDir_ = std::move(recordDir);
     }
+    // The first question of the first unit, every unit at its first question.
+    void startAtFirstUnit();
+    // The unit chosen in the unit dialog, at the question marked there.
+    void chooseUnit(int unit, int position);
+    // Puts back a place taken before (a unit choice refused after all).
+    void returnTo(const UnitPlace& place);
+    // The current unit's next question; false at its last.
+    bool advanceInUnit();
+
+    // Taken before a file is opened or the set edited, so that a failed or
+    // cancelled change can be undone.
+    void backUp();
+    // Puts back the backed-up text, unit and positions and reads the unit
+    // tables from that text again. Nothing happens without a backup.
+    void restore(MessageSink& messages);
+    void dropBackup() { backup_.reset(); }
+
+    // Reads the unit tables from the text (see parseQuestionSetText).
+    QuestionSetParse readUnits(MessageSink& messages);
+
+private:
+    struct Backup {
+        std::vector<std::string> text;
+        UnitPlace place;
+    };
+
+    std::vector<std::string> text_;
+    Titles titles_{};
+    Questions questions_{};
+    Counts questionCount_{};
+    QuestionLines questionLine_{};
+    int unitCount_ = 0;
+    int currentUnit_ = 1;
+    UnitPositions unitPosition_{};
+    std::string path_;
+    bool saved_ = true;
+    std::string appDir_;
+    std::string recordDir_;
+    std::optional<Backup> backup_;
 };
 
 // How many units the unit and record lists show: from unit 1 up to the
@@ -128,9 +192,5 @@ WriteResult writeQuestionSetFile(const CoursewareState& s, const std::string& pa
 // The message shown for a write that failed.
 std::string writeFailureText(const std::string& path, const WriteResult& result);
 
-void backupQuestionSet(CoursewareState& s);
-// Puts back the backed-up text, unit and positions and rebuilds the unit
-// tables from that text. Nothing happens without a backup.
-void restoreQuestionSet(CoursewareState& s, MessageSink& messages);
 
 }  // namespace talvoren

@@ -163,7 +163,7 @@ bool PracticeRecords::recordSolved(const CoursewareState& s, int unit, int numbe
     if (!held.held()) return false;
     auto records = open();
     if (!records) return false;
-    const std::string& title = s.unitTitles[unit];
+    const std::string& title = s.unitTitles()[unit];
     const std::string key = std::to_string(number);
     const int n = parseRecordCount(records->readString(title, key, "")).value_or(0);
     records->writeString(title, key, std::to_string(std::min(n + 1, maxRecordCount)));
@@ -184,11 +184,11 @@ std::vector<std::string> PracticeRecords::listing(const CoursewareState& s) {
     const IniFile records = open().value_or(IniFile());
     std::string faults;
     for (int u = 1; u <= listedUnitCount(s); ++u) {
-        const std::string& title = s.unitTitles[u];
+        const std::string& title = s.unitTitles()[u];
         lines.push_back(title);
         const std::string date = records.readString(title, dateKey, "");
         if (!date.empty()) lines.push_back(date);
-        for (int q = 1; q <= s.unitQuestionCount[u]; ++q) {
+        for (int q = 1; q <= s.unitQuestionCount()[u]; ++q) {
             const std::string text = records.readString(title, std::to_string(q), "0");
             const auto count = parseRecordCount(text);
             if (!count) faults += "\n" + title + " " + std::to_string(q) + "=" + text;
@@ -207,8 +207,8 @@ std::vector<std::string> PracticeRecords::unitsWithRecords(const CoursewareState
     std::vector<std::string> titles;
     const IniFile records = open().value_or(IniFile());
     for (int u = 1; u <= listedUnitCount(s); ++u)
-        if (!records.readString(s.unitTitles[u], dateKey, "").empty())
-            titles.push_back(s.unitTitles[u]);
+        if (!records.readString(s.unitTitles()[u], dateKey, "").empty())
+            titles.push_back(s.unitTitles()[u]);
     return titles;
 }
 

@@ -18,10 +18,10 @@ bool fileExists(const std::string& path) {
 }  // namespace
 
 void Sequencing::fixFolders(const std::string& path) {
-    s_.appDir = workingDirectory();
-    s_.questionSetPath = path.empty() ? s_.appDir + defaultQuestionSetName : path;
-    s_.recordDir = recordDirFor(s_.appDir);
-    records_.setRecordDir(s_.recordDir);
+    const std::string appDir = workingDirectory();
+    s_.setFolders(appDir, recordDirFor(appDir));
+    s_.setPath(path.empty() ? appDir + defaultQuestionSetName : path);
+    records_.setRecordDir(s_.recordDir());
 }
 
 std::string missingSetText(const std::vector<std::string>& lookedAt) {
@@ -32,7 +32,7 @@ std::string missingSetText(const std::vector<std::string>& lookedAt) {
 
 std::optional<std::string> Sequencing::startUp(const std::string& path, const std::string& installedSet) {
     fixFolders(path);
-    std::string setPath = s_.questionSetPath;
+    std::string setPath = s_.questionSetPath();
     const int& parseError = worksheet_.core().parseError;
     LoadOutcome outcome = loadQuestionSet(setPath);
     std::vector<std::string> lookedAt{setPath};
@@ -44,7 +44,7 @@ std::optional<std::string> Sequencing::startUp(const std::string& path, const st
     switch (outcome) {
     case LoadOutcome::started: return std::nullopt;
     case LoadOutcome::startedFromUtf8:
-        s_.questionSetSaved = false;  // so that closing offers to save it as Shift-JIS
+        s_.setSaved(false);  // so that closing offers to save it as Shift-JIS
         return std::nullopt;
     case LoadOutcome::missing: return missingSetText(lookedAt);
     case LoadOutcome::invalid:
@@ -60,7 +60,7 @@ std::optional<std::string> Sequencing::startUp(const std::string& path, const st
 
 std::optional<std::string> Sequencing::startUpWithText(std::vector<std::string> text) {
     fixFolders("");
-    s_.questionSetText = std::move(text);
+    s_.setText(std::move(text));
     if (!screenQuestionSet()) return fatalErrorText("問題が不正です", refusedCode_) + refusalNote_;
     if (startQuestionSet()) return std::nullopt;
     return fatalErrorText("問題が不正です", worksheet_.core().parseError);
@@ -79,7 +79,7 @@ LoadOutcome Sequencing::loadQuestionSet(const std::string& path) {
     if (!screenQuestionSet()) return LoadOutcome::invalid;
     if (!startQuestionSet()) {
         // Every question read; what is left is a first unit without questions.
-        refusedLine_ = s_.unitQuestionLine[1][1];
+        refusedLine_ = s_.unitQuestionLine()[1][1];
         refusalNote_ = "（最初の単元に問題がありません）";
         refusedCode_ = worksheet_.core().parseError;
         return LoadOutcome::invalid;
@@ -109,47 +109,42 @@ std::string Sequencing::invalidSetText(const std::string& path) const {
 }
 
 bool Sequencing::startQuestionSet() {
-    if (!worksheet_.startQuestionSet(s_.unitQuestions[1][1])) return false;
-    s_.currentUnit = 1;
-    s_.unitPosition.fill(1);
+    if (!worksheet_.startQuestionSet(s_.unitQuestions()[1][1])) return false;
+    s_.startAtFirstUnit();
     showUnitTitle();
     return true;
 }
 
-void Sequencing::showUnitTitle() { worksheet_.page().setPageCaption(s_.unitTitles[s_.currentUnit]); }
+void Sequencing::showUnitTitle() { worksheet_.page().setPageCaption(s_.unitTitles()[s_.currentUnit()]); }
 
 bool Sequencing::setUpQuestion(int unit, int n) {
-    return worksheet_.setUpQuestion(n, s_.unitQuestions[unit][n]);
+    return worksheet_.setUpQuestion(n, s_.unitQuestions()[unit][n]);
 }
 
 void Sequencing::chooseUnit() { changeUnit(); }
 
 bool Sequencing::changeUnit() {
-    const int unit = s_.currentUnit;
-    const auto positions = s_.unitPosition;
+    const UnitPlace before = s_.place();
     if (!unitDialog_.showModal()) return false;
-    const int n = s_.unitPosition[s_.currentUnit];
-    if (n < 1 || n > s_.unitQuestionCount[s_.currentUnit]) {
+    const int n = s_.unitPosition()[s_.currentUnit()];
+    if (n < 1 || n > s_.unitQuestionCount()[s_.currentUnit()]) {
         // A unit without questions (never closed by ">>") has nothing to set
         // up: refused as if cancelled, so records keep going to the page's unit.
         worksheet_.core().messages.showMessage(noQuestionsInUnitMessage);
-        s_.currentUnit = unit;
-        s_.unitPosition = positions;
+        s_.returnTo(before);
         return false;
     }
     worksheet_.clearSolved();
     worksheet_.clearPage();
-    setUpQuestion(s_.currentUnit, n);
+    setUpQuestion(s_.currentUnit(), n);
     showUnitTitle();
     return true;
 }
 
 bool Sequencing::advanceQuestion() {
-    int& position = s_.unitPosition[s_.currentUnit];
-    if (position < s_.unitQuestionCount[s_.currentUnit]) {
+    if (s_.advanceInUnit()) {
         worksheet_.clearPage();
-        ++position;
-        setUpQuestion(s_.currentUnit, position);
+        setUpQuestion(s_.currentUnit(), s_.unitPosition()[s_.currentUnit()]);
         showUnitTitle();
         return true;
     }
@@ -176,7 +171,7 @@ void Sequencing::timBlinkTimer() {
 }
 
 bool Sequencing::questionSolved() {
-    return records_.recordSolved(s_, s_.currentUnit, s_.unitPosition[s_.currentUnit], &worksheet_.writingTally());
+    return records_.recordSolved(s_, s_.currentUnit(), s_.unitPosition()[s_.currentUnit()], &worksheet_.writingTally());
 }
 
 }  // namespace talvoren

@@ -40,7 +40,7 @@ SetReading readQuestionSetForUse(CoursewareState& s, const std::string& path, Me
         if (status == ReadStatus::notCp932) messages.showMessage(notShiftJisText(path));
         return {status};
     }
-    s.questionSetPath = path;
+    s.setPath(path);
     if (messages.ask("確認", readAsUtf8Question(path), Buttons::yesNo, Icon::question) != Answer::yes)
         return {ReadStatus::notCp932};
     if (bytes.starts_with(utf8Bom)) bytes.erase(0, utf8Bom.size());
@@ -53,7 +53,7 @@ SetReading readQuestionSetForUse(CoursewareState& s, const std::string& path, Me
             return {ReadStatus::notCp932};
         }
     }
-    s.questionSetText = std::move(lines);
+    s.setText(std::move(lines));
     return {ReadStatus::ok, true};
 }
 

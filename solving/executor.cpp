@@ -34,6 +34,9 @@ public:
     }
 
     bool signReversed = false;
+    // Why the step was refused, and the question to ask before it stands.
+    std::string refusal;
+    std::optional<std::string> confirmation;
 
 private:
     bool twoLines() const { return step_.withSecondLine && step_.firstLine >= 1 && step_.secondLine >= 1; }
@@ -41,7 +44,7 @@ private:
     const std::string& numberText() const { return step_.enteredText; }
 
     Sentence refuse(std::string_view message) {
-        core_.messages.showMessage(std::string(message));
+        refusal = message;
         return std::nullopt;
     }
 
@@ -49,7 +52,7 @@ private:
     // that do not combine) ends the step with its message.
     bool refusedBy(const TransformResult& r) {
         if (!r.refused()) return false;
-        core_.messages.showMessage(std::string(refusalMessage(r.refusal)));
+        refusal = refusalMessage(r.refusal);
         return true;
     }
 
@@ -95,9 +98,7 @@ private:
     Sentence transpose() {
         const TransformResult r = transposeTerms(core_, step_.firstLine, step_.target);
         if (refusedBy(r)) return std::nullopt;
-        if (!r.value && core_.messages.ask("確認", "移項する項はありません。訂正しますか",
-                                           Buttons::yesNo, Icon::question) == Answer::yes)
-            return std::nullopt;  // the caller's reset acts as the correction
+        if (!r.value) confirmation = "移項する項はありません。訂正しますか";
         return firstLabel_ + "式を移項すると";
     }
 
@@ -133,14 +134,15 @@ void reverseRelation(ExprLine& line) {
 StepResult applyOperation(CoreState& core, const StepContext& step) {
     core.clearFaults();
     Step running(core, step);
-    StepResult result{running.run(), running.signReversed};
+    StepResult result{running.run(), running.signReversed, running.refusal, running.confirmation};
     if (!result.accepted()) {
         // A refused step leaves no trace: the new slot stays empty.
         clearLine(core, step.target);
         result.signReversed = false;
         return result;
     }
-    core.lines[static_cast<std::size_t>(step.target)].caption = *result.sentence;
+    // A step still to be confirmed gets its caption when the pupil keeps it.
+    if (!result.confirmation) core.lines[static_cast<std::size_t>(step.target)].caption = *result.sentence;
     return result;
 }
 

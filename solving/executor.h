@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The operation executor: carries out one step. It refuses what is not
-// allowed with a message, or derives the new line with the sentence that
-// says what was done. Drawing the line is the caller's.
+// allowed, saying why, or derives the new line with the sentence that says
+// what was done. Showing the refusal or the question, and drawing the line,
+// are the caller's.
 
 #include <optional>
 #include <string>
@@ -24,10 +25,18 @@ struct StepContext {
 };
 
 struct StepResult {
-    std::optional<std::string> sentence;  // nothing: refused, a message has been shown
+    std::optional<std::string> sentence;  // nothing: refused
     bool signReversed = false;            // the relation was turned round
+    // Refused: the message the pupil is shown, as the refusal's only words
+    // ("" for none).
+    std::string refusal;
+    // Accepted, but the pupil is asked this yes/no question first; yes takes
+    // the step back (移項 with nothing to move).
+    std::optional<std::string> confirmation;
     bool accepted() const { return sentence.has_value(); }
 };
+
+inline constexpr const char* confirmationCaption = "確認";
 
 // Accepted: the new line stands in lines[target] with the sentence as its
 // caption. Refused: lines[target] is empty.

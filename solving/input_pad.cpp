@@ -11,15 +11,6 @@ namespace {
 
 bool contains(std::string_view text, std::string_view part) { return text.find(part) != std::string_view::npos; }
 
-// "CL": removes the number being typed from the description line. A negative
-// entry was written as "(-" and the number, so everything from the "(" goes.
-std::string withoutEntry(const std::string& description, const std::string& panel) {
-    if (const auto open = description.find('('); open != std::string::npos) return description.substr(0, open);
-    if (!panel.empty())
-        if (const auto at = description.find(panel); at != std::string::npos) return description.substr(0, at);
-    return description;
-}
-
 void collectOrTranspose(Worksheet& ws, OpCode code, std::string_view bracketMessage) {
     if (ws.firstLineHasBrackets()) {
         ws.showMessage(bracketMessage);
@@ -97,14 +88,13 @@ std::string utf8Of(char32_t c) {
 void padKey(Worksheet& ws, std::string_view text) {
     if (ws.state().step == StepState::Writing) return keyIntoEntry(ws, text);
     if (!padOpen(ws.state().step)) return;
-    const std::string& d = ws.description();
     const std::string letter(1, ws.core().unknownLetter);
-    // At most one "分の", one letter and one decimal point.
+    // At most one "分の", one letter and one decimal point in the number.
     for (std::string_view once : {padText::fraction, std::string_view(letter), padText::point})
-        if (text == once && contains(d, once)) return;
+        if (text == once && contains(ws.panel(), once)) return;
 
     if (text == padText::clear)
-        ws.padClear(withoutEntry(d, ws.panel()));
+        ws.padClear();
     else if (text == padText::minus)
         ws.padMinus(padText::minus);
     else

@@ -11,10 +11,8 @@ AnswerKind judgeLine(CoreState& core, int lineCount, int n) {
     const ExprCell& r = line.cells[1];
     const ExprCell& b = line.cells[2];
     if (a.num == 1 && a.den == 1 && a.kind == static_cast<std::uint8_t>(core.unknownLetter) &&
-        isRelation(r.kind) && b.kind == kind::constant) {
-        core.answerLine() = line;
+        isRelation(r.kind) && b.kind == kind::constant)
         return AnswerKind::solved;
-    }
     if (a.kind == kind::constant && b.kind == kind::constant)
         return relationHolds(core, r.kind, a, b) ? AnswerKind::infinitelyMany : AnswerKind::noSolution;
     return AnswerKind::none;

@@ -22,8 +22,8 @@ inline constexpr const char* noSolutionText = "解なし";
 inline constexpr const char* infinitelyManyText = "解は無数にある";
 inline constexpr const char* answerMark = "【答】";
 
-// Judges line n of a page whose newest line is lineCount; writes answerLine
-// when the line is solved.
+// Judges line n of a page whose newest line is lineCount. The judge only
+// judges: a caller that takes a solved line as the answer writes it there.
 AnswerKind judgeLine(CoreState& core, int lineCount, int n);
 
 // Whether x stands in the relation k to y (two constant cells).

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "core/cells.h"
+#include "solving/judge.h"
 #include "solving/line_diagnosis.h"
 #include "solving/solution_set.h"
 
@@ -15,10 +16,10 @@ namespace talvoren {
 
 enum class FocusTarget { jikkou, next };
 
-// Result of the special-solution dialog TfrmSentaku.
-inline constexpr int sentakuClosed = 2;
-inline constexpr int sentakuKainashi = 3;  // 解なし(&B)
-inline constexpr int sentakuMusu = 8;      // 解は無数にある(&A)
+// How a line is typeset: at full size, or in the second, smaller drawing
+// taken when the line does not fit its image.
+enum class TypesetMode { full, small };
+
 
 class Page {
 public:
@@ -28,9 +29,9 @@ public:
     virtual void showDescription(const std::string& text) = 0;
     virtual void showPanel(const std::string& text) = 0;
 
-    // Enabled state of btnJikkou, btnNext and the line button of line n (1..12).
+    // Enabled state of btnJikkou and of the line button of line n (1..12);
+    // btnNext is always enabled.
     virtual void setJikkouEnabled(bool on) = 0;
-    virtual void setNextEnabled(bool on) = 0;
     virtual void setLineButtonEnabled(int n, bool on) = 0;
     // btnTeisei: disabled while an answer stands, since it takes nothing back then.
     virtual void setCorrectionEnabled(bool /*on*/) {}
@@ -42,8 +43,8 @@ public:
     // Draws a caption at the image's top-left corner in the caption font.
     virtual void drawCaption(int n, const std::string& caption) = 0;
     // Typesets the line into image n (16: the answer image, after 【答】);
-    // mode 1 is the second, small drawing. True when the line fitted.
-    virtual bool typeset(int n, int mode, const ExprLine& line, bool hasDecimalPoint,
+    // True when the line fitted.
+    virtual bool typeset(int n, TypesetMode mode, const ExprLine& line, bool hasDecimalPoint,
                          bool signReversed) = 0;
     virtual void drawLineLabel(int n, const std::string& label) = 0;
     // Line n was taken back by a correction; its image has been cleared
@@ -65,8 +66,10 @@ public:
     virtual void setPageCaption(const std::string& caption) = 0;
     virtual void focusButton(FocusTarget target) = 0;
 
-    // Shows TfrmSentaku modally: sentakuClosed, sentakuKainashi or sentakuMusu.
-    virtual int showSentaku() = 0;
+    // The special-answer dialog, modal: the answer the pupil names,
+    // noSolution (解なし) or infinitelyMany (解は無数にある); none when the
+    // dialog is closed.
+    virtual AnswerKind chooseSpecialAnswer() = 0;
 
     // The hint line under the description line ("" clears it), the status
     // line under the frame, and the enabled state of btnHint.

@@ -121,19 +121,13 @@ PlanStep stepOf(const PlanMove& move, int line) {
     return step;
 }
 
-int sentakuChoiceFor(AnswerKind answer) {
-    if (answer == AnswerKind::noSolution) return sentakuKainashi;
-    if (answer == AnswerKind::infinitelyMany) return sentakuMusu;
-    return sentakuClosed;
-}
-
 // Carries the moves out key by key on a silent copy of the page: the lines
 // and sentences of the plan are the ones the page draws. A plan the page
 // does not carry out to the same answer is no plan.
 Plan replay(const PageState& page, int line, const std::vector<PlanMove>& moves, AnswerKind answer) {
     Plan plan;
     SilentSession copy(page);
-    copy.answerSentakuWith(sentakuChoiceFor(answer));
+    copy.answerSpecialWith(answer == AnswerKind::solved ? AnswerKind::none : answer);
     int from = line;
     AnswerKind judgement = AnswerKind::none;
     for (const PlanMove& move : moves) {
@@ -182,9 +176,9 @@ Plan planFromLine(const PageState& page, int line, const PlanBudget& budget) {
     return plan;
 }
 
-Plan planFromLine(const CoreState& page, int lineCount, int line, int capacity, const PlanBudget& budget) {
+Plan planFromLine(const ExprTables& page, int lineCount, int line, int capacity, const PlanBudget& budget) {
     PageState state;
-    state.tables = page.tables();
+    state.tables = page;
     state.worksheet.lineCount = lineCount;
     state.worksheet.lineCapacity = capacity;
     return planFromLine(state, line, budget);
@@ -196,9 +190,10 @@ Plan planFromLine(const Worksheet& ws, int line, const PlanBudget& budget) {
 
 std::optional<Plan> planQuestion(std::string_view text, int capacity, MessageSink* parseMessages,
                                  const PlanBudget& budget) {
-    MessageLog silent;
-    CoreState scratch(parseMessages ? *parseMessages : silent);
-    if (!parseQuestion(scratch, 1, text)) return std::nullopt;
+    ExprTables scratch;
+    const bool accepted = parseQuestion(scratch, 1, text);
+    if (parseMessages) showNotices(*parseMessages, scratch.notices);
+    if (!accepted) return std::nullopt;
     return planFromLine(scratch, 1, 1, capacity, budget);
 }
 

@@ -58,7 +58,7 @@ struct PlanBudget {
 // `lineCount`, on a page of `capacity` lines (8, 12 or 14): new lines are
 // numbered from lineCount + 1 and a plan never goes past line `capacity`.
 // The page's state is only read.
-Plan planFromLine(const CoreState& page, int lineCount, int line, int capacity,
+Plan planFromLine(const ExprTables& page, int lineCount, int line, int capacity,
                   const PlanBudget& budget = {});
 
 // The same for a whole page state (Worksheet::pageState()), on its capacity.

@@ -42,9 +42,10 @@ bool StepRunner::execute(const ExprLine& from, const PlanMove& move) {
     step.firstLine = sourceLine;
     step.enteredTerm = move.term;
     step.target = targetLine;
-    const bool accepted = applyOperation(core, step).accepted();
-    tables_->log.texts.clear();
-    return accepted;
+    const StepResult r = applyOperation(core, step);
+    // A question before the line stands is answered yes, as Enter would:
+    // the step is taken back.
+    return r.accepted() && !r.confirmation;
 }
 
 const ExprLine& StepRunner::result() const { return tables_->core.lines[targetLine]; }

@@ -42,7 +42,7 @@ Answer MessageLog::ask(const std::string&, const std::string& text, Buttons butt
 // The images of the largest page.
 bool SilentPage::hasLineImage(int n) const { return (n >= 1 && n <= largePageLines) || n == answerLineIndex; }
 
-bool SilentPage::typeset(int n, int, const ExprLine&, bool, bool signReversed) {
+bool SilentPage::typeset(int n, TypesetMode, const ExprLine&, bool, bool signReversed) {
     if (n != answerLineIndex) lastLineSignReversed = signReversed;
     return true;
 }

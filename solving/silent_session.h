@@ -51,12 +51,11 @@ public:
     void showDescription(const std::string&) override {}
     void showPanel(const std::string&) override {}
     void setJikkouEnabled(bool) override {}
-    void setNextEnabled(bool) override {}
     void setLineButtonEnabled(int, bool) override {}
     bool hasLineImage(int n) const override;
     void clearLineImage(int) override {}
     void drawCaption(int, const std::string&) override {}
-    bool typeset(int n, int mode, const ExprLine& line, bool hasDecimalPoint, bool signReversed) override;
+    bool typeset(int n, TypesetMode mode, const ExprLine& line, bool hasDecimalPoint, bool signReversed) override;
     void drawLineLabel(int, const std::string&) override {}
     void placeAnswerBox(int) override {}
     void hideAnswerBox() override {}
@@ -67,9 +66,9 @@ public:
     void unmarkAllLines() override {}
     void setPageCaption(const std::string&) override {}
     void focusButton(FocusTarget) override {}
-    int showSentaku() override { return sentakuAnswer; }
+    AnswerKind chooseSpecialAnswer() override { return specialAnswer; }
 
-    int sentakuAnswer = sentakuClosed;  // the special-solution dialog's answer
+    AnswerKind specialAnswer = AnswerKind::none;  // the special-answer dialog's answer: none closes it
     bool lastLineSignReversed = false;  // of the last line drawn (not the answer image)
 };
 
@@ -124,7 +123,7 @@ public:
     void clearMessages() { log_.texts.clear(); }
     // Answers for the boxes and the special-solution dialog of later steps.
     void answerBoxesWith(std::optional<Answer> answer) { log_.answer = answer; }
-    void answerSentakuWith(int choice) { page_.sentakuAnswer = choice; }
+    void answerSpecialWith(AnswerKind choice) { page_.specialAnswer = choice; }
 
 private:
     // Types the text on the pad; false when a key was not taken.

@@ -75,6 +75,7 @@ void Worksheet::setDescription(std::string text) {
 void Worksheet::appendDescription(std::string_view text) { setDescription(shown_.description + std::string(text)); }
 
 void Worksheet::setPanel(std::string text) {
+    if (text.empty()) state_.padEntry = {};  // the entry is what the display shows
     shown_.panel = std::move(text);
     page_.showPanel(shown_.panel);
 }
@@ -82,11 +83,6 @@ void Worksheet::setPanel(std::string text) {
 void Worksheet::setJikkouEnabled(bool on) {
     shown_.jikkouEnabled = on;
     page_.setJikkouEnabled(on);
-}
-
-void Worksheet::setNextEnabled(bool on) {
-    shown_.nextEnabled = on;
-    page_.setNextEnabled(on);
 }
 
 void Worksheet::setLineButtonEnabled(int n, bool on) {
@@ -111,13 +107,13 @@ WorksheetListener& Worksheet::listener() {
 
 void Worksheet::showMessage(std::string_view text) { core_.messages.showMessage(std::string(text)); }
 
+void Worksheet::showNotices() { talvoren::showNotices(core_.messages, core_.notices); }
+
 bool Worksheet::lineButton(int n) const { return n >= 1 && n <= std::min(maxLineButtons, state_.lineCapacity); }
 
 void Worksheet::focusDefaultButton() {
-    if (shown_.jikkouEnabled)
-        page_.focusButton(FocusTarget::jikkou);
-    else if (shown_.nextEnabled)
-        page_.focusButton(FocusTarget::next);
+    // 次の問題 is always enabled: the focus goes to it when 実行 is not.
+    page_.focusButton(shown_.jikkouEnabled ? FocusTarget::jikkou : FocusTarget::next);
 }
 
 // ---- steps ---------------------------------------------------------------
@@ -156,9 +152,10 @@ void Worksheet::chooseOperation(OpCode code) {
 }
 
 void Worksheet::padAppend(std::string_view text) {
+    if (!state_.padEntry.from) state_.padEntry.from = shown_.description.size();
     setPanel(shown_.panel + std::string(text));
     // A negative number stands in its brackets while it is typed: "(-3)".
-    if (const std::string& d = shown_.description; d.find('(') != std::string::npos && d.ends_with(')'))
+    if (const std::string& d = shown_.description; state_.padEntry.negative)
         setDescription(d.substr(0, d.size() - 1) + std::string(text) + ")");
     else
         appendDescription(text);
@@ -167,12 +164,14 @@ void Worksheet::padAppend(std::string_view text) {
 }
 
 void Worksheet::padMinus(std::string_view minus) {
+    const std::size_t from = shown_.description.size();
     setPanel(std::string(minus));
+    state_.padEntry = {from, true};
     appendDescription("(" + std::string(minus) + ")");
 }
 
-void Worksheet::padClear(std::string description) {
-    setDescription(std::move(description));
+void Worksheet::padClear() {
+    if (state_.padEntry.from) setDescription(shown_.description.substr(0, *state_.padEntry.from));
     setPanel("");
 }
 
@@ -215,10 +214,16 @@ StepContext Worksheet::stepContext() const {
 std::optional<bool> Worksheet::executeStep() {
     setPanel("");
     const StepResult result = applyOperation(core_, stepContext());
-    if (!result.accepted()) {
+    showNotices();
+    if (!result.refusal.empty()) showMessage(result.refusal);
+    const bool takenBack = result.confirmation && core_.messages.ask(confirmationCaption, *result.confirmation,
+                                                                     Buttons::yesNo, Icon::question) == Answer::yes;
+    if (!result.accepted() || takenBack) {
+        clearLine(core_, state_.lineCount);  // the reset after a refusal acts as the correction
         state_.signReversed = false;
         return std::nullopt;
     }
+    if (result.confirmation) lineAt(state_.lineCount).caption = *result.sentence;
     return result.signReversed;
 }
 
@@ -231,11 +236,9 @@ void Worksheet::btnJikkouClick() {
     page_.unmarkAllLines();
     state_.enteredText = shown_.panel;
     const ExprCell term = parseEntry(core_, state_.enteredText);
+    showNotices();
     if (term.den == 0) return;  // the entry parser has said why; the pupil may type on
     state_.enteredTerm = term;
-    // A negative number was written as "(-" and the number: close it, once.
-    if (shown_.description.find('(') != std::string::npos && !shown_.description.ends_with(')'))
-        appendDescription(")");
     if (executeRefused()) {
         listener().stepRefused();
         return;
@@ -265,7 +268,7 @@ void Worksheet::completeStep(bool signReversed) {
     setLineButtonEnabled(state_.lineCount, true);
     listener().stepExecuted();
 
-    concludeJudgement(judgeLine(core_, state_.lineCount, state_.lineCount));
+    concludeJudgement(judged(state_.lineCount));
     if (state_.answerKind != AnswerKind::none) {
         showSolved();
         if (solvedReport_) solvedReport_();
@@ -367,13 +370,20 @@ void Worksheet::finishWriting() {
     completeStep(entry.signReversed);
 }
 
-bool Worksheet::askSpecialAnswer(int rightChoice, std::string_view wrongChoiceHint) {
+bool Worksheet::askSpecialAnswer(AnswerKind right, std::string_view wrongChoiceHint) {
     for (;;) {
-        const int choice = page_.showSentaku();
-        if (choice == sentakuClosed) return false;
-        if (choice == rightChoice) return true;
-        if (choice == sentakuKainashi || choice == sentakuMusu) showMessage(wrongChoiceHint);
+        const AnswerKind choice = page_.chooseSpecialAnswer();
+        if (choice == AnswerKind::none) return false;
+        if (choice == right) return true;
+        if (choice == AnswerKind::noSolution || choice == AnswerKind::infinitelyMany) showMessage(wrongChoiceHint);
     }
+}
+
+AnswerKind Worksheet::judged(int n) {
+    const AnswerKind verdict = judgeLine(core_, state_.lineCount, n);
+    showNotices();
+    if (verdict == AnswerKind::solved) core_.answerLine() = lineAt(n);
+    return verdict;
 }
 
 void Worksheet::concludeJudgement(AnswerKind verdict) {
@@ -386,13 +396,13 @@ void Worksheet::concludeJudgement(AnswerKind verdict) {
         drawLine(answerLineIndex);
         break;
     case AnswerKind::noSolution:
-        if (askSpecialAnswer(sentakuKainashi, "解が無数？？もう一度考えてみましょう")) {
+        if (askSpecialAnswer(AnswerKind::noSolution, "解が無数？？もう一度考えてみましょう")) {
             writeAnswerText(std::string(answerMark) + noSolutionText);
             state_.answerKind = AnswerKind::noSolution;
         }
         break;
     case AnswerKind::infinitelyMany:
-        if (askSpecialAnswer(sentakuMusu, "解なし？？もう一度考えてみましょう")) {
+        if (askSpecialAnswer(AnswerKind::infinitelyMany, "解なし？？もう一度考えてみましょう")) {
             writeAnswerText(std::string(answerMark) + infinitelyManyText);
             state_.answerKind = AnswerKind::infinitelyMany;
         }
@@ -432,7 +442,7 @@ void Worksheet::resetStep() {
     page_.unmarkAllLines();
     state_.selectionMade = false;
     // Line 1, the question, is never taken back.
-    if (!writing && (state_.step == StepState::Idle || shown_.description.empty()) && state_.lineCount > 1)
+    if (!writing && state_.step == StepState::Idle && state_.lineCount > 1)
         takeBackLastLine();
     // What is left is the start of a step.
     setDescription(state_.lineCount >= 1 ? std::string(nextStepPrompt) : "");
@@ -471,12 +481,13 @@ void Worksheet::clearPage() {
     setDescription("");
     setPanel("");  // a number typed before moving on must not reach the next question
     setJikkouEnabled(false);
-    setNextEnabled(true);
     listener().pageCleared();
 }
 
 bool Worksheet::setUpQuestion(int number, const std::string& text) {
-    if (!parseQuestion(core_, 1, text)) return false;
+    const bool accepted = parseQuestion(core_, 1, text);
+    showNotices();
+    if (!accepted) return false;
     state_.lineCount = 1;
     drawLine(1);
     ExprLine& question = lineAt(1);
@@ -493,7 +504,7 @@ bool Worksheet::startQuestionSet(const std::string& firstQuestion) {
     clearPage();
     if (!setUpQuestion(1, firstQuestion)) return false;
     clearSolved();
-    if (judgeLine(core_, state_.lineCount, 1) == AnswerKind::solved) showSolved();
+    if (judged(1) == AnswerKind::solved) showSolved();
     return true;
 }
 
@@ -503,10 +514,10 @@ void Worksheet::drawLine(int n) {
         return;
     }
     const ExprLine drawn = lineAt(n);
-    if (!page_.typeset(n, 0, drawn, core_.hasDecimalPoint, state_.signReversed)) {
+    if (!page_.typeset(n, TypesetMode::full, drawn, core_.hasDecimalPoint, state_.signReversed)) {
         page_.clearLineImage(n);
         page_.drawCaption(n, drawn.caption);
-        page_.typeset(n, 1, drawn, core_.hasDecimalPoint, state_.signReversed);
+        page_.typeset(n, TypesetMode::small, drawn, core_.hasDecimalPoint, state_.signReversed);
     }
     if (n != answerLineIndex) page_.drawLineLabel(n, std::string(lineLabel(n)));
 }
@@ -518,7 +529,6 @@ void Worksheet::showSolved() {
     state_.solvedFlag = true;
     setCorrectionEnabled(false);  // the answer stands; 訂正 has nothing to take back
     if (const auto set = solutionSetOnPage(state_, core_)) page_.showSolutionSet(*set);
-    setNextEnabled(true);
     page_.focusButton(FocusTarget::next);
     listener().solvedShown();
 }

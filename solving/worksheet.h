@@ -58,6 +58,13 @@ inline constexpr std::string_view nextStepPrompt = "式を指定してくださ�
 
 inline constexpr std::string_view wrongOperationMessage = "操作が誤りです。例①＋②［実行］";
 
+// The number being typed, as the description line writes it: where it
+// begins there, and whether it is negative (written in brackets, "(-3)").
+struct PadEntry {
+    std::optional<std::size_t> from;
+    bool negative = false;
+};
+
 // The worksheet variables: a plain value.
 struct WorksheetState {
     int lineCount = 0;       // newest line; 0 while the page is clear
@@ -72,6 +79,7 @@ struct WorksheetState {
     bool solvedFlag = false;
     bool signReversed = false;
     bool selectionMade = false;
+    PadEntry padEntry;
 };
 
 // What the windows show of the worksheet, kept so that it can be read back.
@@ -79,7 +87,6 @@ struct PageModel {
     std::string description;  // lblMess
     std::string panel;        // pnlNumber
     bool jikkouEnabled = false;
-    bool nextEnabled = true;
     bool correctionEnabled = true;  // btnTeisei: off while an answer stands
     std::array<bool, maxLineButtons + 1> lineButtonEnabled{};
     bool blinkTimerOn = false;
@@ -143,6 +150,8 @@ public:
     bool lineButton(int n) const;
     void focusDefaultButton();
 
+    // Judges line n; a solved line becomes the answer line.
+    AnswerKind judged(int n);
     // Acts on the judge's verdict after a step and sets answerKind: draws
     // the answer line, or asks the special-solution dialog until the right
     // kind is named or the dialog is closed.
@@ -155,7 +164,7 @@ public:
     // The minus sign: itself on the display, after "(" in the description.
     void padMinus(std::string_view minus);
     // CL: the description without the entry, an empty display.
-    void padClear(std::string description);
+    void padClear();
     // 整理 and 移項 choose their operation and enable 実行 even when the
     // choice was refused.
     void chooseOperationEnablingJikkou(OpCode code);
@@ -167,12 +176,14 @@ public:
     const std::string& description() const { return shown_.description; }
     const std::string& panel() const { return shown_.panel; }
     bool jikkouEnabled() const { return shown_.jikkouEnabled; }
-    bool nextEnabled() const { return shown_.nextEnabled; }
     bool correctionEnabled() const { return shown_.correctionEnabled; }
     bool lineButtonEnabled(int n) const;
     bool blinkTimerOn() const { return shown_.blinkTimerOn; }
 
     void showMessage(std::string_view text);
+    // Shows what the model has left to say (the parsers' and arithmetic's
+    // notices), in order.
+    void showNotices();
 
     // 計算も自分で: 実行 opens an entry on the new line instead of drawing
     // it; the pupil writes the line and the tutor judges it. Off by default.
@@ -204,7 +215,6 @@ private:
     void appendDescription(std::string_view text);
     void setPanel(std::string text);
     void setJikkouEnabled(bool on);
-    void setNextEnabled(bool on);
     void setCorrectionEnabled(bool on);
     void setLineButtonEnabled(int n, bool on);
     void setBlinkTimer(bool on);
@@ -218,7 +228,7 @@ private:
     void closeLineEntry();
     void finishWriting();
     StepContext stepContext() const;
-    bool askSpecialAnswer(int rightChoice, std::string_view wrongChoiceHint);
+    bool askSpecialAnswer(AnswerKind right, std::string_view wrongChoiceHint);
     void takeBackLastLine();
     ExprLine& lineAt(int n) { return core_.lines[static_cast<std::size_t>(n)]; }
 

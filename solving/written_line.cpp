@@ -100,14 +100,13 @@ WrittenLine readWrittenLine(std::string_view text, char letter) {
     }
     if (ascii.empty()) return {std::nullopt, "式を書いてから［実行］を押しましょう"};
 
-    MessageLog log;
-    const ScratchQuestion read = parseScratchLine(log, ascii);
+    const ScratchQuestion read = parseScratchLine(ascii);
     const bool letterless = !read.accepted && read.parseError == noLetterError;
     if (read.unknownLetter != '@' && read.unknownLetter != letter)
         return {std::nullopt, std::string("文字は") + letter + "を使いましょう"};
     if (!read.accepted && !letterless) {
         std::string reason = "式として読めません";
-        if (!log.texts.empty()) reason += "（" + log.texts.front() + "）";
+        if (!read.notices.empty()) reason += "（" + read.notices.front().text + "）";
         return {std::nullopt, reason};
     }
     int relations = 0;

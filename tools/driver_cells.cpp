@@ -26,16 +26,18 @@ void printCells(std::ostream& out, const ExprLine& line) {
 
 // One fresh session of the expression layer whose messages go to `out`.
 struct Session {
-    explicit Session(std::ostream& out) : sink(out, replies), core(sink) {}
+    explicit Session(std::ostream& out) : sink(out, replies) {}
     ReplyQueue replies;
     TranscriptSink sink;
-    CoreState core;
+    ExprTables core;
+    // Prints what the last call left to say.
+    void showSaid() { showNotices(sink, core.notices); }
 };
 
 constexpr int questionLine = 1;
 constexpr int secondLine = 2;
 
-using Transformation = std::function<TransformResult(CoreState&, const ExprCell& padCell)>;
+using Transformation = std::function<TransformResult(ExprTables&, const ExprCell& padCell)>;
 
 struct Operation {
     enum class Arg { none, pad, question } arg;
@@ -45,23 +47,23 @@ struct Operation {
 const std::map<std::string, Operation>& operations() {
     using Arg = Operation::Arg;
     static const std::map<std::string, Operation> table = {
-        {"collect", {Arg::none, [](CoreState& s, const ExprCell&) {
+        {"collect", {Arg::none, [](ExprTables& s, const ExprCell&) {
              return collectTerms(s, questionLine, secondLine); }}},
-        {"add", {Arg::pad, [](CoreState& s, const ExprCell& c) {
+        {"add", {Arg::pad, [](ExprTables& s, const ExprCell& c) {
              return addToBothSides(s, questionLine, '+', c, secondLine); }}},
-        {"sub", {Arg::pad, [](CoreState& s, const ExprCell& c) {
+        {"sub", {Arg::pad, [](ExprTables& s, const ExprCell& c) {
              return addToBothSides(s, questionLine, '-', c, secondLine); }}},
-        {"mul", {Arg::pad, [](CoreState& s, const ExprCell& c) {
+        {"mul", {Arg::pad, [](ExprTables& s, const ExprCell& c) {
              return scaleBothSides(s, questionLine, '*', c, secondLine); }}},
-        {"div", {Arg::pad, [](CoreState& s, const ExprCell& c) {
+        {"div", {Arg::pad, [](ExprTables& s, const ExprCell& c) {
              return scaleBothSides(s, questionLine, '/', c, secondLine); }}},
-        {"transpose", {Arg::none, [](CoreState& s, const ExprCell&) {
+        {"transpose", {Arg::none, [](ExprTables& s, const ExprCell&) {
              return transposeTerms(s, questionLine, secondLine); }}},
-        {"brackets", {Arg::none, [](CoreState& s, const ExprCell&) {
+        {"brackets", {Arg::none, [](ExprTables& s, const ExprCell&) {
              return removeBrackets(s, questionLine, secondLine); }}},
-        {"addlines", {Arg::question, [](CoreState& s, const ExprCell&) {
+        {"addlines", {Arg::question, [](ExprTables& s, const ExprCell&) {
              return addLines(s, questionLine, secondLine, 3); }}},
-        {"sublines", {Arg::question, [](CoreState& s, const ExprCell&) {
+        {"sublines", {Arg::question, [](ExprTables& s, const ExprCell&) {
              return subtractLines(s, questionLine, secondLine, 3); }}},
     };
     return table;
@@ -75,8 +77,9 @@ int cmdCells(const Args& args, std::ostream& out, std::ostream& err) {
         return 2;
     }
     Session session(out);
-    CoreState& s = session.core;
+    ExprTables& s = session.core;
     const bool ok = parseQuestion(s, questionLine, args[0]);
+    session.showSaid();
     out << "result: " << boolText(ok) << '\n'
         << "parseError: " << s.parseError << '\n'
         << "unknownLetter: " << s.unknownLetter << '\n'
@@ -93,7 +96,8 @@ int cmdEntry(const Args& args, std::ostream& out, std::ostream& err) {
     }
     Session session(out);
     session.core.unknownLetter = args.size() == 2 ? args[1][0] : 'x';
-    const ExprCell cell = parseEntry(session.core, args[0]);  // its messages come first
+    const ExprCell cell = parseEntry(session.core, args[0]);
+    session.showSaid();  // its messages come first
     out << "cell: " << cellText(cell) << '\n';
     return 0;
 }
@@ -112,14 +116,17 @@ int cmdTransform(const Args& args, std::ostream& out, std::ostream& err) {
         return 2;
     }
     Session session(out);
-    CoreState& s = session.core;
-    if (!parseQuestion(s, questionLine, args[1])) {
+    ExprTables& s = session.core;
+    const bool parsed = parseQuestion(s, questionLine, args[1]);
+    session.showSaid();
+    if (!parsed) {
         out << "result: false\n";
         return 0;
     }
     ExprCell padCell = ZERO;
     if (operation.arg == Operation::Arg::pad) {
         padCell = parseEntry(s, hasArg ? args[2] : "");
+        session.showSaid();
         if (padCell.den == 0) {  // the entry was refused
             out << "result: false\n";
             return 0;
@@ -128,6 +135,7 @@ int cmdTransform(const Args& args, std::ostream& out, std::ostream& err) {
         // The second line is another question's; the page's letter stays.
         const char letter = s.unknownLetter;
         const bool ok = parseQuestion(s, secondLine, args[2]);
+        session.showSaid();
         s.unknownLetter = letter;
         if (!ok) {
             out << "result: false\n";
@@ -136,6 +144,7 @@ int cmdTransform(const Args& args, std::ostream& out, std::ostream& err) {
     }
     const int target = operation.arg == Operation::Arg::question ? 3 : secondLine;
     const TransformResult result = operation.run(s, padCell);
+    session.showSaid();
     if (result.refused()) session.sink.showMessage(refusalMessage(result.refusal));
     out << "result: " << boolText(result.value) << '\n';
     printCells(out, s.lines[static_cast<std::size_t>(target)]);

@@ -10,8 +10,10 @@
 namespace talvoren::driver {
 
 bool ScriptUnitDialog::showModal() {
-    for (int n = 1; n <= s_.unitQuestionCount[s_.currentUnit]; ++n)
-        parseScratchQuestion(session_.sink, s_.unitQuestions[s_.currentUnit][n]);  // the previews
+    for (int n = 1; n <= s_.unitQuestionCount()[s_.currentUnit()]; ++n) {  // the previews
+        ScratchQuestion preview = parseScratchQuestion(s_.unitQuestions()[s_.currentUnit()][n]);
+        showNotices(session_.sink, preview.notices);
+    }
     const std::string reply = session_.replies.take();
     return reply.empty() || reply == "ok";  // any other reply counts as cancel, the last button
 }
@@ -92,8 +94,8 @@ void PlayCourseware::erase(const std::string& title) {
 void PlayCourseware::questionSolved() {
     if (practice_.active()) return practice_.questionSolved();
     if (!sequencing_.questionSolved()) return;
-    session_.out << "record: " << state_.unitTitles[state_.currentUnit] << ' '
-                 << state_.unitPosition[state_.currentUnit] << '\n';
+    session_.out << "record: " << state_.unitTitles()[state_.currentUnit()] << ' '
+                 << state_.unitPosition()[state_.currentUnit()] << '\n';
 }
 
 }  // namespace talvoren::driver

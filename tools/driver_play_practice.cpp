@@ -15,7 +15,7 @@ void PlayPractice::start(const std::string& argument, const std::string& recordP
     std::istringstream words(argument);
     int unit = 0;
     std::uint64_t seed = 0;
-    if (!(words >> unit >> seed) || unit < 1 || unit > set_.unitCount || set_.unitQuestionCount[unit] < 1) {
+    if (!(words >> unit >> seed) || unit < 1 || unit > set_.unitCount() || set_.unitQuestionCount()[unit] < 1) {
         play_.out << "error: practice needs a unit of the set and a seed\n";
         return;
     }

@@ -61,8 +61,8 @@ bool RecordingPage::hasLineImage(int n) const {
     return (n >= 1 && n <= lastLineImage) || n == answerLineIndex;
 }
 
-bool RecordingPage::typeset(int n, int mode, const ExprLine& line, bool hasDecimalPoint, bool) {
-    if (readAloud && mode == 0) readAloud->say(spokenLine(n, line, hasDecimalPoint));  // once, not on a redraw shrunk to fit
+bool RecordingPage::typeset(int n, TypesetMode mode, const ExprLine& line, bool hasDecimalPoint, bool) {
+    if (readAloud && mode == TypesetMode::full) readAloud->say(spokenLine(n, line, hasDecimalPoint));  // once, not on a redraw shrunk to fit
     if (n == answerLineIndex)
         events_.answerLineDrawn = true;
     else
@@ -70,18 +70,18 @@ bool RecordingPage::typeset(int n, int mode, const ExprLine& line, bool hasDecim
     return true;
 }
 
-int RecordingPage::showSentaku() {
+AnswerKind RecordingPage::chooseSpecialAnswer() {
     const std::string reply = replies_.take();
     if (reply == "musu") {
         out_ << "sentaku -> musu\n";
-        return sentakuMusu;
+        return AnswerKind::infinitelyMany;
     }
     if (reply == "kainashi") {
         out_ << "sentaku -> kainashi\n";
-        return sentakuKainashi;
+        return AnswerKind::noSolution;
     }
     out_ << "sentaku -> close\n";
-    return sentakuClosed;
+    return AnswerKind::none;
 }
 
 void RecordingPage::writeAnswerText(const std::string& text) {

@@ -39,7 +39,7 @@ public:
     std::string pageCaption;
 
     bool hasLineImage(int n) const override;
-    bool typeset(int n, int mode, const ExprLine& line, bool hasDecimalPoint,
+    bool typeset(int n, TypesetMode mode, const ExprLine& line, bool hasDecimalPoint,
                  bool signReversed) override;
     void lineTakenBack(int n) override { events_.takenBack.push_back(n); }
     void placeAnswerBox(int) override {
@@ -52,7 +52,7 @@ public:
     void setPageCaption(const std::string& caption) override { pageCaption = caption; }
     // A hint is printed at the moment it is shown; its clearing is not.
     void showHint(const std::string& text) override;
-    int showSentaku() override;
+    AnswerKind chooseSpecialAnswer() override;
     // 計算も自分で: the entry's opening and each verdict are printed at once.
     void openLineEntry(int n) override;
     void drawCaption(int, const std::string& caption) override { lastCaption_ = caption; }

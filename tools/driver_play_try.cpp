@@ -16,6 +16,7 @@ void tryOnPage(PlaySession& s, const std::string& padText) {
         return;
     }
     const ExprCell cell = parseEntry(s.core, padText);
+    s.worksheet.showNotices();
     if (cell.den == 0) return;  // refused, with the pad's message
     if (cell.kind != kind::constant) {
         std::cerr << "play: try needs a number, not " << padText << '\n';

@@ -7,21 +7,10 @@
 
 namespace talvoren::driver {
 
-namespace {
-
-// The parser's complaints about a text that is not a question are not shown:
-// such a text is read as a sentence or a message instead.
-class SilentSink : public MessageSink {
-public:
-    void showMessage(const std::string&) override {}
-    Answer ask(const std::string&, const std::string&, Buttons, Icon) override { return Answer::ok; }
-};
-
-}  // namespace
-
 std::string readingOf(const std::string& text) {
-    SilentSink silent;
-    const ScratchQuestion question = parseScratchQuestion(silent, text);
+    // The parser's complaints about a text that is not a question are not
+    // shown: such a text is read as a sentence or a message instead.
+    const ScratchQuestion question = parseScratchQuestion(text);
     if (question.accepted) return lineReading(question.line, question.hasDecimalPoint);
     return textReading(text);
 }

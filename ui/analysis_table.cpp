@@ -69,7 +69,7 @@ QImage typesetPicture(const ExprLine& line, bool hasDecimalPoint, char letter, q
     {
         QtSurface surface(scratch);
         Typesetter typesetter(surface, {hasDecimalPoint, false}, letter);
-        typesetter.typeset(1, 0, line);
+        typesetter.typeset(1, TypesetMode::full, line);
         width = typesetter.finalColumn() * surface.pointSize();
     }
     const int deviceWidth = static_cast<int>(width * drawingRatio);
@@ -137,7 +137,7 @@ void AnalysisTable::showAnalyses(const std::vector<QuestionAnalysis>& analyses, 
     };
     int row = 0;
     for (const QuestionAnalysis& a : analyses) {
-        const QString title = QString::fromStdString(set.unitTitles[a.unit]);
+        const QString title = QString::fromStdString(set.unitTitles()[a.unit]);
         QTableWidgetItem* unit = textItem(QString::number(a.unit));
         unit->setToolTip(title);
         setItem(row, colUnit, unit);

@@ -202,8 +202,6 @@ void ControlPanel::showNumber(const QString& text) { pnlNumber->setText(text); }
 
 void ControlPanel::setJikkouEnabled(bool on) { btnJikkou->setEnabled(on); }
 
-void ControlPanel::setNextEnabled(bool on) { btnNext->setEnabled(on); }
-
 void ControlPanel::setCorrectionEnabled(bool on) { btnTeisei->setEnabled(on); }
 
 void ControlPanel::setHintEnabled(bool on) { btnHint->setEnabled(on); }

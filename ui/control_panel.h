@@ -39,7 +39,6 @@ public:
     // What the worksheet shows on the panel, for the page seam.
     void showNumber(const QString& text);
     void setJikkouEnabled(bool on);
-    void setNextEnabled(bool on);
     void setCorrectionEnabled(bool on);
     void setHintEnabled(bool on);
     void showLetterKey(char letter);

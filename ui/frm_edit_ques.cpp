@@ -174,9 +174,9 @@ void TfrmEditQues::setEditorCaption(const std::string& path) {
 
 void TfrmEditQues::formShow() {
     filling_ = true;
-    memQues->setPlainText(memoText(s_.questionSetText));
+    memQues->setPlainText(memoText(s_.questionSetText()));
     filling_ = false;
-    editor_.formShow(s_.questionSetPath);
+    editor_.formShow(s_.questionSetPath());
     setWindowTitle(QString::fromStdString(editor_.caption()));
     showVerdict();
     memQues->setFocus();
@@ -192,7 +192,7 @@ void TfrmEditQues::showEvent(QShowEvent* event) {
 
 void TfrmEditQues::memQuesChange() {
     if (filling_) return;
-    s_.questionSetText = memoLines(memQues->toPlainText());
+    s_.setText(memoLines(memQues->toPlainText()));
     editor_.memQuesChange();
     showVerdict();
 }

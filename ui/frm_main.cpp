@@ -88,10 +88,10 @@ KeyCode keyCodeOf(int key) {
 
 TfrmMain::TfrmMain(FrameOptions options)
     : ownMessages_(options.messages ? nullptr : std::make_unique<QtMessageSink>()),
-      messages(options.messages ? *options.messages : *ownMessages_),
-      core(messages),
-      records("", messages),
-      dialogs(options.dialogs ? std::move(options.dialogs) : makeDialogs()),
+      messages_(options.messages ? *options.messages : *ownMessages_),
+      core_(messages_),
+      records_("", messages_),
+      dialogs_(options.dialogs ? std::move(options.dialogs) : makeDialogs()),
       screenSize_(options.screen.isEmpty() ? primaryScreenSize() : options.screen),
       questionSetPathOption_(options.questionSetPath),
       openAtStart_(options.openAtStart),
@@ -127,7 +127,7 @@ TfrmMain::TfrmMain(FrameOptions options)
 
     FormCreate();
 
-    frmPage_ = new TfrmPage(messages);
+    frmPage_ = new TfrmPage(messages_, [this]() -> const Worksheet* { return worksheet_.get(); });
     // The page's title bar in the frame's face (the window takes it when it
     // is made): in the default face its Japanese title would need a search
     // for a fallback face at start.
@@ -142,27 +142,28 @@ TfrmMain::TfrmMain(FrameOptions options)
     buildMenu();
     const PageWidgets shownIn{*frmPage_, *pnlMain_, *pageWindow_, *timBlink_, *lblStatus_, *mnuHint_,
                               [this]() -> TfrmSentaku& { return *frmSentaku(); }};
-    page = std::make_unique<QtPage>(shownIn, core);
-    page->readAloud = readAloud_;
+    page_ = std::make_unique<QtPage>(shownIn, core_);
+    page_->readAloud = readAloud_;
     nameControlPanel(*pnlMain_);
     namePage(*frmPage_);
-    worksheet = std::make_unique<Worksheet>(core, *page);
-    addSelfWriteEntry(changeMenu_, *worksheet);
-    worksheet->setSolvedReport([this] {
+    worksheet_ = std::make_unique<Worksheet>(core_, *page_);
+    addSelfWriteEntry(changeMenu_, *worksheet_);
+    worksheet_->setSolvedReport([this] {
         if (practice_ && practice_->active()) {
             practice_->questionSolved();
         } else {
-            sequencing->questionSolved();
-            if (isLastQuestionOfUnit(courseware)) practice_->offer(courseware.currentUnit, records.path());
+            sequencing_->questionSolved();
+            if (isLastQuestionOfUnit(courseware_)) practice_->offer(courseware_.currentUnit(), records_.path());
         }
     });
-    coach = std::make_unique<HintCoach>(*worksheet);
-    frmPage_->worksheet = worksheet.get();
-    trialFlow_ = std::make_unique<TrialFlow>(*worksheet, core, *page, inputDialogAsk(this));
+    coach_ = std::make_unique<HintCoach>(*worksheet_);
+    trialFlow_ = std::make_unique<TrialFlow>(*worksheet_, core_, *page_, inputDialogAsk(this));
     frmPage_->onTashikame = [this] { trialFlow_->run(); };
     if (!options.recordsFolder.empty()) startPupilLog(options.recordsFolder, options.pupil);
 
-    createForms();
+    programState_ = std::make_unique<ProgramState>(
+        ProgramState{*this, messages_, core_, courseware_, records_, *worksheet_, *page_});
+    makeHandlers();
     wirePanel();
     qApp->installEventFilter(this);
     qApp->installEventFilter(new WindowNamer(this));
@@ -191,32 +192,25 @@ TfrmSentaku* TfrmMain::frmSentaku() {
     return frmSentaku_;
 }
 
-void TfrmMain::createForms() {
-    static constexpr FormName order[] = {FormName::TfrmDelete, FormName::TfrmPrintS,  FormName::TfrmSentaku,
-                                         FormName::TfrmDump,   FormName::TfrmKiroku,  FormName::TfrmMath,
-                                         FormName::TfrmMondai, FormName::TfrmVersion, FormName::TfrmEditQues};
-    // TfrmSentaku is the frame's own, made when first asked for.
-    for (FormName form : order)
-        if (form != FormName::TfrmSentaku) dialogs->createForm(form, *this);
-
-    UnitDialog* unitDialog = dialogs->unitDialog(*this);
+void TfrmMain::makeHandlers() {
+    UnitDialog* unitDialog = dialogs_->unitDialog(*programState_);
     if (!unitDialog) {
         noUnitDialog_ = std::make_unique<NoUnitDialog>();
         unitDialog = noUnitDialog_.get();
     }
-    sequencing = std::make_unique<Sequencing>(courseware, *worksheet, *unitDialog, records);
+    sequencing_ = std::make_unique<Sequencing>(courseware_, *worksheet_, *unitDialog, records_);
     controls_ = std::make_unique<Controls>(
-        ControlTargets{*worksheet, *coach, *sequencing, [this] { return frmPage_->answerBoxShown(); }});
-    practice_ = std::make_unique<PracticeMode>(*this, *worksheet, *coach, courseware);
+        ControlTargets{*worksheet_, *coach_, *sequencing_, [this] { return frmPage_->answerBoxShown(); }});
+    practice_ = std::make_unique<PracticeMode>(*this, *worksheet_, *coach_, courseware_);
     practice_->setLog(practiceLog_.get());
-    connect(timBlink_, &QTimer::timeout, this, [this] { sequencing->timBlinkTimer(); });
+    connect(timBlink_, &QTimer::timeout, this, [this] { sequencing_->timBlinkTimer(); });
 
-    FlowWindows* flowWindows = dialogs->flowWindows(*this);
+    FlowWindows* flowWindows = dialogs_->flowWindows(*programState_);
     if (!flowWindows) {
         noFlowWindows_ = std::make_unique<NoFlowWindows>(*this);
         flowWindows = noFlowWindows_.get();
     }
-    fileFlows = std::make_unique<FileFlows>(courseware, core, *flowWindows, *sequencing);
+    fileFlows_ = std::make_unique<FileFlows>(courseware_, core_, *flowWindows, *sequencing_);
 }
 
 void TfrmMain::buildMenu() {
@@ -227,19 +221,19 @@ void TfrmMain::buildMenu() {
         return action;
     };
     QMenu* file = menuBar()->addMenu(QStringLiteral("ファイル(&F)"));
-    mnuOpen_ = item(file, "mnuOpen", QStringLiteral("開く(&O)"), [this] { fileFlows->mnuOpenClick(); });
-    mnuSave_ = item(file, "mnuSave", QStringLiteral("保存(&S)"), [this] { fileFlows->mnuSaveClick(); });
+    mnuOpen_ = item(file, "mnuOpen", QStringLiteral("開く(&O)"), [this] { fileFlows_->mnuOpenClick(); });
+    mnuSave_ = item(file, "mnuSave", QStringLiteral("保存(&S)"), [this] { fileFlows_->mnuSaveClick(); });
     file->addSeparator();
-    mnuPrint_ = item(file, "mnuPrint", QStringLiteral("印刷(&P)"), [this] { dialogs->mnuPrintClick(*this); });
-    item(file, "mnuPrintPreview", QStringLiteral("印刷プレビュー(&V)"), [this] { dialogs->mnuPrintPreviewClick(*this); });
+    mnuPrint_ = item(file, "mnuPrint", QStringLiteral("印刷(&P)"), [this] { dialogs_->mnuPrintClick(*programState_); });
+    item(file, "mnuPrintPreview", QStringLiteral("印刷プレビュー(&V)"), [this] { dialogs_->mnuPrintPreviewClick(*programState_); });
     QMenu* sheet = file->addMenu(QStringLiteral("問題プリントを印刷(&Q)"));
-    mnuPrintSheetUnit_ = item(sheet, "mnuPrintSheetUnit", QString(), [this] { dialogs->mnuPrintSheetClick(*this, false); });
+    mnuPrintSheetUnit_ = item(sheet, "mnuPrintSheetUnit", QString(), [this] { dialogs_->mnuPrintSheetClick(*programState_, false); });
     mnuPrintSheetAll_ = item(sheet, "mnuPrintSheetAll", QStringLiteral("すべての単元(&A)"),
-                            [this] { dialogs->mnuPrintSheetClick(*this, true); });
+                            [this] { dialogs_->mnuPrintSheetClick(*programState_, true); });
     QMenu* key = file->addMenu(QStringLiteral("解答を印刷(&K)"));
-    mnuPrintKeyUnit_ = item(key, "mnuPrintKeyUnit", QString(), [this] { dialogs->mnuPrintKeyClick(*this, false); });
+    mnuPrintKeyUnit_ = item(key, "mnuPrintKeyUnit", QString(), [this] { dialogs_->mnuPrintKeyClick(*programState_, false); });
     mnuPrintKeyAll_ = item(key, "mnuPrintKeyAll", QStringLiteral("すべての単元(&A)"),
-                          [this] { dialogs->mnuPrintKeyClick(*this, true); });
+                          [this] { dialogs_->mnuPrintKeyClick(*programState_, true); });
     // The current unit's entries carry its title.
     for (QMenu* menu : {sheet, key})
         connect(menu, &QMenu::aboutToShow, this, [this] { nameCurrentUnitEntries(); });
@@ -253,22 +247,22 @@ void TfrmMain::buildMenu() {
 
     QMenu* edit = menuBar()->addMenu(QStringLiteral("編集(&E)"));
     mnuEditCWare_ =
-        item(edit, "mnuEditCWare", QStringLiteral("編集(&E)"), [this] { fileFlows->mnuEditCWareClick(); });
+        item(edit, "mnuEditCWare", QStringLiteral("編集(&E)"), [this] { fileFlows_->mnuEditCWareClick(); });
 
     QMenu* view = menuBar()->addMenu(QStringLiteral("表示(&V)"));
     mnuShowRecord_ = item(view, "mnuShowRecord", QStringLiteral("練習の記録(&R)"), [this] { btnKirokuClick(); });
     mnuDispStack_ =
-        item(view, "mnuDispStack", QStringLiteral("スタック(&S)"), [this] { dialogs->mnuDispStackClick(*this); });
-    addZoomMenu(view, messages);
-    addReadAloudAction(view, *readAloud_, messages);
+        item(view, "mnuDispStack", QStringLiteral("スタック(&S)"), [this] { dialogs_->mnuDispStackClick(*programState_); });
+    addZoomMenu(view, messages_);
+    addReadAloudAction(view, *readAloud_, messages_);
     view->addSeparator();
-    addClassRecordsEntries(view, this, messages);
+    addClassRecordsEntries(view, this, messages_);
 
     QMenu* change = menuBar()->addMenu(QStringLiteral("問題変更(&C)"));
     KN1_ = item(change, "KN1", QStringLiteral("次の問題(&N)"), [this] { click("btnNext"); });
     mnuTangen_ =
         item(change, "mnuTangen", QStringLiteral("単元選択(&S)"), [this] { click("BitBtn1"); });
-    item(change, "mnuPractice", QStringLiteral("もっと練習(&M)"), [this] { startPractice(courseware.currentUnit); });
+    item(change, "mnuPractice", QStringLiteral("もっと練習(&M)"), [this] { startPractice(courseware_.currentUnit()); });
     change->addSeparator();
     changeMenu_ = change;  // 計算も自分で joins it once the worksheet is made
 
@@ -277,18 +271,18 @@ void TfrmMain::buildMenu() {
     mnuHint_ = item(help, "mnuHint", QStringLiteral("ヒント(&I)\tH"), [this] { click("btnHint"); });
     mnuHint_->setEnabled(false);
     help->addSeparator();
-    mnuUsage_ = item(help, "mnuUsage", QStringLiteral("使い方(&U)"), [this] { dialogs->showHelp(*this, helpContents); });
-    mnuPoint_ = item(help, "mnuPoint", QStringLiteral("ポイント(&P)"), [this] { dialogs->showHelp(*this, helpPoint); });
+    mnuUsage_ = item(help, "mnuUsage", QStringLiteral("使い方(&U)"), [this] { dialogs_->showHelp(*programState_, helpContents); });
+    mnuPoint_ = item(help, "mnuPoint", QStringLiteral("ポイント(&P)"), [this] { dialogs_->showHelp(*programState_, helpPoint); });
     help->addSeparator();
     mnuVersion_ =
-        item(help, "mnuVersion", QStringLiteral("バージョン情報(&A)"), [this] { dialogs->mnuVersionClick(*this); });
+        item(help, "mnuVersion", QStringLiteral("バージョン情報(&A)"), [this] { dialogs_->mnuVersionClick(*programState_); });
 
     auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
-    connect(f1, &QShortcut::activated, this, [this] { dialogs->showHelp(*this, helpFrame); });
+    connect(f1, &QShortcut::activated, this, [this] { dialogs_->showHelp(*programState_, helpFrame); });
 }
 
 void TfrmMain::nameCurrentUnitEntries() {
-    const QString title = QString::fromStdString(courseware.unitTitles[courseware.currentUnit]);
+    const QString title = QString::fromStdString(courseware_.unitTitles()[courseware_.currentUnit()]);
     const QString caption = QStringLiteral("この単元「%1」(&C)").arg(title);
     mnuPrintSheetUnit_->setText(caption);
     mnuPrintKeyUnit_->setText(caption);
@@ -324,9 +318,9 @@ void TfrmMain::FormShow() {
     pageWindow_->setGeometry(pageRect);
     pageWindow_->show();
     frmPage_->FormShow(screenSize_.width(), screenSize_.height());
-    worksheet->setLineCapacity(frmPage_->lineCapacity);
+    worksheet_->setLineCapacity(frmPage_->lineCapacity);
 
-    const std::optional<std::string> fatal = sequencing->startUp(questionSetPathOption_, installedQuestionSet_);
+    const std::optional<std::string> fatal = sequencing_->startUp(questionSetPathOption_, installedQuestionSet_);
     if (frmGreet_) frmGreet_->close();
     if (fatal) {
         fatalError(*fatal);
@@ -334,32 +328,32 @@ void TfrmMain::FormShow() {
     }
     started_ = true;
     if (!openAtStart_.empty()) {
-        backupQuestionSet(courseware);
-        fileFlows->openQuestionSet(openAtStart_);
+        courseware_.backUp();
+        fileFlows_->openQuestionSet(openAtStart_);
     }
     focusDefaultButton();
 }
 
 void TfrmMain::fatalError(const std::string& text) {
-    messages.showMessage(text);
+    messages_.showMessage(text);
     QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
 }
 
-void TfrmMain::focusDefaultButton() { worksheet->focusDefaultButton(); }
+void TfrmMain::focusDefaultButton() { worksheet_->focusDefaultButton(); }
 
-void TfrmMain::btnKirokuClick() { dialogs->mnuShowRecordClick(*this); }
+void TfrmMain::btnKirokuClick() { dialogs_->mnuShowRecordClick(*programState_); }
 
 void TfrmMain::startPractice(int unit) {
-    practice_->start(unit, records.path());
-    sequencing->showUnitTitle();
+    practice_->start(unit, records_.path());
+    sequencing_->showUnitTitle();
 }
 
 void TfrmMain::closeEvent(QCloseEvent* event) {
-    if (!fileFlows->FormCloseQuery()) {
+    if (!fileFlows_->FormCloseQuery()) {
         event->ignore();
         return;
     }
-    fileFlows->FormClose();
+    fileFlows_->FormClose();
     if (frmGreet_) frmGreet_->close();
     event->accept();
 }
@@ -393,12 +387,12 @@ bool TfrmMain::handleKey(QKeyEvent* event) {
     const KeyCode code = keyCodeOf(event->key());
     // Holding Shift repeats its key-down; one selection is enough.
     if (code == KeyCode::shift && event->isAutoRepeat()) return true;
-    if (FormKeyDown(*worksheet, code, event->modifiers() & Qt::ShiftModifier) ==
+    if (FormKeyDown(*worksheet_, code, event->modifiers() & Qt::ShiftModifier) ==
         KeyAction::nextQuestion)
         click("btnNext");
     const QString text = event->text();
     if (code == KeyCode::other && !text.isEmpty() && text.at(0).isPrint())
-        if (const char32_t key = text.toUcs4().value(0); !practice_->hintKey(key)) FormKeyPress(*worksheet, key);
+        if (const char32_t key = text.toUcs4().value(0); !practice_->hintKey(key)) FormKeyPress(*worksheet_, key);
     return code != KeyCode::other;
 }
 

@@ -30,6 +30,9 @@ class QTimer;
 namespace talvoren {
 class PracticeLog;
 }
+namespace talvoren::test {
+struct FrameInside;
+}
 
 namespace talvoren::ui {
 
@@ -59,27 +62,13 @@ public:
     explicit TfrmMain(FrameOptions options = {});
     ~TfrmMain() override;
 
-    // ---- the program's state --------------------------------------------
-private:
-    std::unique_ptr<QtMessageSink> ownMessages_;
+    // ---- the program's state, to read ------------------------------------
+    // The frame owns it; the dialogs get it as arguments (ProgramState).
+    const Worksheet& worksheet() const { return *worksheet_; }
+    const CoreState& core() const { return core_; }
+    const CoursewareState& courseware() const { return courseware_; }
+    const PracticeRecords& records() const { return records_; }
 
-public:
-    MessageSink& messages;
-    CoreState core;
-    CoursewareState courseware;
-    PracticeRecords records;
-    std::unique_ptr<QtPage> page;
-    std::unique_ptr<Worksheet> worksheet;
-
-private:
-    // The handlers' owners: reached through the frame's controls only.
-    std::unique_ptr<HintCoach> coach;
-    std::unique_ptr<Dialogs> dialogs;
-    std::unique_ptr<Sequencing> sequencing;
-    std::unique_ptr<FileFlows> fileFlows;
-    std::unique_ptr<TrialFlow> trialFlow_;  // 確かめ
-
-public:
     // ---- windows and controls -------------------------------------------
     // The forms and widgets are the frame's own: the page seam gets the ones
     // it shows the worksheet in when it is made, tests and dialogs read them
@@ -112,8 +101,27 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    friend struct test::FrameInside;  // tests and benchmarks that set a page up directly
+
+    std::unique_ptr<QtMessageSink> ownMessages_;
+    MessageSink& messages_;
+    CoreState core_;
+    CoursewareState courseware_;
+    PracticeRecords records_;
+    std::unique_ptr<QtPage> page_;
+    std::unique_ptr<Worksheet> worksheet_;
+    // The handlers' owners: reached through the frame's controls only.
+    std::unique_ptr<HintCoach> coach_;
+    std::unique_ptr<Dialogs> dialogs_;
+    std::unique_ptr<Sequencing> sequencing_;
+    std::unique_ptr<FileFlows> fileFlows_;
+    std::unique_ptr<TrialFlow> trialFlow_;  // 確かめ
+
+    // What the dialogs work on, handed to them at each call.
+    std::unique_ptr<ProgramState> programState_;
+
     void FormCreate();
-    void createForms();
+    void makeHandlers();  // the sequencing, controls and file flows, with their dialogs
     void buildMenu();
     void nameCurrentUnitEntries();
     void wirePanel();

@@ -36,18 +36,18 @@ std::string TfrmMain::choosePupil(const std::string& folder) {
         const std::string name = chosen.trimmed().toStdString();
         const auto problem = pupilNameProblem(name);
         if (!problem) return name;
-        messages.showMessage(*problem);
+        messages_.showMessage(*problem);
     }
 }
 
 void TfrmMain::startPupilLog(const std::string& folder, std::string pupil) {
     if (pupil.empty()) pupil = choosePupil(folder);
     if (const auto problem = pupilNameProblem(pupil)) {
-        if (!pupil.empty()) messages.showMessage(*problem);
-        messages.showMessage("名前が決まらなかったので、今回の練習はクラスの記録に残りません");
+        if (!pupil.empty()) messages_.showMessage(*problem);
+        messages_.showMessage("名前が決まらなかったので、今回の練習はクラスの記録に残りません");
         return;
     }
-    practiceLog_ = std::make_unique<PracticeLog>(*worksheet, *coach, courseware, messages);
+    practiceLog_ = std::make_unique<PracticeLog>(*worksheet_, *coach_, courseware_, messages_);
     practiceLog_->setFolder(folder);
     practiceLog_->setPupil(pupil);
     // A refused step's event carries the message the pupil was shown.

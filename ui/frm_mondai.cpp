@@ -159,7 +159,7 @@ bool TfrmMondai::showModal() {
     // Practice starts once the dialog is gone, as if it had been cancelled:
     // the page's question is replaced by the first made one.
     if (practiceUnit_ != 0 && onPractice) {
-        s_.currentUnit = practiceUnit_;
+        s_.chooseUnit(practiceUnit_, s_.unitPosition()[practiceUnit_]);
         onPractice(practiceUnit_);
     }
     return accepted;
@@ -171,24 +171,24 @@ void TfrmMondai::showEvent(QShowEvent* event) {
 }
 
 void TfrmMondai::formShow() {
-    shownUnit = s_.currentUnit;
-    lblMidashi->setText(QString::fromStdString(s_.unitTitles[shownUnit]));
-    markedQuestion[shownUnit] = s_.unitPosition[s_.currentUnit];
+    shownUnit = s_.currentUnit();
+    lblMidashi->setText(QString::fromStdString(s_.unitTitles()[shownUnit]));
+    markedQuestion[shownUnit] = s_.unitPosition()[s_.currentUnit()];
 
     filling_ = true;
     lstTangen->clear();
     for (int u = 1; u <= listedUnitCount(s_); ++u)
-        lstTangen->addItem(QString::fromStdString(s_.unitTitles[u]));
+        lstTangen->addItem(QString::fromStdString(s_.unitTitles()[u]));
     drawPreviews();
     lstTangen->setCurrentRow(shownUnit - 1);
     filling_ = false;
 
-    markQuestion(s_.unitPosition[shownUnit]);
+    markQuestion(s_.unitPosition()[shownUnit]);
     lstTangen->setFocus();
 }
 
 void TfrmMondai::drawPreviews() {
-    const int count = s_.unitQuestionCount[shownUnit];
+    const int count = s_.unitQuestionCount()[shownUnit];
     for (int n = 1; n <= count && n <= previewRows; ++n) {
         Image[n]->clearWhite();
         btnShiki[n]->setEnabled(true);
@@ -205,15 +205,16 @@ void TfrmMondai::drawPreviews() {
 // refuses (it has said why) shows its text in red rather than the
 // half-filled line the parser left.
 void TfrmMondai::drawPreview(int n) {
-    const std::string& text = s_.unitQuestions[shownUnit][n];
-    const ScratchQuestion question = parseScratchQuestion(core_.messages, text);
+    const std::string& text = s_.unitQuestions()[shownUnit][n];
+    ScratchQuestion question = parseScratchQuestion(text);
+    showNotices(core_.messages, question.notices);
     {
         QtSurface surface(Image[n]->image());
         if (question.accepted) {
             const ExprLine& line = question.line;
             TypesetFlags flags{question.hasDecimalPoint, false};
             Typesetter typesetter(surface, flags, question.unknownLetter);
-            typesetter.typeset(n, 0, line);
+            typesetter.typeset(n, TypesetMode::full, line);
             // A preview is narrower than a page line: a question that runs
             // past its edge is drawn again, its spacing closed up and shrunk
             // to the preview's width as far as it stays legible.
@@ -226,7 +227,7 @@ void TfrmMondai::drawPreview(int n) {
                 const double scale = chooseLineFit(closed + 1, closed, room, legible).scale;
                 surface.fillWhite();
                 surface.setScale(scale, previewHeight / 2);
-                Typesetter(surface, flags, question.unknownLetter).typeset(n, 0, line);
+                Typesetter(surface, flags, question.unknownLetter).typeset(n, TypesetMode::full, line);
                 surface.setScale(1.0, 0);
                 whole = closed * scale <= room + 0.5;
             }
@@ -252,7 +253,7 @@ void TfrmMondai::paintBar(int n, const QImage& templ, QPoint at) {
 }
 
 void TfrmMondai::markQuestion(int n) {
-    if (n < 1 || n > s_.unitQuestionCount[shownUnit]) return;
+    if (n < 1 || n > s_.unitQuestionCount()[shownUnit]) return;
     paintBar(markedQuestion[shownUnit], imgKakkoW_, QPoint(0, 0));
     paintBar(n, imgKakkoB_, QPoint(1, 1));
     markedQuestion[shownUnit] = n;
@@ -265,20 +266,19 @@ void TfrmMondai::lstTangenClick() {
     if (row < 0) return;
     unmarkQuestion();
     shownUnit = row + 1;
-    lblMidashi->setText(QString::fromStdString(s_.unitTitles[shownUnit]));
+    lblMidashi->setText(QString::fromStdString(s_.unitTitles()[shownUnit]));
     drawPreviews();
-    markQuestion(s_.unitPosition[shownUnit]);
+    markQuestion(s_.unitPosition()[shownUnit]);
 }
 
 void TfrmMondai::btnOKClick() {
-    if (s_.unitQuestionCount[shownUnit] < 1) {
+    if (s_.unitQuestionCount()[shownUnit] < 1) {
         core_.messages.showMessage(noQuestionsInUnitMessage);
         return;
     }
     int& marked = markedQuestion[shownUnit];
-    if (marked < 1 || marked > s_.unitQuestionCount[shownUnit]) marked = 1;
-    s_.currentUnit = shownUnit;
-    s_.unitPosition[shownUnit] = marked;
+    if (marked < 1 || marked > s_.unitQuestionCount()[shownUnit]) marked = 1;
+    s_.chooseUnit(shownUnit, marked);
     unmarkQuestion();
     accept();
 }
@@ -288,7 +288,7 @@ void TfrmMondai::btnCancelClick() { reject(); }
 // Practice is made from the unit's own questions, so a unit without any
 // has nothing to practise.
 void TfrmMondai::btnPracticeClick() {
-    if (s_.unitQuestionCount[shownUnit] < 1) {
+    if (s_.unitQuestionCount()[shownUnit] < 1) {
         core_.messages.showMessage(noQuestionsInUnitMessage);
         return;
     }

@@ -64,8 +64,8 @@ QLabel* starBand(QWidget* parent, const char* name, int top) {
 
 }  // namespace
 
-TfrmPage::TfrmPage(MessageSink& messages, QWidget* parent)
-    : QScrollArea(parent), messages_(messages), client_(new PageClient([this] { FormMouseMove(); })) {
+TfrmPage::TfrmPage(MessageSink& messages, std::function<const Worksheet*()> worksheet, QWidget* parent)
+    : QScrollArea(parent), messages_(messages), worksheet_(std::move(worksheet)), client_(new PageClient([this] { FormMouseMove(); })) {
     setObjectName(QStringLiteral("frmPage"));
     setFont(pixelFont(facePGothic, 16));
     setFrameShape(QFrame::NoFrame);
@@ -325,6 +325,7 @@ void TfrmPage::markLine(int k) { frameLine(k, true); }
 void TfrmPage::unmarkLine(int k) { frameLine(k, false); }
 
 void TfrmPage::unmarkAllLines() {
+    const Worksheet* worksheet = this->worksheet();
     const int lineCount = worksheet ? worksheet->state().lineCount : 0;
     for (int k = 1; k <= lineCount; ++k) unmarkLine(k);
     hoveredLine = -1;
@@ -332,6 +333,7 @@ void TfrmPage::unmarkAllLines() {
 
 void TfrmPage::lineImageMouseMove(int k) {
     // No frames while a solution is on show or a line has been clicked.
+    const Worksheet* worksheet = this->worksheet();
     if (!worksheet || worksheet->blinkTimerOn() || worksheet->state().selectionMade) return;
     if (k == hoveredLine) return;
     unmarkAllLines();
@@ -342,6 +344,7 @@ void TfrmPage::lineImageMouseMove(int k) {
 }
 
 void TfrmPage::FormMouseMove() {
+    const Worksheet* worksheet = this->worksheet();
     if (!worksheet || worksheet->state().selectionMade) return;
     if (hoveredLine != -1) {
         unmarkLine(hoveredLine);

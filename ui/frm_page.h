@@ -33,8 +33,11 @@ inline constexpr int hintLineHeight = 36;  // two lines of 14-pixel type
 
 class TfrmPage : public QScrollArea {
 public:
-    // Messages of the layout and of the hover frames go to messages.
-    explicit TfrmPage(MessageSink& messages, QWidget* parent = nullptr);
+    // Messages of the layout and of the hover frames go to messages; hover
+    // and clicks read the lines of the worksheet that `worksheet` gives
+    // (none yet: no frames).
+    explicit TfrmPage(MessageSink& messages, std::function<const Worksheet*()> worksheet = {},
+                      QWidget* parent = nullptr);
 
     QLabel* lblMess;
     // The hint line under the description line, in a colour of its own.
@@ -48,8 +51,6 @@ public:
     int lineCapacity = defaultLineCapacity;
     int hoveredLine = -1;
 
-    // The worksheet whose lines the page shows (hover and clicks read it).
-    Worksheet* worksheet = nullptr;
     // A click on a line image, the answer box or the answer image, by the
     // control's name ("Image3", "grbKai", "Image16").
     std::function<void(const std::string& name)> onControlClick;
@@ -122,6 +123,8 @@ private:
     void layoutColumns(int w);
 
     MessageSink& messages_;
+    std::function<const Worksheet*()> worksheet_;
+    const Worksheet* worksheet() const { return worksheet_ ? worksheet_() : nullptr; }
     QWidget* client_;
     int bandWidth_ = 0;
     int screenColumnWidth_ = 0;  // the columns' width the screen gives

@@ -13,6 +13,11 @@ namespace talvoren::ui {
 
 class LineImage;
 
+// The dialog's modal results.
+inline constexpr int sentakuClosed = 2;
+inline constexpr int sentakuKainashi = 3;  // 解なし(&B)
+inline constexpr int sentakuMusu = 8;      // 解は無数にある(&A)
+
 class TfrmSentaku : public QDialog {
 public:
     explicit TfrmSentaku(QWidget* parent = nullptr);

@@ -55,7 +55,7 @@ int lineRoom(int number, int imageWidth) {
     return number == answerImage ? imageWidth - edgeGap : imageWidth - labelColumnWidth - labelGap;
 }
 
-double typesetRightEdge(int number, int mode, const ExprLine& line, TypesetFlags flags, char unknownLetter) {
+double typesetRightEdge(int number, TypesetMode mode, const ExprLine& line, TypesetFlags flags, char unknownLetter) {
     ExtentSurface extent;
     flags.shrink = 1.0;
     Typesetter(extent, flags, unknownLetter).typeset(number, mode, line);
@@ -109,7 +109,7 @@ void drawCaptionOn(Surface& surface, const std::string& caption) {
     surface.drawText(0, 0, caption);
 }
 
-bool typesetOn(Surface& surface, int number, int mode, const ExprLine& line, TypesetFlags flags,
+bool typesetOn(Surface& surface, int number, TypesetMode mode, const ExprLine& line, TypesetFlags flags,
                char unknownLetter, int imageWidth, double minimumScale) {
     // The second drawing of a line past 30 columns comes out as the first:
     // the fit below decides its size, not the fixed small type.
@@ -117,7 +117,7 @@ bool typesetOn(Surface& surface, int number, int mode, const ExprLine& line, Typ
     const LineFit fit = fitOf(number, line, flags, unknownLetter, lineRoom(number, imageWidth), minimumScale);
     flags.closeSpacing = fit.closeSpacing;
     flags.shrink = fit.scale;
-    return Typesetter(surface, flags, unknownLetter).typeset(number, 0, line);
+    return Typesetter(surface, flags, unknownLetter).typeset(number, TypesetMode::full, line);
 }
 
 void drawLabelOn(Surface& surface, int imageWidth, const std::string& label) {

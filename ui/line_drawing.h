@@ -39,7 +39,7 @@ struct LineDrawing {
     int number = 1;              // the line (16: the answer image, 【答】 first, no label)
     std::string caption;         // top-left, in the caption font
     bool typeset = false;        // whether `line` is drawn
-    int mode = 0;                // 1: the second, small drawing
+    TypesetMode mode = TypesetMode::full;
     ExprLine line;
     TypesetFlags flags;          // decimal point and red relation; shrink is worked out
     char unknownLetter = 'x';    // the letter the typesetter starts from
@@ -54,7 +54,7 @@ struct LineDrawing {
 int lineRoom(int number, int imageWidth);
 // How far right the typeset line reaches, in layout pixels, by the real
 // widths of its glyphs (small type included).
-double typesetRightEdge(int number, int mode, const ExprLine& line, TypesetFlags flags, char unknownLetter);
+double typesetRightEdge(int number, TypesetMode mode, const ExprLine& line, TypesetFlags flags, char unknownLetter);
 // The shrink that makes a line reaching rightEdge fit into room (1: none).
 double shrinkToFit(double rightEdge, int room);
 
@@ -85,7 +85,7 @@ void drawCaptionOn(Surface& surface, const std::string& caption);
 // Typesets fitted to the image's width (spacing closed up, then shrunk, not
 // below minimumScale); true when it fitted the layout's 30 columns (the
 // worksheet's test for a second drawing, which comes out the same).
-bool typesetOn(Surface& surface, int number, int mode, const ExprLine& line, TypesetFlags flags,
+bool typesetOn(Surface& surface, int number, TypesetMode mode, const ExprLine& line, TypesetFlags flags,
                char unknownLetter, int imageWidth, double minimumScale = 0.0);
 void drawLabelOn(Surface& surface, int imageWidth, const std::string& label);
 void drawPlainTextOn(Surface& surface, int imageHeight, const std::string& text);

@@ -23,29 +23,29 @@
 
 namespace talvoren::ui {
 
-PrintablePage printablePage(TfrmMain& frame) {
+PrintablePage printablePage(const ProgramState& state) {
     PrintablePage page;
-    page.heading = frame.pageWindow()->windowTitle();
-    const auto printed = [&frame](int n, const LineImage& image) {
-        return PrintedLine{frame.page->drawing(n), image.size()};
+    page.heading = state.frame.pageWindow()->windowTitle();
+    const auto printed = [&state](int n, const LineImage& image) {
+        return PrintedLine{state.page.drawing(n), image.size()};
     };
     // Every line prints in its column's layout (a long line that spans its
     // row on screen too), shrunk as far as the paper needs: it is sharp there.
-    const QSize column(frame.frmPage()->columnWidth(), lineImageHeight);
-    for (int n = 1; n <= frame.worksheet->state().lineCount; ++n) {
-        if (!frame.frmPage()->lineImage(n)) continue;
-        PrintedLine line{frame.page->drawing(n), column};
+    const QSize column(state.frame.frmPage()->columnWidth(), lineImageHeight);
+    for (int n = 1; n <= state.worksheet.state().lineCount; ++n) {
+        if (!state.frame.frmPage()->lineImage(n)) continue;
+        PrintedLine line{state.page.drawing(n), column};
         line.drawing.minimumScale = 0.0;
         page.lines.push_back(line);
     }
-    if (frame.worksheet->state().solvedFlag) page.answer = printed(answerImage, *frame.frmPage()->Image16);
+    if (state.worksheet.state().solvedFlag) page.answer = printed(answerImage, *state.frame.frmPage()->Image16);
     return page;
 }
 
 namespace {
 
 // Dialogs laid out for 1024 x 768 scroll on a smaller screen.
-void fitToFrameScreen(QWidget& dialog, const TfrmMain& frame) { fitDialogToRoom(dialog, windowRoom(frame.screenSize())); }
+void fitToFrameScreen(QWidget& dialog, const ProgramState& state) { fitDialogToRoom(dialog, windowRoom(state.frame.screenSize())); }
 
 // The unit dialog of the question sequencing, made when first shown.
 class UnitDialogOnFirstUse : public UnitDialog {
@@ -63,96 +63,94 @@ ProgramDialogs::ProgramDialogs() = default;
 ProgramDialogs::~ProgramDialogs() = default;
 
 // Nothing is made here: each form is made at its first use.
-void ProgramDialogs::createForm(FormName, TfrmMain&) {}
-
-TfrmDelete& ProgramDialogs::frmDelete(TfrmMain& frame) {
-    if (!delete_) delete_ = new TfrmDelete(frame.records, frame.courseware, frame.messages, &frame);
+TfrmDelete& ProgramDialogs::frmDelete(const ProgramState& state) {
+    if (!delete_) delete_ = new TfrmDelete(state.records, state.courseware, state.messages, &state.frame);
     return *delete_;
 }
 
-TfrmPrintS& ProgramDialogs::frmPrintS(TfrmMain& frame) {
-    if (!printS_) printS_ = new TfrmPrintS(frame.messages, [&frame] { return printablePage(frame); }, &frame);
+TfrmPrintS& ProgramDialogs::frmPrintS(const ProgramState& state) {
+    if (!printS_) printS_ = new TfrmPrintS(state.messages, [&state] { return printablePage(state); }, &state.frame);
     return *printS_;
 }
 
-TfrmDump& ProgramDialogs::frmDump(TfrmMain& frame) {
+TfrmDump& ProgramDialogs::frmDump(const ProgramState& state) {
     if (!dump_) {
-        dump_ = new TfrmDump([&frame] { return stackListing(frame.core, frame.worksheet->state().lineCount); }, &frame);
-        fitToFrameScreen(*dump_, frame);
+        dump_ = new TfrmDump([&state] { return stackListing(state.core, state.worksheet.state().lineCount); }, &state.frame);
+        fitToFrameScreen(*dump_, state);
     }
     return *dump_;
 }
 
-TfrmKiroku& ProgramDialogs::frmKiroku(TfrmMain& frame) {
+TfrmKiroku& ProgramDialogs::frmKiroku(const ProgramState& state) {
     if (!kiroku_) {
-        kiroku_ = new TfrmKiroku(frame.records, frame.courseware, frmDelete(frame), &frame);
-        fitToFrameScreen(*kiroku_, frame);
+        kiroku_ = new TfrmKiroku(state.records, state.courseware, frmDelete(state), &state.frame);
+        fitToFrameScreen(*kiroku_, state);
     }
     return *kiroku_;
 }
 
-TfrmMondai& ProgramDialogs::frmMondai(TfrmMain& frame) {
+TfrmMondai& ProgramDialogs::frmMondai(const ProgramState& state) {
     if (!mondai_) {
-        mondai_ = new TfrmMondai(frame.courseware, frame.core, [this, &frame] { frmKiroku(frame).exec(); }, &frame);
-        mondai_->fitRoom(windowRoom(frame.screenSize()));
-        mondai_->onPractice = [&frame](int unit) { frame.startPractice(unit); };
-        fitToFrameScreen(*mondai_, frame);
+        mondai_ = new TfrmMondai(state.courseware, state.core, [this, &state] { frmKiroku(state).exec(); }, &state.frame);
+        mondai_->fitRoom(windowRoom(state.frame.screenSize()));
+        mondai_->onPractice = [&state](int unit) { state.frame.startPractice(unit); };
+        fitToFrameScreen(*mondai_, state);
     }
     return *mondai_;
 }
 
-TfrmVersion& ProgramDialogs::frmVersion(TfrmMain& frame) {
-    if (!version_) version_ = new TfrmVersion(&frame);
+TfrmVersion& ProgramDialogs::frmVersion(const ProgramState& state) {
+    if (!version_) version_ = new TfrmVersion(&state.frame);
     return *version_;
 }
 
-TfrmEditQues& ProgramDialogs::frmEditQues(TfrmMain& frame) { return qtFlowWindows(frame).editor(); }
+TfrmEditQues& ProgramDialogs::frmEditQues(const ProgramState& state) { return qtFlowWindows(state).editor(); }
 
-QtFlowWindows& ProgramDialogs::qtFlowWindows(TfrmMain& frame) {
+QtFlowWindows& ProgramDialogs::qtFlowWindows(const ProgramState& state) {
     if (!flowWindows_) {
-        const auto makeEditor = [&frame] {
-            auto* editor = new TfrmEditQues(frame.courseware, frame.core, &frame);
-            boundWindowToRoom(*editor, windowRoom(frame.screenSize()));  // laid out for any size
+        const auto makeEditor = [&state] {
+            auto* editor = new TfrmEditQues(state.courseware, state.core, &state.frame);
+            boundWindowToRoom(*editor, windowRoom(state.frame.screenSize()));  // laid out for any size
             return editor;
         };
-        flowWindows_ = std::make_unique<QtFlowWindows>(&frame, makeEditor,
-                                                       [&frame](const std::string& text) { frame.fatalError(text); });
+        flowWindows_ = std::make_unique<QtFlowWindows>(&state.frame, makeEditor,
+                                                       [&state](const std::string& text) { state.frame.fatalError(text); });
     }
     return *flowWindows_;
 }
 
-HelpViewer& ProgramDialogs::helpViewer(TfrmMain& frame) {
+HelpViewer& ProgramDialogs::helpViewer(const ProgramState& state) {
     if (!help_) {
-        help_ = new HelpViewer(&frame);
-        boundWindowToRoom(*help_, windowRoom(frame.screenSize()));
+        help_ = new HelpViewer(&state.frame);
+        boundWindowToRoom(*help_, windowRoom(state.frame.screenSize()));
     }
     return *help_;
 }
 
-void ProgramDialogs::mnuPrintClick(TfrmMain& frame) { frmPrintS(frame).exec(); }
-void ProgramDialogs::mnuPrintPreviewClick(TfrmMain& frame) { frmPrintS(frame).showPreview(&frame); }
-TeacherPrinting& ProgramDialogs::teacherPrinting(TfrmMain& frame) {
-    if (!teacherPrinting_) teacherPrinting_ = std::make_unique<TeacherPrinting>(frame.messages);
+void ProgramDialogs::mnuPrintClick(const ProgramState& state) { frmPrintS(state).exec(); }
+void ProgramDialogs::mnuPrintPreviewClick(const ProgramState& state) { frmPrintS(state).showPreview(&state.frame); }
+TeacherPrinting& ProgramDialogs::teacherPrinting(const ProgramState& state) {
+    if (!teacherPrinting_) teacherPrinting_ = std::make_unique<TeacherPrinting>(state.messages);
     return *teacherPrinting_;
 }
 
-void ProgramDialogs::mnuPrintSheetClick(TfrmMain& frame, bool everyUnit) {
-    teacherPrinting(frame).print(&frame, TeacherPrint::questionSheet, frame.courseware, everyUnit);
+void ProgramDialogs::mnuPrintSheetClick(const ProgramState& state, bool everyUnit) {
+    teacherPrinting(state).print(&state.frame, TeacherPrint::questionSheet, state.courseware, everyUnit);
 }
 
-void ProgramDialogs::mnuPrintKeyClick(TfrmMain& frame, bool everyUnit) {
-    teacherPrinting(frame).print(&frame, TeacherPrint::answerKey, frame.courseware, everyUnit);
+void ProgramDialogs::mnuPrintKeyClick(const ProgramState& state, bool everyUnit) {
+    teacherPrinting(state).print(&state.frame, TeacherPrint::answerKey, state.courseware, everyUnit);
 }
 
-void ProgramDialogs::mnuShowRecordClick(TfrmMain& frame) { frmKiroku(frame).exec(); }
-void ProgramDialogs::mnuDispStackClick(TfrmMain& frame) { frmDump(frame).exec(); }
-void ProgramDialogs::mnuVersionClick(TfrmMain& frame) { frmVersion(frame).exec(); }
-void ProgramDialogs::showHelp(TfrmMain& frame, int context) { helpViewer(frame).showContext(context); }
+void ProgramDialogs::mnuShowRecordClick(const ProgramState& state) { frmKiroku(state).exec(); }
+void ProgramDialogs::mnuDispStackClick(const ProgramState& state) { frmDump(state).exec(); }
+void ProgramDialogs::mnuVersionClick(const ProgramState& state) { frmVersion(state).exec(); }
+void ProgramDialogs::showHelp(const ProgramState& state, int context) { helpViewer(state).showContext(context); }
 
-FlowWindows* ProgramDialogs::flowWindows(TfrmMain& frame) { return &qtFlowWindows(frame); }
-UnitDialog* ProgramDialogs::unitDialog(TfrmMain& frame) {
-    if (!unitDialog_) unitDialog_ = std::make_unique<UnitDialogOnFirstUse>([this, &frame]() -> UnitDialog& {
-        return frmMondai(frame);
+FlowWindows* ProgramDialogs::flowWindows(const ProgramState& state) { return &qtFlowWindows(state); }
+UnitDialog* ProgramDialogs::unitDialog(const ProgramState& state) {
+    if (!unitDialog_) unitDialog_ = std::make_unique<UnitDialogOnFirstUse>([this, &state]() -> UnitDialog& {
+        return frmMondai(state);
     });
     return unitDialog_.get();
 }

@@ -31,30 +31,28 @@ public:
     ProgramDialogs();
     ~ProgramDialogs() override;
 
-    void createForm(FormName form, TfrmMain& frame) override;
+    void mnuPrintClick(const ProgramState& state) override;
+    void mnuPrintPreviewClick(const ProgramState& state) override;
+    void mnuPrintSheetClick(const ProgramState& state, bool everyUnit) override;
+    void mnuPrintKeyClick(const ProgramState& state, bool everyUnit) override;
+    void mnuShowRecordClick(const ProgramState& state) override;
+    void mnuDispStackClick(const ProgramState& state) override;
+    void mnuVersionClick(const ProgramState& state) override;
+    void showHelp(const ProgramState& state, int context) override;
 
-    void mnuPrintClick(TfrmMain& frame) override;
-    void mnuPrintPreviewClick(TfrmMain& frame) override;
-    void mnuPrintSheetClick(TfrmMain& frame, bool everyUnit) override;
-    void mnuPrintKeyClick(TfrmMain& frame, bool everyUnit) override;
-    void mnuShowRecordClick(TfrmMain& frame) override;
-    void mnuDispStackClick(TfrmMain& frame) override;
-    void mnuVersionClick(TfrmMain& frame) override;
-    void showHelp(TfrmMain& frame, int context) override;
+    FlowWindows* flowWindows(const ProgramState& state) override;
+    UnitDialog* unitDialog(const ProgramState& state) override;
 
-    FlowWindows* flowWindows(TfrmMain& frame) override;
-    UnitDialog* unitDialog(TfrmMain& frame) override;
-
-    TfrmDelete& frmDelete(TfrmMain& frame);
-    TfrmPrintS& frmPrintS(TfrmMain& frame);
-    TfrmDump& frmDump(TfrmMain& frame);
-    TfrmKiroku& frmKiroku(TfrmMain& frame);
-    TfrmMondai& frmMondai(TfrmMain& frame);
-    TfrmVersion& frmVersion(TfrmMain& frame);
-    TfrmEditQues& frmEditQues(TfrmMain& frame);
-    QtFlowWindows& qtFlowWindows(TfrmMain& frame);
-    HelpViewer& helpViewer(TfrmMain& frame);
-    TeacherPrinting& teacherPrinting(TfrmMain& frame);
+    TfrmDelete& frmDelete(const ProgramState& state);
+    TfrmPrintS& frmPrintS(const ProgramState& state);
+    TfrmDump& frmDump(const ProgramState& state);
+    TfrmKiroku& frmKiroku(const ProgramState& state);
+    TfrmMondai& frmMondai(const ProgramState& state);
+    TfrmVersion& frmVersion(const ProgramState& state);
+    TfrmEditQues& frmEditQues(const ProgramState& state);
+    QtFlowWindows& qtFlowWindows(const ProgramState& state);
+    HelpViewer& helpViewer(const ProgramState& state);
+    TeacherPrinting& teacherPrinting(const ProgramState& state);
 
 private:
     // The forms are children of the frame, which deletes them.
@@ -71,6 +69,6 @@ private:
 };
 
 // The worked page as it stands, for the print job.
-PrintablePage printablePage(TfrmMain& frame);
+PrintablePage printablePage(const ProgramState& state);
 
 }  // namespace talvoren::ui

@@ -42,7 +42,6 @@ void QtPage::showPanel(const std::string& text) { widgets_.panel.showNumber(qs(t
 
 void QtPage::setJikkouEnabled(bool on) { widgets_.panel.setJikkouEnabled(on); }
 
-void QtPage::setNextEnabled(bool on) { widgets_.panel.setNextEnabled(on); }
 
 void QtPage::setCorrectionEnabled(bool on) { widgets_.panel.setCorrectionEnabled(on); }
 
@@ -72,7 +71,7 @@ void QtPage::drawCaption(int n, const std::string& caption) {
     image->setAccessibleDescription(qs(caption));  // the question's header comes after its line
 }
 
-bool QtPage::typeset(int n, int mode, const ExprLine& line, bool hasDecimalPoint, bool signReversed) {
+bool QtPage::typeset(int n, TypesetMode mode, const ExprLine& line, bool hasDecimalPoint, bool signReversed) {
     LineImage* image = widgets_.page.lineImage(n);
     if (!image) return true;
     LineDrawing& drawing = drawings_[n];
@@ -90,7 +89,7 @@ bool QtPage::typeset(int n, int mode, const ExprLine& line, bool hasDecimalPoint
                            drawing.minimumScale);
     }
     image->refresh();
-    if (mode == 0) {  // a line shrunk to fit is typeset twice; it is named and said once
+    if (mode == TypesetMode::full) {  // a line shrunk to fit is typeset twice; it is named and said once
         nameDrawnLine(widgets_.page, widgets_.panel, n, line, hasDecimalPoint);
         if (readAloud) readAloud->say(spokenLine(n, line, hasDecimalPoint));
     }
@@ -282,7 +281,7 @@ void QtPage::showLineEntryText(const std::string& text) {
         drawCaptionOn(surface, drawings_[entryLine_].caption);
         const WrittenLine written = readWrittenLine(text, core_.unknownLetter);
         if (written.line)
-            typesetOn(surface, entryLine_, 0, *written.line, {core_.hasDecimalPoint, false}, core_.unknownLetter,
+            typesetOn(surface, entryLine_, TypesetMode::full, *written.line, {core_.hasDecimalPoint, false}, core_.unknownLetter,
                       image->width());
         else
             drawPlainTextOn(surface, image->height(),
@@ -309,10 +308,14 @@ void QtPage::showVerdict(const LineVerdict& verdict) {
     if (verdict.kind != VerdictKind::right) showHint(verdict.text);
 }
 
-int QtPage::showSentaku() {
+AnswerKind QtPage::chooseSpecialAnswer() {
     TfrmSentaku& sentaku = widgets_.sentaku();
     sentaku.setAnchor(widgets_.page.lineImage(1));
-    return sentaku.exec();
+    switch (sentaku.exec()) {
+    case sentakuKainashi: return AnswerKind::noSolution;
+    case sentakuMusu: return AnswerKind::infinitelyMany;
+    default: return AnswerKind::none;
+    }
 }
 
 }  // namespace talvoren::ui

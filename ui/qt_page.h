@@ -45,14 +45,13 @@ public:
     void showDescription(const std::string& text) override;
     void showPanel(const std::string& text) override;
     void setJikkouEnabled(bool on) override;
-    void setNextEnabled(bool on) override;
     void setCorrectionEnabled(bool on) override;
     void setLineButtonEnabled(int n, bool on) override;
 
     bool hasLineImage(int n) const override;
     void clearLineImage(int n) override;
     void drawCaption(int n, const std::string& caption) override;
-    bool typeset(int n, int mode, const ExprLine& line, bool hasDecimalPoint, bool signReversed) override;
+    bool typeset(int n, TypesetMode mode, const ExprLine& line, bool hasDecimalPoint, bool signReversed) override;
     void drawLineLabel(int n, const std::string& label) override;
 
     void placeAnswerBox(int n) override;
@@ -69,7 +68,7 @@ public:
     void showStatus(const std::string& text) override;
     void setHintEnabled(bool on) override;
 
-    int showSentaku() override;
+    AnswerKind chooseSpecialAnswer() override;
     void showSolutionSet(const SolutionSet& set) override;
     void showTrial(const SolutionSet& set, const Ratio& value, const std::string& sentence) override;
 

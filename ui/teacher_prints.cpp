@@ -224,9 +224,9 @@ bool printAnswerKey(QPainter& painter, Sheets& sheets, PageFlow& flow, const std
 
 std::vector<PrintUnit> printUnits(const CoursewareState& set, bool everyUnit) {
     std::vector<PrintUnit> units;
-    const int first = everyUnit ? 1 : set.currentUnit;
-    const int last = everyUnit ? listedUnitCount(set) : set.currentUnit;
-    for (int u = first; u <= last; ++u) units.push_back({set.unitTitles[u], analyseUnit(set, u)});
+    const int first = everyUnit ? 1 : set.currentUnit();
+    const int last = everyUnit ? listedUnitCount(set) : set.currentUnit();
+    for (int u = first; u <= last; ++u) units.push_back({set.unitTitles()[u], analyseUnit(set, u)});
     return units;
 }
 

@@ -47,6 +47,7 @@ void TrialFlow::run() {
         padText = padText.mid(slash + 1) + QStringLiteral("分の") + padText.left(slash);
     if (negative) padText.prepend(QLatin1Char('-'));
     const ExprCell cell = parseEntry(core_, padText.toStdString());
+    worksheet_.showNotices();
     if (cell.den == 0) return;  // the pad's own message has been shown
     if (cell.kind != kind::constant) {
         worksheet_.showMessage("数を入れてください");

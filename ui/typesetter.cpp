@@ -188,13 +188,13 @@ void Typesetter::drawRelation(std::uint8_t relation, int& column) {
     surface_.setFont(FontHolder::fntNum);
 }
 
-bool Typesetter::typeset(int n, int mode, const ExprLine& line) {
+bool Typesetter::typeset(int n, TypesetMode mode, const ExprLine& line) {
     int column = 1;
     pulledLeft_ = 0;
     std::uint8_t previousKind = '(';
     FractionGroup group;
 
-    const double scale = (mode == 1 ? smallTypeScale : 1.0) * flags_.shrink;
+    const double scale = (mode == TypesetMode::small ? smallTypeScale : 1.0) * flags_.shrink;
     if (scale != 1.0) surface_.setScale(scale, typesetScaleOriginY());
     if (n == answerImage) {
         surface_.setFont(FontHolder::fntKnjMin);

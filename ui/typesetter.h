@@ -11,6 +11,7 @@
 #include <utility>
 
 #include "core/cells.h"
+#include "solving/page.h"
 #include "ui/surface.h"
 
 namespace talvoren::ui {
@@ -50,7 +51,7 @@ public:
 
     // Draws the line (n 16: the answer image, after 【答】); mode 1 is the
     // second drawing of a line that did not fit. True when it fitted.
-    bool typeset(int n, int mode, const ExprLine& line);
+    bool typeset(int n, TypesetMode mode, const ExprLine& line);
 
     // One element at a column: a single text, or upper over lower as a
     // fraction. Returns its width in columns (0 when nothing was drawn).

@@ -38,7 +38,7 @@ TEST_P(Arithmetic, GivesExactResult) {
     if (!GetParam().overflow) {
         EXPECT_EQ(cellText(result), GetParam().expected);
     }
-    EXPECT_TRUE(t.sink.shown.empty());
+    EXPECT_TRUE(t.shown().empty());
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -109,7 +109,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(Cells, ZeroDenominatorInComparisonShowsDiagnostic) {
     CoreSession t;
     EXPECT_EQ(compareCells(t.s, c(0, 0, kind::lessEqual), c(1, 1)), 0);
-    EXPECT_EQ(t.sink.shown, (Shown{"message: x=0,y=1GCDが０です"}));
+    EXPECT_EQ(t.shown(), (Shown{"message: x=0,y=1GCDが０です"}));
 }
 
 TEST(Cells, GcdAndLcm) {
@@ -119,7 +119,7 @@ TEST(Cells, GcdAndLcm) {
     EXPECT_EQ(lcm(t.s, 4, 6), 12);
     EXPECT_FALSE(t.s.overflow);
     EXPECT_EQ(lcm(t.s, 0, 3), 0);
-    EXPECT_EQ(t.sink.shown, (Shown{"message: x=0,y=3GCDが０です"}));
+    EXPECT_EQ(t.shown(), (Shown{"message: x=0,y=3GCDが０です"}));
     gcd(t.s, int32Min, int32Min);  // 2^31 does not fit
     EXPECT_TRUE(t.s.overflow);
 }
@@ -128,7 +128,7 @@ TEST(Cells, DivisionByZeroAsksAndGivesZeroLetter) {
     CoreSession t;
     t.s.unknownLetter = 'y';
     EXPECT_EQ(cellText(divideCells(t.s, c(3, 1), ZERO)), "0y1");
-    EXPECT_EQ(t.sink.shown, (Shown{"box[確認]: 0 で割ることはできません"}));
+    EXPECT_EQ(t.shown(), (Shown{"box[確認]: 0 で割ることはできません"}));
     EXPECT_EQ(t.sink.lastButtons, Buttons::abortRetryIgnore);
 }
 

@@ -24,7 +24,7 @@ TEST_P(Entry, PadText) {
     CoreSession t;
     t.s.unknownLetter = 'x';
     EXPECT_EQ(cellText(parseEntry(t.s, GetParam().text)), GetParam().cell);
-    EXPECT_EQ(t.sink.shown, GetParam().shown);
+    EXPECT_EQ(t.shown(), GetParam().shown);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -67,11 +67,11 @@ TEST(EntryParser, DigitsValue) {
     CoreSession t;
     EXPECT_EQ(digitsValue(t.s, "").value, 0);
     EXPECT_EQ(digitsValue(t.s, "0042").value, 42);
-    EXPECT_TRUE(t.sink.shown.empty());
+    EXPECT_TRUE(t.shown().empty());
     const DigitsValue bad = digitsValue(t.s, "4a");
     EXPECT_TRUE(bad.refused);
     EXPECT_EQ(bad.value, 0);
-    EXPECT_EQ(t.sink.shown, (Shown{"message: 4a ←分数の表現があやまりです.."}));
+    EXPECT_EQ(t.shown(), (Shown{"message: 4a ←分数の表現があやまりです.."}));
 }
 
 TEST(EntryParser, LetterFollowsTheQuestion) {

@@ -34,7 +34,7 @@ TEST_P(Parse, Question) {
     EXPECT_EQ(t.s.unknownLetter, p.letter);
     EXPECT_EQ(t.s.hasDecimalPoint, p.decimal);
     EXPECT_EQ(lineCellsText(t.s.lines[1]), p.cells);
-    EXPECT_EQ(t.sink.shown, p.shown);
+    EXPECT_EQ(t.shown(), p.shown);
 }
 
 const std::string blank = "box[警告]: 空白があります";

@@ -29,6 +29,12 @@ public:
 struct CoreSession {
     RecordingSink sink;
     CoreState s{sink};
+    // What has been shown so far: the layer's notices are shown first, as
+    // its callers do.
+    const std::vector<std::string>& shown() {
+        showNotices(sink, s.notices);
+        return sink.shown;
+    }
 };
 
 // Fills lines[n] with the given cells.

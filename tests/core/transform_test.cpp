@@ -71,7 +71,7 @@ TEST_P(Transform, WritesTargetLine) {
     EXPECT_EQ(r.value, p.value);
     EXPECT_EQ(r.refusal, p.refusal);
     EXPECT_EQ(lineCellsText(t.s.lines[2]), lineCellsText(second));  // source untouched
-    EXPECT_TRUE(t.sink.shown.empty());
+    EXPECT_TRUE(t.shown().empty());
 }
 
 using R = Refusal;
@@ -134,7 +134,7 @@ TEST(Transform, DivisionByZeroAsksOnceAndWritesNothing) {
     const TransformResult r = scaleBothSides(t.s, 1, '/', ZERO, 2);
     EXPECT_FALSE(r.value);
     EXPECT_EQ(t.s.lines[2].cellCount, 0);
-    EXPECT_EQ(t.sink.shown, (std::vector<std::string>{"box[確認]: 0 で割ることはできません"}));
+    EXPECT_EQ(t.shown(), (std::vector<std::string>{"box[確認]: 0 で割ることはできません"}));
 }
 
 TEST(Transform, RepeatedMultiplicationIsRefusedBeforeItWraps) {

@@ -48,7 +48,7 @@ TEST_P(BlankLines, AreIgnoredBetweenUnitsWhenLoaded) {
     EXPECT_EQ(sink.shown, GetParam().messages);
     if (GetParam().units > 0) {
         EXPECT_EQ(fatal, std::nullopt);
-        EXPECT_EQ(s.unitCount, GetParam().units);
+        EXPECT_EQ(s.unitCount(), GetParam().units);
         EXPECT_EQ(core.lines[1].caption, "（1） 次の不等式を解きなさい");
     } else {
         std::string expected = GetParam().fatal;
@@ -105,15 +105,15 @@ TEST(BlankLines, AreNeverSavedAndTheSavedSetReadsBackTheSame) {
     CoursewareState back;
     ASSERT_EQ(readQuestionSetFile(back, dir.file("b.ine")), ReadStatus::ok);
     ASSERT_TRUE(parseQuestionSet(back, sink));
-    EXPECT_EQ(back.unitTitles, s.unitTitles);
-    EXPECT_EQ(back.unitQuestions, s.unitQuestions);
-    EXPECT_EQ(back.unitQuestionCount, s.unitQuestionCount);
+    EXPECT_EQ(back.unitTitles(), s.unitTitles());
+    EXPECT_EQ(back.unitQuestions(), s.unitQuestions());
+    EXPECT_EQ(back.unitQuestionCount(), s.unitQuestionCount());
 }
 
 TEST(BlankLines, AnUnwritableCharacterIsNamedByItsLineInTheEditor) {
     test::ScratchDir dir;
     CoursewareState s;
-    s.questionSetText = {"", "<<単元", "x<1", ">>", "", "<<絵😀", "x<2", ">>"};
+    s.setText({"", "<<単元", "x<1", ">>", "", "<<絵😀", "x<2", ">>"});
     const WriteResult r = writeQuestionSetFile(s, dir.file("a.ine"));
     EXPECT_EQ(r.status, WriteStatus::unencodable);
     EXPECT_EQ(r.badLine, 6);

@@ -18,7 +18,7 @@ protected:
     CheckVerdict verdict;
 
     bool check(std::vector<std::string> text) {
-        s.questionSetText = std::move(text);
+        s.setText(std::move(text));
         return checkQuestionSet(s, core, verdict);
     }
 };
@@ -30,6 +30,22 @@ TEST_F(Check, APassingSetShowsItsUnitCountAndNone) {
     EXPECT_EQ(verdict.edtErTangen, "なし");
     EXPECT_EQ(verdict.lstErQues, std::vector<std::string>{"なし"});
     EXPECT_TRUE(sink.shown.empty());
+}
+
+// The check reads every question on scratch tables: the question on the
+// page, its letter, decimal flag and error code stay as they were.
+TEST_F(Check, LeavesThePageAsItWas) {
+    ASSERT_TRUE(parseQuestion(core, 1, "0.5a+1>2"));
+    const ExprTables before = core.tables();
+    EXPECT_FALSE(check({"<<一", "x<1", "2x+3y<1", "x<3-", ">>"}));
+    EXPECT_EQ(core.parseError, before.parseError);
+    EXPECT_EQ(core.unknownLetter, before.unknownLetter);
+    EXPECT_EQ(core.hasDecimalPoint, before.hasDecimalPoint);
+    for (int n : {0, 1}) {
+        const ExprLine& line = core.lines[n];
+        ASSERT_EQ(line.cellCount, before.lines[n].cellCount) << "line " << n;
+        for (int i = 0; i < line.cellCount; ++i) EXPECT_TRUE(cellsEqual(line.cells[i], before.lines[n].cells[i]));
+    }
 }
 
 TEST_F(Check, ListsTheFaultyQuestionsOfTheFirstFaultyUnitOnly) {
@@ -110,16 +126,16 @@ protected:
 };
 
 TEST_F(Editor, AnUnchangedTextIsAcceptedAtOnce) {
-    s.questionSetSaved = true;
+    s.setSaved(true);
     editor.formShow("/q/Question.ine");
     EXPECT_EQ(editor.caption(), "問題の編集：/q/Question.ine");
     EXPECT_TRUE(editor.btnOkClick(s, sink));
-    EXPECT_TRUE(s.questionSetSaved);
+    EXPECT_TRUE(s.questionSetSaved());
     EXPECT_TRUE(sink.shown.empty());
 }
 
 TEST_F(Editor, AChangedTextNeedsAPassingCheck) {
-    s.questionSetText = {"<<A", "x<1", ">>"};
+    s.setText({"<<A", "x<1", ">>"});
     editor.formShow("/q/a.ine");
     editor.memQuesChange();
     EXPECT_FALSE(editor.btnOkClick(s, sink));
@@ -128,11 +144,11 @@ TEST_F(Editor, AChangedTextNeedsAPassingCheck) {
     editor.btnCompileClick(s, core);
     EXPECT_EQ(editor.verdict().edtResult, checkPassedText);
     EXPECT_TRUE(editor.btnOkClick(s, sink));
-    EXPECT_FALSE(s.questionSetSaved);
+    EXPECT_FALSE(s.questionSetSaved());
 }
 
 TEST_F(Editor, AnyChangeAfterAPassWithdrawsItAndEmptiesTheVerdict) {
-    s.questionSetText = {"<<A", "x<1", ">>"};
+    s.setText({"<<A", "x<1", ">>"});
     editor.formShow("/q/a.ine");
     editor.memQuesChange();
     editor.btnCompileClick(s, core);
@@ -145,7 +161,7 @@ TEST_F(Editor, AnyChangeAfterAPassWithdrawsItAndEmptiesTheVerdict) {
 }
 
 TEST_F(Editor, AFailingCheckKeepsTheDialogOpen) {
-    s.questionSetText = {"<<A", "x=1", ">>"};
+    s.setText({"<<A", "x=1", ">>"});
     editor.formShow("/q/a.ine");
     editor.memQuesChange();
     editor.btnCompileClick(s, core);

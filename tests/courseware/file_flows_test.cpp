@@ -53,11 +53,10 @@ public:
     bool startQuestionSet() override {
         log_.push_back("start");
         if (!startSucceeds) return false;
-        s_.currentUnit = 1;
-        s_.unitPosition.fill(1);
+        s_.startAtFirstUnit();
         return true;
     }
-    void showUnitTitle() override { log_.push_back("title " + s_.unitTitles[s_.currentUnit]); }
+    void showUnitTitle() override { log_.push_back("title " + s_.unitTitles()[s_.currentUnit()]); }
     void chooseUnit() override { log_.push_back("choose unit"); }
     bool startSucceeds = true;
 
@@ -72,11 +71,10 @@ const std::vector<std::string> oldSet{"<<旧", "x<1", "x<2", ">>"};
 class Flows : public ::testing::Test {
 protected:
     Flows() {
-        s.questionSetText = oldSet;
+        s.setText(oldSet);
         parseQuestionSet(s, sink);
-        s.questionSetPath = dir.file("old.ine");
-        s.currentUnit = 1;
-        s.unitPosition[1] = 2;
+        s.setPath(dir.file("old.ine"));
+        s.chooseUnit(1, 2);
         test::writeBytes(dir.file("new.ine"), test::cp932("<<新\r\nx>3\r\n>>\r\n"));
     }
     test::ScratchDir dir;
@@ -89,7 +87,7 @@ protected:
 
     // Opens new.ine over unsaved edits, answering the save question.
     void openOverUnsavedEdits(std::optional<std::string> saveAs, Answer answer) {
-        s.questionSetSaved = false;
+        s.setSaved(false);
         windows.openAnswer = dir.file("new.ine");
         windows.saveAnswer = std::move(saveAs);
         sink.answers = {answer};
@@ -97,21 +95,21 @@ protected:
     }
 
     void expectOldSetInForce() {
-        EXPECT_EQ(s.questionSetText, oldSet);
-        EXPECT_EQ(s.unitTitles[1], "旧");
-        EXPECT_EQ(s.unitPosition[1], 2);
+        EXPECT_EQ(s.questionSetText(), oldSet);
+        EXPECT_EQ(s.unitTitles()[1], "旧");
+        EXPECT_EQ(s.unitPosition()[1], 2);
     }
 };
 
 TEST_F(Flows, OpeningAValidFileStartsItAndOffersTheUnitDialog) {
     windows.openAnswer = dir.file("new.ine");
-    s.questionSetSaved = true;
+    s.setSaved(true);
     flows.mnuOpenClick();
     EXPECT_EQ(windows.log, (std::vector<std::string>{"open dialog " + dir.file("old.ine"), "start",
                                                      "choose unit"}));
-    EXPECT_EQ(s.unitTitles[1], "新");
-    EXPECT_EQ(s.questionSetPath, dir.file("new.ine"));
-    EXPECT_TRUE(s.questionSetSaved);
+    EXPECT_EQ(s.unitTitles()[1], "新");
+    EXPECT_EQ(s.questionSetPath(), dir.file("new.ine"));
+    EXPECT_TRUE(s.questionSetSaved());
 }
 
 TEST_F(Flows, OpeningAFileWithEmptyLinesBetweenUnitsStartsIt) {
@@ -119,7 +117,7 @@ TEST_F(Flows, OpeningAFileWithEmptyLinesBetweenUnitsStartsIt) {
     windows.openAnswer = dir.file("blank.ine");
     flows.mnuOpenClick();
     EXPECT_TRUE(sink.shown.empty());
-    EXPECT_EQ(s.unitTitles[2], "次");
+    EXPECT_EQ(s.unitTitles()[2], "次");
     EXPECT_EQ(std::count(windows.log.begin(), windows.log.end(), "choose unit"), 1);
 }
 
@@ -146,7 +144,7 @@ TEST_P(OpenInvalid, IsReportedAndTheOldSetStaysInForce) {
         if (const auto at = text.find('%'); at != std::string::npos) text.replace(at, 1, dir.file("bad.ine"));
     EXPECT_EQ(sink.shown, shown);
     expectOldSetInForce();
-    EXPECT_EQ(s.questionSetPath, dir.file("bad.ine"));
+    EXPECT_EQ(s.questionSetPath(), dir.file("bad.ine"));
     EXPECT_EQ(std::count(windows.log.begin(), windows.log.end(), "choose unit"), 0);
 }
 
@@ -179,8 +177,8 @@ TEST_F(Flows, AUtf8SetReadAsSuchIsLeftToBeSavedAsShiftJis) {
     windows.openAnswer = dir.file("utf8.ine");
     sink.answers = {Answer::yes};
     flows.mnuOpenClick();
-    EXPECT_EQ(s.unitTitles[1], "単元");
-    EXPECT_FALSE(s.questionSetSaved);
+    EXPECT_EQ(s.unitTitles()[1], "単元");
+    EXPECT_FALSE(s.questionSetSaved());
     EXPECT_EQ(std::count(windows.log.begin(), windows.log.end(), "choose unit"), 1);
 
     windows.saveAnswer = dir.file("utf8.ine");
@@ -198,14 +196,14 @@ TEST_F(Flows, OpeningWithUnsavedEditsSavesThemFirst) {
     openOverUnsavedEdits(dir.file("saved.ine"), Answer::yes);
     EXPECT_EQ(sink.shown, std::vector<std::string>{"[確認] ファイルを保存しますか"});
     EXPECT_EQ(test::readBytes(dir.file("saved.ine")), test::cp932("<<旧\r\nx<1\r\nx<2\r\n>>\r\n"));
-    EXPECT_EQ(s.unitTitles[1], "新");
-    EXPECT_TRUE(s.questionSetSaved);
+    EXPECT_EQ(s.unitTitles()[1], "新");
+    EXPECT_TRUE(s.questionSetSaved());
 }
 
 TEST_F(Flows, OpeningWithUnsavedEditsAnsweredNoDiscardsThem) {
     openOverUnsavedEdits(std::nullopt, Answer::no);
-    EXPECT_EQ(s.unitTitles[1], "新");
-    EXPECT_TRUE(s.questionSetSaved);
+    EXPECT_EQ(s.unitTitles()[1], "新");
+    EXPECT_TRUE(s.questionSetSaved());
 }
 
 // When the save that was asked for does not happen (dialog cancelled, write
@@ -218,23 +216,23 @@ TEST_F(Flows, OpeningStopsWhenTheWantedSaveDoesNotHappen) {
             EXPECT_EQ(sink.shown.back(), "ファイルを保存できませんでした：" + *saveAs + "（No such file or directory）");
         }
         expectOldSetInForce();
-        EXPECT_FALSE(s.questionSetSaved);
-        EXPECT_EQ(s.questionSetPath, dir.file("old.ine"));
+        EXPECT_FALSE(s.questionSetSaved());
+        EXPECT_EQ(s.questionSetPath(), dir.file("old.ine"));
     }
 }
 
 TEST_F(Flows, SavingWritesTheTextAndTakesTheNewName) {
-    s.questionSetSaved = false;
+    s.setSaved(false);
     windows.saveAnswer = dir.file("copy.ine");
     EXPECT_TRUE(flows.saveQuestionSet());
     EXPECT_EQ(windows.log, (std::vector<std::string>{"save dialog " + dir.file("old.ine"),
                                                      "caption " + dir.file("copy.ine")}));
-    EXPECT_TRUE(s.questionSetSaved);
-    EXPECT_EQ(s.questionSetPath, dir.file("copy.ine"));
+    EXPECT_TRUE(s.questionSetSaved());
+    EXPECT_EQ(s.questionSetPath(), dir.file("copy.ine"));
 }
 
 TEST_F(Flows, ASaveThatFailsChangesNothing) {
-    s.questionSetSaved = false;
+    s.setSaved(false);
     test::writeBytes(dir.file("copy.ine"), "old bytes");
     windows.saveAnswer = dir.file("copy.ine");
     test::FailingCalls calls(test::FailingCalls::Point::rename);
@@ -242,8 +240,8 @@ TEST_F(Flows, ASaveThatFailsChangesNothing) {
     EXPECT_FALSE(failing.saveQuestionSet());
     EXPECT_EQ(sink.shown, std::vector<std::string>{"ファイルを保存できませんでした：" + dir.file("copy.ine") +
                                                    "（Invalid cross-device link）"});
-    EXPECT_FALSE(s.questionSetSaved);
-    EXPECT_EQ(s.questionSetPath, dir.file("old.ine"));
+    EXPECT_FALSE(s.questionSetSaved());
+    EXPECT_EQ(s.questionSetPath(), dir.file("old.ine"));
     EXPECT_EQ(test::readBytes(dir.file("copy.ine")), "old bytes");
 
     windows.saveAnswer = "";  // an empty name counts as cancelled
@@ -252,7 +250,7 @@ TEST_F(Flows, ASaveThatFailsChangesNothing) {
 
 TEST_F(Flows, EditingRestartsTheSetAndOffersTheUnitDialog) {
     windows.editInEditor = [this] {
-        s.questionSetText = {"<<編集後", "x<5", ">>"};
+        s.setText({"<<編集後", "x<5", ">>"});
         parseQuestionSet(s, sink);
     };
     flows.mnuEditCWareClick();
@@ -262,7 +260,7 @@ TEST_F(Flows, EditingRestartsTheSetAndOffersTheUnitDialog) {
 TEST_F(Flows, CancellingTheEditorRestoresTheSet) {
     windows.editorOk = false;
     windows.editInEditor = [this] {
-        s.questionSetText = {"<<編集後", "x<5", ">>"};
+        s.setText({"<<編集後", "x<5", ">>"});
         parseQuestionSet(s, sink);
     };
     flows.mnuEditCWareClick();
@@ -271,7 +269,7 @@ TEST_F(Flows, CancellingTheEditorRestoresTheSet) {
 
 TEST_F(Flows, AnEditedSetThatCannotStartIsReportedAndRestored) {
     runner.startSucceeds = false;
-    windows.editInEditor = [this] { s.questionSetText = {"<<編集後", "x<5", ">>"}; };
+    windows.editInEditor = [this] { s.setText({"<<編集後", "x<5", ">>"}); };
     flows.mnuEditCWareClick();
     EXPECT_EQ(sink.shown, std::vector<std::string>{"ERROR:RefreshSystem"});
     expectOldSetInForce();
@@ -288,7 +286,7 @@ struct CloseCase {
 class CloseQuery : public Flows, public ::testing::WithParamInterface<CloseCase> {};
 
 TEST_P(CloseQuery, AsksOnlyAboutUnsavedEdits) {
-    s.questionSetSaved = GetParam().saved;
+    s.setSaved(GetParam().saved);
     if (GetParam().answer) sink.answers = {*GetParam().answer};
     if (GetParam().saveAs) windows.saveAnswer = dir.file(*GetParam().saveAs);
     EXPECT_EQ(flows.FormCloseQuery(), GetParam().closes);

@@ -35,7 +35,7 @@ protected:
 };
 
 TEST_P(MalformedSet, IsRefusedByTheCheckWithItsLineAndReason) {
-    s.questionSetText = text();
+    s.setText(text());
     CheckVerdict verdict;
     EXPECT_FALSE(checkQuestionSet(s, core, verdict));
     ASSERT_EQ(verdict.lstErQues.size(), 1u);

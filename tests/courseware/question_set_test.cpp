@@ -13,8 +13,8 @@ std::vector<std::string> readThrough(const std::string& bytes, ReadStatus& statu
     test::writeBytes(dir.file("set.ine"), bytes);
     CoursewareState s;
     status = readQuestionSetFile(s, dir.file("set.ine"));
-    EXPECT_EQ(s.questionSetPath, dir.file("set.ine"));
-    return s.questionSetText;
+    EXPECT_EQ(s.questionSetPath(), dir.file("set.ine"));
+    return s.questionSetText();
 }
 
 TEST(ReadQuestionSetFile, DecodesCodePage932AndEveryLineBreak) {
@@ -31,10 +31,10 @@ TEST(ReadQuestionSetFile, RefusesAFileThatIsNotCodePage932AndKeepsTheText) {
     test::ScratchDir dir;
     test::writeBytes(dir.file("utf8.ine"), "<<単元\r\n");  // UTF-8, not code page 932
     CoursewareState s;
-    s.questionSetText = {"<<old"};
+    s.setText({"<<old"});
     EXPECT_EQ(readQuestionSetFile(s, dir.file("utf8.ine")), ReadStatus::notCp932);
-    EXPECT_EQ(s.questionSetText, std::vector<std::string>{"<<old"});
-    EXPECT_EQ(s.questionSetPath, dir.file("utf8.ine"));
+    EXPECT_EQ(s.questionSetText(), std::vector<std::string>{"<<old"});
+    EXPECT_EQ(s.questionSetPath(), dir.file("utf8.ine"));
     EXPECT_EQ(readQuestionSetFile(s, dir.file("none.ine")), ReadStatus::missing);
 }
 
@@ -81,7 +81,7 @@ class ParseQuestionSet : public ::testing::TestWithParam<ParseCase> {};
 
 TEST_P(ParseQuestionSet, AcceptsOnlyWellFormedUnits) {
     CoursewareState s;
-    s.questionSetText = GetParam().text;
+    s.setText(GetParam().text);
     test::RecordingSink sink;
     const QuestionSetParse parse = parseQuestionSetText(s, sink);
     EXPECT_EQ(parse.ok, GetParam().ok);
@@ -125,35 +125,35 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(ParseQuestionSet, BuildsTheUnitTables) {
     CoursewareState s;
-    s.questionSetText = {"<<単元１", "x<1", "2x>4", "3x<=9", ">>", "<< 題 ", "x>1", ">>"};
+    s.setText({"<<単元１", "x<1", "2x>4", "3x<=9", ">>", "<< 題 ", "x>1", ">>"});
     test::RecordingSink sink;
     ASSERT_TRUE(parseQuestionSet(s, sink));
-    EXPECT_EQ(s.unitCount, 2);
-    EXPECT_EQ(s.unitTitles[1], "単元１");
-    EXPECT_EQ(s.unitTitles[2], " 題 ");  // spaces are part of the title
-    EXPECT_EQ(s.unitQuestionCount[1], 3);
-    EXPECT_EQ(s.unitQuestions[1][3], "3x<=9");
-    EXPECT_EQ(s.unitQuestionCount[2], 1);
+    EXPECT_EQ(s.unitCount(), 2);
+    EXPECT_EQ(s.unitTitles()[1], "単元１");
+    EXPECT_EQ(s.unitTitles()[2], " 題 ");  // spaces are part of the title
+    EXPECT_EQ(s.unitQuestionCount()[1], 3);
+    EXPECT_EQ(s.unitQuestions()[1][3], "3x<=9");
+    EXPECT_EQ(s.unitQuestionCount()[2], 1);
     EXPECT_EQ(listedUnitCount(s), 2);
 }
 
 TEST(ParseQuestionSet, OpeningFewerUnitsForgetsTheOldOnes) {
     CoursewareState s;
     test::RecordingSink sink;
-    s.questionSetText = units(10);
+    s.setText(units(10));
     ASSERT_TRUE(parseQuestionSet(s, sink));
-    s.questionSetText = units(3);
+    s.setText(units(3));
     ASSERT_TRUE(parseQuestionSet(s, sink));
     EXPECT_EQ(listedUnitCount(s), 3);
-    EXPECT_EQ(s.unitQuestionCount[4], 0);
+    EXPECT_EQ(s.unitQuestionCount()[4], 0);
 }
 
 TEST(ParseQuestionSet, AnEmptyTitleEndsTheListedUnits) {
     CoursewareState s;
     test::RecordingSink sink;
-    s.questionSetText = unit("A", 1) + unit("", 1) + unit("C", 1);
+    s.setText(unit("A", 1) + unit("", 1) + unit("C", 1));
     ASSERT_TRUE(parseQuestionSet(s, sink));
-    EXPECT_EQ(s.unitCount, 3);
+    EXPECT_EQ(s.unitCount(), 3);
     EXPECT_EQ(listedUnitCount(s), 1);
 }
 
@@ -182,7 +182,7 @@ TEST(WriteQuestionSetFile, EndsEveryLineWithCrLf) {
 TEST(WriteQuestionSetFile, ReportsALineWithoutACodePage932FormAndWritesNothing) {
     test::ScratchDir dir;
     CoursewareState s;
-    s.questionSetText = {"<<単元", "x<1", "<<絵😀", ">>"};
+    s.setText({"<<単元", "x<1", "<<絵😀", ">>"});
     const WriteResult r = writeQuestionSetFile(s, dir.file("a.ine"));
     EXPECT_EQ(r.status, WriteStatus::unencodable);
     EXPECT_EQ(r.badLine, 3);
@@ -196,7 +196,7 @@ TEST(WriteQuestionSetFile, AFailedWriteKeepsThePreviousFile) {
     const std::string old = test::cp932("<<前の単元\r\nx<1\r\n>>\r\n");
     test::writeBytes(dir.file("a.ine"), old);
     CoursewareState s;
-    s.questionSetText = units(10, 7);
+    s.setText(units(10, 7));
     test::FailingCalls calls(test::FailingCalls::Point::write, 20);
     const WriteResult r = writeQuestionSetFile(s, dir.file("a.ine"), calls);
     EXPECT_EQ(r.status, WriteStatus::failed);
@@ -207,23 +207,21 @@ TEST(WriteQuestionSetFile, AFailedWriteKeepsThePreviousFile) {
 TEST(BackupQuestionSet, RestoreBringsBackTextUnitPositionsAndTables) {
     CoursewareState s;
     test::RecordingSink sink;
-    s.questionSetText = units(3, 2);
+    s.setText(units(3, 2));
     ASSERT_TRUE(parseQuestionSet(s, sink));
-    s.currentUnit = 2;
-    s.unitPosition[2] = 2;
-    backupQuestionSet(s);
+    s.chooseUnit(2, 2);
+    s.backUp();
 
-    s.questionSetText = {"<<other", "x<5"};
+    s.setText({"<<other", "x<5"});
     parseQuestionSet(s, sink);
-    s.currentUnit = 1;
-    s.unitPosition.fill(1);
-    restoreQuestionSet(s, sink);
+    s.startAtFirstUnit();
+    s.restore(sink);
 
-    EXPECT_EQ(s.questionSetText, units(3, 2));
-    EXPECT_EQ(s.currentUnit, 2);
-    EXPECT_EQ(s.unitPosition[2], 2);
-    EXPECT_EQ(s.unitTitles[1], "U1");
-    EXPECT_EQ(s.unitQuestionCount[1], 2);
+    EXPECT_EQ(s.questionSetText(), units(3, 2));
+    EXPECT_EQ(s.currentUnit(), 2);
+    EXPECT_EQ(s.unitPosition()[2], 2);
+    EXPECT_EQ(s.unitTitles()[1], "U1");
+    EXPECT_EQ(s.unitQuestionCount()[1], 2);
 }
 
 }  // namespace

@@ -13,10 +13,7 @@ namespace {
 class Deletion : public ::testing::Test {
 protected:
     Deletion() {
-        s.unitTitles[1] = "基本";
-        s.unitTitles[2] = "かっこ";
-        s.unitTitles[3] = "小数";
-        s.unitQuestionCount = {0, 2, 2, 2};
+        s = test::setOfUnits({{"基本", 2}, {"かっこ", 2}, {"小数", 2}});
         for (int u : {1, 2}) EXPECT_TRUE(records.recordSolved(s, u, 1));
         deletion.formShow(s);
     }

@@ -13,14 +13,7 @@ LocalClock fixedClock(LocalTime t) {
 }
 
 CoursewareState setOf(std::vector<std::pair<std::string, int>> unitsAndCounts) {
-    CoursewareState s;
-    int u = 0;
-    for (const auto& [title, count] : unitsAndCounts) {
-        s.unitTitles[++u] = title;
-        s.unitQuestionCount[u] = count;
-    }
-    s.unitCount = u;
-    return s;
+    return test::setOfUnits(unitsAndCounts);
 }
 
 class Records : public ::testing::Test {
@@ -83,14 +76,14 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(Records, TheLargestCountsListAsOneStar) {
-    CoursewareState s;
+    std::vector<std::pair<std::string, int>> units;
     std::string file;
     for (int u = 1; u <= maxUnits; ++u) {
-        s.unitTitles[u] = "単元" + std::to_string(u);
-        s.unitQuestionCount[u] = maxUnitQuestions;
+        units.emplace_back("単元" + std::to_string(u), maxUnitQuestions);
         file += "[単元" + std::to_string(u) + "]\r\n";
         for (int q = 1; q <= maxUnitQuestions; ++q) file += std::to_string(q) + "=9999\r\n";
     }
+    const CoursewareState s = test::setOfUnits(units);
     test::writeBytes(records.path(), test::cp932(file));
     const auto lines = records.listing(s);
     ASSERT_EQ(lines.size(), 80u);

@@ -31,8 +31,7 @@ public:
     bool showModal() override {
         ++shown;
         if (!choice) return false;
-        s_.currentUnit = choice->first;
-        s_.unitPosition[choice->first] = choice->second;
+        s_.chooseUnit(choice->first, choice->second);
         return true;
     }
     std::optional<std::pair<int, int>> choice;
@@ -70,15 +69,16 @@ protected:
 };
 
 TEST_F(Sequence, LoadingStartsUnitOneQuestionOne) {
-    s.currentUnit = 3;
-    s.unitPosition[2] = 3;
+    s.chooseUnit(3, 1);
+    s.chooseUnit(2, 3);
+    s.chooseUnit(3, 1);
     load();
-    EXPECT_EQ(s.currentUnit, 1);
-    EXPECT_EQ(s.unitPosition[2], 1);
+    EXPECT_EQ(s.currentUnit(), 1);
+    EXPECT_EQ(s.unitPosition()[2], 1);
     EXPECT_EQ(page.caption, "一");
     EXPECT_EQ(header(), "（1） 次の不等式を解きなさい");
     EXPECT_EQ(worksheet.description(), "式を指定してください");
-    EXPECT_EQ(s.questionSetPath, dir.file("set.ine"));
+    EXPECT_EQ(s.questionSetPath(), dir.file("set.ine"));
 }
 
 struct StartUpCase {
@@ -139,7 +139,7 @@ TEST_P(InstalledSet, StandsInForAMissingSet) {
     }
     EXPECT_EQ(fatal, expected);
     if (!expected) {
-        EXPECT_EQ(s.questionSetPath, installedSet);
+        EXPECT_EQ(s.questionSetPath(), installedSet);
         EXPECT_EQ(page.caption, "一");
     }
 }
@@ -157,21 +157,21 @@ TEST_F(Sequence, AUtf8SetAcceptedAtStartUpIsLeftToBeSavedAsShiftJis) {
     sink.answers = {Answer::yes};
     EXPECT_EQ(sequencing.startUp(dir.file("utf8.ine")), std::nullopt);
     EXPECT_EQ(page.caption, "一");
-    EXPECT_FALSE(s.questionSetSaved);
+    EXPECT_FALSE(s.questionSetSaved());
 }
 
 TEST_F(Sequence, StartUpFixesTheFoldersAndLoadsTheSet) {
     EXPECT_EQ(sequencing.startUp(dir.file("set.ine")), std::nullopt);
-    EXPECT_EQ(s.appDir, workingDirectory());
-    EXPECT_EQ(s.recordDir, recordDirFor(s.appDir));
-    EXPECT_EQ(records.path(), s.recordDir + "kessavir.rec");
+    EXPECT_EQ(s.appDir(), workingDirectory());
+    EXPECT_EQ(s.recordDir(), recordDirFor(s.appDir()));
+    EXPECT_EQ(records.path(), s.recordDir() + "kessavir.rec");
     EXPECT_EQ(page.caption, "一");
 }
 
 TEST_F(Sequence, AQuestionSetTextStartsAsAFileWould) {
     EXPECT_EQ(sequencing.startUpWithText({"<<test", "2x<4", ">>"}), std::nullopt);
     EXPECT_EQ(page.caption, "test");
-    EXPECT_EQ(s.questionSetPath, s.appDir + "Question.ine");
+    EXPECT_EQ(s.questionSetPath(), s.appDir() + "Question.ine");
     EXPECT_EQ(sequencing.startUpWithText({"<<test", "", ">>"}),
               std::optional<std::string>("問題が不正です0:致命的なエラーです（空の行です）"));
     EXPECT_EQ(sequencing.startUpWithText({"<<test", "2<4", ">>"}),
@@ -182,7 +182,7 @@ TEST_F(Sequence, NextQuestionMovesOnWithinTheUnit) {
     load();
     markAnswered();
     sequencing.btnNextClick();
-    EXPECT_EQ(s.unitPosition[1], 2);
+    EXPECT_EQ(s.unitPosition()[1], 2);
     EXPECT_EQ(header(), "（2） 次の不等式を解きなさい");
     EXPECT_TRUE(sink.shown.empty());
     EXPECT_FALSE(worksheet.state().solvedFlag);
@@ -195,28 +195,28 @@ TEST_F(Sequence, NextQuestionBeforeSolvingAsksFirst) {
     sink.answers = {Answer::no};
     sequencing.btnNextClick();
     EXPECT_EQ(sink.shown, std::vector<std::string>{"[確認] まだ解が出ていませんが次の問題に進みますか"});
-    EXPECT_EQ(s.unitPosition[1], 1);
+    EXPECT_EQ(s.unitPosition()[1], 1);
     EXPECT_EQ(worksheet.state().lineCount, 1);
     sink.answers = {Answer::yes};
     sequencing.btnNextClick();
-    EXPECT_EQ(s.unitPosition[1], 2);
+    EXPECT_EQ(s.unitPosition()[1], 2);
 }
 
 TEST_F(Sequence, TheEndOfAUnitOffersTheUnitDialog) {
     load();
-    s.unitPosition[1] = 2;
+    s.chooseUnit(1, 2);
     markAnswered();
     sink.answers = {Answer::no};
     sequencing.btnNextClick();
     EXPECT_EQ(sink.shown, std::vector<std::string>{"[確認] 終了しました。単元を変えますか"});
     EXPECT_EQ(dialog.shown, 0);
-    EXPECT_EQ(s.unitPosition[1], 2);
+    EXPECT_EQ(s.unitPosition()[1], 2);
 
     sink.answers = {Answer::yes};
     dialog.choice = {2, 3};
     sequencing.advanceQuestion();
     EXPECT_EQ(dialog.shown, 1);
-    EXPECT_EQ(s.currentUnit, 2);
+    EXPECT_EQ(s.currentUnit(), 2);
     EXPECT_EQ(header(), "（3） 次の不等式を解きなさい");
     EXPECT_EQ(core.unknownLetter, 'a');
     EXPECT_EQ(page.caption, "二");
@@ -227,7 +227,7 @@ TEST_F(Sequence, CancellingTheUnitDialogKeepsThePage) {
     sequencing.chooseUnit();
     EXPECT_EQ(core.unknownLetter, 'x');
     EXPECT_EQ(worksheet.state().lineCount, 1);
-    EXPECT_EQ(s.currentUnit, 1);
+    EXPECT_EQ(s.currentUnit(), 1);
 }
 
 // The last question of a unit solved (x+1<3: ① 移項, ② 整理 gives x<2), then
@@ -270,11 +270,11 @@ INSTANTIATE_TEST_SUITE_P(Answers, StayingPut,
 TEST_F(Sequence, OkOnAUnitWithoutQuestionsIsRefused) {
     test::writeBytes(dir.file("open.ine"), "<<A\r\nx<5\r\n>>\r\n<<B\r\nx<1\r\n");
     ASSERT_EQ(sequencing.loadQuestionSet(dir.file("open.ine")), LoadOutcome::started);
-    s.unitPosition[1] = 1;
+    s.chooseUnit(1, 1);
     dialog.choice = {2, 1};
     sequencing.chooseUnit();
     EXPECT_EQ(sink.shown, std::vector<std::string>{noQuestionsInUnitMessage});
-    EXPECT_EQ(s.currentUnit, 1);
+    EXPECT_EQ(s.currentUnit(), 1);
     EXPECT_EQ(core.unknownLetter, 'x');
     EXPECT_EQ(worksheet.state().lineCount, 1);
 }
@@ -307,7 +307,7 @@ TEST_F(Sequence, AQuestionSolvedAtTheStartAsksBeforeMovingOn) {
     sink.answers = {Answer::yes};
     sequencing.btnNextClick();
     EXPECT_EQ(sink.shown.size(), 1u);
-    EXPECT_EQ(s.unitPosition[1], 2);
+    EXPECT_EQ(s.unitPosition()[1], 2);
 }
 
 TEST_F(Sequence, LoadingReportsWhatWentWrong) {

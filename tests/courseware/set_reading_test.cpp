@@ -31,14 +31,14 @@ TEST_P(ReadingASet, RefusesWhatIsNotShiftJisSayingSo) {
     const std::string path = dir.file("set.ine");
     test::writeBytes(path, c.bytes);
     CoursewareState s;
-    s.questionSetText = {"<<前", "x<1", ">>"};
+    s.setText({"<<前", "x<1", ">>"});
     sink.answers = c.answers;
 
     const SetReading r = readQuestionSetForUse(s, path, sink);
     EXPECT_EQ(r.status, c.status);
     EXPECT_EQ(r.fromUtf8, c.fromUtf8);
-    EXPECT_EQ(s.questionSetText, c.text);
-    EXPECT_EQ(s.questionSetPath, path);
+    EXPECT_EQ(s.questionSetText(), c.text);
+    EXPECT_EQ(s.questionSetPath(), path);
     std::vector<std::string> shown = c.shown;
     for (std::string& text : shown)
         if (const auto at = text.find('%'); at != std::string::npos) text.replace(at, 1, path);

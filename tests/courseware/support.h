@@ -14,6 +14,7 @@
 #include "core/messages.h"
 #include "core/sjis.h"
 #include "courseware/file_io.h"
+#include "courseware/question_set.h"
 
 namespace talvoren::test {
 
@@ -126,5 +127,21 @@ private:
     std::size_t writeLimit_;
     std::size_t written_ = 0;
 };
+
+// A question set read from units of these titles with this many questions
+// each (x<1 every one); a unit of none is left open, as loading allows.
+inline CoursewareState setOfUnits(const std::vector<std::pair<std::string, int>>& unitsAndCounts) {
+    std::vector<std::string> text;
+    for (const auto& [title, count] : unitsAndCounts) {
+        text.push_back("<<" + title);
+        text.insert(text.end(), static_cast<std::size_t>(count), "x<1");
+        if (count > 0) text.push_back(">>");
+    }
+    CoursewareState s;
+    s.setText(std::move(text));
+    RecordingSink quiet;
+    parseQuestionSet(s, quiet);
+    return s;
+}
 
 }  // namespace talvoren::test

@@ -49,7 +49,7 @@ Parsed parse(char letter, const std::string& text) {
     CoreState s(sink);
     s.unknownLetter = letter;
     const ExprCell cell = parseEntry(s, text);
-    return {cell, sink.shown.size()};
+    return {cell, s.notices.size()};
 }
 
 bool refused(const ExprCell& c) { return c.den == 0; }

@@ -20,16 +20,16 @@ using namespace talvoren;
 using fuzz::require;
 
 void checkTables(const CoursewareState& s) {
-    require(s.unitCount >= 0 && s.unitCount <= maxUnits);
+    require(s.unitCount() >= 0 && s.unitCount() <= maxUnits);
     for (int u = 1; u <= maxUnits; ++u) {
-        require(s.unitQuestionCount[u] >= 0 && s.unitQuestionCount[u] <= maxUnitQuestions);
-        if (u > s.unitCount) require(s.unitTitles[u].empty() && s.unitQuestionCount[u] == 0);
+        require(s.unitQuestionCount()[u] >= 0 && s.unitQuestionCount()[u] <= maxUnitQuestions);
+        if (u > s.unitCount()) require(s.unitTitles()[u].empty() && s.unitQuestionCount()[u] == 0);
     }
 }
 
 bool sameTables(const CoursewareState& a, const CoursewareState& b) {
-    return a.unitCount == b.unitCount && a.unitTitles == b.unitTitles &&
-           a.unitQuestions == b.unitQuestions && a.unitQuestionCount == b.unitQuestionCount;
+    return a.unitCount() == b.unitCount() && a.unitTitles() == b.unitTitles() &&
+           a.unitQuestions() == b.unitQuestions() && a.unitQuestionCount() == b.unitQuestionCount();
 }
 
 }  // namespace
@@ -40,9 +40,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     fuzz::writeFile(path, std::string_view(reinterpret_cast<const char*>(data), size));
 
     CoursewareState s;
-    s.questionSetText = {"untouched"};
+    s.setText({"untouched"});
     if (readQuestionSetFile(s, path) != ReadStatus::ok) {
-        require(s.questionSetText == std::vector<std::string>{"untouched"});
+        require(s.questionSetText() == std::vector<std::string>{"untouched"});
         return 0;
     }
     fuzz::CountingSink sink;
@@ -55,10 +55,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     }
     checkTables(s);
-    require(s.unitCount >= 1);
-    for (int u = 1; u <= s.unitCount; ++u) {
-        require(s.unitQuestionCount[u] >= 1);
-        for (int q = 1; q <= s.unitQuestionCount[u]; ++q) require(parseQuestion(core, 0, s.unitQuestions[u][q]));
+    require(s.unitCount() >= 1);
+    for (int u = 1; u <= s.unitCount(); ++u) {
+        require(s.unitQuestionCount()[u] >= 1);
+        for (int q = 1; q <= s.unitQuestionCount()[u]; ++q) require(parseQuestion(core, 0, s.unitQuestions()[u][q]));
     }
 
     const WriteResult written = writeQuestionSetFile(s, savedPath);
@@ -66,9 +66,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     CoursewareState back;
     require(readQuestionSetFile(back, savedPath) == ReadStatus::ok);
     std::vector<std::string> kept;
-    for (const std::string& line : s.questionSetText)
+    for (const std::string& line : s.questionSetText())
         if (!isBlankLine(line)) kept.push_back(line);
-    require(back.questionSetText == kept);
+    require(back.questionSetText() == kept);
     CheckVerdict again;
     require(checkQuestionSet(back, core, again));
     require(sameTables(back, s));

@@ -80,20 +80,26 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     ReadStatus status;
     const IniFile old = IniFile::load(path, status, recordFileReadLimit);
-    CoursewareState s;
-    s.unitTitles[1] = "単元１";
-    s.unitTitles[2] = "a";
-    s.unitTitles[3] = " Mixed Case ";
+    std::vector<std::string> text;
+    for (const char* title : {"単元１", "a", " Mixed Case "}) text.insert(text.end(), {"<<" + std::string(title), "x<1", "x<1", "x<1", "x<1", "x<1", "x<1", "x<1", ">>"});
     // A unit named like the file's first section, so that existing sections are hit.
     for (const std::string& line : old.lines())
         if (line.size() > 2 && line.front() == '[' && line.back() == ']') {
-            s.unitTitles[4] = line.substr(1, line.size() - 2);
+            text.push_back("<<" + line.substr(1, line.size() - 2));
+            text.insert(text.end(), 7, "x<1");
+            text.push_back(">>");
             break;
         }
-    for (int u = 1; u <= maxUnits; ++u) s.unitQuestionCount[u] = s.unitTitles[u].empty() ? 0 : 7;
-    const int unit = 1 + which % (s.unitTitles[4].empty() ? 3 : 4);
+    CoursewareState s;
+    s.setText(std::move(text));
+    struct : MessageSink {
+        void showMessage(const std::string&) override {}
+        Answer ask(const std::string&, const std::string&, Buttons, Icon) override { return Answer::ok; }
+    } quiet;
+    parseQuestionSet(s, quiet);
+    const int unit = 1 + which % (s.unitTitles()[4].empty() ? 3 : 4);
     const int question = 1 + (which >> 4) % maxUnitQuestions;
-    const std::string title = s.unitTitles[unit];
+    const std::string title = s.unitTitles()[unit];
 
     fuzz::CountingSink sink;
     PracticeRecords records(dir, sink, [] { return fixedTime; });

@@ -36,11 +36,12 @@ public:
 class FakePage : public Page {
 public:
     std::set<int> missingImages;     // hasLineImage() is false for these
-    std::set<int> tooWideLines;      // typeset() in mode 0 fails for these
-    std::deque<int> sentakuResults;  // empty: closed
+    std::set<int> tooWideLines;      // typeset() at full size fails for these
+    std::deque<AnswerKind> sentakuResults;  // empty: closed
 
     struct Typeset {
-        int n, mode;
+        int n;
+        TypesetMode mode;
         bool signReversed;
         friend bool operator==(const Typeset&, const Typeset&) = default;
     };
@@ -60,16 +61,15 @@ public:
     void showDescription(const std::string&) override {}
     void showPanel(const std::string&) override {}
     void setJikkouEnabled(bool) override {}
-    void setNextEnabled(bool) override {}
     void setLineButtonEnabled(int, bool) override {}
     bool hasLineImage(int n) const override {
         return ((n >= 1 && n <= largePageLines) || n == answerLineIndex) && !missingImages.count(n);
     }
     void clearLineImage(int n) override { clearedImages.push_back(n); }
     void drawCaption(int n, const std::string& caption) override { captions.emplace_back(n, caption); }
-    bool typeset(int n, int mode, const ExprLine&, bool, bool signReversed) override {
+    bool typeset(int n, TypesetMode mode, const ExprLine&, bool, bool signReversed) override {
         typesets.push_back({n, mode, signReversed});
-        return mode == 1 || !tooWideLines.count(n);
+        return mode == TypesetMode::small || !tooWideLines.count(n);
     }
     void drawLineLabel(int n, const std::string& label) override { labels.emplace_back(n, label); }
     void lineTakenBack(int n) override { takenBack.push_back(n); }
@@ -82,10 +82,10 @@ public:
     void unmarkAllLines() override {}
     void setPageCaption(const std::string&) override {}
     void focusButton(FocusTarget target) override { focus.push_back(target); }
-    int showSentaku() override {
+    AnswerKind chooseSpecialAnswer() override {
         ++sentakuShown;
-        if (sentakuResults.empty()) return sentakuClosed;
-        const int r = sentakuResults.front();
+        if (sentakuResults.empty()) return AnswerKind::none;
+        const AnswerKind r = sentakuResults.front();
         sentakuResults.pop_front();
         return r;
     }

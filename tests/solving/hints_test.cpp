@@ -229,7 +229,7 @@ TEST(HintCoach, ARelationBetweenNumbersAsksWhichSpecialAnswer) {
     EXPECT_EQ(s.coach.hintLine(), "0<2 は正しいので、xがどんな数でも成り立ちます。答えは「解は無数にある」です。");
     s.coach.btnHintClick();
     EXPECT_EQ(s.ws.description(), "③式の両辺を計算して整理する");
-    s.page.sentakuResults = {sentakuMusu};
+    s.page.sentakuResults = {AnswerKind::infinitelyMany};
     s.ws.btnJikkouClick();
     EXPECT_EQ(s.ws.state().answerKind, AnswerKind::infinitelyMany);
 }

@@ -23,10 +23,7 @@ TEST_P(JudgeLine, RecognisesOnlyTheAnswerShapes) {
     s.core.unknownLetter = 'x';
     s.core.lines[2] = GetParam().line;
     EXPECT_EQ(judgeLine(s.core, 2, 2), GetParam().expected);
-    if (GetParam().expected == AnswerKind::solved)
-        EXPECT_EQ(lineCellsText(s.core.answerLine()), lineCellsText(GetParam().line));
-    else
-        EXPECT_EQ(s.core.answerLine().cellCount, 0);
+    EXPECT_EQ(s.core.answerLine().cellCount, 0) << "the judge only judges; the worksheet writes the answer";
 }
 
 const std::uint8_t lt = kind::less, gt = kind::greater, le = kind::lessEqual, ge = kind::greaterEqual;
@@ -94,7 +91,7 @@ INSTANTIATE_TEST_SUITE_P(
 struct ConclusionCase {
     const char* name;
     AnswerKind judgement;
-    std::vector<int> choices;
+    std::vector<AnswerKind> choices;
     AnswerKind answerKind;
     std::vector<std::string> messages;
     std::vector<std::string> answerTexts;
@@ -125,14 +122,14 @@ INSTANTIATE_TEST_SUITE_P(
     Dialog, Conclusion,
     ::testing::Values(
         ConclusionCase{"NotAnAnswer", AnswerKind::none, {}, AnswerKind::none, {}, {}, 0},
-        ConclusionCase{"NoSolutionRight", AnswerKind::noSolution, {sentakuKainashi}, AnswerKind::noSolution, {}, {"【答】解なし"}, 1},
-        ConclusionCase{"NoSolutionWrongThenRight", AnswerKind::noSolution, {sentakuMusu, sentakuKainashi}, AnswerKind::noSolution,
+        ConclusionCase{"NoSolutionRight", AnswerKind::noSolution, {AnswerKind::noSolution}, AnswerKind::noSolution, {}, {"【答】解なし"}, 1},
+        ConclusionCase{"NoSolutionWrongThenRight", AnswerKind::noSolution, {AnswerKind::infinitelyMany, AnswerKind::noSolution}, AnswerKind::noSolution,
                        {noSolutionHint}, {"【答】解なし"}, 2},
-        ConclusionCase{"NoSolutionClosed", AnswerKind::noSolution, {sentakuClosed}, AnswerKind::none, {}, {}, 1},
-        ConclusionCase{"NoSolutionOtherResultAsksAgain", AnswerKind::noSolution, {5, sentakuClosed}, AnswerKind::none, {}, {}, 2},
-        ConclusionCase{"ManyRight", AnswerKind::infinitelyMany, {sentakuMusu}, AnswerKind::infinitelyMany, {}, {"【答】解は無数にある"}, 1},
+        ConclusionCase{"NoSolutionClosed", AnswerKind::noSolution, {AnswerKind::none}, AnswerKind::none, {}, {}, 1},
+        ConclusionCase{"NoSolutionOtherResultAsksAgain", AnswerKind::noSolution, {AnswerKind::solved, AnswerKind::none}, AnswerKind::none, {}, {}, 2},
+        ConclusionCase{"ManyRight", AnswerKind::infinitelyMany, {AnswerKind::infinitelyMany}, AnswerKind::infinitelyMany, {}, {"【答】解は無数にある"}, 1},
         ConclusionCase{"ManyWrongTwiceThenClosed", AnswerKind::infinitelyMany,
-                       {sentakuKainashi, sentakuKainashi, sentakuClosed}, AnswerKind::none, {manyHint, manyHint}, {}, 3}),
+                       {AnswerKind::noSolution, AnswerKind::noSolution, AnswerKind::none}, AnswerKind::none, {manyHint, manyHint}, {}, 3}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Conclusion, SolvedDrawsTheAnswerLine) {

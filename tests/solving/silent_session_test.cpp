@@ -123,7 +123,7 @@ TEST(SilentSession, CopiesAreIndependentValues) {
 TEST(SilentSession, SpecialAnswerNamedWhenAsked) {
     std::optional<SilentSession> session = SilentSession::withQuestion("0x+3<1");
     ASSERT_TRUE(session);
-    session->answerSentakuWith(sentakuKainashi);
+    session->answerSpecialWith(AnswerKind::noSolution);
     const StepOutcome outcome = session->step({1, OpCode::collect, ""});
     EXPECT_EQ(outcome.judgement, AnswerKind::noSolution);
     EXPECT_EQ(session->worksheet().state().answerKind, AnswerKind::noSolution);

@@ -22,7 +22,7 @@ struct Editor : ::testing::Test {
     TfrmEditQues editor{session.s, session.core};
 
     void SetUp() override {
-        session.s.questionSetPath = "/home/sensei/Question.ine";
+        session.s.setPath("/home/sensei/Question.ine");
         ASSERT_TRUE(session.load(test::joinUnits({test::unitLines("単元１", {"x+1<2"}),
                                                   test::unitLines("単元２", {"2x<4"}),
                                                   test::unitLines("単元３", {"-x>3"})})));
@@ -34,7 +34,7 @@ struct Editor : ::testing::Test {
 
 TEST_F(Editor, ShowsTheTextAndThePathInItsCaption) {
     EXPECT_EQ(editor.windowTitle(), QStringLiteral("問題の編集：/home/sensei/Question.ine"));
-    EXPECT_EQ(memoLines(editor.memQues->toPlainText()), session.s.questionSetText);
+    EXPECT_EQ(memoLines(editor.memQues->toPlainText()), session.s.questionSetText());
     EXPECT_TRUE(editor.edtResult->text().isEmpty());
     editor.setEditorCaption("/tmp/new.ine");
     EXPECT_EQ(editor.windowTitle(), QStringLiteral("問題の編集：/tmp/new.ine"));
@@ -44,13 +44,13 @@ TEST_F(Editor, UnchangedTextIsAcceptedAtOnce) {
     editor.btnOk->click();
     EXPECT_FALSE(editor.isVisible());
     EXPECT_EQ(editor.result(), QDialog::Accepted);
-    EXPECT_TRUE(session.s.questionSetSaved);
+    EXPECT_TRUE(session.s.questionSetSaved());
 }
 
 TEST_F(Editor, ChangedTextNeedsAPassingCheckBeforeOk) {
     editor.memQues->moveCursor(QTextCursor::End);
     type(QStringLiteral("\n<<単元４\nx<5\n>>"));
-    EXPECT_EQ(session.s.questionSetText.size(), 12u) << "every change goes into the text";
+    EXPECT_EQ(session.s.questionSetText().size(), 12u) << "every change goes into the text";
 
     editor.btnOk->click();
     EXPECT_EQ(session.sink.shown, (std::vector<std::string>{"エラーチェックしてください"}));
@@ -60,7 +60,7 @@ TEST_F(Editor, ChangedTextNeedsAPassingCheckBeforeOk) {
     EXPECT_EQ(editor.edtTangen->text(), QStringLiteral("4"));
     editor.btnOk->click();
     EXPECT_FALSE(editor.isVisible());
-    EXPECT_FALSE(session.s.questionSetSaved);
+    EXPECT_FALSE(session.s.questionSetSaved());
 }
 
 TEST_F(Editor, RestoringTheMinimisedDialogKeepsTheEdit) {
@@ -166,7 +166,7 @@ TEST_F(Editor, WrappedLongLineIsReadBackAsOneLine) {
     const QTextBlock first = editor.memQues->document()->firstBlock();
     ASSERT_NE(first.layout(), nullptr);
     EXPECT_GT(first.layout()->lineCount(), 1) << "the long line wraps on the screen";
-    EXPECT_EQ(session.s.questionSetText, (std::vector<std::string>{longTitle, "x<1", ">>"}));
+    EXPECT_EQ(session.s.questionSetText(), (std::vector<std::string>{longTitle, "x<1", ">>"}));
 }
 
 }  // namespace

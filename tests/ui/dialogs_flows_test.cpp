@@ -67,7 +67,7 @@ protected:
         QDir::setCurrent(previousDir_);
     }
 
-    QtFlowWindows& flows() { return dialogs->qtFlowWindows(*frame); }
+    QtFlowWindows& flows() { return dialogs->qtFlowWindows(test::FrameInside::programState(*frame)); }
     std::optional<std::string> nextPath() {
         if (paths.empty()) return std::nullopt;
         auto path = paths.front();
@@ -75,7 +75,7 @@ protected:
         return path;
     }
     std::string pageCaption() const { return frame->pageWindow()->windowTitle().toStdString(); }
-    std::string line1() const { return frame->core.lines[1].caption; }
+    std::string line1() const { return frame->core().lines[1].caption; }
 
     test::ScratchDir dir;
     test::RecordingSink sink;
@@ -94,10 +94,10 @@ TEST_F(ProgramFrame, OpeningAnInvalidFileKeepsTheSetInForce) {
     menuEntry(*frame, "mnuOpen")->trigger();
     EXPECT_EQ(sink.shown, (std::vector<std::string>{dir.file("bad.ine") +
                                                     ":2行目:問題が不正です（この単元には問題がありません）"}));
-    EXPECT_EQ(frame->courseware.questionSetText, firstSet);
-    EXPECT_EQ(frame->courseware.unitTitles[2], "負の数");
+    EXPECT_EQ(frame->courseware().questionSetText(), firstSet);
+    EXPECT_EQ(frame->courseware().unitTitles()[2], "負の数");
     EXPECT_EQ(pageCaption(), "一次不等式");
-    EXPECT_EQ(frame->worksheet->state().lineCount, 1) << "the question stays on the page";
+    EXPECT_EQ(frame->worksheet().state().lineCount, 1) << "the question stays on the page";
 }
 
 TEST_F(ProgramFrame, OpeningAFileThatIsNotShiftJisIsReportedNotFatal) {
@@ -106,21 +106,21 @@ TEST_F(ProgramFrame, OpeningAFileThatIsNotShiftJisIsReportedNotFatal) {
     menuEntry(*frame, "mnuOpen")->trigger();
     EXPECT_EQ(sink.shown, (std::vector<std::string>{dir.file("utf8.ine") + "：シフトJISのテキストではありません"}));
     EXPECT_TRUE(frame->isVisible());
-    EXPECT_EQ(frame->courseware.questionSetText, firstSet);
+    EXPECT_EQ(frame->courseware().questionSetText(), firstSet);
 }
 
 TEST_F(ProgramFrame, OpeningNeverDiscardsUnsavedEdits) {
     // Yes to saving, then the save dialog cancelled: the open stops there.
     const auto edited = test::joinUnits({firstSet, test::unitLines("追加", {"x+2<3"})});
-    frame->courseware.questionSetText = edited;  // as the editor leaves an accepted edit
-    frame->courseware.questionSetSaved = false;
+    test::FrameInside::courseware(*frame).setText(edited);  // as the editor leaves an accepted edit
+    test::FrameInside::courseware(*frame).setSaved(false);
     test::writeQuestionSet(dir.file("other.ine"), test::unitLines("別", {"x<1"}));
     paths = {dir.file("other.ine"), std::nullopt};
     sink.answers = {Answer::yes};
     menuEntry(*frame, "mnuOpen")->trigger();
     EXPECT_EQ(sink.shown, (std::vector<std::string>{"[確認] ファイルを保存しますか"}));
-    EXPECT_FALSE(frame->courseware.questionSetSaved);
-    EXPECT_EQ(frame->courseware.questionSetText, edited);
+    EXPECT_FALSE(frame->courseware().questionSetSaved());
+    EXPECT_EQ(frame->courseware().questionSetText(), edited);
     EXPECT_EQ(pageCaption(), "一次不等式");
 }
 
@@ -139,7 +139,7 @@ TEST_F(ProgramFrame, OpeningAValidFileOffersItsUnits) {
         [&] { menuEntry(*frame, "mnuOpen")->trigger(); });
     EXPECT_EQ(pageCaption(), "分数");
     EXPECT_EQ(line1(), "（2） 次の不等式を解きなさい");
-    EXPECT_TRUE(frame->courseware.questionSetSaved);
+    EXPECT_TRUE(frame->courseware().questionSetSaved());
 }
 
 TEST_F(ProgramFrame, UnitButtonSetsUpTheMarkedQuestion) {
@@ -150,7 +150,7 @@ TEST_F(ProgramFrame, UnitButtonSetsUpTheMarkedQuestion) {
             d.btnOK->click();
         },
         [&] { frame->pnlMain()->BitBtn1->click(); });
-    EXPECT_EQ(frame->courseware.currentUnit, 2);
+    EXPECT_EQ(frame->courseware().currentUnit(), 2);
     EXPECT_EQ(pageCaption(), "負の数");
     EXPECT_EQ(line1(), "（2） 次の不等式を解きなさい");
 }
@@ -159,8 +159,8 @@ TEST_F(ProgramFrame, CancelledUnitDialogKeepsTheQuestionAndItsLetter) {
     whileModal<TfrmMondai>([](TfrmMondai& d) { d.btnCancel->click(); },
                            [&] { frame->pnlMain()->BitBtn1->click(); });
     EXPECT_EQ(pageCaption(), "一次不等式");
-    EXPECT_EQ(frame->core.unknownLetter, 'x');
-    EXPECT_EQ(frame->worksheet->state().lineCount, 1);
+    EXPECT_EQ(frame->core().unknownLetter, 'x');
+    EXPECT_EQ(frame->worksheet().state().lineCount, 1);
 }
 
 void typeSet(TfrmEditQues& editor, const std::vector<std::string>& lines) {
@@ -179,9 +179,9 @@ TEST_F(ProgramFrame, EditedSetIsCheckedAcceptedAndOffered) {
         },
         [&] { menuEntry(*frame, "mnuEditCWare")->trigger(); });
     EXPECT_TRUE(unitDialog.answered());
-    EXPECT_EQ(frame->courseware.questionSetText, edited);
+    EXPECT_EQ(frame->courseware().questionSetText(), edited);
     EXPECT_EQ(pageCaption(), "新しい単元");
-    EXPECT_FALSE(frame->courseware.questionSetSaved);
+    EXPECT_FALSE(frame->courseware().questionSetSaved());
 }
 
 TEST_F(ProgramFrame, CancelledEditPutsBackTheSet) {
@@ -192,16 +192,16 @@ TEST_F(ProgramFrame, CancelledEditPutsBackTheSet) {
             e.btnCancel->click();
         },
         [&] { menuEntry(*frame, "mnuEditCWare")->trigger(); });
-    EXPECT_EQ(frame->courseware.questionSetText, firstSet);
-    EXPECT_EQ(frame->courseware.unitTitles[1], "一次不等式");
-    EXPECT_TRUE(frame->courseware.questionSetSaved);
+    EXPECT_EQ(frame->courseware().questionSetText(), firstSet);
+    EXPECT_EQ(frame->courseware().unitTitles()[1], "一次不等式");
+    EXPECT_TRUE(frame->courseware().questionSetSaved());
 }
 
 TEST_F(ProgramFrame, SavingNamesTheEditorAfterTheNewFile) {
     paths = {dir.file("saved.ine")};
     menuEntry(*frame, "mnuSave")->trigger();
     EXPECT_EQ(test::readBytes(dir.file("saved.ine")), test::readBytes(dir.file("Question.ine")));
-    EXPECT_EQ(dialogs->frmEditQues(*frame).windowTitle().toStdString(), "問題の編集：" + dir.file("saved.ine"));
+    EXPECT_EQ(dialogs->frmEditQues(test::FrameInside::programState(*frame)).windowTitle().toStdString(), "問題の編集：" + dir.file("saved.ine"));
 }
 
 struct CloseCase {
@@ -216,7 +216,7 @@ class CloseQuery : public ProgramFrame, public ::testing::WithParamInterface<Clo
 
 TEST_P(CloseQuery, ThreeAnswers) {
     const CloseCase& c = GetParam();
-    frame->courseware.questionSetSaved = false;
+    test::FrameInside::courseware(*frame).setSaved(false);
     sink.answers = {c.answer};
     if (c.saveDialogConfirms) paths = {dir.file("kept.ine")};
     EXPECT_EQ(frame->close(), c.closes);
@@ -241,7 +241,7 @@ void solveFirstQuestion(TfrmMain& frame) {
 
 TEST_F(ProgramFrame, RecordsAfterASolve) {
     solveFirstQuestion(*frame);
-    ASSERT_TRUE(frame->worksheet->state().solvedFlag);
+    ASSERT_TRUE(frame->worksheet().state().solvedFlag);
     whileModal<TfrmKiroku>(
         [](TfrmKiroku& k) {
             ASSERT_GE(k.lstTitle->count(), 4);
@@ -266,7 +266,7 @@ TEST_F(ProgramFrame, StackListingOfTheQuestion) {
 
 TEST_F(ProgramFrame, PrintedPageHoldsTheUnitTitleAndEveryLine) {
     solveFirstQuestion(*frame);
-    const PrintablePage page = printablePage(*frame);
+    const PrintablePage page = printablePage(test::FrameInside::programState(*frame));
     EXPECT_EQ(page.heading, QStringLiteral("一次不等式"));
     ASSERT_EQ(page.lines.size(), 4u);
     EXPECT_EQ(page.lines[0].layout, frame->frmPage()->lineImage(1)->size());
@@ -294,14 +294,14 @@ TEST_F(ProgramFrame, PrintedPageHoldsTheUnitTitleAndEveryLine) {
 TEST_F(ProgramFrame, TeacherPrintsTakeTheSetInForceAndItsCurrentUnit) {
     std::vector<QString> jobs;  // the print dialogs' titles
     const QString pdf = QString::fromStdString(dir.file("teacher.pdf"));
-    dialogs->teacherPrinting(*frame).runPrintDialog = [&](QPrinter& printer, QWidget* parent, const QString& title) {
+    dialogs->teacherPrinting(test::FrameInside::programState(*frame)).runPrintDialog = [&](QPrinter& printer, QWidget* parent, const QString& title) {
         EXPECT_EQ(parent, frame.get());
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(pdf);
         jobs.push_back(title);
         return true;
     };
-    frame->courseware.currentUnit = 2;
+    test::FrameInside::courseware(*frame).chooseUnit(2, 1);
     menuEntry(*frame, "mnuPrintKeyUnit")->trigger();
     const auto keySize = std::filesystem::file_size(pdf.toStdString());
     menuEntry(*frame, "mnuPrintSheetAll")->trigger();
@@ -313,7 +313,7 @@ TEST_F(ProgramFrame, TeacherPrintsTakeTheSetInForceAndItsCurrentUnit) {
 
 TEST_F(ProgramFrame, HelpRequestsOpenTheirPlaces) {
     menuEntry(*frame, "mnuUsage")->trigger();
-    HelpViewer& help = dialogs->helpViewer(*frame);
+    HelpViewer& help = dialogs->helpViewer(test::FrameInside::programState(*frame));
     EXPECT_TRUE(help.isVisible());
     EXPECT_EQ(help.browser()->source().fragment(), QStringLiteral("contents"));
     menuEntry(*frame, "mnuPoint")->trigger();
@@ -324,7 +324,7 @@ TEST_F(ProgramFrame, HelpRequestsOpenTheirPlaces) {
 
 TEST_F(ProgramFrame, VersionDialogCloses) {
     whileModal<TfrmVersion>([](TfrmVersion& v) { v.btnClose->click(); }, [&] { menuEntry(*frame, "mnuVersion")->trigger(); });
-    EXPECT_FALSE(dialogs->frmVersion(*frame).isVisible());
+    EXPECT_FALSE(dialogs->frmVersion(test::FrameInside::programState(*frame)).isVisible());
 }
 
 // Start-up makes none of the dialogs; each is made when it is first shown

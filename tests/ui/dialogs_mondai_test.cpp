@@ -40,8 +40,7 @@ struct UnitDialog : ::testing::Test {
                                                   test::unitLines("四問", questions(4))})));
     }
     void showUnit(int unit, int position) {
-        session.s.currentUnit = unit;
-        session.s.unitPosition[unit] = position;
+        session.s.chooseUnit(unit, position);
         dialog.show();
     }
     int markedRow() const {
@@ -76,7 +75,7 @@ TEST(UnitDialogPreview, ALongQuestionFitsItsPreviewAtEveryDensity) {
         LineImage& preview = *dialog.Image[1];
         preview.setPixelRatio(ratio);
         preview.setImageGeometry(preview.geometry());
-        session.s.currentUnit = 1;
+        session.s.chooseUnit(1, session.s.unitPosition()[1]);
         dialog.show();
         const QImage& image = preview.image();
         int rightmostInk = -1;
@@ -155,9 +154,9 @@ TEST_F(UnitDialog, OkSetsTheUnitAndTheMarkedQuestion) {
     dialog.markQuestion(2);
     dialog.btnOK->click();
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
-    EXPECT_EQ(session.s.currentUnit, 4);
-    EXPECT_EQ(session.s.unitPosition[4], 2);
-    EXPECT_EQ(session.s.unitPosition[1], 1);
+    EXPECT_EQ(session.s.currentUnit(), 4);
+    EXPECT_EQ(session.s.unitPosition()[4], 2);
+    EXPECT_EQ(session.s.unitPosition()[1], 1);
     EXPECT_EQ(markedRow(), 0) << "OK leaves the bars clean";
 }
 
@@ -177,8 +176,8 @@ TEST_F(UnitDialog, CancelChangesNothing) {
     dialog.markQuestion(6);
     dialog.btnCancel->click();
     EXPECT_EQ(dialog.result(), QDialog::Rejected);
-    EXPECT_EQ(session.s.currentUnit, 2);
-    EXPECT_EQ(session.s.unitPosition[1], 1);
+    EXPECT_EQ(session.s.currentUnit(), 2);
+    EXPECT_EQ(session.s.unitPosition()[1], 1);
     EXPECT_EQ(markedRow(), 0);
 }
 
@@ -200,8 +199,8 @@ TEST_F(UnitDialog, OkOnAUnitWithoutQuestionsIsRefusedAndTheDialogStays) {
     dialog.btnOK->click();
     EXPECT_EQ(session.sink.shown, (std::vector<std::string>{"この単元には問題がありません。ほかの単元を選んでください"}));
     EXPECT_TRUE(dialog.isVisible());
-    EXPECT_EQ(session.s.currentUnit, 1);
-    EXPECT_EQ(session.s.unitPosition[1], 2);
+    EXPECT_EQ(session.s.currentUnit(), 1);
+    EXPECT_EQ(session.s.unitPosition()[1], 2);
 }
 
 TEST_F(UnitDialog, RefusedQuestionIsShownAsTextAfterTheParsersMessage) {

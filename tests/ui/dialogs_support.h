@@ -29,7 +29,7 @@ struct DialogSession {
 
     // Makes the lines the question-set text and builds the unit tables.
     bool load(std::vector<std::string> lines) {
-        s.questionSetText = std::move(lines);
+        s.setText(std::move(lines));
         return parseQuestionSet(s, sink);
     }
 };

@@ -60,7 +60,7 @@ TEST(QtSurface, DrawsTheLineInBlackAndTheReversedRelationInRed) {
         char letter = 'x';
         {
             QtSurface surface(image);
-            Typesetter(surface, {false, reversed}, letter).typeset(1, 0, line);
+            Typesetter(surface, {false, reversed}, letter).typeset(1, TypesetMode::full, line);
         }
         EXPECT_GT(countPixels(image, [](QColor c) { return c.lightness() < 100; }), 30);
         // Everything is drawn between the caption band and the bottom row.

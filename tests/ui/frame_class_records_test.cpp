@@ -31,7 +31,7 @@ TEST(FrameClassRecords, PupilNamedAndEveryStepLogged) {
         QApplication::processEvents();
         EXPECT_TRUE(frame.windowTitle().endsWith(QStringLiteral("山田")));
         EXPECT_NE(menuEntry(frame, "mnuClassRecords"), nullptr);
-        Worksheet& ws = *frame.worksheet;
+        Worksheet& ws = FrameInside::worksheet(frame);
         ws.selectLine(1);
         operationButtonClick(ws, OpCode::divide);
         padKey(ws, "2");

@@ -52,10 +52,10 @@ TEST_F(GivenFile, AValidSetStartsAtItsFirstQuestion) {
     test::writeQuestionSet(dir.file("given.ine"), given);
     start("given.ine");
     EXPECT_TRUE(sink.shown.empty());
-    EXPECT_EQ(frame->courseware.questionSetText, given);
+    EXPECT_EQ(frame->courseware().questionSetText(), given);
     EXPECT_EQ(pageCaption(), "かっこ");
-    EXPECT_EQ(frame->courseware.questionSetPath, dir.file("given.ine")) << "保存 proposes the given file";
-    EXPECT_TRUE(frame->courseware.questionSetSaved);
+    EXPECT_EQ(frame->courseware().questionSetPath(), dir.file("given.ine")) << "保存 proposes the given file";
+    EXPECT_TRUE(frame->courseware().questionSetSaved());
 }
 
 TEST_F(GivenFile, AnInvalidOrMissingSetIsReportedAndTheDefaultStays) {
@@ -67,7 +67,7 @@ TEST_F(GivenFile, AnInvalidOrMissingSetIsReportedAndTheDefaultStays) {
         start(name);
         EXPECT_EQ(sink.shown, (std::vector<std::string>{dir.file(name) + text})) << name;
         EXPECT_TRUE(frame->started()) << name;
-        EXPECT_EQ(frame->courseware.questionSetText, defaultSet) << name;
+        EXPECT_EQ(frame->courseware().questionSetText(), defaultSet) << name;
         EXPECT_EQ(pageCaption(), "既定") << name;
         TearDown();
         sink.shown.clear();

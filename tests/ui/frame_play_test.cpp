@@ -42,7 +42,7 @@ TEST(FramePlay, QuestionSolvedByClicksAndKeys) {
     EXPECT_TRUE(p.btnJikkou->isEnabled());
     p.btnJikkou->click();
     EXPECT_EQ(session.ws().state().lineCount, 2);
-    EXPECT_EQ(f.core.lines[2].caption, "①式を移項すると");
+    EXPECT_EQ(f.core().lines[2].caption, "①式を移項すると");
     EXPECT_GT(countPixels(lineImage(f, 2), inked), 100);
     EXPECT_TRUE(p.btnShiki[2]->isEnabled());
 
@@ -63,7 +63,7 @@ TEST(FramePlay, QuestionSolvedByClicksAndKeys) {
     pressKey(f, Qt::Key_Enter, "\r");
 
     EXPECT_EQ(session.ws().state().lineCount, 4);
-    EXPECT_EQ(f.core.lines[4].caption, "③式の両辺を-2で割ると");
+    EXPECT_EQ(f.core().lines[4].caption, "③式の両辺を-2で割ると");
     EXPECT_EQ(description(f), "解が出ました");
     EXPECT_EQ(p.pnlNumber->text(), "");
     // The relation turned round is drawn red, and only in the new line.
@@ -125,7 +125,7 @@ TEST(FramePlay, NextButtonBlinksUntilTheNextQuestion) {
     leftClick(f.frmPage()->grbKai);
     EXPECT_FALSE(f.timBlink()->isActive());
     EXPECT_FALSE(session.ws().state().solvedFlag);
-    EXPECT_EQ(f.core.lines[1].caption, "（2） 次の不等式を解きなさい");
+    EXPECT_EQ(f.core().lines[1].caption, "（2） 次の不等式を解きなさい");
     EXPECT_FALSE(f.frmPage()->grbKai->isVisible());
     EXPECT_EQ(p.btnNext->icon().pixmap(25, 25).toImage(), ui::nextGlyphQ().toImage());
     EXPECT_EQ(description(f), "式を指定してください");
@@ -141,7 +141,7 @@ TEST(FramePlay, EnterAfterASolutionGoesOnToTheNextQuestion) {
     ASSERT_TRUE(session.ws().state().solvedFlag);
     pressKey(f, Qt::Key_Return, "\r");
     EXPECT_TRUE(session.sink.shown.empty());
-    EXPECT_EQ(f.core.lines[1].caption, "（2） 次の不等式を解きなさい");
+    EXPECT_EQ(f.core().lines[1].caption, "（2） 次の不等式を解きなさい");
     EXPECT_FALSE(session.ws().state().solvedFlag);
     EXPECT_FALSE(f.timBlink()->isActive());
 }
@@ -301,9 +301,9 @@ TEST(FramePlay, SpecialSolutionDialogResults) {
         int result;
     };
     const std::vector<Case> cases = {
-        {"解は無数にある", [&] { dialog.btnMusu->click(); }, sentakuMusu},
-        {"解なし", [&] { dialog.btnKainashi->click(); }, sentakuKainashi},
-        {"closed", [&] { dialog.reject(); }, sentakuClosed},
+        {"解は無数にある", [&] { dialog.btnMusu->click(); }, ui::sentakuMusu},
+        {"解なし", [&] { dialog.btnKainashi->click(); }, ui::sentakuKainashi},
+        {"closed", [&] { dialog.reject(); }, ui::sentakuClosed},
     };
     for (const Case& tc : cases) {
         QTimer::singleShot(0, &dialog, tc.act);

@@ -15,6 +15,7 @@
 
 #include "courseware/support.h"
 #include "ui/frm_main.h"
+#include "frame_inside.h"
 
 namespace talvoren::test {
 
@@ -52,7 +53,7 @@ public:
         QDir::setCurrent(previousDir_);
     }
 
-    Worksheet& ws() { return *frame->worksheet; }
+    Worksheet& ws() { return FrameInside::worksheet(*frame); }
 
     ScratchDir dir;
     RecordingSink sink;

@@ -63,8 +63,8 @@ double recordedRightEdge(const RecordingSurface& s, double scale) {
 TEST(LineFit, LongLinesShrinkToTheirImageAndKeepTheLabelColumnClear) {
     for (const Layout& layout : layouts) {
         for (const std::string& question : longQuestions) {
-            for (const int mode : {0, 1}) {
-                SCOPED_TRACE(std::string(layout.name) + " " + question + " mode " + std::to_string(mode));
+            for (const TypesetMode mode : {TypesetMode::full, TypesetMode::small}) {
+                SCOPED_TRACE(std::string(layout.name) + " " + question + (mode == TypesetMode::small ? " small" : " full"));
                 char letter = '@';
                 bool decimals = false;
                 const ExprLine line = parsed(question, letter, decimals);
@@ -78,7 +78,7 @@ TEST(LineFit, LongLinesShrinkToTheirImageAndKeepTheLabelColumnClear) {
                 // Drawn to the right edge of the room at most, and only shrunk when needed.
                 const int room = lineRoom(1, layout.imageWidth);
                 EXPECT_LE(recordedRightEdge(surface, scale), room + 0.5);
-                if (scale < (mode == 1 ? smallTypeScale : 1.0)) {
+                if (scale < (mode == TypesetMode::small ? smallTypeScale : 1.0)) {
                     EXPECT_GT(recordedRightEdge(surface, scale), room - 2);
                 }
                 EXPECT_EQ(label.x, layout.imageWidth - labelColumnWidth);
@@ -97,7 +97,7 @@ TEST(LineFit, AShortLineKeepsItsSize) {
     const ExprLine line = parsed("x+3<5", letter, decimals);
     for (const Layout& layout : layouts) {
         RecordingSurface surface;
-        typesetOn(surface, 1, 0, line, {}, letter, layout.imageWidth);
+        typesetOn(surface, 1, TypesetMode::full, line, {}, letter, layout.imageWidth);
         EXPECT_TRUE(surface.scalesSet.empty()) << layout.name;
     }
 }
@@ -127,7 +127,7 @@ QImage drawnLine(const std::string& question, int width, double ratio) {
     {
         QtSurface surface(image.image());
         drawCaptionOn(surface, "（1） 次の不等式を解きなさい");
-        typesetOn(surface, 1, 0, line, {decimals, false}, letter, width);
+        typesetOn(surface, 1, TypesetMode::full, line, {decimals, false}, letter, width);
         drawLabelOn(surface, width, "①");
     }
     return image.image();

@@ -36,7 +36,7 @@ TEST(PracticeEntry, TheUnitDialogStartsPracticeOnTheChosenUnit) {
         [&] { EXPECT_FALSE(dialog.showModal()); });
     EXPECT_EQ(session.sink.shown, std::vector<std::string>{noQuestionsInUnitMessage});
     EXPECT_EQ(practised, 2);
-    EXPECT_EQ(session.s.currentUnit, 2);
+    EXPECT_EQ(session.s.currentUnit(), 2);
 
     practised = 0;
     test::whileModal<TfrmMondai>([](TfrmMondai& d) { d.btnCancel->click(); }, [&] { dialog.showModal(); });

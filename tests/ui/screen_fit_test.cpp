@@ -26,7 +26,7 @@ TEST(ScreenFit, DialogsOnA640By480ScreenFitAndScrollToEveryControl) {
     auto owned = std::make_unique<ProgramDialogs>();
     ProgramDialogs& dialogs = *owned;
     test::FrameSession session({"x+3<5"}, QSize(640, 480), std::move(owned));
-    TfrmMain& frame = *session.frame;
+    const ProgramState& frame = test::FrameInside::programState(*session.frame);
     const QSize room = windowRoom(QSize(640, 480));
     struct Case {
         const char* name;

@@ -156,7 +156,7 @@ struct TeacherPdf : ::testing::Test {
         };
     }
     bool print(TeacherPrint what, int unit, bool everyUnit) {
-        session.s.currentUnit = unit;
+        session.s.chooseUnit(unit, session.s.unitPosition()[unit]);
         return printing.print(nullptr, what, session.s, everyUnit);
     }
 };

@@ -41,7 +41,7 @@ struct Drawing {
     char letter = '@';
 };
 
-Drawing typesetLine(const ExprLine& line, TypesetFlags flags = {}, int n = 1, int mode = 0) {
+Drawing typesetLine(const ExprLine& line, TypesetFlags flags = {}, int n = 1, TypesetMode mode = TypesetMode::full) {
     Drawing run;
     Typesetter t(run.surface, flags, run.letter);
     run.fitted = t.typeset(n, mode, line);
@@ -193,7 +193,7 @@ TEST(Typesetter, FitTest) {
 }
 
 TEST(Typesetter, SecondDrawingIsSmallType) {
-    const Drawing run = typesetLine(lineOf({c(1, 1, 'x'), k('<'), c(3, 1, '/')}), {}, 1, 1);
+    const Drawing run = typesetLine(lineOf({c(1, 1, 'x'), k('<'), c(3, 1, '/')}), {}, 1, TypesetMode::small);
     // Scaled about the fraction bar, then back to full size.
     EXPECT_EQ(run.surface.scalesSet,
               (std::vector<std::pair<double, int>>{{smallTypeScale, barY}, {1.0, 0}}));
@@ -223,7 +223,7 @@ TEST(Typesetter, FractionGroups) {
         SCOPED_TRACE(tc.name);
         char letter = 'x';
         RecordingSurface surface;
-        Typesetter(surface, {}, letter).typeset(1, 0, tc.line);
+        Typesetter(surface, {}, letter).typeset(1, TypesetMode::full, tc.line);
         EXPECT_EQ(surface.joinedText(), tc.drawn);
         EXPECT_EQ(surface.bars.size(), tc.bars);
     }
@@ -234,7 +234,7 @@ TEST(Typesetter, TwoThirdsGroupGeometry) {
     RecordingSurface surface;
     const ExprLine line =
         lineOf({c(2, 3, kind::bar), k('('), c(1, 1, 'x'), c(1, 1, '/'), k(')'), k('<'), c(2, 1, '/')});
-    Typesetter(surface, {}, letter).typeset(1, 0, line);
+    Typesetter(surface, {}, letter).typeset(1, TypesetMode::full, line);
     // "2(x+1) " is 7 long, so e = 8: a bar of 112 pixels.
     ASSERT_EQ(surface.bars.size(), 1u);
     EXPECT_EQ(surface.bars[0], (DrawnBar{16, 128, barY}));
