@@ -44,16 +44,16 @@ void PracticeSteps::lineTakenBack() {
     passOn_.lineTakenBack();
 }
 
-void PracticeSteps::aroundClick(const std::string& name, const HintCoach& coach,
+void PracticeSteps::aroundClick(Control control, const HintCoach& coach,
                                 const std::function<void()>& click) {
     const int lines = worksheet_.state().lineCount;
     const bool executable = worksheet_.jikkouEnabled();
     const int level = coach.level();
     click();
-    if (name == "btnJikkou" && executable && worksheet_.state().lineCount == lines &&
+    if (control.kind == ControlKind::execute && executable && worksheet_.state().lineCount == lines &&
         worksheet_.state().answerKind == AnswerKind::none)
         session_.stepTaken(false);
-    if (name == "btnHint") judgeHint(coach, level);
+    if (control.kind == ControlKind::hint) judgeHint(coach, level);
 }
 
 bool PracticeSteps::hintKey(HintCoach& coach, char32_t key) {

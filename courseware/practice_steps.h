@@ -11,6 +11,7 @@
 #include <string>
 
 #include "courseware/practice.h"
+#include "solving/control.h"
 #include "solving/hints.h"
 #include "solving/worksheet.h"
 #include "solving/worksheet_listener.h"
@@ -37,7 +38,7 @@ public:
     // Runs a click on the control `name`, judging what it did: execute
     // without a new line is a refused step, a hint of level 2 or 3 gives the
     // step away.
-    void aroundClick(const std::string& name, const HintCoach& coach, const std::function<void()>& click);
+    void aroundClick(Control control, const HintCoach& coach, const std::function<void()>& click);
     // The key H asks for the same hints as the button and counts the same;
     // true when the coach took the key.
     bool hintKey(HintCoach& coach, char32_t key);

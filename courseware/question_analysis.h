@@ -18,13 +18,6 @@
 
 namespace talvoren {
 
-// The three page layouts, narrowest first: screen width and line slots.
-struct PageSize {
-    int screenWidth;
-    int lineCapacity;
-};
-inline constexpr std::array<PageSize, 3> pageSizes{{{640, smallPageLines}, {800, mediumPageLines}, {1024, largePageLines}}};
-
 // One line of a worked solution as the page draws it: its cells with the
 // sentence in caption, and whether the step turned the relation round.
 struct WorkedLine {

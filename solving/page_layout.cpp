@@ -4,11 +4,11 @@
 namespace talvoren {
 
 PageLayoutChoice pageLayoutForScreen(int screenWidth) {
-    switch (screenWidth) {
-    case 640: return {smallPageLines, true};
-    case 1024: return {largePageLines, false};
-    default: return {mediumPageLines, false};  // 800 and every other width
-    }
+    const PageSize& small = pageSizes.front();
+    const PageSize& large = pageSizes.back();
+    if (screenWidth == small.screenWidth) return {small.lineCapacity, true};
+    if (screenWidth == large.screenWidth) return {large.lineCapacity, false};
+    return {mediumPageLines, false};  // 800 and every other width
 }
 
 }  // namespace talvoren

@@ -3,6 +3,7 @@
 // The worked page's line slots: how many each screen width gets, and how
 // many of them have a line button.
 
+#include <array>
 #include <string_view>
 
 namespace talvoren {
@@ -12,6 +13,13 @@ inline constexpr int smallPageLines = 8;    // 640 wide
 inline constexpr int mediumPageLines = 12;  // 800 wide and any other width
 inline constexpr int largePageLines = 14;   // 1024 wide
 inline constexpr int defaultLineCapacity = largePageLines;
+
+// The three page layouts, narrowest first: screen width and line slots.
+struct PageSize {
+    int screenWidth;
+    int lineCapacity;
+};
+inline constexpr std::array<PageSize, 3> pageSizes{{{640, smallPageLines}, {800, mediumPageLines}, {1024, largePageLines}}};
 
 // btnShiki1..btnShiki12: lines 13 and 14 have none.
 inline constexpr int maxLineButtons = 12;

@@ -101,9 +101,7 @@ private:
     std::unordered_map<std::string, int> explored_;
 };
 
-std::string lineControl(int n) {
-    return (n <= maxLineButtons ? "btnShiki" : "Image") + std::to_string(n);
-}
+Control lineControl(int n) { return n <= maxLineButtons ? Control::lineButton(n) : Control::lineImage(n); }
 
 PlanStep stepOf(const PlanMove& move, int line) {
     PlanStep step;
@@ -113,10 +111,10 @@ PlanStep stepOf(const PlanMove& move, int line) {
     const bool typed = needsNumber(move.opCode);
     if (typed) step.padText = padTextOf(move.term);
     step.presses.push_back(lineControl(line));
-    step.presses.push_back(operationButtonOf(move.opCode));
+    step.presses.push_back(Control::operation(move.opCode));
     if (typed)
-        for (std::string& key : padPressesOf(move.term)) step.presses.push_back(std::move(key));
-    step.presses.push_back("btnJikkou");
+        for (const Control key : padPressesOf(move.term)) step.presses.push_back(key);
+    step.presses.push_back(Control::of(ControlKind::execute));
     step.reversesRelation = turnsRelationRound(move.opCode, move.term);
     return step;
 }

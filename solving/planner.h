@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "core/cells.h"
+#include "solving/control.h"
 #include "core/messages.h"
 #include "solving/judge.h"
 #include "solving/operations.h"
@@ -28,10 +29,10 @@ struct PlanStep {
     OpCode opCode = OpCode::none;
     std::string padText;    // the number as the pad shows it ("" for S, I, K)
     ExprCell term = ZERO;   // the cell the pad text stands for
-    // The controls clicked, in order: the line (btnShikiN, or ImageN where
-    // the line has no button), the operation button, the pad keys
-    // (btnMinus, btn0..btn9, btnBunsu, btnMoji), then btnJikkou.
-    std::vector<std::string> presses;
+    // The controls clicked, in order: the line (its button, or its image
+    // where the line has no button), the operation button, the pad keys
+    // (minus, digits, 分の, the letter), then 実行.
+    std::vector<Control> presses;
     int newLine = 0;        // the number of the line the step draws
     ExprLine drawn;         // that line as drawn: cells and caption
     bool reversesRelation = false;  // multiplies or divides by a negative number

@@ -196,37 +196,23 @@ std::string padTextOf(const ExprCell& term) {
     return text;
 }
 
-std::vector<std::string> padPressesOf(const ExprCell& term) {
-    std::vector<std::string> presses;
+std::vector<Control> padPressesOf(const ExprCell& term) {
+    std::vector<Control> presses;
     const auto digits = [&](std::int64_t value) {
-        for (char d : std::to_string(value)) presses.push_back(std::string("btn") + d);
+        for (char d : std::to_string(value)) presses.push_back(Control::digit(d - '0'));
     };
-    if (term.num < 0) presses.push_back("btnMinus");
+    if (term.num < 0) presses.push_back(Control::of(ControlKind::minus));
     const std::int64_t size = std::abs(static_cast<std::int64_t>(term.num));
     const bool letterTerm = term.kind != kind::constant;
     if (term.den != 1) {
         digits(term.den);
-        presses.push_back("btnBunsu");
+        presses.push_back(Control::of(ControlKind::fraction));
         digits(size);
     } else if (!letterTerm || size != 1) {
         digits(size);
     }
-    if (letterTerm) presses.push_back("btnMoji");
+    if (letterTerm) presses.push_back(Control::of(ControlKind::letter));
     return presses;
-}
-
-std::string operationButtonOf(OpCode opCode) {
-    switch (opCode) {
-    case OpCode::multiply: return "btnKake";
-    case OpCode::divide: return "btnWaru";
-    case OpCode::add: return "btnTasu";
-    case OpCode::subtract: return "btnHiku";
-    case OpCode::collect: return "btnSeiri";
-    case OpCode::transpose: return "btnIkou";
-    case OpCode::removeBrackets: return "btnKakko";
-    case OpCode::none: break;
-    }
-    return "";
 }
 
 }  // namespace talvoren

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/cells.h"
+#include "solving/control.h"
 #include "solving/operations.h"
 
 namespace talvoren {
@@ -40,10 +41,7 @@ bool padCanType(const ExprCell& term);
 // The number as the pad shows it: "3", "-12", "2分の3", "x", "-x", "2分の3x".
 std::string padTextOf(const ExprCell& term);
 
-// The pad keys that type it: btnMinus, btn0..btn9, btnBunsu, btnMoji.
-std::vector<std::string> padPressesOf(const ExprCell& term);
-
-// The operation button of an operation code (btnKake, btnWaru, ...).
-std::string operationButtonOf(OpCode opCode);
+// The pad keys that type it: minus, digits, 分の, the letter.
+std::vector<Control> padPressesOf(const ExprCell& term);
 
 }  // namespace talvoren

@@ -36,8 +36,9 @@ PlayCourseware::PlayCourseware(PlaySession& session, std::string scriptDir)
         return practice_.active() ? practice_.hintKey(key) : session_.coach.hintKey(key);
     };
     session_.nextQuestion = [this] {
-        if (practice_.active()) practice_.clicked("btnNext", [] {});
-        else controls_.click("btnNext");
+        const Control next = Control::of(ControlKind::next);
+        if (practice_.active()) practice_.clicked(next, [] {});
+        else controls_.click(next);
     };
 }
 
@@ -54,10 +55,13 @@ void PlayCourseware::addCommands(PlayCommands& commands) {
     commands["clock"] = [this](PlaySession&, const std::string& seconds) { setClock(seconds); };
     commands["erase"] = [this](PlaySession&, const std::string& title) { erase(title); };
     commands["press"] = [this](PlaySession&, const std::string& name) {
-        const auto click = [&] {
-            if (!controls_.click(name)) std::cerr << "play: no control named " << name << '\n';
-        };
-        if (practice_.active() && controls_.enabled(name)) practice_.clicked(name, click);
+        const std::optional<Control> control = controlNamed(name);
+        if (!control) {
+            std::cerr << "play: no control named " << name << '\n';
+            return;
+        }
+        const auto click = [&] { controls_.click(*control); };
+        if (practice_.active() && controls_.enabled(*control)) practice_.clicked(*control, click);
         else click();
     };
     commands["practice"] = [this](PlaySession&, const std::string& argument) {

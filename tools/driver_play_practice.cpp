@@ -55,8 +55,8 @@ void PlayPractice::questionSolved() {
     if (!saveMastery(recordPath_, mastery_, error)) play_.worksheet.showMessage(error);
 }
 
-void PlayPractice::clicked(const std::string& name, const std::function<void()>& click) {
-    if (name == "BitBtn1") {
+void PlayPractice::clicked(Control control, const std::function<void()>& click) {
+    if (control.kind == ControlKind::chooseUnit) {
         // OK in the unit dialog puts the unit's own question on the page: practice ends there.
         const int setUps = steps_->questionsSetUp();
         click();
@@ -66,7 +66,7 @@ void PlayPractice::clicked(const std::string& name, const std::function<void()>&
         }
         return;
     }
-    if (name != "btnNext") return steps_->aroundClick(name, play_.coach, click);
+    if (control.kind != ControlKind::next) return steps_->aroundClick(control, play_.coach, click);
     if (goOnToNextQuestion(play_.worksheet)) nextQuestion();
 }
 

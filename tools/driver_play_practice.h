@@ -30,7 +30,7 @@ public:
     void nextQuestion();
     void questionSolved();
     // Around a click while practising: a refused step and a giving-away hint count as wrong.
-    void clicked(const std::string& name, const std::function<void()>& click);
+    void clicked(Control control, const std::function<void()>& click);
     // The pupil's log, told the mastery after each solved question.
     void setLog(PracticeLog& log) { log_ = &log; }
     // The hint key while practising; true when it asked for a hint.

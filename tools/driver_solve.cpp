@@ -40,11 +40,11 @@ std::vector<std::string> playScript(const Plan& plan) {
     std::vector<std::string> script;
     if (!plan.found()) return script;
     for (const PlanStep& step : plan.steps) {
-        for (const std::string& control : step.presses) {
+        for (const Control& control : step.presses) {
             const bool lastPress = &step == &plan.steps.back() && &control == &step.presses.back();
             if (lastPress && plan.answer == AnswerKind::noSolution) script.push_back("reply kainashi");
             if (lastPress && plan.answer == AnswerKind::infinitelyMany) script.push_back("reply musu");
-            script.push_back("press " + control);
+            script.push_back("press " + controlName(control));
         }
     }
     return script;

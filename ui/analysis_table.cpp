@@ -106,6 +106,15 @@ QString skillsCellText(const QuestionAnalysis& analysis) {
     return names.join(QStringLiteral("、"));
 }
 
+// "最短の解き方が640×480の画面（8行）", from the narrowest page's figures.
+QString narrowestPageText() {
+    const PageSize& narrowest = pageSizes.front();
+    return QStringLiteral("最短の解き方が%1×%2の画面（%3行）")
+        .arg(narrowest.screenWidth)
+        .arg(narrowest.screenWidth * 3 / 4)
+        .arg(narrowest.lineCapacity);
+}
+
 QString fitsCellText(const QuestionAnalysis& analysis) {
     return analysis.fitsNarrowestPage() ? QString() : QStringLiteral("×");
 }
@@ -113,8 +122,8 @@ QString fitsCellText(const QuestionAnalysis& analysis) {
 AnalysisTable::AnalysisTable(QWidget* parent) : QTableWidget(0, columnCount, parent) {
     setHorizontalHeaderLabels({QStringLiteral("単元"), QStringLiteral("番号"), QStringLiteral("問題"),
                                QStringLiteral("答え"), QStringLiteral("手数"), QStringLiteral("スキル"),
-                               QStringLiteral("640")});
-    horizontalHeaderItem(colFits)->setToolTip(QStringLiteral("×：最短の解き方が640×480の画面（8行）に収まらない"));
+                               QString::number(pageSizes.front().screenWidth)});
+    horizontalHeaderItem(colFits)->setToolTip(QStringLiteral("×：") + narrowestPageText() + QStringLiteral("に収まらない"));
     horizontalHeaderItem(colSteps)->setToolTip(QStringLiteral("最短の手数"));
     verticalHeader()->hide();
     setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -154,7 +163,7 @@ void AnalysisTable::showAnalyses(const std::vector<QuestionAnalysis>& analyses, 
         QTableWidgetItem* fits = textItem(fitsCellText(a));
         if (!a.fitsNarrowestPage()) {
             fits->setForeground(Qt::red);
-            fits->setToolTip(QStringLiteral("最短の解き方が640×480の画面（8行）に収まりません"));
+            fits->setToolTip(narrowestPageText() + QStringLiteral("に収まりません"));
         }
         setItem(row, colFits, fits);
         ++row;

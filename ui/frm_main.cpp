@@ -259,16 +259,16 @@ void TfrmMain::buildMenu() {
     addClassRecordsEntries(view, this, messages_);
 
     QMenu* change = menuBar()->addMenu(QStringLiteral("問題変更(&C)"));
-    KN1_ = item(change, "KN1", QStringLiteral("次の問題(&N)"), [this] { click("btnNext"); });
+    KN1_ = item(change, "KN1", QStringLiteral("次の問題(&N)"), [this] { click(Control::of(ControlKind::next)); });
     mnuTangen_ =
-        item(change, "mnuTangen", QStringLiteral("単元選択(&S)"), [this] { click("BitBtn1"); });
+        item(change, "mnuTangen", QStringLiteral("単元選択(&S)"), [this] { click(Control::of(ControlKind::chooseUnit)); });
     item(change, "mnuPractice", QStringLiteral("もっと練習(&M)"), [this] { startPractice(courseware_.currentUnit()); });
     change->addSeparator();
     changeMenu_ = change;  // 計算も自分で joins it once the worksheet is made
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("ヘルプ(&H)"));
     // The key H is taken by the frame itself (not when it is the question's letter).
-    mnuHint_ = item(help, "mnuHint", QStringLiteral("ヒント(&I)\tH"), [this] { click("btnHint"); });
+    mnuHint_ = item(help, "mnuHint", QStringLiteral("ヒント(&I)\tH"), [this] { click(Control::of(ControlKind::hint)); });
     mnuHint_->setEnabled(false);
     help->addSeparator();
     mnuUsage_ = item(help, "mnuUsage", QStringLiteral("使い方(&U)"), [this] { dialogs_->showHelp(*programState_, helpContents); });
@@ -292,16 +292,15 @@ void TfrmMain::wirePanel() {
     // Every button of the panel clicks through the control table, by its
     // name; the record button only opens a window.
     for (QPushButton* button : pnlMain_->findChildren<QPushButton*>()) {
-        const std::string name = button->objectName().toStdString();
-        if (Controls::exists(name))
-            connect(button, &QPushButton::clicked, this, [this, name] { click(name); });
+        if (const std::optional<Control> control = controlNamed(button->objectName().toStdString()))
+            connect(button, &QPushButton::clicked, this, [this, c = *control] { click(c); });
     }
     connect(pnlMain_->btnKiroku, &QPushButton::clicked, this, [this] { btnKirokuClick(); });
-    frmPage_->onControlClick = [this](const std::string& name) { click(name); };
+    frmPage_->onControlClick = [this](Control control) { click(control); };
 }
 
-void TfrmMain::click(const std::string& name) {
-    if (!practice_->click(name, *controls_)) controls_->click(name);
+void TfrmMain::click(Control control) {
+    if (!practice_->click(control, *controls_)) controls_->click(control);
 }
 
 void TfrmMain::showEvent(QShowEvent* event) {
@@ -389,7 +388,7 @@ bool TfrmMain::handleKey(QKeyEvent* event) {
     if (code == KeyCode::shift && event->isAutoRepeat()) return true;
     if (FormKeyDown(*worksheet_, code, event->modifiers() & Qt::ShiftModifier) ==
         KeyAction::nextQuestion)
-        click("btnNext");
+        click(Control::of(ControlKind::next));
     const QString text = event->text();
     if (code == KeyCode::other && !text.isEmpty() && text.at(0).isPrint())
         if (const char32_t key = text.toUcs4().value(0); !practice_->hintKey(key)) FormKeyPress(*worksheet_, key);

@@ -165,7 +165,7 @@ private:
     std::unique_ptr<Controls> controls_;
     std::unique_ptr<PracticeMode> practice_;
     // A click by name: もっと練習 takes it first while it runs.
-    void click(const std::string& name);
+    void click(Control control);
     std::unique_ptr<UnitDialog> noUnitDialog_;
     std::unique_ptr<FlowWindows> noFlowWindows_;
 

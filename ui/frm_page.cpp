@@ -102,7 +102,7 @@ TfrmPage::TfrmPage(MessageSink& messages, std::function<const Worksheet*()> work
     for (int n = 1; n <= pageLineImages; ++n) {
         Image[n] = new LineImage(n, client_);
         Image[n]->hide();
-        Image[n]->onClick = [this, n] { clickControl("Image" + std::to_string(n)); };
+        Image[n]->onClick = [this, n] { clickControl(Control::lineImage(n)); };
         Image[n]->onMouseMove = [this, n] { lineImageMouseMove(n); };
     }
 
@@ -113,7 +113,7 @@ TfrmPage::TfrmPage(MessageSink& messages, std::function<const Worksheet*()> work
     grbKai->installEventFilter(this);
     Image16 = new LineImage(answerImage, grbKai);
     Image16->setImageGeometry(QRect(14, 24, answerImageWidth, answerImageHeight));
-    Image16->onClick = [this] { clickControl("Image16"); };
+    Image16->onClick = [this] { clickControl(Control::of(ControlKind::answerImage)); };
     lblStarX = starBand(grbKai, "lblStarX", 16);
     lblStarY = starBand(grbKai, "lblStarY", lowerStarsTop);
     // Alt+T is the frame's shortcut for it, whichever control has the focus.
@@ -303,8 +303,8 @@ void TfrmPage::hideAnswerBox() {
 
 bool TfrmPage::answerBoxShown() const { return !grbKai->isHidden(); }
 
-void TfrmPage::clickControl(const std::string& name) {
-    if (onControlClick) onControlClick(name);
+void TfrmPage::clickControl(Control control) {
+    if (onControlClick) onControlClick(control);
 }
 
 void TfrmPage::frameLine(int k, bool marked) {
@@ -355,7 +355,7 @@ void TfrmPage::FormMouseMove() {
 bool TfrmPage::eventFilter(QObject* watched, QEvent* event) {
     if (watched == grbKai && event->type() == QEvent::MouseButtonPress &&
         static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
-        clickControl("grbKai");
+        clickControl(Control::of(ControlKind::answerBox));
         return true;
     }
     return QScrollArea::eventFilter(watched, event);

@@ -3,11 +3,13 @@
 // TfrmPage, the worked page: the description line, the line images in two
 // columns and the answer box 解 with the answer image. It lays itself out by
 // the screen width, frames the line under the mouse in red, and passes the
-// clicks on the line images and the answer box on by the control's name (the
-// frame's control table selects the line or moves on to the next question).
+// clicks on the line images and the answer box on as controls (the frame's
+// control table selects the line or moves on to the next question).
 
 #include <QScrollArea>
 #include <array>
+
+#include "solving/control.h"
 #include <functional>
 #include <string>
 
@@ -51,9 +53,8 @@ public:
     int lineCapacity = defaultLineCapacity;
     int hoveredLine = -1;
 
-    // A click on a line image, the answer box or the answer image, by the
-    // control's name ("Image3", "grbKai", "Image16").
-    std::function<void(const std::string& name)> onControlClick;
+    // A click on a line image, the answer box or the answer image.
+    std::function<void(Control control)> onControlClick;
     // 確かめ in the answer box.
     QPushButton* btnTashikame;
     std::function<void()> onTashikame;
@@ -110,7 +111,7 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    void clickControl(const std::string& name);
+    void clickControl(Control control);
     void fitClient();
     void keepInView(const QRect& region);
     // Where the answer box stands for a page of n lines.

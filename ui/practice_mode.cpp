@@ -97,24 +97,24 @@ void PracticeMode::nextQuestion() {
     worksheet_.setUpQuestion(++number_, q->text);
 }
 
-bool PracticeMode::click(const std::string& name, const Controls& controls) {
-    if (name == "btnNext" || name == "BitBtn1") withdrawOffer();
-    if (!active() || !controls.enabled(name)) return false;
-    if (name == "BitBtn1") {
+bool PracticeMode::click(Control control, const Controls& controls) {
+    if (control.kind == ControlKind::next || control.kind == ControlKind::chooseUnit) withdrawOffer();
+    if (!active() || !controls.enabled(control)) return false;
+    if (control.kind == ControlKind::chooseUnit) {
         // OK in the unit dialog takes the pupil back to the unit's own
         // questions; cancel leaves the made question and its practice going,
         // and its もっと練習 has started practice afresh.
         const int starts = starts_;
         const int setUps = steps_->questionsSetUp();
-        controls.click(name);
+        controls.click(control);
         if (starts_ == starts && steps_->questionsSetUp() != setUps) stop();
         return true;
     }
-    if (name == "btnNext") {
+    if (control.kind == ControlKind::next) {
         if (goOnToNextQuestion(worksheet_)) nextQuestion();
         return true;
     }
-    steps_->aroundClick(name, coach_, [&] { controls.click(name); });
+    steps_->aroundClick(control, coach_, [&] { controls.click(control); });
     return true;
 }
 

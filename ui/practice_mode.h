@@ -40,7 +40,7 @@ public:
     QPushButton* offerButton() const { return btnOffer_; }
 
     // A click while practising; false when the controls should take it as usual.
-    bool click(const std::string& name, const Controls& controls);
+    bool click(Control control, const Controls& controls);
     void questionSolved();
     // The hint key while practising; true when it asked for a hint.
     bool hintKey(char32_t key);

@@ -34,7 +34,7 @@ void checkPlan(const Plan& plan, int capacity) {
     for (const PlanStep& step : plan.steps) {
         require(step.line == from);
         require(step.newLine == from + 1);
-        require(step.presses.size() >= 3 && step.presses.back() == "btnJikkou");
+        require(step.presses.size() >= 3 && controlName(step.presses.back()) == "btnJikkou");
         if (!step.padText.empty()) require(padCanType(step.term));
         require(step.drawn.cellCount > 0 && step.drawn.cellCount <= maxCells);
         from = step.newLine;
