@@ -65,11 +65,11 @@ void BM_StepFromJikkouToLineDrawn(benchmark::State& state) {
     for (auto _ : state) {
         state.PauseTiming();
         ws.selectLine(1);
-        talvoren::btnIkouClick(ws);
+        talvoren::chooseTranspose(ws);
         state.ResumeTiming();
         frame->pnlMain()->btnJikkou->click();  // transpose, draw line 2, judge
         state.PauseTiming();
-        ws.btnTeiseiClick();  // take line 2 back for the next round
+        ws.correct();  // take line 2 back for the next round
         state.ResumeTiming();
     }
 }
@@ -87,13 +87,13 @@ void BM_StepFromJikkouToLineOnScreen(benchmark::State& state) {
     for (auto _ : state) {
         state.PauseTiming();
         ws.selectLine(1);
-        talvoren::btnIkouClick(ws);
+        talvoren::chooseTranspose(ws);
         QCoreApplication::processEvents();  // the selection's repaints are not timed
         state.ResumeTiming();
         frame->pnlMain()->btnJikkou->click();
         if (!line2.wait()) state.SkipWithError("line 2 was never painted");
         state.PauseTiming();
-        ws.btnTeiseiClick();
+        ws.correct();
         line2.wait();
         state.ResumeTiming();
     }

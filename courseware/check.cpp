@@ -35,28 +35,28 @@ std::string structureFaultEntry(const QuestionSetParse& parse) {
 }  // namespace
 
 bool checkQuestionSet(CoursewareState& s, CoreState& core, CheckVerdict& verdict) {
-    verdict.edtErTangen.clear();
-    verdict.lstErQues.clear();
+    verdict.faultyUnit.clear();
+    verdict.faultyQuestions.clear();
     const QuestionSetParse parse = parseQuestionSetText(s, core.messages);
     if (!parse.ok || !parse.everyUnitClosed) {
-        verdict.edtResult = "??? 問題に誤りがあります";
-        verdict.edtErTangen = "問題に誤りです";
-        verdict.lstErQues = {structureFaultEntry(parse)};
+        verdict.result = "??? 問題に誤りがあります";
+        verdict.faultyUnit = "問題に誤りです";
+        verdict.faultyQuestions = {structureFaultEntry(parse)};
         return false;
     }
     for (int u = 1; u <= s.unitCount(); ++u) {
         std::vector<std::string> refused = refusedQuestions(s, core.messages, u);
         if (refused.empty()) continue;
-        verdict.lstErQues = std::move(refused);
-        verdict.edtTangen.clear();
-        verdict.edtResult = "??? 誤りがあります ???";
-        verdict.edtErTangen = s.unitTitles()[u];
+        verdict.faultyQuestions = std::move(refused);
+        verdict.unitCount.clear();
+        verdict.result = "??? 誤りがあります ???";
+        verdict.faultyUnit = s.unitTitles()[u];
         return false;
     }
-    verdict.edtTangen = std::to_string(s.unitCount());
-    verdict.edtResult = checkPassedText;
-    verdict.edtErTangen = "なし";
-    verdict.lstErQues = {"なし"};
+    verdict.unitCount = std::to_string(s.unitCount());
+    verdict.result = checkPassedText;
+    verdict.faultyUnit = "なし";
+    verdict.faultyQuestions = {"なし"};
     return true;
 }
 
@@ -65,26 +65,26 @@ std::string faultyQuestionEntry(const std::string& title, int line, const std::s
     return "「" + title + "」" + std::to_string(line) + "行目 " + text + "：" + reason;
 }
 
-void QuestionSetEditor::formShow(const std::string& questionSetPath) {
+void QuestionSetEditor::start(const std::string& questionSetPath) {
     textEdited_ = false;
     setEditorCaption(questionSetPath);
     verdict_ = CheckVerdict{};
     checkPassed_ = true;
 }
 
-void QuestionSetEditor::memQuesChange() {
+void QuestionSetEditor::textChanged() {
     verdict_ = CheckVerdict{};
     textEdited_ = true;
     checkPassed_ = false;
 }
 
-bool QuestionSetEditor::btnCompileClick(CoursewareState& s, CoreState& core) {
+bool QuestionSetEditor::checkSet(CoursewareState& s, CoreState& core) {
     const bool passed = checkQuestionSet(s, core, verdict_);
     if (passed) checkPassed_ = true;
     return passed;
 }
 
-bool QuestionSetEditor::btnOkClick(CoursewareState& s, MessageSink& messages) {
+bool QuestionSetEditor::acceptEdit(CoursewareState& s, MessageSink& messages) {
     if (textEdited_ && !checkPassed_) {
         messages.showMessage("エラーチェックしてください");
         return false;

@@ -16,10 +16,10 @@ inline constexpr const char* checkPassedText = "☆☆☆　構文チェック�
 
 // The read-only result fields of the editor.
 struct CheckVerdict {
-    std::string edtTangen;    // number of units, after a passing check
-    std::string edtResult;    // the verdict
-    std::string edtErTangen;  // title of the first unit with a faulty question
-    std::vector<std::string> lstErQues;  // that unit's faulty questions, as faultyQuestionEntry
+    std::string unitCount;    // number of units, after a passing check
+    std::string result;    // the verdict
+    std::string faultyUnit;  // title of the first unit with a faulty question
+    std::vector<std::string> faultyQuestions;  // that unit's faulty questions, as faultyQuestionEntry
 };
 
 // One faulty question in the list: its unit, its line in the text, the
@@ -27,7 +27,7 @@ struct CheckVerdict {
 std::string faultyQuestionEntry(const std::string& title, int line, const std::string& text,
                                 const std::string& reason);
 
-// btnCompileClick: checks the question-set text, rebuilding the unit tables.
+// checkSet: checks the question-set text, rebuilding the unit tables.
 // Every question is parsed in a scratch state of its own, so the page's
 // tables are never touched; the messages go to core's sink. True when the
 // set passed. A unit not closed by its own
@@ -37,14 +37,14 @@ bool checkQuestionSet(CoursewareState& s, CoreState& core, CheckVerdict& verdict
 // The editor dialog's state and handlers, the window aside.
 class QuestionSetEditor {
 public:
-    void formShow(const std::string& questionSetPath);
-    void memQuesChange();
+    void start(const std::string& questionSetPath);
+    void textChanged();
     // True when this check passed; a failed check of an unchanged text is
     // false although that text may still be accepted.
-    bool btnCompileClick(CoursewareState& s, CoreState& core);
+    bool checkSet(CoursewareState& s, CoreState& core);
     // True when the dialog closes with OK; a changed text that has not
     // passed a check is refused with "エラーチェックしてください".
-    bool btnOkClick(CoursewareState& s, MessageSink& messages);
+    bool acceptEdit(CoursewareState& s, MessageSink& messages);
     void setEditorCaption(const std::string& path);
 
     const CheckVerdict& verdict() const { return verdict_; }

@@ -40,32 +40,32 @@ void addSolvingControls(Table& t) {
 
     for (OpCode code : {OpCode::multiply, OpCode::divide, OpCode::add, OpCode::subtract, OpCode::removeBrackets})
         t[Control::operation(code)] = always([code](Worksheet& ws) { operationButtonClick(ws, code); });
-    t[Control::operation(OpCode::collect)] = always(btnSeiriClick);
-    t[Control::operation(OpCode::transpose)] = always(btnIkouClick);
+    t[Control::operation(OpCode::collect)] = always(chooseCollect);
+    t[Control::operation(OpCode::transpose)] = always(chooseTranspose);
 
     for (int digit = 0; digit <= 9; ++digit) t[Control::digit(digit)] = padKeyOf(std::to_string(digit));
     t[Control::of(ControlKind::decimalPoint)] = padKeyOf(std::string(padText::point));
     t[Control::of(ControlKind::fraction)] = padKeyOf(std::string(padText::fraction));
     t[Control::of(ControlKind::clear)] = padKeyOf(std::string(padText::clear));
-    t[Control::of(ControlKind::minus)] = always(btnMinusClick);
-    t[Control::of(ControlKind::letter)] = always(btnMojiClick);
+    t[Control::of(ControlKind::minus)] = always(minusKey);
+    t[Control::of(ControlKind::letter)] = always(letterKey);
     // The relation keys, shown while the pupil writes a line.
     const std::string_view relations[] = {padText::less, padText::greater, padText::lessEqual, padText::greaterEqual};
     for (int r = 0; r < 4; ++r) t[{ControlKind::relation, r}] = padKeyOf(std::string(relations[r]));
 
     t[Control::of(ControlKind::execute)] = {[](const ControlTargets& c) { return c.worksheet.jikkouEnabled(); },
-                                            [](const ControlTargets& c) { c.worksheet.btnJikkouClick(); }};
-    t[Control::of(ControlKind::correct)] = always([](Worksheet& ws) { ws.btnTeiseiClick(); });
+                                            [](const ControlTargets& c) { c.worksheet.execute(); }};
+    t[Control::of(ControlKind::correct)] = always([](Worksheet& ws) { ws.correct(); });
     t[Control::of(ControlKind::hint)] = {[](const ControlTargets& c) { return c.coach.hintEnabled(); },
-                                         [](const ControlTargets& c) { c.coach.btnHintClick(); }};
+                                         [](const ControlTargets& c) { c.coach.giveHint(); }};
 }
 
 void addSequencingControls(Table& t) {
-    t[Control::of(ControlKind::next)] = {{}, [](const ControlTargets& c) { c.sequencing.btnNextClick(); }};
+    t[Control::of(ControlKind::next)] = {{}, [](const ControlTargets& c) { c.sequencing.nextQuestion(); }};
     // The answer box and its image move on to the next question, as 次の問題 does.
     for (ControlKind kind : {ControlKind::answerBox, ControlKind::answerImage})
         t[Control::of(kind)] = {[](const ControlTargets& c) { return c.answerBoxShown && c.answerBoxShown(); },
-                                [](const ControlTargets& c) { c.sequencing.btnNextClick(); }};
+                                [](const ControlTargets& c) { c.sequencing.nextQuestion(); }};
     t[Control::of(ControlKind::chooseUnit)] = {{}, [](const ControlTargets& c) { c.sequencing.chooseUnit(); }};
 }
 

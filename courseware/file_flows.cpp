@@ -3,7 +3,7 @@
 
 namespace talvoren {
 
-void FileFlows::mnuOpenClick() {
+void FileFlows::openSet() {
     s_.backUp();
     const auto chosen = windows_.askOpenPath(s_.questionSetPath());
     if (!chosen) return;
@@ -58,7 +58,7 @@ bool FileFlows::saveQuestionSet() {
     return true;
 }
 
-void FileFlows::mnuEditCWareClick() {
+void FileFlows::editSet() {
     s_.backUp();
     if (!windows_.showEditor()) {
         s_.restore(core_.messages);
@@ -73,7 +73,7 @@ void FileFlows::mnuEditCWareClick() {
     s_.restore(core_.messages);
 }
 
-bool FileFlows::FormCloseQuery() {
+bool FileFlows::mayClose() {
     if (s_.questionSetSaved()) return true;
     switch (core_.messages.ask("確認", "ファイルを保存しますか？", Buttons::yesNoCancel,
                                Icon::question)) {

@@ -32,18 +32,18 @@ public:
               FileSystemCalls& calls = systemFileCalls())
         : s_(s), core_(core), windows_(windows), runner_(runner), calls_(calls) {}
 
-    void mnuOpenClick();
+    void openSet();
     // Loads the set at path with the open command's checks (its message and
     // the restored set on failure); true when the set started. The caller
     // has backed up the set.
     bool openQuestionSet(const std::string& path);
     // Saves under a name chosen in the save dialog; true when written.
     bool saveQuestionSet();
-    void mnuSaveClick() { saveQuestionSet(); }
-    void mnuEditCWareClick();
+    void saveSet() { saveQuestionSet(); }
+    void editSet();
     // True when the main window may close.
-    bool FormCloseQuery();
-    void FormClose() { s_.dropBackup(); }
+    bool mayClose();
+    void closeSet() { s_.dropBackup(); }
 
 private:
     CoursewareState& s_;

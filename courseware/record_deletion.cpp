@@ -7,7 +7,7 @@ namespace talvoren {
 
 std::string eraseQuestion(const std::string& title) { return "「" + title + "」の記録を消去しますか？"; }
 
-void RecordDeletion::formShow(const CoursewareState& s) {
+void RecordDeletion::start(const CoursewareState& s) {
     recordsDeleted_ = false;
     titles_ = records_.unitsWithRecords(s);
     chosen_ = -1;
@@ -23,7 +23,7 @@ bool RecordDeletion::chooseTitle(const std::string& title) {
     return chosen_ >= 0;
 }
 
-bool RecordDeletion::btnDeleteOneClick() {
+bool RecordDeletion::deleteOne() {
     if (chosen_ < 0) {
         messages_.showMessage(chooseUnitToEraseMessage);
         return false;

@@ -23,7 +23,7 @@ public:
         : records_(records), messages_(messages) {}
 
     // FormShow: offers the listed units that have records; nothing chosen.
-    void formShow(const CoursewareState& s);
+    void start(const CoursewareState& s);
     // The entry the pupil chose, by row; -1 for none.
     void choose(int row);
     // Chooses the entry of that title; false (nothing chosen) when none has it.
@@ -32,7 +32,7 @@ public:
     // 消去: asks first; on Yes erases the chosen unit's records and drops its
     // entries. After an erase nothing is chosen, so a second press cannot
     // erase a unit nobody chose. True when records were erased.
-    bool btnDeleteOneClick();
+    bool deleteOne();
 
     const std::vector<std::string>& titles() const { return titles_; }
     int chosen() const { return chosen_; }

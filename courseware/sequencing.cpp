@@ -153,7 +153,7 @@ bool Sequencing::advanceQuestion() {
            changeUnit();
 }
 
-void Sequencing::btnNextClick() {
+void Sequencing::nextQuestion() {
     const bool goOn = worksheet_.state().answerKind != AnswerKind::none ||
                       worksheet_.core().messages.ask("確認", "まだ解が出ていませんが次の問題に進みますか",
                                                    Buttons::yesNo, Icon::question) == Answer::yes;
@@ -165,7 +165,7 @@ void Sequencing::btnNextClick() {
     worksheet_.page().showNextGlyph(0);
 }
 
-void Sequencing::timBlinkTimer() {
+void Sequencing::blink() {
     worksheet_.page().showNextGlyph(blinkShowsSecond_ ? 1 : 0);
     blinkShowsSecond_ = !blinkShowsSecond_;
 }

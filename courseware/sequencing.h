@@ -58,8 +58,8 @@ public:
     bool advanceQuestion();
     // Also 次の問題(&N), a click on the answer box and Enter on a solved page.
     // When the pupil declines to move on, the page stays exactly as it was.
-    void btnNextClick();
-    void timBlinkTimer();
+    void nextQuestion();
+    void blink();
 
     // The worksheet's report of a solved question: counts it for the current
     // unit and position. True when the record file was written.

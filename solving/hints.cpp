@@ -172,7 +172,7 @@ HintCoach::HintCoach(Worksheet& ws, LinePlanner planner) : ws_(ws), planner_(std
 
 HintCoach::~HintCoach() { ws_.setListener(nullptr); }
 
-void HintCoach::btnHintClick() {
+void HintCoach::giveHint() {
     if (!enabled_) return;
     if (ws_.state().step == StepState::Writing) return writingHint();
     if (!chosen_) chosen_ = chooseHintLine(ws_, planner_);
@@ -187,7 +187,7 @@ void HintCoach::btnHintClick() {
 bool HintCoach::hintKey(char32_t key) {
     if (key != U'h' && key != U'H') return false;
     if (key == static_cast<unsigned char>(ws_.core().unknownLetter)) return false;
-    btnHintClick();
+    giveHint();
     return true;
 }
 
@@ -198,7 +198,7 @@ void HintCoach::setUpStep(const PlanStep& step) {
     operationButtonClick(ws_, step.opCode);
     for (const std::string& key : padKeysOf(step.padText)) {
         if (key == padText::minus)
-            btnMinusClick(ws_);
+            minusKey(ws_);
         else
             padKey(ws_, key);
     }

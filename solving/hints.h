@@ -70,7 +70,7 @@ public:
     HintCoach& operator=(const HintCoach&) = delete;
 
     // ヒント: the next level's hint, shown in the hint line.
-    void btnHintClick();
+    void giveHint();
     // The key H (either case) asks for a hint unless it is the question's
     // letter; true when the key was taken.
     bool hintKey(char32_t key);

@@ -39,11 +39,11 @@ void keyWhileTyping(Worksheet& ws, char32_t key) {
     } else if (key == U'.') {
         padKey(ws, padText::point);
     } else if (key == U'-') {
-        btnMinusClick(ws);
+        minusKey(ws);
     } else if (key == U'B' || key == U'b') {
         padKey(ws, padText::fraction);
     } else if (key == static_cast<unsigned char>(ws.core().unknownLetter)) {
-        btnMojiClick(ws);
+        letterKey(ws);
     }
 }
 
@@ -102,7 +102,7 @@ void padKey(Worksheet& ws, std::string_view text) {
     ws.focusDefaultButton();
 }
 
-void btnMinusClick(Worksheet& ws) {
+void minusKey(Worksheet& ws) {
     if (ws.state().step == StepState::Writing) return keyIntoEntry(ws, padText::minus);
     if (ws.panel().empty())
         padKey(ws, padText::minus);
@@ -110,11 +110,11 @@ void btnMinusClick(Worksheet& ws) {
         ws.showMessage("－の位置が間違っています");
 }
 
-void btnMojiClick(Worksheet& ws) { padKey(ws, std::string(1, ws.core().unknownLetter)); }
+void letterKey(Worksheet& ws) { padKey(ws, std::string(1, ws.core().unknownLetter)); }
 
-void btnSeiriClick(Worksheet& ws) { collectOrTranspose(ws, OpCode::collect, "かっこをはずしてから整理してください"); }
+void chooseCollect(Worksheet& ws) { collectOrTranspose(ws, OpCode::collect, "かっこをはずしてから整理してください"); }
 
-void btnIkouClick(Worksheet& ws) { collectOrTranspose(ws, OpCode::transpose, "かっこをはずしてから移項してください"); }
+void chooseTranspose(Worksheet& ws) { collectOrTranspose(ws, OpCode::transpose, "かっこをはずしてから移項してください"); }
 
 void operationButtonClick(Worksheet& ws, OpCode code) {
     // While a line is written, ＋ and － type their signs.
@@ -124,14 +124,14 @@ void operationButtonClick(Worksheet& ws, OpCode code) {
         return;
     }
     if (code == OpCode::collect)
-        btnSeiriClick(ws);
+        chooseCollect(ws);
     else if (code == OpCode::transpose)
-        btnIkouClick(ws);
+        chooseTranspose(ws);
     else
         ws.chooseOperation(code);
 }
 
-void FormKeyPress(Worksheet& ws, char32_t key) {
+void keyTyped(Worksheet& ws, char32_t key) {
     switch (ws.state().step) {
     case StepState::Idle:
         if (key >= U'1' && key <= U'9') ws.selectLine(static_cast<int>(key - U'0'));
@@ -150,15 +150,15 @@ void FormKeyPress(Worksheet& ws, char32_t key) {
     ws.focusDefaultButton();
 }
 
-KeyAction FormKeyDown(Worksheet& ws, KeyCode key, bool shiftHeld) {
+KeyAction keyPressed(Worksheet& ws, KeyCode key, bool shiftHeld) {
     if ((shiftHeld || key == KeyCode::shift) && ws.state().step == StepState::Idle) {
         ws.selectLine(ws.state().lineCount);  // the newest line
         return KeyAction::none;
     }
     if (key == KeyCode::enter && ws.state().solvedFlag) return KeyAction::nextQuestion;
     switch (key) {
-    case KeyCode::enter: ws.btnJikkouClick(); break;
-    case KeyCode::escape: ws.btnTeiseiClick(); break;
+    case KeyCode::enter: ws.execute(); break;
+    case KeyCode::escape: ws.correct(); break;
     case KeyCode::deleteKey: padKey(ws, padText::clear); break;
     case KeyCode::backspace:
         // Takes back the entry's last character (a whole UTF-8 character).

@@ -31,10 +31,10 @@ inline constexpr std::string_view greaterEqual = ">=";
 void padKey(Worksheet& ws, std::string_view text);
 
 // Button handlers.
-void btnMinusClick(Worksheet& ws);   // a minus only as the panel's first character
-void btnMojiClick(Worksheet& ws);    // the letter key
-void btnSeiriClick(Worksheet& ws);   // collect, refused while the line has brackets
-void btnIkouClick(Worksheet& ws);    // transpose, refused while the line has brackets
+void minusKey(Worksheet& ws);   // a minus only as the panel's first character
+void letterKey(Worksheet& ws);    // the letter key
+void chooseCollect(Worksheet& ws);   // collect, refused while the line has brackets
+void chooseTranspose(Worksheet& ws);    // transpose, refused while the line has brackets
 // An operation button (整理 and 移項 take the bracket check).
 void operationButtonClick(Worksheet& ws, OpCode code);
 
@@ -43,7 +43,7 @@ enum class KeyCode { enter, escape, deleteKey, shift, backspace, other };
 // What a key-down leaves to the main window: while a solved question is on
 // show, Enter is the next-question button's.
 enum class KeyAction { none, nextQuestion };
-void FormKeyPress(Worksheet& ws, char32_t key);
-KeyAction FormKeyDown(Worksheet& ws, KeyCode key, bool shiftHeld);
+void keyTyped(Worksheet& ws, char32_t key);
+KeyAction keyPressed(Worksheet& ws, KeyCode key, bool shiftHeld);
 
 }  // namespace talvoren

@@ -79,13 +79,13 @@ bool SilentSession::type(std::string_view text) {
             padKey(worksheet_, padText::fraction);
             length = padText::fraction.size();
         } else if (c == '-') {
-            btnMinusClick(worksheet_);
+            minusKey(worksheet_);
         } else if (c == '.') {
             padKey(worksheet_, padText::point);
         } else if (c >= '0' && c <= '9') {
             padKey(worksheet_, std::string(1, c));
         } else if (c == core_.unknownLetter) {
-            btnMojiClick(worksheet_);
+            letterKey(worksheet_);
         } else {
             return false;
         }
@@ -109,7 +109,7 @@ StepOutcome SilentSession::step(const StepRequest& request) {
         ready = worksheet_.state().step == StepState::SecondChosen;
     }
     if (ready) {
-        worksheet_.btnJikkouClick();
+        worksheet_.execute();
         outcome.accepted = lineCount() == before.worksheet.lineCount + 1;
     }
 

@@ -227,7 +227,7 @@ std::optional<bool> Worksheet::executeStep() {
     return result.signReversed;
 }
 
-void Worksheet::btnJikkouClick() {
+void Worksheet::execute() {
     if (state_.step == StepState::Writing) {
         submitWrittenLine();
         return;
@@ -411,7 +411,7 @@ void Worksheet::concludeJudgement(AnswerKind verdict) {
     }
 }
 
-void Worksheet::btnTeiseiClick() {
+void Worksheet::correct() {
     if (!state_.solvedFlag) resetStep();
 }
 

@@ -133,8 +133,8 @@ public:
     // Entry points.
     void selectLine(int n);
     void chooseOperation(OpCode code);
-    void btnJikkouClick();
-    void btnTeiseiClick();
+    void execute();
+    void correct();
     void resetStep();
     void clearPage();
     bool setUpQuestion(int number, const std::string& text);

@@ -27,10 +27,10 @@ bool printCheck(const std::string& path, std::ostream& out, CoursewareState& set
 
     CheckVerdict verdict;
     const bool passed = checkQuestionSet(set, core, verdict);
-    out << "units: " << verdict.edtTangen << '\n';
-    out << "result: " << verdict.edtResult << '\n';
-    out << "faultyUnit: " << verdict.edtErTangen << '\n';
-    for (const std::string& question : verdict.lstErQues) out << "faulty: " << question << '\n';
+    out << "units: " << verdict.unitCount << '\n';
+    out << "result: " << verdict.result << '\n';
+    out << "faultyUnit: " << verdict.faultyUnit << '\n';
+    for (const std::string& question : verdict.faultyQuestions) out << "faulty: " << question << '\n';
     return passed;
 }
 

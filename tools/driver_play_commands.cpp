@@ -53,7 +53,7 @@ void key(PlaySession& s, const std::string& name) {
         std::cerr << "play: no key named " << name << '\n';
         return;
     }
-    if (FormKeyDown(s.worksheet, it->second, it->second == KeyCode::shift) == KeyAction::nextQuestion &&
+    if (keyPressed(s.worksheet, it->second, it->second == KeyCode::shift) == KeyAction::nextQuestion &&
         s.nextQuestion)
         s.nextQuestion();
 }
@@ -86,7 +86,7 @@ void write(PlaySession& s, const std::string& text) {
         return;
     }
     s.worksheet.setEntryText(text);
-    FormKeyDown(s.worksheet, KeyCode::enter, false);
+    keyPressed(s.worksheet, KeyCode::enter, false);
 }
 
 }  // namespace
@@ -98,7 +98,7 @@ PlayCommands solvingPlayCommands() {
         {"char",
          [](PlaySession& s, const std::string& c) {
              const char32_t key = firstCharacter(c);
-             if (!(s.hintKey ? s.hintKey(key) : s.coach.hintKey(key))) FormKeyPress(s.worksheet, key);
+             if (!(s.hintKey ? s.hintKey(key) : s.coach.hintKey(key))) keyTyped(s.worksheet, key);
          }},
         {"key", key},
         {"dump", dump},

@@ -89,10 +89,10 @@ void PlayCourseware::records() {
 // pressed; erase alone: 消去 pressed again in the same showing.
 void PlayCourseware::erase(const std::string& title) {
     if (!title.empty()) {
-        deletion_.formShow(state_);
+        deletion_.start(state_);
         deletion_.chooseTitle(title);
     }
-    deletion_.btnDeleteOneClick();
+    deletion_.deleteOne();
 }
 
 void PlayCourseware::questionSolved() {

@@ -176,7 +176,7 @@ void TfrmEditQues::formShow() {
     filling_ = true;
     memQues->setPlainText(memoText(s_.questionSetText()));
     filling_ = false;
-    editor_.formShow(s_.questionSetPath());
+    editor_.start(s_.questionSetPath());
     setWindowTitle(QString::fromStdString(editor_.caption()));
     showVerdict();
     memQues->setFocus();
@@ -193,29 +193,29 @@ void TfrmEditQues::showEvent(QShowEvent* event) {
 void TfrmEditQues::memQuesChange() {
     if (filling_) return;
     s_.setText(memoLines(memQues->toPlainText()));
-    editor_.memQuesChange();
+    editor_.textChanged();
     showVerdict();
 }
 
 void TfrmEditQues::btnCompileClick() {
-    const bool passed = editor_.btnCompileClick(s_, core_);
+    const bool passed = editor_.checkSet(s_, core_);
     showVerdict();
     if (passed) tblAnalysis->showAnalyses(analyseQuestionSet(s_), s_);
     if (!passed) memQues->setFocus();  // also when the unchanged text fails
 }
 
 void TfrmEditQues::btnOkClick() {
-    if (editor_.btnOkClick(s_, core_.messages)) accept();
+    if (editor_.acceptEdit(s_, core_.messages)) accept();
 }
 
 void TfrmEditQues::showVerdict() {
     const CheckVerdict& verdict = editor_.verdict();
-    edtTangen->setText(QString::fromStdString(verdict.edtTangen));
-    edtResult->setText(QString::fromStdString(verdict.edtResult));
-    edtErTangen->setText(QString::fromStdString(verdict.edtErTangen));
+    edtTangen->setText(QString::fromStdString(verdict.unitCount));
+    edtResult->setText(QString::fromStdString(verdict.result));
+    edtErTangen->setText(QString::fromStdString(verdict.faultyUnit));
     lstErQues->clear();
-    if (verdict.edtResult != checkPassedText) tblAnalysis->clearAnalyses();
-    for (const std::string& question : verdict.lstErQues) {
+    if (verdict.result != checkPassedText) tblAnalysis->clearAnalyses();
+    for (const std::string& question : verdict.faultyQuestions) {
         lstErQues->addItem(QString::fromStdString(question));
         lstErQues->item(lstErQues->count() - 1)->setToolTip(QString::fromStdString(question));
     }

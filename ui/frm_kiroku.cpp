@@ -53,7 +53,7 @@ TfrmDelete::TfrmDelete(PracticeRecords& records, const CoursewareState& s, Messa
 }
 
 void TfrmDelete::formShow() {
-    deletion_.formShow(s_);
+    deletion_.start(s_);
     showTitles();
 }
 
@@ -68,7 +68,7 @@ void TfrmDelete::showEvent(QShowEvent* event) {
 }
 
 void TfrmDelete::btnDeleteOneClick() {
-    if (deletion_.btnDeleteOneClick()) showTitles();
+    if (deletion_.deleteOne()) showTitles();
 }
 
 void TfrmDelete::reject() { done(deletion_.recordsDeleted() ? Accepted : Rejected); }

@@ -203,7 +203,7 @@ void TfrmMain::makeHandlers() {
         ControlTargets{*worksheet_, *coach_, *sequencing_, [this] { return frmPage_->answerBoxShown(); }});
     practice_ = std::make_unique<PracticeMode>(*this, *worksheet_, *coach_, courseware_);
     practice_->setLog(practiceLog_.get());
-    connect(timBlink_, &QTimer::timeout, this, [this] { sequencing_->timBlinkTimer(); });
+    connect(timBlink_, &QTimer::timeout, this, [this] { sequencing_->blink(); });
 
     FlowWindows* flowWindows = dialogs_->flowWindows(*programState_);
     if (!flowWindows) {
@@ -221,8 +221,8 @@ void TfrmMain::buildMenu() {
         return action;
     };
     QMenu* file = menuBar()->addMenu(QStringLiteral("ファイル(&F)"));
-    mnuOpen_ = item(file, "mnuOpen", QStringLiteral("開く(&O)"), [this] { fileFlows_->mnuOpenClick(); });
-    mnuSave_ = item(file, "mnuSave", QStringLiteral("保存(&S)"), [this] { fileFlows_->mnuSaveClick(); });
+    mnuOpen_ = item(file, "mnuOpen", QStringLiteral("開く(&O)"), [this] { fileFlows_->openSet(); });
+    mnuSave_ = item(file, "mnuSave", QStringLiteral("保存(&S)"), [this] { fileFlows_->saveSet(); });
     file->addSeparator();
     mnuPrint_ = item(file, "mnuPrint", QStringLiteral("印刷(&P)"), [this] { dialogs_->mnuPrintClick(*programState_); });
     item(file, "mnuPrintPreview", QStringLiteral("印刷プレビュー(&V)"), [this] { dialogs_->mnuPrintPreviewClick(*programState_); });
@@ -247,7 +247,7 @@ void TfrmMain::buildMenu() {
 
     QMenu* edit = menuBar()->addMenu(QStringLiteral("編集(&E)"));
     mnuEditCWare_ =
-        item(edit, "mnuEditCWare", QStringLiteral("編集(&E)"), [this] { fileFlows_->mnuEditCWareClick(); });
+        item(edit, "mnuEditCWare", QStringLiteral("編集(&E)"), [this] { fileFlows_->editSet(); });
 
     QMenu* view = menuBar()->addMenu(QStringLiteral("表示(&V)"));
     mnuShowRecord_ = item(view, "mnuShowRecord", QStringLiteral("練習の記録(&R)"), [this] { btnKirokuClick(); });
@@ -348,11 +348,11 @@ void TfrmMain::startPractice(int unit) {
 }
 
 void TfrmMain::closeEvent(QCloseEvent* event) {
-    if (!fileFlows_->FormCloseQuery()) {
+    if (!fileFlows_->mayClose()) {
         event->ignore();
         return;
     }
-    fileFlows_->FormClose();
+    fileFlows_->closeSet();
     if (frmGreet_) frmGreet_->close();
     event->accept();
 }
@@ -386,12 +386,12 @@ bool TfrmMain::handleKey(QKeyEvent* event) {
     const KeyCode code = keyCodeOf(event->key());
     // Holding Shift repeats its key-down; one selection is enough.
     if (code == KeyCode::shift && event->isAutoRepeat()) return true;
-    if (FormKeyDown(*worksheet_, code, event->modifiers() & Qt::ShiftModifier) ==
+    if (keyPressed(*worksheet_, code, event->modifiers() & Qt::ShiftModifier) ==
         KeyAction::nextQuestion)
         click(Control::of(ControlKind::next));
     const QString text = event->text();
     if (code == KeyCode::other && !text.isEmpty() && text.at(0).isPrint())
-        if (const char32_t key = text.toUcs4().value(0); !practice_->hintKey(key)) FormKeyPress(*worksheet_, key);
+        if (const char32_t key = text.toUcs4().value(0); !practice_->hintKey(key)) keyTyped(*worksheet_, key);
     return code != KeyCode::other;
 }
 

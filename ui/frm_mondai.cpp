@@ -221,7 +221,7 @@ void TfrmMondai::drawPreview(int n) {
             bool whole = true;
             if (previewScale(typesetter.finalColumn() * surface.pointSize(), Image[n]->width()) < 1.0) {
                 flags.closeSpacing = true;
-                const double closed = typesetRightEdge(n, 0, line, flags, question.unknownLetter);
+                const double closed = typesetRightEdge(n, TypesetMode::full, line, flags, question.unknownLetter);
                 const double room = Image[n]->width() - previewMargin;
                 const double legible = legibleScale(Image[n]->image().devicePixelRatio());
                 const double scale = chooseLineFit(closed + 1, closed, room, legible).scale;

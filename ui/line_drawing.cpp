@@ -82,10 +82,10 @@ namespace {
 LineFit fitOf(int number, const ExprLine& line, TypesetFlags flags, char unknownLetter, int room,
               double minimumScale) {
     flags.closeSpacing = false;
-    const double natural = typesetRightEdge(number, 0, line, flags, unknownLetter);
+    const double natural = typesetRightEdge(number, TypesetMode::full, line, flags, unknownLetter);
     if (natural <= room) return {};
     flags.closeSpacing = true;
-    return chooseLineFit(natural, typesetRightEdge(number, 0, line, flags, unknownLetter), room, minimumScale);
+    return chooseLineFit(natural, typesetRightEdge(number, TypesetMode::full, line, flags, unknownLetter), room, minimumScale);
 }
 
 }  // namespace
@@ -100,7 +100,7 @@ int legibleImageWidth(int number, const ExprLine& line, TypesetFlags flags, char
     const int room = lineRoom(number, imageWidth);
     const LineFit fit = fitOf(number, line, flags, unknownLetter, room, minimumScale);
     flags.closeSpacing = fit.closeSpacing;
-    const double reach = typesetRightEdge(number, 0, line, flags, unknownLetter) * fit.scale;
+    const double reach = typesetRightEdge(number, TypesetMode::full, line, flags, unknownLetter) * fit.scale;
     return reach <= room ? imageWidth : imageWidth + static_cast<int>(std::ceil(reach - room));
 }
 

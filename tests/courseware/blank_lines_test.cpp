@@ -66,9 +66,9 @@ TEST_P(BlankLines, AreIgnoredBetweenUnitsWhenChecked) {
     EXPECT_EQ(checkQuestionSet(s, core, verdict), GetParam().units > 0);
     EXPECT_EQ(sink.shown, GetParam().messages);
     if (GetParam().units > 0) {
-        EXPECT_EQ(verdict.edtTangen, std::to_string(GetParam().units));
+        EXPECT_EQ(verdict.unitCount, std::to_string(GetParam().units));
     } else {
-        EXPECT_EQ(verdict.edtResult, "??? 問題に誤りがあります");
+        EXPECT_EQ(verdict.result, "??? 問題に誤りがあります");
     }
 }
 

@@ -25,10 +25,10 @@ protected:
 
 TEST_F(Check, APassingSetShowsItsUnitCountAndNone) {
     EXPECT_TRUE(check({"<<一", "x<1", ">>", "<<二", "2x+3<5", "-x>=1/2", ">>", "<<三", "x<3", ">>"}));
-    EXPECT_EQ(verdict.edtTangen, "3");
-    EXPECT_EQ(verdict.edtResult, "☆☆☆　構文チェック成功　☆☆☆");
-    EXPECT_EQ(verdict.edtErTangen, "なし");
-    EXPECT_EQ(verdict.lstErQues, std::vector<std::string>{"なし"});
+    EXPECT_EQ(verdict.unitCount, "3");
+    EXPECT_EQ(verdict.result, "☆☆☆　構文チェック成功　☆☆☆");
+    EXPECT_EQ(verdict.faultyUnit, "なし");
+    EXPECT_EQ(verdict.faultyQuestions, std::vector<std::string>{"なし"});
     EXPECT_TRUE(sink.shown.empty());
 }
 
@@ -51,17 +51,17 @@ TEST_F(Check, LeavesThePageAsItWas) {
 TEST_F(Check, ListsTheFaultyQuestionsOfTheFirstFaultyUnitOnly) {
     EXPECT_FALSE(check({"<<一", "x<1", ">>", "<<二", "x<1", "2x+3y<1", ">>", "<<三", "2<3", ">>"}));
     EXPECT_EQ(sink.shown, std::vector<std::string>{"文字が多すぎます"});
-    EXPECT_EQ(verdict.lstErQues, std::vector<std::string>{"「二」6行目 2x+3y<1：文字が多すぎます：文字が2種類以上あります（使える文字は1つです）（5文字目）"});
-    EXPECT_EQ(verdict.edtResult, "??? 誤りがあります ???");
-    EXPECT_EQ(verdict.edtErTangen, "二");
-    EXPECT_EQ(verdict.edtTangen, "");
+    EXPECT_EQ(verdict.faultyQuestions, std::vector<std::string>{"「二」6行目 2x+3y<1：文字が多すぎます：文字が2種類以上あります（使える文字は1つです）（5文字目）"});
+    EXPECT_EQ(verdict.result, "??? 誤りがあります ???");
+    EXPECT_EQ(verdict.faultyUnit, "二");
+    EXPECT_EQ(verdict.unitCount, "");
 
     // Once the second unit is mended the third one's fault is found.
     sink.shown.clear();
     EXPECT_FALSE(check({"<<一", "x<1", ">>", "<<二", "x<1", "2x+3<1", ">>", "<<三", "2<3", ">>"}));
     EXPECT_EQ(sink.shown, std::vector<std::string>{"moji"});
-    EXPECT_EQ(verdict.edtErTangen, "三");
-    EXPECT_EQ(verdict.lstErQues, std::vector<std::string>{"「三」9行目 2<3：moji：文字（x など）がありません"});
+    EXPECT_EQ(verdict.faultyUnit, "三");
+    EXPECT_EQ(verdict.faultyQuestions, std::vector<std::string>{"「三」9行目 2<3：moji：文字（x など）がありません"});
 }
 
 struct StructureCase {
@@ -75,10 +75,10 @@ class CheckStructure : public Check, public ::testing::WithParamInterface<Struct
 
 TEST_P(CheckStructure, FailsBeforeAnyQuestionIsParsed) {
     EXPECT_FALSE(check(GetParam().text));
-    EXPECT_EQ(verdict.edtResult, "??? 問題に誤りがあります");
-    EXPECT_EQ(verdict.edtErTangen, "問題に誤りです");
+    EXPECT_EQ(verdict.result, "??? 問題に誤りがあります");
+    EXPECT_EQ(verdict.faultyUnit, "問題に誤りです");
     // The one entry says where the structure went wrong and why.
-    EXPECT_EQ(verdict.lstErQues, std::vector<std::string>{GetParam().entry});
+    EXPECT_EQ(verdict.faultyQuestions, std::vector<std::string>{GetParam().entry});
     EXPECT_EQ(sink.shown, GetParam().messages);  // no parser message: nothing was parsed
 }
 
@@ -127,47 +127,47 @@ protected:
 
 TEST_F(Editor, AnUnchangedTextIsAcceptedAtOnce) {
     s.setSaved(true);
-    editor.formShow("/q/Question.ine");
+    editor.start("/q/Question.ine");
     EXPECT_EQ(editor.caption(), "問題の編集：/q/Question.ine");
-    EXPECT_TRUE(editor.btnOkClick(s, sink));
+    EXPECT_TRUE(editor.acceptEdit(s, sink));
     EXPECT_TRUE(s.questionSetSaved());
     EXPECT_TRUE(sink.shown.empty());
 }
 
 TEST_F(Editor, AChangedTextNeedsAPassingCheck) {
     s.setText({"<<A", "x<1", ">>"});
-    editor.formShow("/q/a.ine");
-    editor.memQuesChange();
-    EXPECT_FALSE(editor.btnOkClick(s, sink));
+    editor.start("/q/a.ine");
+    editor.textChanged();
+    EXPECT_FALSE(editor.acceptEdit(s, sink));
     EXPECT_EQ(sink.shown, std::vector<std::string>{"エラーチェックしてください"});
 
-    editor.btnCompileClick(s, core);
-    EXPECT_EQ(editor.verdict().edtResult, checkPassedText);
-    EXPECT_TRUE(editor.btnOkClick(s, sink));
+    editor.checkSet(s, core);
+    EXPECT_EQ(editor.verdict().result, checkPassedText);
+    EXPECT_TRUE(editor.acceptEdit(s, sink));
     EXPECT_FALSE(s.questionSetSaved());
 }
 
 TEST_F(Editor, AnyChangeAfterAPassWithdrawsItAndEmptiesTheVerdict) {
     s.setText({"<<A", "x<1", ">>"});
-    editor.formShow("/q/a.ine");
-    editor.memQuesChange();
-    editor.btnCompileClick(s, core);
+    editor.start("/q/a.ine");
+    editor.textChanged();
+    editor.checkSet(s, core);
     ASSERT_TRUE(editor.checkPassed());
-    editor.memQuesChange();
+    editor.textChanged();
     EXPECT_FALSE(editor.checkPassed());
-    EXPECT_EQ(editor.verdict().edtResult, "");
-    EXPECT_TRUE(editor.verdict().lstErQues.empty());
-    EXPECT_FALSE(editor.btnOkClick(s, sink));
+    EXPECT_EQ(editor.verdict().result, "");
+    EXPECT_TRUE(editor.verdict().faultyQuestions.empty());
+    EXPECT_FALSE(editor.acceptEdit(s, sink));
 }
 
 TEST_F(Editor, AFailingCheckKeepsTheDialogOpen) {
     s.setText({"<<A", "x=1", ">>"});
-    editor.formShow("/q/a.ine");
-    editor.memQuesChange();
-    editor.btnCompileClick(s, core);
+    editor.start("/q/a.ine");
+    editor.textChanged();
+    editor.checkSet(s, core);
     EXPECT_EQ(sink.shown, std::vector<std::string>{"＝の位置が不正です"});
     EXPECT_FALSE(editor.checkPassed());
-    EXPECT_FALSE(editor.btnOkClick(s, sink));
+    EXPECT_FALSE(editor.acceptEdit(s, sink));
 }
 
 }  // namespace

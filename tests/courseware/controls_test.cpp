@@ -97,7 +97,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(ControlTable, ADisabledJikkouTakesNoClickWhereTheHandlerWouldRefuse) {
     clickAll({"btnJikkou"});
     EXPECT_TRUE(sink.shown.empty());
-    worksheet.btnJikkouClick();
+    worksheet.execute();
     EXPECT_EQ(sink.shown, std::vector<std::string>{std::string(wrongOperationMessage)});
 }
 

@@ -91,7 +91,7 @@ protected:
         windows.openAnswer = dir.file("new.ine");
         windows.saveAnswer = std::move(saveAs);
         sink.answers = {answer};
-        flows.mnuOpenClick();
+        flows.openSet();
     }
 
     void expectOldSetInForce() {
@@ -104,7 +104,7 @@ protected:
 TEST_F(Flows, OpeningAValidFileStartsItAndOffersTheUnitDialog) {
     windows.openAnswer = dir.file("new.ine");
     s.setSaved(true);
-    flows.mnuOpenClick();
+    flows.openSet();
     EXPECT_EQ(windows.log, (std::vector<std::string>{"open dialog " + dir.file("old.ine"), "start",
                                                      "choose unit"}));
     EXPECT_EQ(s.unitTitles()[1], "新");
@@ -115,14 +115,14 @@ TEST_F(Flows, OpeningAValidFileStartsItAndOffersTheUnitDialog) {
 TEST_F(Flows, OpeningAFileWithEmptyLinesBetweenUnitsStartsIt) {
     test::writeBytes(dir.file("blank.ine"), test::cp932("<<新\r\nx>3\r\n>>\r\n \r\n<<次\r\nx<1\r\n>>\r\n\r\n"));
     windows.openAnswer = dir.file("blank.ine");
-    flows.mnuOpenClick();
+    flows.openSet();
     EXPECT_TRUE(sink.shown.empty());
     EXPECT_EQ(s.unitTitles()[2], "次");
     EXPECT_EQ(std::count(windows.log.begin(), windows.log.end(), "choose unit"), 1);
 }
 
 TEST_F(Flows, CancellingTheOpenDialogChangesNothing) {
-    flows.mnuOpenClick();
+    flows.openSet();
     expectOldSetInForce();
     EXPECT_TRUE(sink.shown.empty());
 }
@@ -138,7 +138,7 @@ class OpenInvalid : public Flows, public ::testing::WithParamInterface<InvalidFi
 TEST_P(OpenInvalid, IsReportedAndTheOldSetStaysInForce) {
     test::writeBytes(dir.file("bad.ine"), GetParam().bytes);
     windows.openAnswer = dir.file("bad.ine");
-    flows.mnuOpenClick();
+    flows.openSet();
     std::vector<std::string> shown = GetParam().shown;
     for (std::string& text : shown)
         if (const auto at = text.find('%'); at != std::string::npos) text.replace(at, 1, dir.file("bad.ine"));
@@ -166,7 +166,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(Flows, AFileBeyondTheBoundsIsRefusedAndTheOldSetStaysInForce) {
     test::writeBytes(dir.file("big.ine"), std::string((1 << 20) + 1, 'x'));
     windows.openAnswer = dir.file("big.ine");
-    flows.mnuOpenClick();
+    flows.openSet();
     EXPECT_EQ(sink.shown, std::vector<std::string>{dir.file("big.ine") +
                                                    ":ファイルが大きすぎます（1 MB、10000行まで）"});
     expectOldSetInForce();
@@ -176,7 +176,7 @@ TEST_F(Flows, AUtf8SetReadAsSuchIsLeftToBeSavedAsShiftJis) {
     test::writeBytes(dir.file("utf8.ine"), "<<単元\r\nx<1\r\n>>\r\n");
     windows.openAnswer = dir.file("utf8.ine");
     sink.answers = {Answer::yes};
-    flows.mnuOpenClick();
+    flows.openSet();
     EXPECT_EQ(s.unitTitles()[1], "単元");
     EXPECT_FALSE(s.questionSetSaved());
     EXPECT_EQ(std::count(windows.log.begin(), windows.log.end(), "choose unit"), 1);
@@ -188,7 +188,7 @@ TEST_F(Flows, AUtf8SetReadAsSuchIsLeftToBeSavedAsShiftJis) {
 
 TEST_F(Flows, AFileThatCannotBeReadIsFatal) {
     windows.openAnswer = dir.dir();  // a folder cannot be read as a file
-    flows.mnuOpenClick();
+    flows.openSet();
     EXPECT_EQ(windows.log.back(), "fatal " + dir.dir() + ":File Can't Load0:致命的なエラーです");
 }
 
@@ -253,7 +253,7 @@ TEST_F(Flows, EditingRestartsTheSetAndOffersTheUnitDialog) {
         s.setText({"<<編集後", "x<5", ">>"});
         parseQuestionSet(s, sink);
     };
-    flows.mnuEditCWareClick();
+    flows.editSet();
     EXPECT_EQ(windows.log, (std::vector<std::string>{"editor", "start", "title 編集後", "choose unit"}));
 }
 
@@ -263,14 +263,14 @@ TEST_F(Flows, CancellingTheEditorRestoresTheSet) {
         s.setText({"<<編集後", "x<5", ">>"});
         parseQuestionSet(s, sink);
     };
-    flows.mnuEditCWareClick();
+    flows.editSet();
     expectOldSetInForce();
 }
 
 TEST_F(Flows, AnEditedSetThatCannotStartIsReportedAndRestored) {
     runner.startSucceeds = false;
     windows.editInEditor = [this] { s.setText({"<<編集後", "x<5", ">>"}); };
-    flows.mnuEditCWareClick();
+    flows.editSet();
     EXPECT_EQ(sink.shown, std::vector<std::string>{"ERROR:RefreshSystem"});
     expectOldSetInForce();
 }
@@ -289,7 +289,7 @@ TEST_P(CloseQuery, AsksOnlyAboutUnsavedEdits) {
     s.setSaved(GetParam().saved);
     if (GetParam().answer) sink.answers = {*GetParam().answer};
     if (GetParam().saveAs) windows.saveAnswer = dir.file(*GetParam().saveAs);
-    EXPECT_EQ(flows.FormCloseQuery(), GetParam().closes);
+    EXPECT_EQ(flows.mayClose(), GetParam().closes);
     const std::vector<std::string> asked{"[確認] ファイルを保存しますか？"};
     EXPECT_EQ(sink.shown.empty() ? sink.shown : std::vector{sink.shown.front()},
               GetParam().saved ? std::vector<std::string>{} : asked);

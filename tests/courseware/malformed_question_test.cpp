@@ -38,8 +38,8 @@ TEST_P(MalformedSet, IsRefusedByTheCheckWithItsLineAndReason) {
     s.setText(text());
     CheckVerdict verdict;
     EXPECT_FALSE(checkQuestionSet(s, core, verdict));
-    ASSERT_EQ(verdict.lstErQues.size(), 1u);
-    const std::string& entry = verdict.lstErQues[0];
+    ASSERT_EQ(verdict.faultyQuestions.size(), 1u);
+    const std::string& entry = verdict.faultyQuestions[0];
     EXPECT_TRUE(entry.starts_with("「一」3行目 " + GetParam().text + "：")) << entry;
     EXPECT_TRUE(entry.ends_with(GetParam().why)) << entry;
 }

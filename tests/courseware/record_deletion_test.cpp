@@ -15,7 +15,7 @@ protected:
     Deletion() {
         s = test::setOfUnits({{"基本", 2}, {"かっこ", 2}, {"小数", 2}});
         for (int u : {1, 2}) EXPECT_TRUE(records.recordSolved(s, u, 1));
-        deletion.formShow(s);
+        deletion.start(s);
     }
 
     test::ScratchDir dir;
@@ -42,12 +42,12 @@ TEST_P(PressingErase, AsksFirstAndLeavesNothingChosenAfterAnErase) {
         ASSERT_TRUE(deletion.chooseTitle(c.chosen));
     }
     sink.answers = c.answers;
-    const bool erased = deletion.btnDeleteOneClick();
+    const bool erased = deletion.deleteOne();
     EXPECT_EQ(sink.shown, c.shown);
     EXPECT_EQ(deletion.titles(), c.titlesAfter);
     EXPECT_EQ(deletion.chosen(), c.chosenAfter);
     EXPECT_EQ(erased, deletion.recordsDeleted());
-    deletion.formShow(s);  // what the file holds now
+    deletion.start(s);  // what the file holds now
     EXPECT_EQ(deletion.titles(), c.titlesAfter);
 }
 
@@ -63,8 +63,8 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(Deletion, ASecondPressAfterAnEraseErasesNothing) {
     ASSERT_TRUE(deletion.chooseTitle("基本"));
     sink.answers = {Answer::yes, Answer::yes};
-    EXPECT_TRUE(deletion.btnDeleteOneClick());
-    EXPECT_FALSE(deletion.btnDeleteOneClick());
+    EXPECT_TRUE(deletion.deleteOne());
+    EXPECT_FALSE(deletion.deleteOne());
     EXPECT_EQ(sink.shown.back(), "消去する単元を選んでください");
     EXPECT_EQ(deletion.titles(), std::vector<std::string>{"かっこ"});
 }

@@ -181,7 +181,7 @@ TEST_F(Sequence, AQuestionSetTextStartsAsAFileWould) {
 TEST_F(Sequence, NextQuestionMovesOnWithinTheUnit) {
     load();
     markAnswered();
-    sequencing.btnNextClick();
+    sequencing.nextQuestion();
     EXPECT_EQ(s.unitPosition()[1], 2);
     EXPECT_EQ(header(), "（2） 次の不等式を解きなさい");
     EXPECT_TRUE(sink.shown.empty());
@@ -193,12 +193,12 @@ TEST_F(Sequence, NextQuestionMovesOnWithinTheUnit) {
 TEST_F(Sequence, NextQuestionBeforeSolvingAsksFirst) {
     load();
     sink.answers = {Answer::no};
-    sequencing.btnNextClick();
+    sequencing.nextQuestion();
     EXPECT_EQ(sink.shown, std::vector<std::string>{"[確認] まだ解が出ていませんが次の問題に進みますか"});
     EXPECT_EQ(s.unitPosition()[1], 1);
     EXPECT_EQ(worksheet.state().lineCount, 1);
     sink.answers = {Answer::yes};
-    sequencing.btnNextClick();
+    sequencing.nextQuestion();
     EXPECT_EQ(s.unitPosition()[1], 2);
 }
 
@@ -207,7 +207,7 @@ TEST_F(Sequence, TheEndOfAUnitOffersTheUnitDialog) {
     s.chooseUnit(1, 2);
     markAnswered();
     sink.answers = {Answer::no};
-    sequencing.btnNextClick();
+    sequencing.nextQuestion();
     EXPECT_EQ(sink.shown, std::vector<std::string>{"[確認] 終了しました。単元を変えますか"});
     EXPECT_EQ(dialog.shown, 0);
     EXPECT_EQ(s.unitPosition()[1], 2);
@@ -245,19 +245,19 @@ TEST_P(StayingPut, LeavesTheSolvedPageAsItWas) {
     for (OpCode op : {OpCode::transpose, OpCode::collect}) {
         worksheet.selectLine(worksheet.state().lineCount);
         operationButtonClick(worksheet, op);
-        worksheet.btnJikkouClick();
+        worksheet.execute();
     }
     ASSERT_EQ(worksheet.state().answerKind, AnswerKind::solved);
     ASSERT_TRUE(worksheet.state().solvedFlag);
 
     sink.answers = GetParam().answers;  // the unit dialog is cancelled
-    sequencing.btnNextClick();
+    sequencing.nextQuestion();
     EXPECT_TRUE(worksheet.state().solvedFlag);
     EXPECT_TRUE(worksheet.blinkTimerOn());
     EXPECT_EQ(worksheet.state().answerKind, AnswerKind::solved);
     EXPECT_TRUE(page.glyphs.empty());
 
-    worksheet.btnTeiseiClick();
+    worksheet.correct();
     EXPECT_EQ(worksheet.state().lineCount, 3);
     EXPECT_EQ(worksheet.description(), "解が出ました");
 }
@@ -281,12 +281,12 @@ TEST_F(Sequence, OkOnAUnitWithoutQuestionsIsRefused) {
 
 TEST_F(Sequence, TheBlinkAlternationGoesOnWhereItStopped) {
     load();
-    sequencing.timBlinkTimer();
-    sequencing.timBlinkTimer();
-    sequencing.timBlinkTimer();
+    sequencing.blink();
+    sequencing.blink();
+    sequencing.blink();
     markAnswered();
-    sequencing.btnNextClick();  // shows imgNextQ without touching the alternation
-    sequencing.timBlinkTimer();
+    sequencing.nextQuestion();  // shows imgNextQ without touching the alternation
+    sequencing.blink();
     EXPECT_EQ(page.glyphs, (std::vector<int>{0, 1, 0, 0, 1}));
 }
 
@@ -305,7 +305,7 @@ TEST_F(Sequence, AQuestionSolvedAtTheStartAsksBeforeMovingOn) {
     EXPECT_TRUE(worksheet.state().solvedFlag);
     EXPECT_EQ(worksheet.state().answerKind, AnswerKind::none);
     sink.answers = {Answer::yes};
-    sequencing.btnNextClick();
+    sequencing.nextQuestion();
     EXPECT_EQ(sink.shown.size(), 1u);
     EXPECT_EQ(s.unitPosition()[1], 2);
 }

@@ -51,7 +51,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     CoreState core(sink);
     CheckVerdict verdict;
     if (!checkQuestionSet(s, core, verdict)) {
-        require(verdict.edtResult != checkPassedText);
+        require(verdict.result != checkPassedText);
         return 0;
     }
     checkTables(s);

@@ -99,9 +99,9 @@ TEST(ApplyOperation, RelationIsRedWhileTheLineIsDrawn) {
     s.start("2x<3");
     s.ws.selectLine(1);
     s.ws.chooseOperation(OpCode::multiply);
-    btnMinusClick(s.ws);
+    minusKey(s.ws);
     padKey(s.ws, "1");
-    s.ws.btnJikkouClick();
+    s.ws.execute();
     ASSERT_EQ(s.ws.state().lineCount, 2);
     const auto lineTwo = std::find_if(s.page.typesets.begin(), s.page.typesets.end(),
                                       [](const FakePage::Typeset& t) { return t.n == 2; });

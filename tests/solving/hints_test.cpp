@@ -127,7 +127,7 @@ TEST(HintCoach, EachPressGoesOneLevelFurtherAndStopsAtTheThird) {
     s.start("2x+3<5");
     std::vector<int> levels;
     for (int press = 0; press < 4; ++press) {
-        s.coach.btnHintClick();
+        s.coach.giveHint();
         levels.push_back(s.coach.level());
     }
     EXPECT_EQ(levels, (std::vector<int>{1, 2, 3, 3}));
@@ -140,14 +140,14 @@ TEST(HintCoach, TheThirdLevelSetsTheStepUpAsThePupilWould) {
     // A step of the pupil's own in progress is cancelled, no line taken back.
     s.ws.selectLine(1);
     s.ws.chooseOperation(OpCode::add);
-    for (int press = 0; press < 3; ++press) s.coach.btnHintClick();
+    for (int press = 0; press < 3; ++press) s.coach.giveHint();
     EXPECT_EQ(s.ws.description(), "①式÷(-3分の2)");
     EXPECT_EQ(s.ws.panel(), "-3分の2");
     EXPECT_TRUE(s.ws.jikkouEnabled());
     EXPECT_EQ(s.ws.state().lineCount, 1);
     EXPECT_EQ(s.ws.state().opCode, OpCode::divide);
     EXPECT_TRUE(s.sink.messages.empty());
-    s.ws.btnJikkouClick();
+    s.ws.execute();
     EXPECT_EQ(s.ws.state().lineCount, 2);
     EXPECT_EQ(s.core.lines[2].caption, "①式の両辺を-3分の2で割ると");
 }
@@ -155,18 +155,18 @@ TEST(HintCoach, TheThirdLevelSetsTheStepUpAsThePupilWould) {
 TEST(HintCoach, StepsTakeBacksAndNewQuestionsStartAgainAtLevelOne) {
     HintSession s({{1, planOf({step(1, 'I')})}, {2, planOf({step(2, 'S')})}});
     s.start("2x+3<5");
-    s.coach.btnHintClick();
-    s.coach.btnHintClick();
-    s.coach.btnHintClick();
-    s.ws.btnJikkouClick();  // the step set up: 移項
+    s.coach.giveHint();
+    s.coach.giveHint();
+    s.coach.giveHint();
+    s.ws.execute();  // the step set up: 移項
     EXPECT_EQ(s.coach.level(), 0);
     EXPECT_EQ(s.coach.hintLine(), "") << "the next step clears the hint line";
-    s.coach.btnHintClick();
+    s.coach.giveHint();
     EXPECT_EQ(s.coach.hintLine(), "②式の両辺を計算して、整理してみましょう。");
-    s.ws.btnTeiseiClick();  // takes line 2 back
+    s.ws.correct();  // takes line 2 back
     EXPECT_EQ(s.coach.level(), 0);
     EXPECT_EQ(s.coach.hintLine(), "");
-    s.coach.btnHintClick();
+    s.coach.giveHint();
     EXPECT_EQ(s.coach.hintLine(), "①式を移項してみましょう。");
     s.ws.clearPage();
     EXPECT_FALSE(s.coach.hintEnabled());
@@ -179,15 +179,15 @@ TEST(HintCoach, StepsTakeBacksAndNewQuestionsStartAgainAtLevelOne) {
 TEST(HintCoach, EnabledOnlyWhileAQuestionIsOnThePageAndNotSolved) {
     HintSession s({{1, planOf({step(1, '-', "3", constant(3))})}});
     EXPECT_FALSE(s.coach.hintEnabled()) << "no question yet";
-    s.coach.btnHintClick();
+    s.coach.giveHint();
     EXPECT_EQ(s.coach.hintLine(), "");
     s.start("x+3<5");
     EXPECT_TRUE(s.coach.hintEnabled());
-    for (int press = 0; press < 3; ++press) s.coach.btnHintClick();
-    s.ws.btnJikkouClick();
+    for (int press = 0; press < 3; ++press) s.coach.giveHint();
+    s.ws.execute();
     ASSERT_TRUE(s.ws.state().solvedFlag);
     EXPECT_FALSE(s.coach.hintEnabled());
-    s.coach.btnHintClick();
+    s.coach.giveHint();
     EXPECT_EQ(s.coach.level(), 0) << "a solved page takes no hint";
 }
 
@@ -197,8 +197,8 @@ TEST(HintCoach, AStepByANegativeNumberSaysOnceThatTheRelationTurned) {
     const auto doStep = [&](int line, OpCode operation, const std::string& number) {
         s.ws.selectLine(line);
         s.ws.chooseOperation(operation);
-        for (const std::string& key : padKeysOf(number)) key == "-" ? btnMinusClick(s.ws) : padKey(s.ws, key);
-        s.ws.btnJikkouClick();
+        for (const std::string& key : padKeysOf(number)) key == "-" ? minusKey(s.ws) : padKey(s.ws, key);
+        s.ws.execute();
     };
     doStep(1, OpCode::divide, "-3");
     EXPECT_EQ(s.coach.hintLine(), "負の数でわったので、不等号の向きが変わりました。");
@@ -214,33 +214,33 @@ TEST(HintCoach, ARelationBetweenNumbersAsksWhichSpecialAnswer) {
                    {3, planOf({}, AnswerKind::infinitelyMany)}});
     s.start("x+1<x+3");
     s.ws.selectLine(1);
-    btnIkouClick(s.ws);
-    s.ws.btnJikkouClick();
+    chooseTranspose(s.ws);
+    s.ws.execute();
     s.ws.selectLine(2);
-    btnSeiriClick(s.ws);
-    s.ws.btnJikkouClick();  // the special-solution dialog is closed
+    chooseCollect(s.ws);
+    s.ws.execute();  // the special-solution dialog is closed
     ASSERT_EQ(s.ws.state().answerKind, AnswerKind::none);
     ASSERT_EQ(s.ws.state().lineCount, 3);
-    s.coach.btnHintClick();
+    s.coach.giveHint();
     EXPECT_EQ(s.coach.hintLine(),
               "③式はxがなくなり、数だけの不等式です。左辺の0と右辺の2をくらべて、0<2 が正しければ「解は無数にある」、"
               "正しくなければ「解なし」です。");
-    s.coach.btnHintClick();
+    s.coach.giveHint();
     EXPECT_EQ(s.coach.hintLine(), "0<2 は正しいので、xがどんな数でも成り立ちます。答えは「解は無数にある」です。");
-    s.coach.btnHintClick();
+    s.coach.giveHint();
     EXPECT_EQ(s.ws.description(), "③式の両辺を計算して整理する");
     s.page.sentakuResults = {AnswerKind::infinitelyMany};
-    s.ws.btnJikkouClick();
+    s.ws.execute();
     EXPECT_EQ(s.ws.state().answerKind, AnswerKind::infinitelyMany);
 }
 
 TEST(HintCoach, NoPlanThatFitsSaysSo) {
     HintSession s;
     s.start("2x+3<5");
-    s.coach.btnHintClick();
+    s.coach.giveHint();
     EXPECT_EQ(s.coach.hintLine(), "このページの残りの行では解ききれません。［訂正］で式を消して、やり直してみましょう。");
-    s.coach.btnHintClick();
-    s.coach.btnHintClick();
+    s.coach.giveHint();
+    s.coach.giveHint();
     EXPECT_EQ(s.ws.state().step, StepState::Idle) << "nothing to set up";
 }
 
@@ -283,15 +283,15 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(HintCoach, TheStatusLineOfASolvedQuestion) {
     HintSession s({{1, planOf({step(1, '-', "3", constant(3))})}});
     s.start("x+3<5");
-    s.coach.btnHintClick();
+    s.coach.giveHint();
     s.ws.selectLine(1);
     s.ws.chooseOperation(OpCode::add);
     padKey(s.ws, "0");
-    s.ws.btnJikkouClick();
+    s.ws.execute();
     s.ws.selectLine(2);
     s.ws.chooseOperation(OpCode::subtract);
     padKey(s.ws, "3");
-    s.ws.btnJikkouClick();
+    s.ws.execute();
     ASSERT_TRUE(s.ws.state().solvedFlag);
     EXPECT_EQ(s.coach.statusLine(), "2回の操作で解けました（最短は1回）　ヒントを1回使いました");
     s.ws.clearPage();

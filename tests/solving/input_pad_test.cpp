@@ -32,7 +32,7 @@ TEST_P(PadKeys, ComposePanelAndDescription) {
     setShown(s.ws, [](PageModel& shown) { shown.jikkouEnabled = false; });  // to see which keys enable it
     for (const std::string& key : c.keys) {
         if (key == "-")
-            btnMinusClick(s.ws);
+            minusKey(s.ws);
         else
             padKey(s.ws, key);
     }
@@ -63,8 +63,8 @@ TEST(PadKeys, MinusNotFirstIsRefused) {
     s.ws.selectLine(1);
     s.ws.chooseOperation(OpCode::multiply);
     padKey(s.ws, "1");
-    btnMinusClick(s.ws);
-    FormKeyPress(s.ws, U'-');
+    minusKey(s.ws);
+    keyTyped(s.ws, U'-');
     EXPECT_EQ(s.sink.messages, (std::vector<std::string>{"－の位置が間違っています", "－の位置が間違っています"}));
     EXPECT_EQ(s.ws.panel(), "1");
 }
@@ -82,7 +82,7 @@ TEST_P(LetterAfterLabel, IsTyped) {
     setState(s.ws, [&](WorksheetState& w) { w.lineCount = line; });
     s.ws.selectLine(line);
     s.ws.chooseOperation(OpCode::add);
-    btnMojiClick(s.ws);
+    letterKey(s.ws);
     EXPECT_EQ(s.ws.panel(), std::string(1, letter));
     padKey(s.ws, "分の");
     padKey(s.ws, ".");
@@ -95,10 +95,10 @@ TEST(BracketCheck, CollectAndTransposeRefuseBracketedLines) {
     Session s;
     s.start("2(x+1)<4");
     s.ws.selectLine(1);
-    btnSeiriClick(s.ws);
-    btnIkouClick(s.ws);
-    FormKeyPress(s.ws, U's');
-    FormKeyPress(s.ws, U'I');
+    chooseCollect(s.ws);
+    chooseTranspose(s.ws);
+    keyTyped(s.ws, U's');
+    keyTyped(s.ws, U'I');
     EXPECT_EQ(s.sink.messages,
               (std::vector<std::string>{"かっこをはずしてから整理してください", "かっこをはずしてから移項してください",
                                         "かっこをはずしてから整理してください",
@@ -113,17 +113,17 @@ TEST(BracketCheck, CornerBracketsAreBrackets) {
     Session s;
     s.start("2｢x+1｣<4");
     s.ws.selectLine(1);
-    btnSeiriClick(s.ws);
+    chooseCollect(s.ws);
     EXPECT_EQ(s.sink.messages, std::vector<std::string>{"かっこをはずしてから整理してください"});
 }
 
 TEST(BracketCheck, RefusedChoiceStillEnablesExecute) {
     Session s;
     s.start("2x+3<5");
-    btnIkouClick(s.ws);  // no line selected
+    chooseTranspose(s.ws);  // no line selected
     EXPECT_EQ(s.sink.messages, std::vector<std::string>{std::string(wrongOperationMessage)});
     EXPECT_TRUE(s.ws.jikkouEnabled());
-    s.ws.btnJikkouClick();
+    s.ws.execute();
     EXPECT_EQ(s.sink.messages.size(), 2u);
     EXPECT_EQ(s.ws.state().lineCount, 1);
 }
@@ -154,7 +154,7 @@ TEST_P(CharacterKeys, MapToTheButtons) {
         s.ws.chooseOperation(OpCode::add);
         s.ws.selectLine(2);
     }
-    FormKeyPress(s.ws, c.key);
+    keyTyped(s.ws, c.key);
     EXPECT_EQ(stateNumbers(s.ws.state().step).selectState, c.selectState);
     EXPECT_EQ(stateNumbers(s.ws.state().step).stepState, c.stepState);
     if (c.opCode) {
@@ -192,14 +192,14 @@ TEST(KeyDown, ShiftSelectsTheNewestLineInIdleOnly) {
     s.start("2x+3<5");
     s.core.lines[2] = s.core.lines[1];
     setState(s.ws, [&](WorksheetState& w) { w.lineCount = 2; });
-    FormKeyDown(s.ws, KeyCode::shift, true);
+    keyPressed(s.ws, KeyCode::shift, true);
     EXPECT_EQ(s.ws.state().firstLine, 2);
-    FormKeyDown(s.ws, KeyCode::shift, true);
+    keyPressed(s.ws, KeyCode::shift, true);
     EXPECT_EQ(stateNumbers(s.ws.state().step).selectState, 1);
     EXPECT_TRUE(s.sink.messages.empty());
     // Shift held with Enter while nothing is selected only selects
-    s.ws.btnTeiseiClick();
-    FormKeyDown(s.ws, KeyCode::enter, true);
+    s.ws.correct();
+    keyPressed(s.ws, KeyCode::enter, true);
     EXPECT_EQ(s.ws.state().firstLine, 2);
     EXPECT_TRUE(s.sink.messages.empty());
 }
@@ -207,20 +207,20 @@ TEST(KeyDown, ShiftSelectsTheNewestLineInIdleOnly) {
 TEST(KeyDown, EnterEscapeDelete) {
     Session s;
     s.start("2x+3<5");
-    FormKeyDown(s.ws, KeyCode::enter, false);
+    keyPressed(s.ws, KeyCode::enter, false);
     EXPECT_EQ(s.sink.messages, std::vector<std::string>{std::string(wrongOperationMessage)});
     s.ws.selectLine(1);
     s.ws.chooseOperation(OpCode::subtract);
     padKey(s.ws, "3");
-    FormKeyDown(s.ws, KeyCode::deleteKey, false);
+    keyPressed(s.ws, KeyCode::deleteKey, false);
     EXPECT_EQ(s.ws.panel(), "");
     EXPECT_EQ(s.ws.description(), "①式－");
     padKey(s.ws, "3");
-    FormKeyDown(s.ws, KeyCode::enter, false);
+    keyPressed(s.ws, KeyCode::enter, false);
     EXPECT_EQ(s.ws.state().lineCount, 2);
-    FormKeyDown(s.ws, KeyCode::escape, false);
+    keyPressed(s.ws, KeyCode::escape, false);
     EXPECT_EQ(s.ws.state().lineCount, 1);
-    FormKeyDown(s.ws, KeyCode::other, false);
+    keyPressed(s.ws, KeyCode::other, false);
     EXPECT_EQ(s.ws.state().lineCount, 1);
 }
 
@@ -230,14 +230,14 @@ TEST(KeyDown, EnterOnASolvedPageIsTheNextQuestionButtons) {
     for (OpCode op : {OpCode::transpose, OpCode::collect}) {
         s.ws.selectLine(s.ws.state().lineCount);
         operationButtonClick(s.ws, op);
-        EXPECT_EQ(FormKeyDown(s.ws, KeyCode::enter, false), KeyAction::none);
+        EXPECT_EQ(keyPressed(s.ws, KeyCode::enter, false), KeyAction::none);
     }
     ASSERT_TRUE(s.ws.state().solvedFlag);
     s.sink.messages.clear();
-    EXPECT_EQ(FormKeyDown(s.ws, KeyCode::enter, false), KeyAction::nextQuestion);
+    EXPECT_EQ(keyPressed(s.ws, KeyCode::enter, false), KeyAction::nextQuestion);
     EXPECT_TRUE(s.sink.messages.empty());  // not 操作が誤りです
     EXPECT_EQ(s.ws.state().lineCount, 3);
-    EXPECT_EQ(FormKeyDown(s.ws, KeyCode::escape, false), KeyAction::none);
+    EXPECT_EQ(keyPressed(s.ws, KeyCode::escape, false), KeyAction::none);
     EXPECT_EQ(s.ws.state().lineCount, 3);
 }
 

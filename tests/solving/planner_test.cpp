@@ -113,7 +113,7 @@ TEST(Planner, PlansFromAnyLineOfThePage) {
     t.start("2x+3<5");
     t.ws.selectLine(1);
     t.ws.chooseOperation(OpCode::collect);  // an unchanged line 2
-    t.ws.btnJikkouClick();
+    t.ws.execute();
     ASSERT_EQ(t.ws.state().lineCount, 2);
     const Plan plan = planFromLine(t.ws, 1);
     ASSERT_EQ(plan.length(), 2);

@@ -83,7 +83,7 @@ TEST(SilentSession, DerivesWhatThePageDrawsWithoutTouchingIt) {
     const std::size_t typesetsBefore = page.page.typesets.size();
 
     SilentSession copy(page.ws.pageState());
-    copy.worksheet().btnTeiseiClick();  // the copy cancels the step in progress...
+    copy.worksheet().correct();  // the copy cancels the step in progress...
     const StepOutcome outcome = copy.step({1, OpCode::removeBrackets, ""});
     ASSERT_TRUE(outcome.accepted);
 
@@ -96,10 +96,10 @@ TEST(SilentSession, DerivesWhatThePageDrawsWithoutTouchingIt) {
     EXPECT_TRUE(page.sink.messages.empty());
 
     // The same step on the page itself gives the same line.
-    page.ws.btnTeiseiClick();
+    page.ws.correct();
     page.ws.selectLine(1);
     page.ws.chooseOperation(OpCode::removeBrackets);
-    page.ws.btnJikkouClick();
+    page.ws.execute();
     EXPECT_EQ(lineCellsText(page.core.lines[2]), lineCellsText(outcome.line));
     EXPECT_EQ(page.core.lines[2].caption, outcome.line.caption);
 }

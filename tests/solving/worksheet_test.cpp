@@ -81,42 +81,42 @@ INSTANTIATE_TEST_SUITE_P(
                   {wrong}},
         StateCase{"OpChosenChoose", [](Worksheet& ws) { multiply1(ws); ws.chooseOperation(OpCode::divide); }, 2, 2, 2,
                   "①式×", {wrong}},
-        StateCase{"IdleExecute", [](Worksheet& ws) { ws.btnJikkouClick(); }, 0, 0, 2, "式を指定してください",
+        StateCase{"IdleExecute", [](Worksheet& ws) { ws.execute(); }, 0, 0, 2, "式を指定してください",
                   {wrong}},
-        StateCase{"LineChosenExecute", [](Worksheet& ws) { select1(ws); ws.btnJikkouClick(); }, 1, 1, 2, "①式",
+        StateCase{"LineChosenExecute", [](Worksheet& ws) { select1(ws); ws.execute(); }, 1, 1, 2, "①式",
                   {wrong}},
-        StateCase{"OpChosenExecuteWithoutNumber", [](Worksheet& ws) { multiply1(ws); ws.btnJikkouClick(); }, 2, 2, 2,
+        StateCase{"OpChosenExecuteWithoutNumber", [](Worksheet& ws) { multiply1(ws); ws.execute(); }, 2, 2, 2,
                   "①式×", {wrong}},
         StateCase{"SecondLineAsMultiplier",
-                  [](Worksheet& ws) { multiply1(ws); ws.selectLine(2); ws.btnJikkouClick(); }, 3, 1, 2,
+                  [](Worksheet& ws) { multiply1(ws); ws.selectLine(2); ws.execute(); }, 3, 1, 2,
                   "①式×②式", {wrong}},
         StateCase{"CollectNeedsNoNumber",
-                  [](Worksheet& ws) { select1(ws); ws.chooseOperation(OpCode::collect); ws.btnJikkouClick(); }, 0, 0,
+                  [](Worksheet& ws) { select1(ws); ws.chooseOperation(OpCode::collect); ws.execute(); }, 0, 0,
                   3, "式を指定してください", {}},
         StateCase{"ExecuteRefusedByEntry",
-                  [](Worksheet& ws) { multiply1(ws); padKey(ws, "分の"); ws.btnJikkouClick(); }, 2, 3, 2,
+                  [](Worksheet& ws) { multiply1(ws); padKey(ws, "分の"); ws.execute(); }, 2, 3, 2,
                   "①式×分の", {"分の ←分数の表現があやまりです"}},
         StateCase{"ExecuteRefusedByExecutor",
-                  [](Worksheet& ws) { multiply1(ws); padKey(ws, "0"); ws.btnJikkouClick(); }, 0, 0, 2,
+                  [](Worksheet& ws) { multiply1(ws); padKey(ws, "0"); ws.execute(); }, 0, 0, 2,
                   "式を指定してください",
                   {"０をかけることはできません"}},
-        StateCase{"CorrectionDuringStep", [](Worksheet& ws) { multiply1(ws); padKey(ws, "3"); ws.btnTeiseiClick(); },
+        StateCase{"CorrectionDuringStep", [](Worksheet& ws) { multiply1(ws); padKey(ws, "3"); ws.correct(); },
                   0, 0, 2, "式を指定してください", {}},
-        StateCase{"CorrectionInIdle", [](Worksheet& ws) { ws.btnTeiseiClick(); }, 0, 0, 1, "式を指定してください", {}},
+        StateCase{"CorrectionInIdle", [](Worksheet& ws) { ws.correct(); }, 0, 0, 1, "式を指定してください", {}},
         StateCase{"NegativeNumberTypedInItsBrackets",
-                  [](Worksheet& ws) { multiply1(ws); btnMinusClick(ws); padKey(ws, "1"); padKey(ws, "2"); }, 2, 3, 2,
+                  [](Worksheet& ws) { multiply1(ws); minusKey(ws); padKey(ws, "1"); padKey(ws, "2"); }, 2, 3, 2,
                   "①式×(-12)", {}},
         StateCase{"NegativeNumberClosedOnce",
-                  [](Worksheet& ws) { multiply1(ws); btnMinusClick(ws); padKey(ws, "3"); ws.selectLine(2); }, 2, 3, 2,
+                  [](Worksheet& ws) { multiply1(ws); minusKey(ws); padKey(ws, "3"); ws.selectLine(2); }, 2, 3, 2,
                   "①式×(-3)", {wrong}},
         StateCase{"NegativeNumberCleared",
-                  [](Worksheet& ws) { multiply1(ws); btnMinusClick(ws); padKey(ws, "3"); padKey(ws, "CL"); }, 2, 3,
+                  [](Worksheet& ws) { multiply1(ws); minusKey(ws); padKey(ws, "3"); padKey(ws, "CL"); }, 2, 3,
                   2, "①式×", {}},
         StateCase{"CorrectionKeepsTheQuestion",
                   [](Worksheet& ws) {
-                      ws.btnTeiseiClick();
-                      ws.btnTeiseiClick();
-                      ws.btnTeiseiClick();
+                      ws.correct();
+                      ws.correct();
+                      ws.correct();
                   },
                   0, 0, 1, "式を指定してください", {}}),
     [](const auto& info) { return std::string(info.param.name); });
@@ -126,9 +126,9 @@ TEST(Execute, TakingBackKeepsTheCaptionAndDisablesTheButton) {
     s.start("2x+3<5");
     s.ws.selectLine(1);
     s.ws.chooseOperation(OpCode::transpose);
-    s.ws.btnJikkouClick();
+    s.ws.execute();
     ASSERT_EQ(s.ws.state().lineCount, 2);
-    s.ws.btnTeiseiClick();
+    s.ws.correct();
     EXPECT_EQ(s.ws.state().lineCount, 1);
     EXPECT_EQ(s.core.lines[2].cellCount, 0);
     EXPECT_EQ(s.core.lines[2].caption, "①式を移項すると");
@@ -143,7 +143,7 @@ TEST(Execute, SolvedStepIsReportedOnceAndLocksThePage) {
     s.ws.selectLine(1);
     s.ws.chooseOperation(OpCode::divide);
     padKey(s.ws, "2");
-    s.ws.btnJikkouClick();
+    s.ws.execute();
     EXPECT_EQ(s.ws.state().answerKind, AnswerKind::solved);
     EXPECT_EQ(lineCellsText(s.core.answerLine()), lineCellsText(s.core.lines[2]));
     EXPECT_TRUE(s.ws.state().solvedFlag);
@@ -152,7 +152,7 @@ TEST(Execute, SolvedStepIsReportedOnceAndLocksThePage) {
     EXPECT_EQ(s.page.answerBoxPlaces, std::vector<int>{2});
     EXPECT_EQ(s.page.focus.back(), FocusTarget::next);
     EXPECT_FALSE(s.ws.correctionEnabled()) << "訂正 has nothing to take back";
-    s.ws.btnTeiseiClick();
+    s.ws.correct();
     s.ws.selectLine(1);
     EXPECT_EQ(s.ws.state().lineCount, 2);
     s.ws.clearSolved();
@@ -166,10 +166,10 @@ TEST(Execute, ClosingTheDialogLeavesNoAnswerAndNoReport) {
     s.start("x+1<x+3");
     s.ws.selectLine(1);
     s.ws.chooseOperation(OpCode::transpose);
-    s.ws.btnJikkouClick();
+    s.ws.execute();
     s.ws.selectLine(2);
     s.ws.chooseOperation(OpCode::collect);
-    s.ws.btnJikkouClick();  // 0<2, the dialog closed
+    s.ws.execute();  // 0<2, the dialog closed
     EXPECT_EQ(s.page.sentakuShown, 1);
     EXPECT_EQ(s.ws.state().answerKind, AnswerKind::none);
     EXPECT_FALSE(s.ws.state().solvedFlag);
@@ -187,7 +187,7 @@ TEST_P(PageFull, ThenNoMoreLines) {
     fillLines(s, capacity - 1);
     multiply1(s.ws);
     padKey(s.ws, "1");
-    s.ws.btnJikkouClick();
+    s.ws.execute();
     EXPECT_EQ(s.ws.state().lineCount, capacity);
     EXPECT_EQ(s.sink.messages,
               std::vector<std::string>{"残念ですが" + std::to_string(capacity - 1) + "回の操作では解けませんでした"});
@@ -196,7 +196,7 @@ TEST_P(PageFull, ThenNoMoreLines) {
     s.sink.messages.clear();
     multiply1(s.ws);
     padKey(s.ws, "1");
-    s.ws.btnJikkouClick();
+    s.ws.execute();
     EXPECT_EQ(s.sink.messages, std::vector<std::string>{"これ以上式を書けません"});
     EXPECT_EQ(s.ws.state().lineCount, capacity);
     EXPECT_EQ(stateNumbers(s.ws.state().step).selectState, 2);
@@ -253,7 +253,7 @@ TEST(ClearPage, EmptiesThePageThePanelAndTheState) {
     s.start("2x+3<5");
     s.ws.selectLine(1);
     s.ws.chooseOperation(OpCode::transpose);
-    s.ws.btnJikkouClick();
+    s.ws.execute();
     multiply1(s.ws);
     padKey(s.ws, "3");
     setState(s.ws, [&](WorksheetState& w) { w.solvedFlag = true; });

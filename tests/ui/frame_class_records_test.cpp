@@ -35,7 +35,7 @@ TEST(FrameClassRecords, PupilNamedAndEveryStepLogged) {
         ws.selectLine(1);
         operationButtonClick(ws, OpCode::divide);
         padKey(ws, "2");
-        ws.btnJikkouClick();
+        ws.execute();
     }
     QDir::setCurrent(home);
     ClassFolder folder(dir.file("records"));

@@ -182,15 +182,15 @@ TEST(LineFit, TheLongQuestionStaysLegibleOnEveryLayout) {
     const ExprLine line = parsed(longQuestions[2], letter, decimals);
     const double minimum = legibleScale(1.0);
     EXPECT_GE(minimum * holderPixelSize(FontHolder::fntNum), 11.0 - 1e-9);
-    const double natural = typesetRightEdge(1, 0, line, {}, letter);
+    const double natural = typesetRightEdge(1, TypesetMode::full, line, {}, letter);
     TypesetFlags closed;
     closed.closeSpacing = true;
-    EXPECT_LT(typesetRightEdge(1, 0, line, closed, letter), natural * 0.8);
+    EXPECT_LT(typesetRightEdge(1, TypesetMode::full, line, closed, letter), natural * 0.8);
     for (const Layout& layout : layouts) {
         SCOPED_TRACE(layout.name);
         RecordingSurface surface;
         const int width = legibleImageWidth(1, line, {}, letter, layout.imageWidth, minimum);
-        typesetOn(surface, 1, 0, line, {}, letter, width, minimum);
+        typesetOn(surface, 1, TypesetMode::full, line, {}, letter, width, minimum);
         const double scale = surface.scalesSet.empty() ? 1.0 : surface.scalesSet.front().first;
         EXPECT_GE(scale, minimum - 1e-9);
         EXPECT_LE(recordedRightEdge(surface, scale), lineRoom(1, width) + 0.5);
