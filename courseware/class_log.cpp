@@ -154,6 +154,10 @@ std::string pupilLogPath(const std::string& folder, const std::string& pupil) {
     return (std::filesystem::path(folder) / (pupil + std::string(classLogExtension))).string();
 }
 
+std::string pupilRecordPath(const std::string& folder, const std::string& pupil) {
+    return (std::filesystem::path(folder) / (pupil + ".rec")).string();
+}
+
 bool appendClassEvent(const std::string& folder, const ClassEvent& event, std::string& error,
                       FileSystemCalls& calls) {
     if (const auto problem = pupilNameProblem(event.pupil)) {

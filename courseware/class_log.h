@@ -61,6 +61,9 @@ std::optional<ClassEvent> parseClassLogLine(std::string_view line);
 // character a file name cannot hold); nothing when it can.
 std::optional<std::string> pupilNameProblem(std::string_view name);
 std::string pupilLogPath(const std::string& folder, const std::string& pupil);
+// The pupil's own record beside their log (NAME.rec): what follows the
+// pupil from machine to machine, their mastery of the skills.
+std::string pupilRecordPath(const std::string& folder, const std::string& pupil);
 
 // Appends one event to the pupil's log: a single write of the whole line.
 // A last line left torn (a power cut mid-write) is closed first, so that it

@@ -41,6 +41,11 @@ public:
     bool active() const { return !folder_.empty() && !pupil_.empty(); }
     const std::string& pupil() const { return pupil_; }
     const std::string& folder() const { return folder_; }
+    // Where the pupil's mastery is kept: their own record in the records
+    // folder while one is set, else the working folder's record file.
+    std::string masteryRecordPath(const std::string& workingRecord) const {
+        return active() ? pupilRecordPath(folder_, pupil_) : workingRecord;
+    }
 
     // The text of a message just shown (a refused step's reason).
     void messageShown(const std::string& text) { lastMessage_ = text; }

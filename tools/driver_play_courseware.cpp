@@ -65,7 +65,7 @@ void PlayCourseware::addCommands(PlayCommands& commands) {
         else click();
     };
     commands["practice"] = [this](PlaySession&, const std::string& argument) {
-        practice_.start(argument, records_.path());
+        practice_.start(argument, log_.masteryRecordPath(records_.path()));
     };
 }
 

@@ -9,7 +9,9 @@
 // makeDialogs() is defined in ui/dialogs_factory.cpp, which belongs to the
 // dialogs: it returns the implementation the program runs with.
 
+#include <functional>
 #include <memory>
+#include <string>
 
 namespace talvoren {
 class FlowWindows;
@@ -36,6 +38,7 @@ struct ProgramState {
     PracticeRecords& records;
     const Worksheet& worksheet;
     const QtPage& page;
+    std::function<std::string()> masteryRecordPath;  // where the pupil's mastery is kept
 };
 
 class Dialogs {

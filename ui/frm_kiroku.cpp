@@ -101,7 +101,7 @@ TfrmKiroku::TfrmKiroku(PracticeRecords& records, const CoursewareState& s, TfrmD
 
 void TfrmKiroku::showListing() {
     fillList(lstTitle, records_.listing(s_));
-    skillBars->showMastery(loadMastery(records_.path()), SkillSet{}.set());
+    skillBars->showMastery(loadMastery(masteryPath_ ? masteryPath_() : records_.path()), SkillSet{}.set());
 }
 
 void TfrmKiroku::showEvent(QShowEvent* event) {

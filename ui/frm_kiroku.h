@@ -5,6 +5,8 @@
 // erases the records of the units chosen in it.
 
 #include <QDialog>
+#include <functional>
+#include <string>
 
 #include "courseware/record_deletion.h"
 
@@ -62,6 +64,8 @@ public:
 
     void showListing();
     void btnDeleteClick();
+    // Where the bars' mastery is read from; the practice record's file when unset.
+    void setMasteryPath(std::function<std::string()> path) { masteryPath_ = std::move(path); }
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -70,6 +74,7 @@ private:
     PracticeRecords& records_;
     const CoursewareState& s_;
     TfrmDelete& deletion_;
+    std::function<std::string()> masteryPath_;
 };
 
 }  // namespace talvoren::ui

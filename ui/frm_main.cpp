@@ -153,7 +153,7 @@ TfrmMain::TfrmMain(FrameOptions options)
             practice_->questionSolved();
         } else {
             sequencing_->questionSolved();
-            if (isLastQuestionOfUnit(courseware_)) practice_->offer(courseware_.currentUnit(), records_.path());
+            if (isLastQuestionOfUnit(courseware_)) practice_->offer(courseware_.currentUnit(), masteryRecordPath());
         }
     });
     coach_ = std::make_unique<HintCoach>(*worksheet_);
@@ -162,7 +162,8 @@ TfrmMain::TfrmMain(FrameOptions options)
     if (!options.recordsFolder.empty()) startPupilLog(options.recordsFolder, options.pupil);
 
     programState_ = std::make_unique<ProgramState>(
-        ProgramState{*this, messages_, core_, courseware_, records_, *worksheet_, *page_});
+        ProgramState{*this, messages_, core_, courseware_, records_, *worksheet_, *page_,
+                     [this] { return masteryRecordPath(); }});
     makeHandlers();
     wirePanel();
     qApp->installEventFilter(this);
@@ -342,8 +343,12 @@ void TfrmMain::focusDefaultButton() { worksheet_->focusDefaultButton(); }
 
 void TfrmMain::btnKirokuClick() { dialogs_->mnuShowRecordClick(*programState_); }
 
+std::string TfrmMain::masteryRecordPath() const {
+    return practiceLog_ ? practiceLog_->masteryRecordPath(records_.path()) : records_.path();
+}
+
 void TfrmMain::startPractice(int unit) {
-    practice_->start(unit, records_.path());
+    practice_->start(unit, masteryRecordPath());
     sequencing_->showUnitTitle();
 }
 

@@ -174,6 +174,8 @@ private:
     void startPupilLog(const std::string& folder, std::string pupil);
     std::string choosePupil(const std::string& folder);
     std::unique_ptr<PracticeLog> practiceLog_;
+    // The file the pupil's mastery is kept in (PracticeLog::masteryRecordPath).
+    std::string masteryRecordPath() const;
 };
 
 }  // namespace talvoren::ui

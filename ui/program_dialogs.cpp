@@ -84,6 +84,7 @@ TfrmDump& ProgramDialogs::frmDump(const ProgramState& state) {
 TfrmKiroku& ProgramDialogs::frmKiroku(const ProgramState& state) {
     if (!kiroku_) {
         kiroku_ = new TfrmKiroku(state.records, state.courseware, frmDelete(state), &state.frame);
+        kiroku_->setMasteryPath(state.masteryRecordPath);
         fitToFrameScreen(*kiroku_, state);
     }
     return *kiroku_;

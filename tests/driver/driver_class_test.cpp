@@ -9,7 +9,10 @@
 #include <fstream>
 #include <sstream>
 
+#include "courseware/class_log.h"
 #include "courseware/mastery.h"
+#include "courseware/mastery_store.h"
+#include "courseware/records.h"
 #include "tools/driver.h"
 
 namespace fs = std::filesystem;
@@ -72,6 +75,12 @@ TEST(DriverClass, ASkillNotMasteredAfterTenQuestionsIsFlagged) {
     ASSERT_EQ(cmdPlay({(root / "practice.play").string()}, out, err), 0) << err.str();
     EXPECT_NE(out.str().find(notYetMasteredText(Skill::reversal)), std::string::npos) << out.str();
     fs::current_path(home);
+    // The mastery follows the pupil: it is kept in their own record in the
+    // folder, and the machine's record file is left alone.
+    const Mastery kept = loadMastery(pupilRecordPath((root / "records").string(), "田中"));
+    EXPECT_NE(kept.valueText(Skill::reversal), Mastery().valueText(Skill::reversal));
+    EXPECT_EQ(loadMastery((root / recordFileName).string()).valueText(Skill::reversal),
+              Mastery().valueText(Skill::reversal));
 
     std::ostringstream overview, warnings;
     ASSERT_EQ(cmdClass({(root / "records").string(), "100000"}, overview, warnings), 0);
