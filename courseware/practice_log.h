@@ -65,6 +65,7 @@ public:
     void stepExecuted() override;
     void stepRefused() override;
     void lineTakenBack() override;
+    void stepCancelled() override { coach_.stepCancelled(); }
     void solvedShown() override;
     void lineEntryOpened() override;
     void lineJudged(const LineVerdict& verdict) override;

@@ -29,6 +29,7 @@ public:
     void questionSetUp() override;
     void stepExecuted() override;
     void lineTakenBack() override;
+    void stepCancelled() override { passOn_.stepCancelled(); }
     void solvedShown() override { passOn_.solvedShown(); }
     void stepRefused() override { passOn_.stepRefused(); }
     void lineEntryOpened() override { passOn_.lineEntryOpened(); }

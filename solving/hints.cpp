@@ -257,6 +257,13 @@ void HintCoach::lineTakenBack() {
     showHint("");
 }
 
+void HintCoach::stepCancelled() {
+    // The last hint set the cancelled step up; it no longer speaks of the page.
+    if (level_ < lastHintLevel) return;
+    restartLevels();
+    showHint("");
+}
+
 void HintCoach::solvedShown() {
     setEnabled(false);
     const int steps = ws_.state().lineCount - 1;

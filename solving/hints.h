@@ -85,6 +85,7 @@ public:
     void questionSetUp() override;
     void stepExecuted() override;
     void lineTakenBack() override;
+    void stepCancelled() override;
     void solvedShown() override;
     void lineEntryOpened() override;
     void lineJudged(const LineVerdict& verdict) override;

@@ -412,7 +412,10 @@ void Worksheet::concludeJudgement(AnswerKind verdict) {
 }
 
 void Worksheet::correct() {
-    if (!state_.solvedFlag) resetStep();
+    if (state_.solvedFlag) return;
+    const bool stepUnderWay = state_.step != StepState::Idle;
+    resetStep();
+    if (stepUnderWay) listener().stepCancelled();
 }
 
 void Worksheet::setCorrectionEnabled(bool on) {

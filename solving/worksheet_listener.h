@@ -18,6 +18,8 @@ public:
     // 実行 was refused (its message has been shown).
     virtual void stepRefused() {}
     virtual void lineTakenBack() {}
+    // 訂正 cancelled a step not yet executed.
+    virtual void stepCancelled() {}
     // The solved state was put on show.
     virtual void solvedShown() {}
     // 計算も自分で: the entry for the new line opened; a written line was judged.

@@ -152,6 +152,20 @@ TEST(HintCoach, TheThirdLevelSetsTheStepUpAsThePupilWould) {
     EXPECT_EQ(s.core.lines[2].caption, "①式の両辺を-3分の2で割ると");
 }
 
+TEST(HintCoach, CancellingTheStepTheThirdLevelSetUpClearsItsHint) {
+    HintSession s({{1, planOf({step(1, '/', "2", constant(2, 1))})}});
+    s.start("2x<6");
+    s.coach.giveHint();
+    s.ws.correct();  // nothing under way: the first hint stays
+    EXPECT_EQ(s.coach.level(), 1);
+    for (int press = 0; press < 2; ++press) s.coach.giveHint();
+    ASSERT_FALSE(s.coach.hintLine().empty());
+    s.ws.correct();
+    EXPECT_EQ(s.coach.hintLine(), "");
+    EXPECT_EQ(s.coach.level(), 0);
+    EXPECT_EQ(s.ws.state().lineCount, 1);
+}
+
 TEST(HintCoach, StepsTakeBacksAndNewQuestionsStartAgainAtLevelOne) {
     HintSession s({{1, planOf({step(1, 'I')})}, {2, planOf({step(2, 'S')})}});
     s.start("2x+3<5");
