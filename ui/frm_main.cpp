@@ -222,7 +222,10 @@ void TfrmMain::buildMenu() {
         return action;
     };
     QMenu* file = menuBar()->addMenu(QStringLiteral("ファイル(&F)"));
-    mnuOpen_ = item(file, "mnuOpen", QStringLiteral("開く(&O)"), [this] { fileFlows_->openSet(); });
+    mnuOpen_ = item(file, "mnuOpen", QStringLiteral("開く(&O)"), [this] {
+        practice_->withdrawOffer();
+        fileFlows_->openSet();
+    });
     mnuSave_ = item(file, "mnuSave", QStringLiteral("保存(&S)"), [this] { fileFlows_->saveSet(); });
     file->addSeparator();
     mnuPrint_ = item(file, "mnuPrint", QStringLiteral("印刷(&P)"), [this] { dialogs_->mnuPrintClick(*programState_); });
@@ -248,7 +251,10 @@ void TfrmMain::buildMenu() {
 
     QMenu* edit = menuBar()->addMenu(QStringLiteral("編集(&E)"));
     mnuEditCWare_ =
-        item(edit, "mnuEditCWare", QStringLiteral("編集(&E)"), [this] { fileFlows_->editSet(); });
+        item(edit, "mnuEditCWare", QStringLiteral("編集(&E)"), [this] {
+            practice_->withdrawOffer();
+            fileFlows_->editSet();
+        });
 
     QMenu* view = menuBar()->addMenu(QStringLiteral("表示(&V)"));
     mnuShowRecord_ = item(view, "mnuShowRecord", QStringLiteral("練習の記録(&R)"), [this] { btnKirokuClick(); });

@@ -36,6 +36,8 @@ public:
     // The offer after the unit's last question, with the unit's bars; taken
     // back by the next click on the page's controls.
     void offer(int unit, const std::string& recordPath);
+    // The offer goes when the set it was made for may change (開く, 編集).
+    void withdrawOffer();
     bool offered() const { return offeredUnit_ != 0; }
     QPushButton* offerButton() const { return btnOffer_; }
 
@@ -50,7 +52,6 @@ public:
 
 private:
     void nextQuestion();
-    void withdrawOffer();
 
     Worksheet& worksheet_;
     HintCoach& coach_;

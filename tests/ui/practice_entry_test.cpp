@@ -74,6 +74,16 @@ TEST(PracticeEntry, OfferedOnceTheUnitsLastQuestionIsSolved) {
     EXPECT_TRUE(session.sink.shown.empty());
 }
 
+TEST(PracticeEntry, OpeningAnotherSetWithdrawsTheOffer) {
+    test::FrameSession session({"x+1<2"});
+    TfrmMain& f = *session.frame;
+    auto* offer = f.findChild<QPushButton*>(QStringLiteral("btnPracticeOffer"));
+    solveXPlus1(f);
+    ASSERT_TRUE(offer->isVisible());
+    test::menuEntry(f, "mnuOpen")->trigger();  // the stand-in open dialog is cancelled
+    EXPECT_FALSE(offer->isVisible());
+}
+
 // The unit dialog cancelled during practice (the frame's stand-in dialog
 // always cancels): the made question and its practice go on.
 TEST(PracticeEntry, ACancelledUnitDialogLeavesPracticeGoing) {
