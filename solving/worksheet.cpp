@@ -218,9 +218,9 @@ std::optional<bool> Worksheet::executeStep() {
     if (!result.refusal.empty()) showMessage(result.refusal);
     const bool takenBack = result.confirmation && core_.messages.ask(confirmationCaption, *result.confirmation,
                                                                      Buttons::yesNo, Icon::question) == Answer::yes;
+    if (takenBack) clearLine(core_, state_.lineCount);  // a refused step has left its slot empty already
     if (!result.accepted() || takenBack) {
-        clearLine(core_, state_.lineCount);  // the reset after a refusal acts as the correction
-        state_.signReversed = false;
+        state_.signReversed = false;  // the reset after a refusal acts as the correction
         return std::nullopt;
     }
     if (result.confirmation) lineAt(state_.lineCount).caption = *result.sentence;

@@ -92,10 +92,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         }
     CoursewareState s;
     s.setText(std::move(text));
-    struct : MessageSink {
-        void showMessage(const std::string&) override {}
-        Answer ask(const std::string&, const std::string&, Buttons, Icon) override { return Answer::ok; }
-    } quiet;
+    fuzz::CountingSink quiet;
     parseQuestionSet(s, quiet);
     const int unit = 1 + which % (s.unitTitles()[4].empty() ? 3 : 4);
     const int question = 1 + (which >> 4) % maxUnitQuestions;
