@@ -59,8 +59,25 @@ def button(app, name):
     return None
 
 
+def start_program():
+    """Starts the program and waits for it on the bus; a start that fails at
+    once (the display refusing a first connection) is tried again, twice."""
+    for attempt in range(3):
+        program = subprocess.Popen([sys.argv[1]])
+        app = wait_for(lambda: application() or program.poll() is not None, 90)
+        if app is not True and app is not None:
+            return program, app
+        code = program.poll()
+        if code is None:
+            program.terminate()
+            program.wait(10)
+            return None, None
+        print(f"the program ended at start (exit code {code}); attempt {attempt + 1} of 3")
+    return None, None
+
+
 def main():
-    program = subprocess.Popen([sys.argv[1]])
+    program = None
     try:
         try:
             pyatspi.Registry.getDesktop(0)
@@ -69,7 +86,7 @@ def main():
             return 77
         # A loaded machine can take long to start the program; a program that
         # never shows up is a failure, not a skip.
-        app = wait_for(application, 90)
+        program, app = start_program()
         if app is None:
             print("the program did not appear on the accessibility bus")
             return 1
@@ -109,8 +126,9 @@ def main():
             cancel.queryAction().doAction(0)
         return 1 if unnamed or missing or unnamed_in_dialog else 0
     finally:
-        program.terminate()
-        program.wait(10)
+        if program is not None:
+            program.terminate()
+            program.wait(10)
 
 
 sys.exit(main())
