@@ -36,7 +36,7 @@ void appendTo(ExprTables& s, ExprLine& line, const ExprCell& c) {
 
 // Reduces a 64-bit fraction and narrows it to a cell; raises the overflow flag
 // when the reduced fraction still does not fit in 32 bits.
-ExprCell reduceWide(ExprTables& s, std::int64_t den, std::int64_t num, std::uint8_t kind) {
+ExprCell reduceWide(ExprTables& s, std::int64_t den, std::int64_t num, CellKind kind) {
     const std::int64_t g = gcd64(den, num);
     if (g > 1) {
         den /= g;
@@ -51,24 +51,48 @@ ExprCell reduceWide(ExprTables& s, std::int64_t den, std::int64_t num, std::uint
 
 }  // namespace
 
-ExprCell makeCell(std::int32_t num, std::int32_t den, std::uint8_t k) {
-    return {den, num, k == '_' ? kind::constant : k};
+ExprCell makeCell(std::int32_t num, std::int32_t den, CellKind k) { return {den, num, k}; }
+
+bool isRelation(CellKind k) {
+    return k == CellKind::less || k == CellKind::greater || k == CellKind::lessEqual ||
+           k == CellKind::greaterEqual;
 }
 
-bool isRelation(std::uint8_t k) {
-    return k == kind::less || k == kind::greater || k == kind::lessEqual ||
-           k == kind::greaterEqual;
+bool isLetter(CellKind k) {
+    const std::uint8_t b = kindByte(k);
+    return (b >= 'A' && b <= 'Z') || (b >= 'a' && b <= 'z');
 }
 
-bool isLetter(std::uint8_t k) { return (k >= 'A' && k <= 'Z') || (k >= 'a' && k <= 'z'); }
+char letterOf(CellKind k) { return isLetter(k) ? static_cast<char>(kindByte(k)) : '@'; }
 
-bool isOpeningBracket(std::uint8_t k) {
-    return k == '(' || k == '[' || k == '{' || k == kind::cornerOpen;
+bool isOpeningBracket(CellKind k) {
+    return k == CellKind::roundOpen || k == CellKind::squareOpen || k == CellKind::braceOpen ||
+           k == CellKind::cornerOpen;
 }
 
-bool isClosingBracket(std::uint8_t k) {
-    return k == ')' || k == ']' || k == '}' || k == kind::cornerClose;
+bool isClosingBracket(CellKind k) {
+    return k == CellKind::roundClose || k == CellKind::squareClose || k == CellKind::braceClose ||
+           k == CellKind::cornerClose;
 }
+
+std::string relationSymbol(CellKind relation) {
+    switch (relation) {
+    case CellKind::less: return "＜";
+    case CellKind::greater: return "＞";
+    case CellKind::lessEqual: return "≦";
+    default: return "≧";
+    }
+}
+
+std::string bracketSymbol(CellKind bracket) {
+    switch (bracket) {
+    case CellKind::cornerOpen: return "｢";
+    case CellKind::cornerClose: return "｣";
+    default: return std::string(1, static_cast<char>(kindByte(bracket)));
+    }
+}
+
+bool suppressesPlus(CellKind previousKind) { return isOpeningBracket(previousKind) || isRelation(previousKind); }
 
 bool cellsEqual(const ExprCell& a, const ExprCell& b) { return a == b; }
 
@@ -119,7 +143,7 @@ std::int32_t lcm(ExprTables& s, std::int32_t a, std::int32_t b) {
     return static_cast<std::int32_t>(l);
 }
 
-ExprCell reduce(ExprTables& s, std::int32_t den, std::int32_t num, std::uint8_t k) {
+ExprCell reduce(ExprTables& s, std::int32_t den, std::int32_t num, CellKind k) {
     return reduceWide(s, den, num, k);
 }
 
@@ -140,7 +164,7 @@ ExprCell multiplyCells(ExprTables& s, const ExprCell& x, const ExprCell& y) {
 ExprCell divideCells(ExprTables& s, const ExprCell& x, const ExprCell& y) {
     if (y.num == 0) {
         s.notices.push_back({"0 で割ることはできません", "確認", Buttons::abortRetryIgnore, Icon::warning});
-        return {1, 0, static_cast<std::uint8_t>(s.unknownLetter)};
+        return {1, 0, letterKind(s.unknownLetter)};
     }
     // The reciprocal carries the divisor's sign in its numerator.
     const std::int64_t den = std::abs(static_cast<std::int64_t>(y.num));
@@ -179,7 +203,8 @@ namespace {
 
 // The kind byte as the stack listing shows it: ASCII as itself, a single
 // Shift-JIS byte (half-width katakana such as ﾋ, ﾖ, ｢, ｣) decoded.
-std::string kindText(std::uint8_t k) {
+std::string kindText(CellKind kind) {
+    const std::uint8_t k = kindByte(kind);
     if (k >= 0x20 && k < 0x7F) return std::string(1, static_cast<char>(k));
     if (k >= 0xA1 && k <= 0xDF) {
         if (auto text = sjis::fromCp932(std::string(1, static_cast<char>(k)))) return *text;

@@ -19,22 +19,29 @@
 
 namespace talvoren {
 
-// Cell kinds: 8-bit codes of the Shift-JIS code page.
-namespace kind {
-inline constexpr std::uint8_t constant = '/';
-inline constexpr std::uint8_t bar = '|';  // constant written with a vertical bar
-inline constexpr std::uint8_t less = '<';
-inline constexpr std::uint8_t greater = '>';
-inline constexpr std::uint8_t lessEqual = 0xCB;     // ≦
-inline constexpr std::uint8_t greaterEqual = 0xD6;  // ≧
-inline constexpr std::uint8_t cornerOpen = 0xA2;    // ｢
-inline constexpr std::uint8_t cornerClose = 0xA3;   // ｣
-}  // namespace kind
+// What a cell is. A letter term's kind is its letter itself (letterKind('x')),
+// so the enumerators are the other kinds. Each value is the code-page-932
+// byte that stands for it in question text and in the stack listing; the
+// reader and the listing cross between the two with kindOfByte and kindByte.
+enum class CellKind : std::uint8_t {
+    constant = '/',  // a number
+    bar = '|',       // a constant written with a vertical bar
+    less = '<', greater = '>',
+    lessEqual = 0xCB, greaterEqual = 0xD6,  // ≦ (ﾋ), ≧ (ﾖ)
+    roundOpen = '(', roundClose = ')',
+    squareOpen = '[', squareClose = ']',
+    braceOpen = '{', braceClose = '}',
+    cornerOpen = 0xA2, cornerClose = 0xA3,  // ｢ ｣
+};
+
+constexpr CellKind letterKind(char letter) { return static_cast<CellKind>(letter); }
+constexpr std::uint8_t kindByte(CellKind k) { return static_cast<std::uint8_t>(k); }
+constexpr CellKind kindOfByte(std::uint8_t b) { return static_cast<CellKind>(b); }
 
 struct ExprCell {
     std::int32_t den = 1;
     std::int32_t num = 0;
-    std::uint8_t kind = kind::constant;
+    CellKind kind = CellKind::constant;
 
     friend bool operator==(const ExprCell&, const ExprCell&) = default;
 };
@@ -49,8 +56,8 @@ struct ExprLine {
     std::string caption;  // UTF-8
 };
 
-inline constexpr ExprCell ZERO{1, 0, kind::constant};
-inline constexpr ExprCell ONE{1, 1, kind::constant};
+inline constexpr ExprCell ZERO{1, 0, CellKind::constant};
+inline constexpr ExprCell ONE{1, 1, CellKind::constant};
 
 // The program-wide tables of the expression layer: a plain value, so that a
 // copy of the page (a preview, a check, a planned step) can work on tables
@@ -99,11 +106,17 @@ struct CoreState : ExprTables {
 };
 
 // Cell construction and tests.
-ExprCell makeCell(std::int32_t num, std::int32_t den, std::uint8_t kind);  // "_" is stored as "/"
-bool isRelation(std::uint8_t kind);
-bool isLetter(std::uint8_t kind);
-bool isOpeningBracket(std::uint8_t kind);  // ( [ { ｢
-bool isClosingBracket(std::uint8_t kind);  // ) ] } ｣
+ExprCell makeCell(std::int32_t num, std::int32_t den, CellKind kind);
+bool isRelation(CellKind kind);
+bool isLetter(CellKind kind);
+char letterOf(CellKind kind);  // the letter of a letter kind, else '@'
+bool isOpeningBracket(CellKind kind);  // ( [ { ｢
+bool isClosingBracket(CellKind kind);  // ) ] } ｣
+// How the page writes a relation (＜ ＞ ≦ ≧) and a bracket.
+std::string relationSymbol(CellKind relation);
+std::string bracketSymbol(CellKind bracket);
+// A positive term after an opening bracket or a relation is written without "+".
+bool suppressesPlus(CellKind previousKind);
 bool cellsEqual(const ExprCell& a, const ExprCell& b);
 ExprCell absCell(ExprTables& s, const ExprCell& c);
 
@@ -119,7 +132,7 @@ void clearCarry(ExprTables& s);
 // Cell arithmetic; the result takes the first operand's kind.
 std::int32_t gcd(ExprTables& s, std::int32_t a, std::int32_t b);
 std::int32_t lcm(ExprTables& s, std::int32_t a, std::int32_t b);
-ExprCell reduce(ExprTables& s, std::int32_t den, std::int32_t num, std::uint8_t kind);
+ExprCell reduce(ExprTables& s, std::int32_t den, std::int32_t num, CellKind kind);
 ExprCell addCells(ExprTables& s, const ExprCell& x, const ExprCell& y);
 ExprCell multiplyCells(ExprTables& s, const ExprCell& x, const ExprCell& y);
 ExprCell divideCells(ExprTables& s, const ExprCell& x, const ExprCell& y);

@@ -10,7 +10,7 @@ namespace talvoren {
 
 namespace {
 
-constexpr ExprCell refusalCell{0, 0, kind::constant};
+constexpr ExprCell refusalCell{0, 0, CellKind::constant};
 constexpr std::size_t maxPartBytes = 4;
 constexpr std::size_t maxDecimalBytes = 6;
 constexpr std::string_view fractionWord = "分の";
@@ -52,10 +52,10 @@ ExprCell parseEntry(ExprTables& s, std::string_view text) {
         return refusalCell;
     }
     const char letter = s.unknownLetter;
-    const bool hasLetter = isLetter(static_cast<std::uint8_t>(letter));
-    const auto letterKind = static_cast<std::uint8_t>(letter);
-    if (hasLetter && text == std::string(1, letter)) return {1, 1, letterKind};
-    if (hasLetter && text == std::string{'-', letter}) return {1, -1, letterKind};
+    const CellKind letterTerm = letterKind(letter);
+    const bool hasLetter = isLetter(letterTerm);
+    if (hasLetter && text == std::string(1, letter)) return {1, 1, letterTerm};
+    if (hasLetter && text == std::string{'-', letter}) return {1, -1, letterTerm};
 
     std::string_view w = text;
     std::int32_t sign = 1;
@@ -63,9 +63,9 @@ ExprCell parseEntry(ExprTables& s, std::string_view text) {
         w.remove_prefix(1);
         sign = -1;
     }
-    std::uint8_t k = kind::constant;
+    CellKind k = CellKind::constant;
     if (hasLetter && !w.empty() && w.back() == letter) {
-        k = letterKind;
+        k = letterTerm;
         w.remove_suffix(1);
     }
 

@@ -53,14 +53,10 @@ const char* const fullWidth = "全角の文字があります（半角で書い�
 }  // namespace reason
 
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
-bool isAsciiLetter(char c) { return isLetter(static_cast<std::uint8_t>(c)); }
-
-bool isOpeningByte(char c) {
-    return c == '(' || c == '[' || c == '{' || static_cast<std::uint8_t>(c) == kind::cornerOpen;
-}
-bool isClosingByte(char c) {
-    return c == ')' || c == ']' || c == '}' || static_cast<std::uint8_t>(c) == kind::cornerClose;
-}
+CellKind kindOf(char c) { return kindOfByte(static_cast<std::uint8_t>(c)); }
+bool isAsciiLetter(char c) { return isLetter(kindOf(c)); }
+bool isOpeningByte(char c) { return isOpeningBracket(kindOf(c)); }
+bool isClosingByte(char c) { return isClosingBracket(kindOf(c)); }
 
 // One run of at most five digits from `pos` (1-based) up to `limit`. On
 // success `pos` is left at the last digit and `value`/`count` hold the run.
@@ -99,7 +95,7 @@ int decimalDigitCount(std::int32_t v) {
 
 // The parser's registers for one call.
 struct ParserState {
-    ExprCell coef{1, 1, kind::constant};
+    ExprCell coef{1, 1, CellKind::constant};
     bool waiting = false;
     std::int32_t sign = 1;
     char prev = '@';
@@ -123,7 +119,7 @@ char closingFor(char opening) {
     case '(': return ')';
     case '[': return ']';
     case '{': return '}';
-    default: return static_cast<char>(kind::cornerClose);
+    default: return static_cast<char>(kindByte(CellKind::cornerClose));
     }
 }
 
@@ -151,7 +147,7 @@ public:
         if (s_.parseError != 0) return false;
         if (st_.waiting) {
             ExprCell last = st_.coef;
-            last.kind = kind::constant;
+            last.kind = CellKind::constant;
             append(last);
             if (full()) return false;
         }
@@ -224,7 +220,7 @@ private:
     void flushWaiting(bool beforeBracket = false) {
         if (st_.waiting) {
             ExprCell c = st_.coef;
-            if (c.kind == kind::bar && !beforeBracket) c.kind = kind::constant;
+            if (c.kind == CellKind::bar && !beforeBracket) c.kind = CellKind::constant;
             append(c);
         }
         st_.waiting = false;
@@ -304,12 +300,12 @@ private:
         if (st_.afterTermEnd) return refusePosition("文字の位置が不正です", reason::letterAfterTerm);
         s_.unknownLetter = c;
         if (std::string_view("=({[+<>").find(st_.prev) != std::string_view::npos ||
-            static_cast<std::uint8_t>(st_.prev) == kind::cornerOpen) {
+            kindOf(st_.prev) == CellKind::cornerOpen) {
             st_.coef = ONE;
         } else if (st_.prev == '-') {
-            st_.coef = {1, -1, kind::constant};
+            st_.coef = {1, -1, CellKind::constant};
         }
-        append({st_.coef.den, st_.coef.num, static_cast<std::uint8_t>(c)});
+        append({st_.coef.den, st_.coef.num, kindOf(c)});
         st_.waiting = false;
         termStarts();
         return true;
@@ -356,7 +352,7 @@ private:
         flushWaiting();
         if (!st_.termInBracket) return refuseSaying(reason::emptyBracket);
         st_.openBrackets.pop_back();
-        append({1, 0, static_cast<std::uint8_t>(c)});
+        append({1, 0, kindOf(c)});
         return true;
     }
 
@@ -367,18 +363,18 @@ private:
             st_.coef = ONE;
             st_.waiting = true;
         } else if (st_.prev == '-') {
-            st_.coef = {1, -1, kind::constant};
+            st_.coef = {1, -1, CellKind::constant};
             st_.waiting = true;
         }
         flushWaiting(isOpeningByte(c));
-        append({1, 0, static_cast<std::uint8_t>(c)});
+        append({1, 0, kindOf(c)});
         st_.sign = 1;
     }
 
     bool equals() {
         if (st_.prev == '<' || st_.prev == '>') {
             popCell(s_, n_);
-            append({0, 0, st_.prev == '<' ? kind::lessEqual : kind::greaterEqual});
+            append({0, 0, st_.prev == '<' ? CellKind::lessEqual : CellKind::greaterEqual});
             return true;
         }
         s_.note("＝の位置が不正です");
@@ -457,7 +453,7 @@ bool readNumber(ExprTables& s, std::string_view cp932, int& position, int limit,
 
     std::int32_t den = 1;
     std::int32_t num = integer;
-    std::uint8_t bar = kind::constant;
+    CellKind bar = CellKind::constant;
     const char next = position < limit ? text[static_cast<std::size_t>(position)] : '\0';
     if (next == '.') {
         int pos = position + 2;
@@ -482,7 +478,7 @@ bool readNumber(ExprTables& s, std::string_view cp932, int& position, int limit,
         num = fraction + integer * den;
         position = pos;
     } else if (next == '/' || next == '|') {
-        bar = static_cast<std::uint8_t>(next);
+        bar = next == '|' ? CellKind::bar : CellKind::constant;
         int pos = position + 2;
         int denDigits = 0;
         if (!readDigits(s, text, pos, limit, den, denDigits)) return false;

@@ -69,36 +69,16 @@ std::string valueReading(const std::string& text) {
     return digitsReading(text.substr(slash + 1)) + "ぶんの" + digitsReading(text.substr(0, slash));
 }
 
-std::string relationText(std::uint8_t k) {
-    switch (k) {
-    case kind::less: return "＜";
-    case kind::greater: return "＞";
-    case kind::lessEqual: return "≦";
-    default: return "≧";
-    }
-}
-
-std::string bracketText(std::uint8_t k) {
-    if (k == kind::cornerOpen) return "｢";
-    if (k == kind::cornerClose) return "｣";
-    return std::string(1, static_cast<char>(k));
-}
-
 // One word of a line: what the page shows and how it is said.
 struct Word {
     std::string text;
     std::string kana;
 };
 
-// A positive term after one of these kinds is written without "+".
-bool suppressesPlus(std::uint8_t previousKind) {
-    return isOpeningBracket(previousKind) || previousKind == '*' || isRelation(previousKind);
-}
-
 // The line's cells in words, following the page's way of writing them.
 std::vector<Word> lineWords(const ExprLine& line, bool hasDecimalPoint) {
     std::vector<Word> words;
-    std::uint8_t previousKind = '(';
+    CellKind previousKind = CellKind::roundOpen;
     // A vertical-bar factor writes the bracket after it over its denominator.
     bool inGroup = false;
     bool groupKeepsBrackets = true;
@@ -110,26 +90,26 @@ std::vector<Word> lineWords(const ExprLine& line, bool hasDecimalPoint) {
     const int count = std::clamp(line.cellCount, 0, maxCells);
     for (int i = 0; i < count; ++i) {
         const ExprCell& c = line.cells[static_cast<std::size_t>(i)];
-        const std::uint8_t k = c.kind;
-        const std::uint8_t next = i + 1 < count ? line.cells[static_cast<std::size_t>(i) + 1].kind : '@';
+        const CellKind k = c.kind;
+        const CellKind next = i + 1 < count ? line.cells[static_cast<std::size_t>(i) + 1].kind : CellKind::constant;
         const bool unit = c.den == 1 && (c.num == 1 || c.num == -1);
         // The page leaves out the brackets of (x+1)/3; plain text keeps them.
         const bool saysBrackets = !inGroup || groupKeepsBrackets;
         if (isOpeningBracket(k)) {
-            words.push_back({bracketText(k), saysBrackets ? "かっこ" : ""});
+            words.push_back({bracketSymbol(k), saysBrackets ? "かっこ" : ""});
         } else if (isClosingBracket(k)) {
-            words.push_back({bracketText(k), saysBrackets ? "かっことじ" : ""});
+            words.push_back({bracketSymbol(k), saysBrackets ? "かっことじ" : ""});
             if (inGroup && !groupDenominator.empty()) words.push_back({"/" + groupDenominator, ""});
             inGroup = false;
         } else if (isRelation(k)) {
-            static constexpr std::array<std::pair<std::uint8_t, std::string_view>, 4> names = {
-                {{kind::less, "しょうなり"},
-                 {kind::greater, "だいなり"},
-                 {kind::lessEqual, "しょうなりイコール"},
-                 {kind::greaterEqual, "だいなりイコール"}}};
+            static constexpr std::array<std::pair<CellKind, std::string_view>, 4> names = {
+                {{CellKind::less, "しょうなり"},
+                 {CellKind::greater, "だいなり"},
+                 {CellKind::lessEqual, "しょうなりイコール"},
+                 {CellKind::greaterEqual, "だいなりイコール"}}};
             for (const auto& [relation, name] : names)
-                if (relation == k) words.push_back({relationText(k), std::string(name)});
-        } else if (k == kind::bar) {
+                if (relation == k) words.push_back({relationSymbol(k), std::string(name)});
+        } else if (k == CellKind::bar) {
             sign(c);
             const bool unitFactor = c.num == 1 || c.num == -1;
             inGroup = true;
@@ -138,7 +118,7 @@ std::vector<Word> lineWords(const ExprLine& line, bool hasDecimalPoint) {
             const std::string factor = unitFactor ? "" : digitText(c.num);
             const std::string over = c.den == 1 ? "" : digitsReading(groupDenominator) + "ぶんの";
             words.push_back({factor, over + (unitFactor ? "" : digitsReading(factor))});
-        } else if (k == kind::constant) {
+        } else if (k == CellKind::constant) {
             sign(c);
             if (!(unit && isOpeningBracket(next))) {
                 const std::string value = valueText(c, hasDecimalPoint);
@@ -146,7 +126,7 @@ std::vector<Word> lineWords(const ExprLine& line, bool hasDecimalPoint) {
             }
         } else if (isLetter(k)) {
             sign(c);
-            const char letter = static_cast<char>(k);
+            const char letter = letterOf(k);
             std::string value = unit ? "" : valueText(c, hasDecimalPoint);
             if (c.num == 0) value.clear();
             words.push_back({value + letter, (value.empty() ? "" : valueReading(value)) + letterReading(letter)});

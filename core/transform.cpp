@@ -15,10 +15,10 @@ Cells cellsOf(const ExprLine& line) {
     return Cells(line.cells.data(), static_cast<std::size_t>(line.cellCount));
 }
 
-ExprCell relationCell(std::uint8_t k) { return {1, 0, k}; }
-ExprCell zeroLetter(const ExprTables& s) { return {1, 0, static_cast<std::uint8_t>(s.unknownLetter)}; }
+ExprCell relationCell(CellKind k) { return {1, 0, k}; }
+ExprCell zeroLetter(const ExprTables& s) { return {1, 0, letterKind(s.unknownLetter)}; }
 bool isUnknown(const ExprTables& s, const ExprCell& c) {
-    return c.kind == static_cast<std::uint8_t>(s.unknownLetter);
+    return c.kind == letterKind(s.unknownLetter);
 }
 
 // The letter term is written when it is not zero, the constant when it is not
@@ -45,10 +45,10 @@ TransformResult finish(ExprTables& s, int target, bool value) {
 void collectInto(ExprTables& s, Cells cells, int target) {
     ExprCell letters[2] = {zeroLetter(s), zeroLetter(s)};
     ExprCell constants[2] = {ZERO, ZERO};
-    std::uint8_t relation = kind::less;
+    CellKind relation = CellKind::less;
     int side = 0;
     for (const ExprCell& c : cells) {
-        if (c.kind == kind::constant) {
+        if (c.kind == CellKind::constant) {
             constants[side] = addCells(s, constants[side], c);
         } else if (isRelation(c.kind)) {
             relation = c.kind;
@@ -63,24 +63,24 @@ void collectInto(ExprTables& s, Cells cells, int target) {
     appendSide(s, target, letters[1], constants[1]);
 }
 
-bool pointsLess(std::uint8_t k) { return k == kind::less || k == kind::lessEqual; }
-bool isStrict(std::uint8_t k) { return k == kind::less || k == kind::greater; }
+bool pointsLess(CellKind k) { return k == CellKind::less || k == CellKind::lessEqual; }
+bool isStrict(CellKind k) { return k == CellKind::less || k == CellKind::greater; }
 
-std::optional<std::uint8_t> relationOf(const ExprLine& line) {
+std::optional<CellKind> relationOf(const ExprLine& line) {
     for (const ExprCell& c : cellsOf(line))
         if (isRelation(c.kind)) return c.kind;
     return std::nullopt;
 }
 
-std::uint8_t relationPointing(bool less, bool strict) {
-    if (less) return strict ? kind::less : kind::lessEqual;
-    return strict ? kind::greater : kind::greaterEqual;
+CellKind relationPointing(bool less, bool strict) {
+    if (less) return strict ? CellKind::less : CellKind::lessEqual;
+    return strict ? CellKind::greater : CellKind::greaterEqual;
 }
 
 // Both lines' left sides, one relation, both right sides, then collected.
 // The combined cells are gathered in a list of their own, so two long lines
 // whose sum collects to a short line are not refused.
-void combineLines(ExprTables& s, const ExprLine& a, const ExprLine& b, std::uint8_t relation,
+void combineLines(ExprTables& s, const ExprLine& a, const ExprLine& b, CellKind relation,
                   int target) {
     std::vector<ExprCell> left;
     std::vector<ExprCell> right;
@@ -113,7 +113,8 @@ std::string refusalMessage(Refusal r) {
 
 bool hasBracketsInLine(const ExprLine& line) {
     for (const ExprCell& c : cellsOf(line))
-        if (c.kind == '(' || c.kind == '{' || c.kind == ']' || c.kind == kind::cornerOpen)
+        if (c.kind == CellKind::roundOpen || c.kind == CellKind::braceOpen || c.kind == CellKind::squareClose ||
+            c.kind == CellKind::cornerOpen)
             return true;
     return false;
 }
@@ -140,11 +141,11 @@ TransformResult addToBothSides(ExprTables& s, int n, char op, const ExprCell& c,
         return finish(s, target, true);
     }
     const auto startLetter = [&] { return isUnknown(s, term) ? term : zeroLetter(s); };
-    const auto startConstant = [&] { return term.kind == kind::constant ? term : ZERO; };
+    const auto startConstant = [&] { return term.kind == CellKind::constant ? term : ZERO; };
     ExprCell letterSum = startLetter();
     ExprCell constantSum = startConstant();
     for (const ExprCell& cell : cellsOf(source)) {
-        if (cell.kind == kind::constant) {
+        if (cell.kind == CellKind::constant) {
             constantSum = addCells(s, cell, constantSum);
         } else if (isUnknown(s, cell)) {
             letterSum = addCells(s, letterSum, cell);
@@ -180,7 +181,7 @@ TransformResult scaleBothSides(ExprTables& s, int n, char op, const ExprCell& c,
             // A group that opens a side has the factor 1, which bracket
             // removal takes; it is written so that the group is scaled too.
             const bool hasFactor =
-                previous && (previous->kind == kind::constant || previous->kind == kind::bar);
+                previous && (previous->kind == CellKind::constant || previous->kind == CellKind::bar);
             if (depth == 1 && !hasFactor) appendCell(s, target, scaled(ONE));
         }
         if (isClosingBracket(cell.kind)) --depth;
@@ -200,9 +201,9 @@ TransformResult transposeTerms(ExprTables& s, int n, int target) {
     clearCarry(s);
     int moved = 0;
     bool onRight = false;
-    std::uint8_t relation = kind::less;
+    CellKind relation = CellKind::less;
     for (const ExprCell& cell : cellsOf(source)) {
-        if (cell.kind == kind::constant) {
+        if (cell.kind == CellKind::constant) {
             if (cell.num == 0) continue;
             if (onRight) {
                 pushCarry(s, cell);
@@ -253,8 +254,8 @@ TransformResult removeBrackets(ExprTables& s, int n, int target) {
             // after a relation, another bracket or nothing the factor is 1.
             ExprCell factor = ONE;
             if (openAt > 0) {
-                const std::uint8_t before = source.cells[static_cast<std::size_t>(openAt - 1)].kind;
-                if (before == kind::constant || before == kind::bar) factor = popCell(s, target);
+                const CellKind before = source.cells[static_cast<std::size_t>(openAt - 1)].kind;
+                if (before == CellKind::constant || before == CellKind::bar) factor = popCell(s, target);
             }
             // The work list holds the group backwards; write it in reading order.
             for (int k = s.expandList.cellCount - 1; k >= 0; --k)
@@ -277,7 +278,7 @@ TransformResult addLines(ExprTables& s, int a, int b, int target) {
     const auto rb = relationOf(second);
     if (!ra || !rb || pointsLess(*ra) != pointsLess(*rb))
         return refuseWith(s, target, Refusal::relationsDiffer);
-    const std::uint8_t relation =
+    const CellKind relation =
         relationPointing(pointsLess(*ra), isStrict(*ra) || isStrict(*rb));
     combineLines(s, first, second, relation, target);
     return finish(s, target, true);
@@ -291,7 +292,7 @@ TransformResult subtractLines(ExprTables& s, int a, int b, int target) {
     const auto rb = relationOf(second);
     if (!ra || !rb || pointsLess(*ra) == pointsLess(*rb))
         return refuseWith(s, target, Refusal::relationsSame);
-    const std::uint8_t relation =
+    const CellKind relation =
         relationPointing(pointsLess(*ra), isStrict(*ra) || isStrict(*rb));
     for (int i = 0; i < second.cellCount; ++i) {
         ExprCell& c = second.cells[static_cast<std::size_t>(i)];

@@ -9,7 +9,7 @@ namespace talvoren {
 namespace {
 
 bool isValueCell(const ExprCell& cell) {
-    return cell.kind == kind::constant || cell.kind == kind::bar || isLetter(cell.kind);
+    return cell.kind == CellKind::constant || cell.kind == CellKind::bar || isLetter(cell.kind);
 }
 
 // The page shows a value as a decimal when it has at most four places.

@@ -59,7 +59,7 @@ private:
     Sentence scale() {
         const bool multiply = step_.opCode == OpCode::multiply;
         const char op = static_cast<char>(step_.opCode);
-        if (number().kind != kind::constant)
+        if (number().kind != CellKind::constant)
             return refuse(multiply ? "文字式をかけることはできません" : "文字式で割ることはできません");
         if (number().num == 0) return refuse(multiply ? "０をかけることはできません" : "０では割れません");
         std::string sentence = firstLabel_ + "式の両辺を" + numberText() + (multiply ? "倍すると" : "で割ると");
@@ -119,13 +119,14 @@ private:
 
 void reverseRelation(ExprLine& line) {
     for (int i = 0; i < line.cellCount; ++i) {
-        std::uint8_t& k = line.cells[static_cast<std::size_t>(i)].kind;
+        CellKind& k = line.cells[static_cast<std::size_t>(i)].kind;
         if (!isRelation(k)) continue;
         switch (k) {
-        case kind::less: k = kind::greater; break;
-        case kind::greater: k = kind::less; break;
-        case kind::lessEqual: k = kind::greaterEqual; break;
-        case kind::greaterEqual: k = kind::lessEqual; break;
+        case CellKind::less: k = CellKind::greater; break;
+        case CellKind::greater: k = CellKind::less; break;
+        case CellKind::lessEqual: k = CellKind::greaterEqual; break;
+        case CellKind::greaterEqual: k = CellKind::lessEqual; break;
+        default: break;
         }
         return;
     }

@@ -24,12 +24,12 @@ std::string numberText(const ExprCell& c) {
     return (negative && c.num != 0 ? "-" : "") + (den == "1" ? num : den + "分の" + num);
 }
 
-std::string relationText(std::uint8_t k) {
+std::string relationText(CellKind k) {
     switch (k) {
-    case kind::less: return "<";
-    case kind::greater: return ">";
-    case kind::lessEqual: return "≦";
-    case kind::greaterEqual: return "≧";
+    case CellKind::less: return "<";
+    case CellKind::greater: return ">";
+    case CellKind::lessEqual: return "≦";
+    case CellKind::greaterEqual: return "≧";
     default: return "?";
     }
 }

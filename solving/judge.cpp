@@ -10,21 +10,21 @@ AnswerKind judgeLine(CoreState& core, int lineCount, int n) {
     const ExprCell& a = line.cells[0];
     const ExprCell& r = line.cells[1];
     const ExprCell& b = line.cells[2];
-    if (a.num == 1 && a.den == 1 && a.kind == static_cast<std::uint8_t>(core.unknownLetter) &&
-        isRelation(r.kind) && b.kind == kind::constant)
+    if (a.num == 1 && a.den == 1 && a.kind == letterKind(core.unknownLetter) &&
+        isRelation(r.kind) && b.kind == CellKind::constant)
         return AnswerKind::solved;
-    if (a.kind == kind::constant && b.kind == kind::constant)
+    if (a.kind == CellKind::constant && b.kind == CellKind::constant)
         return relationHolds(core, r.kind, a, b) ? AnswerKind::infinitelyMany : AnswerKind::noSolution;
     return AnswerKind::none;
 }
 
-bool relationHolds(CoreState& core, std::uint8_t k, const ExprCell& x, const ExprCell& y) {
+bool relationHolds(CoreState& core, CellKind k, const ExprCell& x, const ExprCell& y) {
     const int v = compareCells(core, x, y);
     switch (k) {
-    case kind::less: return v == -1;
-    case kind::greater: return v == 1;
-    case kind::lessEqual: return v <= 0;
-    case kind::greaterEqual: return v >= 0;
+    case CellKind::less: return v == -1;
+    case CellKind::greater: return v == 1;
+    case CellKind::lessEqual: return v <= 0;
+    case CellKind::greaterEqual: return v >= 0;
     default: return false;
     }
 }

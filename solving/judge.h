@@ -27,6 +27,6 @@ inline constexpr const char* answerMark = "【答】";
 AnswerKind judgeLine(CoreState& core, int lineCount, int n);
 
 // Whether x stands in the relation k to y (two constant cells).
-bool relationHolds(CoreState& core, std::uint8_t k, const ExprCell& x, const ExprCell& y);
+bool relationHolds(CoreState& core, CellKind k, const ExprCell& x, const ExprCell& y);
 
 }  // namespace talvoren

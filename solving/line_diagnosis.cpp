@@ -52,10 +52,10 @@ using Side = std::vector<Item>;
 struct Terms {
     Side left;
     Side right;
-    std::uint8_t relation = kind::less;
+    CellKind relation = CellKind::less;
 };
 
-bool isNumberCell(const ExprCell& c) { return c.kind == kind::constant || c.kind == kind::bar; }
+bool isNumberCell(const ExprCell& c) { return c.kind == CellKind::constant || c.kind == CellKind::bar; }
 
 Side readItems(const ExprLine& line, int& i, bool inGroup) {
     Side side;
@@ -122,14 +122,14 @@ bool sameTerms(const Terms& a, const Terms& b) {
     return a.relation == b.relation && sameSide(a.left, b.left) && sameSide(a.right, b.right);
 }
 
-std::uint8_t turned(std::uint8_t relation) {
+CellKind turned(CellKind relation) {
     switch (relation) {
-    case kind::less: return kind::greater;
-    case kind::greater: return kind::less;
-    case kind::lessEqual: return kind::greaterEqual;
-    case kind::greaterEqual: return kind::lessEqual;
+    case CellKind::less: return CellKind::greater;
+    case CellKind::greater: return CellKind::less;
+    case CellKind::lessEqual: return CellKind::greaterEqual;
+    case CellKind::greaterEqual: return CellKind::lessEqual;
+    default: return relation;
     }
-    return relation;
 }
 
 // ---- solution sets -------------------------------------------------------------
@@ -157,22 +157,22 @@ Linear linearOf(const Side& side) {
     return sum;
 }
 
-bool holds(std::uint8_t relation, const Ratio& a, const Ratio& b) {
+bool holds(CellKind relation, const Ratio& a, const Ratio& b) {
     const __int128 lhs = static_cast<__int128>(a.num) * b.den;
     const __int128 rhs = static_cast<__int128>(b.num) * a.den;
     switch (relation) {
-    case kind::less: return lhs < rhs;
-    case kind::greater: return lhs > rhs;
-    case kind::lessEqual: return lhs <= rhs;
-    case kind::greaterEqual: return lhs >= rhs;
+    case CellKind::less: return lhs < rhs;
+    case CellKind::greater: return lhs > rhs;
+    case CellKind::lessEqual: return lhs <= rhs;
+    case CellKind::greaterEqual: return lhs >= rhs;
+    default: return false;
     }
-    return false;
 }
 
 // The solutions of a line: none, all, or the letter in a relation to a value.
 struct SolutionSet {
     enum class Kind { unknown, none, all, bounded } kind = Kind::unknown;
-    std::uint8_t relation = kind::less;
+    CellKind relation = CellKind::less;
     Ratio bound;
     friend bool operator==(const SolutionSet& a, const SolutionSet& b) {
         if (a.kind == Kind::unknown || a.kind != b.kind) return false;
@@ -237,7 +237,7 @@ Item scaledItem(const Item& item, const Ratio& factor) {
 
 // The pupil's line with one side as the first pair's and the other as the
 // second's, in the right relation.
-bool sidesMatch(const Terms& written, std::uint8_t relation, const Side& left, const Side& right) {
+bool sidesMatch(const Terms& written, CellKind relation, const Side& left, const Side& right) {
     return written.relation == relation && sameSide(written.left, left) && sameSide(written.right, right);
 }
 

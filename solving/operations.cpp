@@ -32,7 +32,7 @@ bool needsNumber(OpCode code) {
 bool scalesBothSides(OpCode code) { return code == OpCode::multiply || code == OpCode::divide; }
 
 bool turnsRelationRound(OpCode code, const ExprCell& number) {
-    return scalesBothSides(code) && number.kind == kind::constant && number.num < 0;
+    return scalesBothSides(code) && number.kind == CellKind::constant && number.num < 0;
 }
 
 }  // namespace talvoren

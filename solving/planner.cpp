@@ -33,7 +33,7 @@ std::string keyOf(const ExprLine& line) {
         const std::int32_t num = relation ? 0 : c.num;
         key.append(reinterpret_cast<const char*>(&den), sizeof den);
         key.append(reinterpret_cast<const char*>(&num), sizeof num);
-        key.push_back(static_cast<char>(c.kind));
+        key.push_back(static_cast<char>(kindByte(c.kind)));
     }
     return key;
 }

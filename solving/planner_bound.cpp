@@ -14,7 +14,7 @@ int bracketDepth(const ExprLine& line) {
     int depth = 0;
     int deepest = 0;
     for (int i = 0; i < line.cellCount; ++i) {
-        const std::uint8_t k = line.cells[static_cast<std::size_t>(i)].kind;
+        const CellKind k = line.cells[static_cast<std::size_t>(i)].kind;
         if (isOpeningBracket(k)) deepest = std::max(deepest, ++depth);
         if (isClosingBracket(k)) --depth;
     }
@@ -40,10 +40,10 @@ Shape shapeOf(const ExprLine& line, char letter) {
         if (isRelation(c.kind)) {
             side = 1;
             ++relations;
-        } else if (c.kind == kind::constant) {
+        } else if (c.kind == CellKind::constant) {
             s.constants[side] = s.constants[side] + Ratio::of(c);
             if (c.num != 0) ++s.constantCells;
-        } else if (c.kind == static_cast<std::uint8_t>(letter)) {
+        } else if (c.kind == letterKind(letter)) {
             s.letters[side] = s.letters[side] + Ratio::of(c);
             if (c.num != 0) {
                 ++s.letterCells;
@@ -68,9 +68,9 @@ bool isMinusOne(const ExprCell& c) { return c.den == 1 && c.num == -1; }
 // both sides) turns into x < c or c < d, or a single letter term that 移項
 // leaves alone with coefficient 1 beside at most one number.
 bool oneStepShape(const ExprLine& line, const Shape& s, char letter) {
-    if (line.cellCount == 3 && line.cells[0].kind == static_cast<std::uint8_t>(letter) &&
+    if (line.cellCount == 3 && line.cells[0].kind == letterKind(letter) &&
         line.cells[0].num != 0 && isRelation(line.cells[1].kind) &&
-        line.cells[2].kind == kind::constant)
+        line.cells[2].kind == CellKind::constant)
         return true;
     const Ratio& lx = s.letters[0];
     const Ratio& rx = s.letters[1];
@@ -101,8 +101,8 @@ bool twoStepShape(const Shape& s) {
 int termCells(const ExprLine& line, char letter) {
     int terms = 0;
     for (int i = 0; i < line.cellCount; ++i) {
-        const std::uint8_t k = line.cells[static_cast<std::size_t>(i)].kind;
-        const bool value = k == kind::constant || k == kind::bar || k == static_cast<std::uint8_t>(letter);
+        const CellKind k = line.cells[static_cast<std::size_t>(i)].kind;
+        const bool value = k == CellKind::constant || k == CellKind::bar || k == letterKind(letter);
         const bool factor = i + 1 < line.cellCount && isOpeningBracket(line.cells[static_cast<std::size_t>(i + 1)].kind);
         if (value && !factor) ++terms;
     }
@@ -125,12 +125,12 @@ Ratio netLetterCoefficient(const ExprLine& line, char letter) {
             sign = -1;
         } else if (isOpeningBracket(c.kind)) {
             const ExprCell* before = i > 0 ? &line.cells[static_cast<std::size_t>(i - 1)] : nullptr;
-            const bool hasFactor = before && (before->kind == kind::constant || before->kind == kind::bar);
+            const bool hasFactor = before && (before->kind == CellKind::constant || before->kind == CellKind::bar);
             factors[depth + 1] = hasFactor ? factors[depth] * Ratio::of(*before) : factors[depth];
             ++depth;
         } else if (isClosingBracket(c.kind)) {
             if (depth > 0) --depth;
-        } else if (c.kind == static_cast<std::uint8_t>(letter) && !beforeGroup) {
+        } else if (c.kind == letterKind(letter) && !beforeGroup) {
             net = net + Ratio::make(sign, 1) * factors[depth] * Ratio::of(c);
         }
     }

@@ -29,8 +29,8 @@ int operationRank(OpCode opCode) {
     return 6;
 }
 
-bool isValue(std::uint8_t k, char letter) {
-    return k == kind::constant || k == kind::bar || k == static_cast<std::uint8_t>(letter);
+bool isValue(CellKind k, char letter) {
+    return k == CellKind::constant || k == CellKind::bar || k == letterKind(letter);
 }
 
 // The line's values, gathered once.
@@ -55,10 +55,10 @@ LineValues valuesOf(const ExprLine& line, char letter) {
         if (!isValue(c.kind, letter) || c.den <= 0) continue;
         const bool factor = i + 1 < line.cellCount &&
                             isOpeningBracket(line.cells[static_cast<std::size_t>(i + 1)].kind);
-        if (!factor && c.kind != kind::bar) v.takeAway.push_back(c);
+        if (!factor && c.kind != CellKind::bar) v.takeAway.push_back(c);
         if (lcmDen <= largestPadPart) lcmDen = std::lcm(lcmDen, static_cast<std::int64_t>(c.den));
         const Ratio value = Ratio::of(c);
-        if (c.kind == static_cast<std::uint8_t>(letter)) {
+        if (c.kind == letterKind(letter)) {
             v.letterCoefficients.push_back(value);
             v.letters[side] = v.letters[side] + value;
         } else if (!factor) {
@@ -73,7 +73,7 @@ bool fitsPad(const Ratio& r) {
     return r.known && r.den <= largestPadPart && r.num >= -largestPadPart && r.num <= largestPadPart;
 }
 
-ExprCell cellOf(const Ratio& r, std::uint8_t k) {
+ExprCell cellOf(const Ratio& r, CellKind k) {
     return {static_cast<std::int32_t>(r.den), static_cast<std::int32_t>(r.num), k};
 }
 
@@ -87,7 +87,7 @@ void addMove(std::vector<PlanMove>& moves, const PlanMove& move) {
 }
 
 // Subtract a positive term, add the size of a negative one.
-void addTakeAway(std::vector<PlanMove>& moves, const Ratio& value, std::uint8_t k) {
+void addTakeAway(std::vector<PlanMove>& moves, const Ratio& value, CellKind k) {
     if (!value.known || value.num == 0) return;
     const Ratio size = value.num < 0 ? -value : value;
     if (!fitsPad(size)) return;
@@ -111,10 +111,10 @@ void addScalings(std::vector<PlanMove>& moves, const Ratio& c) {
         const bool fraction = c.den != 1;
         const Ratio divisorAsFactor = Ratio::make(c.den, c.num);
         if (fraction)
-            addMove(moves, {OpCode::multiply, cellOf(divisorAsFactor, kind::constant)});
+            addMove(moves, {OpCode::multiply, cellOf(divisorAsFactor, CellKind::constant)});
         else
-            addMove(moves, {OpCode::divide, cellOf(c, kind::constant)});
-        addMove(moves, {OpCode::multiply, cellOf(c, kind::constant)});
+            addMove(moves, {OpCode::divide, cellOf(c, CellKind::constant)});
+        addMove(moves, {OpCode::multiply, cellOf(c, CellKind::constant)});
         return;
     }
     // A factor too long for the pad is taken in parts: a divisor of its
@@ -122,9 +122,9 @@ void addScalings(std::vector<PlanMove>& moves, const Ratio& c) {
     const std::int64_t size = c.num < 0 ? -c.num : c.num;
     const std::int64_t sign = c.num < 0 ? -1 : 1;
     if (const std::int64_t d = typableDivisor(size); d > 1)
-        addMove(moves, {OpCode::divide, cellOf({sign * d, 1, true}, kind::constant)});
+        addMove(moves, {OpCode::divide, cellOf({sign * d, 1, true}, CellKind::constant)});
     if (const std::int64_t d = typableDivisor(c.den); d > 1)
-        addMove(moves, {OpCode::multiply, cellOf({sign * d, 1, true}, kind::constant)});
+        addMove(moves, {OpCode::multiply, cellOf({sign * d, 1, true}, CellKind::constant)});
 }
 
 }  // namespace
@@ -144,12 +144,12 @@ std::vector<PlanMove> movesFrom(const ExprLine& line, char letter) {
         moves.push_back({OpCode::collect, ZERO});
     }
     const LineValues v = valuesOf(line, letter);
-    const auto letterKind = static_cast<std::uint8_t>(letter);
+    const CellKind letterTerm = letterKind(letter);
 
-    for (const ExprCell& t : v.takeAway) addTakeAway(moves, Ratio::of(t), t.kind == kind::bar ? kind::constant : t.kind);
+    for (const ExprCell& t : v.takeAway) addTakeAway(moves, Ratio::of(t), t.kind == CellKind::bar ? CellKind::constant : t.kind);
     for (int side = 0; side < 2; ++side) {
-        addTakeAway(moves, v.constants[side], kind::constant);
-        addTakeAway(moves, v.letters[side], letterKind);
+        addTakeAway(moves, v.constants[side], CellKind::constant);
+        addTakeAway(moves, v.letters[side], letterTerm);
     }
 
     std::vector<Ratio> factors = v.letterCoefficients;
@@ -173,7 +173,7 @@ std::vector<PlanMove> movesFrom(const ExprLine& line, char letter) {
     // A line with fractions is first cleared of its denominators (×their
     // least common multiple) whenever a plan that starts so is as short.
     if (!v.denominatorLcm.is(1)) {
-        const PlanMove clearing{OpCode::multiply, cellOf(v.denominatorLcm, kind::constant)};
+        const PlanMove clearing{OpCode::multiply, cellOf(v.denominatorLcm, CellKind::constant)};
         if (const auto it = findMove(moves, clearing); it != moves.end()) std::rotate(moves.begin(), it, it + 1);
     }
     return moves;
@@ -187,12 +187,12 @@ bool padCanType(const ExprCell& term) {
 std::string padTextOf(const ExprCell& term) {
     std::string text = term.num < 0 ? "-" : "";
     const std::int64_t size = std::abs(static_cast<std::int64_t>(term.num));
-    const bool letterTerm = term.kind != kind::constant;
+    const bool letterTerm = term.kind != CellKind::constant;
     if (term.den != 1)
         text += std::to_string(term.den) + "分の" + std::to_string(size);
     else if (!letterTerm || size != 1)
         text += std::to_string(size);
-    if (letterTerm) text += static_cast<char>(term.kind);
+    if (letterTerm) text += static_cast<char>(kindByte(term.kind));
     return text;
 }
 
@@ -203,7 +203,7 @@ std::vector<Control> padPressesOf(const ExprCell& term) {
     };
     if (term.num < 0) presses.push_back(Control::of(ControlKind::minus));
     const std::int64_t size = std::abs(static_cast<std::int64_t>(term.num));
-    const bool letterTerm = term.kind != kind::constant;
+    const bool letterTerm = term.kind != CellKind::constant;
     if (term.den != 1) {
         digits(term.den);
         presses.push_back(Control::of(ControlKind::fraction));

@@ -17,12 +17,12 @@ std::int64_t ceilOf(const Ratio& r) {
     return (r.num % r.den != 0 && r.num > 0) ? q + 1 : q;
 }
 
-std::optional<SetKind> kindOfRelation(std::uint8_t relation) {
+std::optional<SetKind> kindOfRelation(CellKind relation) {
     switch (relation) {
-    case kind::less: return SetKind::less;
-    case kind::lessEqual: return SetKind::lessEqual;
-    case kind::greater: return SetKind::greater;
-    case kind::greaterEqual: return SetKind::greaterEqual;
+    case CellKind::less: return SetKind::less;
+    case CellKind::lessEqual: return SetKind::lessEqual;
+    case CellKind::greater: return SetKind::greater;
+    case CellKind::greaterEqual: return SetKind::greaterEqual;
     default: return std::nullopt;
     }
 }
@@ -56,7 +56,7 @@ std::optional<SolutionSet> solutionSetOf(AnswerKind answer, const ExprLine& answ
     const ExprCell& number = answerLine.cells[2];
     const std::optional<SetKind> relation = kindOfRelation(answerLine.cells[1].kind);
     if (!relation || !isLetter(letter.kind) || letter.num != 1 || letter.den != 1 ||
-        number.kind != kind::constant)
+        number.kind != CellKind::constant)
         return std::nullopt;
     const Ratio end = Ratio::of(number);
     if (!end.known) return std::nullopt;

@@ -13,7 +13,7 @@ struct Group {
     Ratio factor = Ratio::make(1, 1);
 };
 
-bool isValueCell(std::uint8_t k) { return k == kind::constant || k == kind::bar; }
+bool isValueCell(CellKind k) { return k == CellKind::constant || k == CellKind::bar; }
 
 // The side's value, or nothing when a bracket is unmatched or a value is unknown.
 std::optional<Ratio> sideValue(const ExprLine& line, int from, int to, char letter, const Ratio& x) {
@@ -33,7 +33,7 @@ std::optional<Ratio> sideValue(const ExprLine& line, int from, int to, char lett
             groups.back().sum = groups.back().sum + inner.factor * inner.sum;
         } else if (isValueCell(cell.kind)) {
             groups.back().sum = groups.back().sum + Ratio::of(cell);
-        } else if (cell.kind == static_cast<std::uint8_t>(letter)) {
+        } else if (cell.kind == letterKind(letter)) {
             groups.back().sum = groups.back().sum + Ratio::of(cell) * x;
         } else {
             return std::nullopt;
@@ -43,12 +43,12 @@ std::optional<Ratio> sideValue(const ExprLine& line, int from, int to, char lett
     return groups.front().sum;
 }
 
-bool holds(std::uint8_t relation, int v) {
+bool holds(CellKind relation, int v) {
     switch (relation) {
-    case kind::less: return v < 0;
-    case kind::greater: return v > 0;
-    case kind::lessEqual: return v <= 0;
-    case kind::greaterEqual: return v >= 0;
+    case CellKind::less: return v < 0;
+    case CellKind::greater: return v > 0;
+    case CellKind::lessEqual: return v <= 0;
+    case CellKind::greaterEqual: return v >= 0;
     default: return false;
     }
 }
@@ -67,16 +67,16 @@ std::optional<TrialResult> tryValue(const ExprLine& line, char letter, const Rat
     const std::optional<Ratio> left = sideValue(line, 0, relationAt, letter, value);
     const std::optional<Ratio> right = sideValue(line, relationAt + 1, line.cellCount, letter, value);
     if (!left || !right) return std::nullopt;
-    const std::uint8_t relation = line.cells[static_cast<std::size_t>(relationAt)].kind;
+    const CellKind relation = line.cells[static_cast<std::size_t>(relationAt)].kind;
     return TrialResult{value, *left, relation, *right, holds(relation, compareRatios(*left, *right))};
 }
 
-std::string relationText(std::uint8_t relation) {
+std::string relationText(CellKind relation) {
     switch (relation) {
-    case kind::less: return "<";
-    case kind::greater: return ">";
-    case kind::lessEqual: return "<=";
-    case kind::greaterEqual: return ">=";
+    case CellKind::less: return "<";
+    case CellKind::greater: return ">";
+    case CellKind::lessEqual: return "<=";
+    case CellKind::greaterEqual: return ">=";
     default: return "?";
     }
 }

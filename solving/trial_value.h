@@ -15,7 +15,7 @@ namespace talvoren {
 struct TrialResult {
     Ratio value;              // the number put in
     Ratio left;               // the left side's value
-    std::uint8_t relation{};  // the question's relation cell kind
+    CellKind relation{};  // the question's relation cell kind
     Ratio right;              // the right side's value
     bool holds = false;
 };
@@ -26,7 +26,7 @@ struct TrialResult {
 std::optional<TrialResult> tryValue(const ExprLine& line, char letter, const Ratio& value);
 
 // The relation as a question writes it: "<", ">", "<=", ">=".
-std::string relationText(std::uint8_t relation);
+std::string relationText(CellKind relation);
 
 // The sentence written under the answer, e.g.
 // "x=0 のとき 左辺 3 ＜ 右辺 5 ○（解に入っています）": the two values with

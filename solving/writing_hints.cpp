@@ -63,10 +63,11 @@ std::string sideTerms(const ExprLine& line, bool rightSide) {
 std::string relationWord(const ExprLine& line) {
     for (int i = 0; i < line.cellCount; ++i) {
         switch (line.cells[static_cast<std::size_t>(i)].kind) {
-        case kind::less: return "＜";
-        case kind::greater: return "＞";
-        case kind::lessEqual: return "≦";
-        case kind::greaterEqual: return "≧";
+        case CellKind::less: return "＜";
+        case CellKind::greater: return "＞";
+        case CellKind::lessEqual: return "≦";
+        case CellKind::greaterEqual: return "≧";
+        default: break;
         }
     }
     return "";

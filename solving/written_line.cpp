@@ -126,7 +126,7 @@ std::string termText(const ExprCell& cell) {
         text += std::to_string(magnitude);
         if (cell.den != 1) text += "/" + std::to_string(cell.den);
     }
-    if (letter) text += static_cast<char>(cell.kind);
+    if (letter) text += letterOf(cell.kind);
     return text;
 }
 
@@ -136,15 +136,15 @@ std::string writtenTextOf(const ExprLine& line) {
     for (int i = 0; i < line.cellCount; ++i) {
         const ExprCell& c = line.cells[static_cast<std::size_t>(i)];
         if (isRelation(c.kind)) {
-            text += c.kind == kind::less      ? "<"
-                    : c.kind == kind::greater ? ">"
-                    : c.kind == kind::lessEqual ? "<="
+            text += c.kind == CellKind::less      ? "<"
+                    : c.kind == CellKind::greater ? ">"
+                    : c.kind == CellKind::lessEqual ? "<="
                                                 : ">=";
             termStart = true;
         } else if (isOpeningBracket(c.kind)) {
             // A group without a factor after a term is added, not multiplied.
-            const bool factored = i > 0 && (line.cells[static_cast<std::size_t>(i - 1)].kind == kind::constant ||
-                                            line.cells[static_cast<std::size_t>(i - 1)].kind == kind::bar);
+            const bool factored = i > 0 && (line.cells[static_cast<std::size_t>(i - 1)].kind == CellKind::constant ||
+                                            line.cells[static_cast<std::size_t>(i - 1)].kind == CellKind::bar);
             if (!termStart && !factored) text += '+';
             text += '(';
             termStart = true;

@@ -18,7 +18,7 @@ void tryOnPage(PlaySession& s, const std::string& padText) {
     const ExprCell cell = parseEntry(s.core, padText);
     s.worksheet.showNotices();
     if (cell.den == 0) return;  // refused, with the pad's message
-    if (cell.kind != kind::constant) {
+    if (cell.kind != CellKind::constant) {
         std::cerr << "play: try needs a number, not " << padText << '\n';
         return;
     }

@@ -49,7 +49,7 @@ void TrialFlow::run() {
     const ExprCell cell = parseEntry(core_, padText.toStdString());
     worksheet_.showNotices();
     if (cell.den == 0) return;  // the pad's own message has been shown
-    if (cell.kind != kind::constant) {
+    if (cell.kind != CellKind::constant) {
         worksheet_.showMessage("数を入れてください");
         return;
     }

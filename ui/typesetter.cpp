@@ -24,29 +24,6 @@ constexpr int pointAdvance = 3;
 
 std::string digits(std::int64_t value) { return std::to_string(value); }
 
-// The text a bracket cell is drawn as.
-std::string bracketText(std::uint8_t kind) {
-    switch (kind) {
-    case kind::cornerOpen: return "｢";
-    case kind::cornerClose: return "｣";
-    default: return std::string(1, static_cast<char>(kind));
-    }
-}
-
-std::string relationText(std::uint8_t relation) {
-    switch (relation) {
-    case kind::less: return "＜";
-    case kind::greater: return "＞";
-    case kind::lessEqual: return "≦";
-    default: return "≧";
-    }
-}
-
-// A positive term after one of these kinds is written without "+".
-bool suppressesPlus(std::uint8_t previousKind) {
-    return isOpeningBracket(previousKind) || previousKind == '*' || isRelation(previousKind);
-}
-
 // The coefficient written before a letter: nothing for 0, 1 and -1.
 std::string coefficientUpper(const ExprCell& cell) {
     if (cell.num == 0 || (cell.den == 1 && std::abs(static_cast<std::int64_t>(cell.num)) == 1))
@@ -150,12 +127,12 @@ int Typesetter::drawCell(const std::string& upper, const std::string& lower, int
     return e + 1;
 }
 
-void Typesetter::drawSign(const ExprCell& cell, std::uint8_t previousKind, int& column) {
+void Typesetter::drawSign(const ExprCell& cell, CellKind previousKind, int& column) {
     if (cell.num > 0 && !suppressesPlus(previousKind)) column += drawCell("+", "", column);
     if (cell.num < 0) column += drawCell("-", "", column);
 }
 
-void Typesetter::drawNumber(const ExprCell& cell, std::uint8_t nextKind, int& column) {
+void Typesetter::drawNumber(const ExprCell& cell, CellKind nextKind, int& column) {
     const std::string decimal = flags_.hasDecimalPoint ? decimalText(cell.den, cell.num) : "";
     if (!decimal.empty()) {
         column += drawCell(decimal, "", column);
@@ -169,7 +146,7 @@ void Typesetter::drawNumber(const ExprCell& cell, std::uint8_t nextKind, int& co
 }
 
 void Typesetter::drawLetter(const ExprCell& cell, int& column) {
-    const std::string letter(1, static_cast<char>(cell.kind));
+    const std::string letter(1, letterOf(cell.kind));
     const std::string decimal = flags_.hasDecimalPoint ? decimalText(cell.den, cell.num) : "";
     if (!decimal.empty()) {
         column += drawCell(decimal + letter, "", column);
@@ -182,16 +159,16 @@ void Typesetter::drawLetter(const ExprCell& cell, int& column) {
     column += drawCell(letter, "", column);
 }
 
-void Typesetter::drawRelation(std::uint8_t relation, int& column) {
+void Typesetter::drawRelation(CellKind relation, int& column) {
     surface_.setFont(FontHolder::fntKnjMin);
-    column += drawCell(relationText(relation), "", column);
+    column += drawCell(relationSymbol(relation), "", column);
     surface_.setFont(FontHolder::fntNum);
 }
 
 bool Typesetter::typeset(int n, TypesetMode mode, const ExprLine& line) {
     int column = 1;
     pulledLeft_ = 0;
-    std::uint8_t previousKind = '(';
+    CellKind previousKind = CellKind::roundOpen;
     FractionGroup group;
 
     const double scale = (mode == TypesetMode::small ? smallTypeScale : 1.0) * flags_.shrink;
@@ -205,36 +182,36 @@ bool Typesetter::typeset(int n, TypesetMode mode, const ExprLine& line) {
     const int count = std::clamp(line.cellCount, 0, maxCells);
     for (int i = 0; i < count; ++i) {
         const ExprCell& cell = line.cells[i];
-        const std::uint8_t k = cell.kind;
-        const std::uint8_t nextKind = i + 1 < count ? line.cells[i + 1].kind : '@';
+        const CellKind k = cell.kind;
+        const CellKind nextKind = i + 1 < count ? line.cells[i + 1].kind : CellKind::constant;
 
         if (group.open) {
             if (isOpeningBracket(k)) {
                 if (std::abs(group.gnum) == 1) group.numerator.clear();
-                if (group.keepsBrackets()) group.numerator += bracketText(k);
+                if (group.keepsBrackets()) group.numerator += bracketSymbol(k);
             } else if (isClosingBracket(k)) {
-                if (group.keepsBrackets()) group.numerator += bracketText(k) + " ";
+                if (group.keepsBrackets()) group.numerator += bracketSymbol(k) + " ";
                 column += drawCell(group.numerator, group.gden == 1 ? "" : group.denominator, column);
                 group.open = false;
             } else {
                 std::string text = isLetter(k) ? coefficientUpper(cell) : fractionTexts(cell.den, cell.num).first;
                 if (!isOpeningBracket(previousKind)) text = (cell.num > 0 ? "+" : "-") + text;
                 group.numerator += text;
-                if (k == static_cast<std::uint8_t>(unknownLetter_)) group.numerator += static_cast<char>(k);
+                if (k == letterKind(unknownLetter_)) group.numerator += letterOf(k);
             }
         } else if (isOpeningBracket(k) || isClosingBracket(k)) {
-            column += drawCell(bracketText(k), "", column);
-        } else if (k == kind::constant) {
+            column += drawCell(bracketSymbol(k), "", column);
+        } else if (k == CellKind::constant) {
             drawSign(cell, previousKind, column);
             drawNumber(cell, nextKind, column);
         } else if (isRelation(k)) {
             drawRelation(k, column);
-        } else if (k == kind::bar) {
+        } else if (k == CellKind::bar) {
             group = FractionGroup{true, cell.num, cell.den, digits(std::abs(static_cast<std::int64_t>(cell.num))),
                                   digits(cell.den)};
             drawSign(cell, previousKind, column);
         } else if (isLetter(k)) {
-            unknownLetter_ = static_cast<char>(k);
+            unknownLetter_ = letterOf(k);
             drawSign(cell, previousKind, column);
             drawLetter(cell, column);
         }

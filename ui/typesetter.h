@@ -63,10 +63,10 @@ public:
     int finalColumn() const { return finalColumn_; }
 
 private:
-    void drawSign(const ExprCell& cell, std::uint8_t previousKind, int& column);
-    void drawNumber(const ExprCell& cell, std::uint8_t nextKind, int& column);
+    void drawSign(const ExprCell& cell, CellKind previousKind, int& column);
+    void drawNumber(const ExprCell& cell, CellKind nextKind, int& column);
     void drawLetter(const ExprCell& cell, int& column);
-    void drawRelation(std::uint8_t relation, int& column);
+    void drawRelation(CellKind relation, int& column);
 
     Surface& surface_;
     TypesetFlags flags_;

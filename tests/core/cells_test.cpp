@@ -17,9 +17,10 @@ using Shown = std::vector<std::string>;
 constexpr std::int32_t int32Min = std::numeric_limits<std::int32_t>::min();
 constexpr std::int32_t int32Max = std::numeric_limits<std::int32_t>::max();
 
-ExprCell c(std::int32_t num, std::int32_t den, std::uint8_t k = kind::constant) {
+ExprCell c(std::int32_t num, std::int32_t den, CellKind k = CellKind::constant) {
     return makeCell(num, den, k);
 }
+ExprCell c(std::int32_t num, std::int32_t den, char letter) { return c(num, den, letterKind(letter)); }
 
 struct ArithmeticCase {
     const char* name;
@@ -45,9 +46,9 @@ INSTANTIATE_TEST_SUITE_P(
     Cells, Arithmetic,
     ::testing::Values(
         ArithmeticCase{"ReduceDividesCommonFactor",
-                       [](CoreState& s) { return reduce(s, 6, -4, kind::constant); }, "-2/3", false},
+                       [](CoreState& s) { return reduce(s, 6, -4, CellKind::constant); }, "-2/3", false},
         ArithmeticCase{"ReduceKeepsZeroOverFive",
-                       [](CoreState& s) { return reduce(s, 5, 0, kind::constant); }, "0/5", false},
+                       [](CoreState& s) { return reduce(s, 5, 0, CellKind::constant); }, "0/5", false},
         ArithmeticCase{"AddUsesLeastCommonMultiple",
                        [](CoreState& s) { return addCells(s, c(1, 6), c(1, 4)); }, "5/12", false},
         ArithmeticCase{"AddTakesFirstKind",
@@ -108,7 +109,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(Cells, ZeroDenominatorInComparisonShowsDiagnostic) {
     CoreSession t;
-    EXPECT_EQ(compareCells(t.s, c(0, 0, kind::lessEqual), c(1, 1)), 0);
+    EXPECT_EQ(compareCells(t.s, c(0, 0, CellKind::lessEqual), c(1, 1)), 0);
     EXPECT_EQ(t.shown(), (Shown{"message: x=0,y=1GCDが０です"}));
 }
 
@@ -151,16 +152,12 @@ TEST(Cells, PopRestoresCountAndEmptyLineGivesZero) {
     EXPECT_EQ(t.s.lines[2].cellCount, 0);
 }
 
-TEST(Cells, MakeCellStoresUnderscoreAsConstant) {
-    EXPECT_EQ(makeCell(2, 3, '_'), (ExprCell{3, 2, kind::constant}));
-}
-
 TEST(Cells, CellTextDecodesKindBytes) {
-    EXPECT_EQ(cellText(c(0, 0, kind::lessEqual)), "0ﾋ0");
-    EXPECT_EQ(cellText(c(0, 0, kind::greaterEqual)), "0ﾖ0");
-    EXPECT_EQ(cellText(c(0, 1, kind::cornerOpen)), "0｢1");
-    EXPECT_EQ(cellText(c(0, 1, kind::cornerClose)), "0｣1");
-    EXPECT_EQ(cellText(c(1, 3, kind::bar)), "1|3");
+    EXPECT_EQ(cellText(c(0, 0, CellKind::lessEqual)), "0ﾋ0");
+    EXPECT_EQ(cellText(c(0, 0, CellKind::greaterEqual)), "0ﾖ0");
+    EXPECT_EQ(cellText(c(0, 1, CellKind::cornerOpen)), "0｢1");
+    EXPECT_EQ(cellText(c(0, 1, CellKind::cornerClose)), "0｣1");
+    EXPECT_EQ(cellText(c(1, 3, CellKind::bar)), "1|3");
     EXPECT_EQ(cellText(c(-1, 2)), "-1/2");
     ExprLine line;
     EXPECT_EQ(lineCellsText(line), "");

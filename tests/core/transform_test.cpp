@@ -140,7 +140,7 @@ TEST(Transform, DivisionByZeroAsksOnceAndWritesNothing) {
 TEST(Transform, RepeatedMultiplicationIsRefusedBeforeItWraps) {
     CoreSession t;
     ASSERT_TRUE(parseQuestion(t.s, 1, "x<1"));
-    const ExprCell factor{1, 9999, kind::constant};
+    const ExprCell factor{1, 9999, CellKind::constant};
     EXPECT_FALSE(scaleBothSides(t.s, 1, '*', factor, 2).refused());
     EXPECT_FALSE(scaleBothSides(t.s, 2, '*', factor, 3).refused());
     setLine(t.s, 4, {ONE});  // a stale cell: a refusal leaves the target empty
@@ -160,9 +160,9 @@ TEST(Transform, TransposePastThirtyCellsIsRefused) {
     CoreSession t;
     t.s.unknownLetter = 'x';
     clearLine(t.s, 1);
-    for (int i = 0; i < 28; ++i) appendCell(t.s, 1, {1, 1, 'x'});
-    appendCell(t.s, 1, {1, 0, kind::less});
-    appendCell(t.s, 1, {1, 1, 'x'});
+    for (int i = 0; i < 28; ++i) appendCell(t.s, 1, {1, 1, letterKind('x')});
+    appendCell(t.s, 1, {1, 0, CellKind::less});
+    appendCell(t.s, 1, {1, 1, letterKind('x')});
     EXPECT_EQ(transposeTerms(t.s, 1, 2).refusal, Refusal::tooLong);
     EXPECT_EQ(t.s.lines[2].cellCount, 0);
 }
@@ -171,8 +171,8 @@ TEST(Transform, SubtractingTheMostNegativeNumberOverflows) {
     CoreSession t;
     t.s.unknownLetter = 'x';
     const std::int32_t most = std::numeric_limits<std::int32_t>::min();
-    setLine(t.s, 1, {{1, 1, 'x'}, {1, 0, kind::less}, {1, 1, kind::constant}});
-    setLine(t.s, 2, {{1, 1, 'x'}, {1, 0, kind::greater}, {1, most, kind::constant}});
+    setLine(t.s, 1, {{1, 1, letterKind('x')}, {1, 0, CellKind::less}, {1, 1, CellKind::constant}});
+    setLine(t.s, 2, {{1, 1, letterKind('x')}, {1, 0, CellKind::greater}, {1, most, CellKind::constant}});
     EXPECT_EQ(subtractLines(t.s, 1, 2, 3).refusal, Refusal::overflow);
     EXPECT_EQ(t.s.lines[2].cells[2].num, most);
 }
@@ -181,9 +181,9 @@ TEST(Transform, BracketAfterAnExpandedGroupHasNoFactor) {
     // Two groups side by side: the first group's last constant is no factor.
     CoreSession t;
     t.s.unknownLetter = 'x';
-    setLine(t.s, 1, {{1, 0, '('}, {1, 1, 'x'}, {1, 1, kind::constant}, {1, 0, ')'},
-                     {1, 0, '('}, {1, 1, 'x'}, {1, 2, kind::constant}, {1, 0, ')'},
-                     {1, 0, kind::less}, {1, 3, kind::constant}});
+    setLine(t.s, 1, {{1, 0, CellKind::roundOpen}, {1, 1, letterKind('x')}, {1, 1, CellKind::constant}, {1, 0, CellKind::roundClose},
+                     {1, 0, CellKind::roundOpen}, {1, 1, letterKind('x')}, {1, 2, CellKind::constant}, {1, 0, CellKind::roundClose},
+                     {1, 0, CellKind::less}, {1, 3, CellKind::constant}});
     EXPECT_TRUE(removeBrackets(t.s, 1, 2).value);
     EXPECT_EQ(lineCellsText(t.s.lines[2]), "1x1 1/1 1x1 2/1 0<1 3/1");
 }

@@ -106,9 +106,9 @@ QuestionAnalysis solvedIn(int steps) {
     a.steps.resize(static_cast<std::size_t>(steps));
     a.answer = AnswerKind::solved;
     a.answerLine.cellCount = 3;
-    a.answerLine.cells[0] = {1, 1, 'x'};
-    a.answerLine.cells[1] = {-2, 0, '>'};
-    a.answerLine.cells[2] = {1, -3, '/'};
+    a.answerLine.cells[0] = {1, 1, letterKind('x')};
+    a.answerLine.cells[1] = {-2, 0, CellKind::greater};
+    a.answerLine.cells[2] = {1, -3, CellKind::constant};
     a.reversesRelation = true;
     a.fits = {steps < 8, true, true};
     return a;

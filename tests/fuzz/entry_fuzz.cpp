@@ -56,15 +56,15 @@ bool refused(const ExprCell& c) { return c.den == 0; }
 
 void checkOne(char letter, const std::string& text, const Parsed& p) {
     if (refused(p.cell)) {
-        require(p.cell.num == 0 && p.cell.kind == kind::constant);
+        require(p.cell.num == 0 && p.cell.kind == CellKind::constant);
         require(p.messages == (text == "-" ? 0u : 1u));
         return;
     }
     require(p.messages == 0);
     require(p.cell.den > 0);
-    require(p.cell.kind == kind::constant || p.cell.kind == static_cast<std::uint8_t>(letter));
+    require(p.cell.kind == CellKind::constant || p.cell.kind == letterKind(letter));
     if (text.empty()) require(p.cell == ZERO);
-    if (text == std::string(1, letter)) require(p.cell == (ExprCell{1, 1, static_cast<std::uint8_t>(letter)}));
+    if (text == std::string(1, letter)) require(p.cell == (ExprCell{1, 1, letterKind(letter)}));
 }
 
 }  // namespace

@@ -37,14 +37,14 @@ void checkQuestion(const ExprLine& line) {
     for (int i = 0; i < line.cellCount; ++i) {
         const ExprCell& c = line.cells[static_cast<std::size_t>(i)];
         if (isRelation(c.kind)) ++relations;
-        if (c.kind == kind::constant || isLetter(c.kind)) require(c.den > 0);
+        if (c.kind == CellKind::constant || isLetter(c.kind)) require(c.den > 0);
     }
     require(relations == 1);
 }
 
 void transformAll(CoreState& s) {
-    const ExprCell three{1, 3, kind::constant};
-    const ExprCell minusHalf{2, -1, kind::constant};
+    const ExprCell three{1, 3, CellKind::constant};
+    const ExprCell minusHalf{2, -1, CellKind::constant};
     collectTerms(s, 1, 2);
     checkLine(s.lines[2]);
     addToBothSides(s, 1, '-', three, 2);

@@ -134,11 +134,11 @@ TEST_P(ReverseRelation, TurnsTheFirstRelationRound) {
 INSTANTIATE_TEST_SUITE_P(
     Relations, ReverseRelation,
     ::testing::Values(
-        ReverseCase{"Less", lineOf({term(1), relation(kind::less), constant(3)}), "1x1 0>1 3/1"},
-        ReverseCase{"Greater", lineOf({term(1), relation(kind::greater), constant(3)}), "1x1 0<1 3/1"},
-        ReverseCase{"AtMost", lineOf({term(1), relation(kind::lessEqual), constant(3)}), "1x1 0ﾖ1 3/1"},
-        ReverseCase{"AtLeast", lineOf({term(1), relation(kind::greaterEqual), constant(3)}), "1x1 0ﾋ1 3/1"},
-        ReverseCase{"OnlyTheFirst", lineOf({relation(kind::less), relation(kind::less)}), "0>1 0<1"},
+        ReverseCase{"Less", lineOf({term(1), relation(CellKind::less), constant(3)}), "1x1 0>1 3/1"},
+        ReverseCase{"Greater", lineOf({term(1), relation(CellKind::greater), constant(3)}), "1x1 0<1 3/1"},
+        ReverseCase{"AtMost", lineOf({term(1), relation(CellKind::lessEqual), constant(3)}), "1x1 0ﾖ1 3/1"},
+        ReverseCase{"AtLeast", lineOf({term(1), relation(CellKind::greaterEqual), constant(3)}), "1x1 0ﾋ1 3/1"},
+        ReverseCase{"OnlyTheFirst", lineOf({relation(CellKind::less), relation(CellKind::less)}), "0>1 0<1"},
         ReverseCase{"NoRelation", lineOf({term(1), constant(3)}), "1x1 3/1"}),
     [](const auto& info) { return std::string(info.param.name); });
 

@@ -125,9 +125,9 @@ void setShown(Worksheet& ws, Change change) {
     ws.restore(state);
 }
 
-inline ExprCell constant(int num, int den = 1) { return {den, num, kind::constant}; }
-inline ExprCell term(int num, int den = 1, char letter = 'x') { return {den, num, static_cast<std::uint8_t>(letter)}; }
-inline ExprCell relation(std::uint8_t k) { return {1, 0, k}; }
+inline ExprCell constant(int num, int den = 1) { return {den, num, CellKind::constant}; }
+inline ExprCell term(int num, int den = 1, char letter = 'x') { return {den, num, letterKind(letter)}; }
+inline ExprCell relation(CellKind k) { return {1, 0, k}; }
 
 inline ExprLine lineOf(std::initializer_list<ExprCell> cells) {
     ExprLine line;

@@ -26,7 +26,7 @@ TEST_P(JudgeLine, RecognisesOnlyTheAnswerShapes) {
     EXPECT_EQ(s.core.answerLine().cellCount, 0) << "the judge only judges; the worksheet writes the answer";
 }
 
-const std::uint8_t lt = kind::less, gt = kind::greater, le = kind::lessEqual, ge = kind::greaterEqual;
+const CellKind lt = CellKind::less, gt = CellKind::greater, le = CellKind::lessEqual, ge = CellKind::greaterEqual;
 
 INSTANTIATE_TEST_SUITE_P(
     Shapes, JudgeLine,
@@ -51,14 +51,14 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(JudgeLine, LinesBeyondTheNewestAreNoAnswer) {
     Session s;
     s.core.unknownLetter = 'x';
-    s.core.lines[3] = lineOf({term(1), relation(kind::less), constant(5)});
+    s.core.lines[3] = lineOf({term(1), relation(CellKind::less), constant(5)});
     EXPECT_EQ(judgeLine(s.core, 2, 3), AnswerKind::none);
     EXPECT_EQ(judgeLine(s.core, 2, -1), AnswerKind::none);
 }
 
 struct RelationCase {
     const char* name;
-    std::uint8_t k;
+    CellKind k;
     ExprCell x, y;
     bool holds;
 };
@@ -83,7 +83,7 @@ INSTANTIATE_TEST_SUITE_P(
                       RelationCase{"AtMostGreater", le, constant(1), constant(0), false},
                       RelationCase{"AtLeastEqualFractions", ge, constant(2, 4), constant(1, 2), true},
                       RelationCase{"AtLeastLess", ge, constant(-3), constant(2), false},
-                      RelationCase{"NotARelation", '(', constant(1), constant(2), false}),
+                      RelationCase{"NotARelation", CellKind::roundOpen, constant(1), constant(2), false}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // Concluding from a judgement: the dialog is asked until the right kind is

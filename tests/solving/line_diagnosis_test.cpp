@@ -94,7 +94,7 @@ Sides unitsOf(const ExprLine& line) {
         }
         if (depth == 0 && !(isOpeningBracket(c.kind) && factorWaits)) side->push_back({});
         side->back().push_back(c);
-        factorWaits = depth == 0 && (c.kind == kind::constant || c.kind == kind::bar) && i + 1 < line.cellCount &&
+        factorWaits = depth == 0 && (c.kind == CellKind::constant || c.kind == CellKind::bar) && i + 1 < line.cellCount &&
                       isOpeningBracket(line.cells[static_cast<std::size_t>(i + 1)].kind);
         if (isOpeningBracket(c.kind)) ++depth;
         if (isClosingBracket(c.kind)) --depth;
@@ -127,7 +127,7 @@ std::pair<Fraction, Fraction> linear(const std::vector<ExprCell>& cells, std::si
             const auto [ga, gb] = linear(cells, i, factor);
             a = a + ga;
             b = b + gb;
-        } else if ((c.kind == kind::constant || c.kind == kind::bar) && i < cells.size() &&
+        } else if ((c.kind == CellKind::constant || c.kind == CellKind::bar) && i < cells.size() &&
                    isOpeningBracket(cells[i].kind)) {
             ++i;
             const auto [ga, gb] = linear(cells, i, factor * valueOf(c));
@@ -152,25 +152,25 @@ std::string solutions(const ExprLine& line) {
     const auto [la, lb] = linear(left, i, Fraction::of(1));
     const auto [ra, rb] = linear(right, j, Fraction::of(1));
     const Fraction a = la - ra, b = rb - lb;
-    int rel = s.relation.kind;
+    CellKind rel = s.relation.kind;
     const auto holds = [&](Fraction x, Fraction y) {
         switch (rel) {
-        case kind::less: return x < y;
-        case kind::greater: return y < x;
-        case kind::lessEqual: return !(y < x);
+        case CellKind::less: return x < y;
+        case CellKind::greater: return y < x;
+        case CellKind::lessEqual: return !(y < x);
         default: return !(x < y);
         }
     };
     if (a.num == 0) return holds(Fraction::of(0), b) ? "all" : "none";
-    if (a.num < 0) rel = rel == kind::less ? kind::greater : rel == kind::greater ? kind::less
-                       : rel == kind::lessEqual ? kind::greaterEqual : kind::lessEqual;
+    if (a.num < 0) rel = rel == CellKind::less ? CellKind::greater : rel == CellKind::greater ? CellKind::less
+                       : rel == CellKind::lessEqual ? CellKind::greaterEqual : CellKind::lessEqual;
     const Fraction bound = b / a;
-    return std::to_string(rel) + " " + std::to_string(bound.num) + "/" + std::to_string(bound.den);
+    return std::to_string(kindByte(rel)) + " " + std::to_string(bound.num) + "/" + std::to_string(bound.den);
 }
 
-std::uint8_t turnedKind(std::uint8_t k) {
-    return k == kind::less ? kind::greater : k == kind::greater ? kind::less
-         : k == kind::lessEqual ? kind::greaterEqual : kind::lessEqual;
+CellKind turnedKind(CellKind k) {
+    return k == CellKind::less ? CellKind::greater : k == CellKind::greater ? CellKind::less
+         : k == CellKind::lessEqual ? CellKind::greaterEqual : CellKind::lessEqual;
 }
 
 TEST(LineDiagnosis, RandomStepsAndSingleFaults) {
@@ -242,7 +242,7 @@ TEST(LineDiagnosis, RandomStepsAndSingleFaults) {
         if (op == OpCode::removeBrackets) {
             const Sides source = unitsOf(step.source);
             for (const Unit& u : source.left) {
-                const bool simpleGroup = u.size() >= 5 && (u[0].kind == kind::constant || u[0].kind == kind::bar) &&
+                const bool simpleGroup = u.size() >= 5 && (u[0].kind == CellKind::constant || u[0].kind == CellKind::bar) &&
                                          std::count_if(u.begin(), u.end(), [](const ExprCell& c) { return isOpeningBracket(c.kind); }) == 1;
                 const Fraction f = valueOf(u[0]);
                 if (!simpleGroup || f == Fraction::of(1)) continue;
@@ -275,9 +275,9 @@ TEST(LineDiagnosis, RandomStepsAndSingleFaults) {
         // The answer written at once: the same solutions, another line.
         if (rightSet != "all" && rightSet != "none") {
             const std::size_t space = rightSet.find(' ');
-            const int rel = std::stoi(rightSet.substr(0, space));
-            const std::string relation = rel == kind::less ? "<" : rel == kind::greater ? ">"
-                                       : rel == kind::lessEqual ? "<=" : ">=";
+            const CellKind rel = kindOfByte(static_cast<std::uint8_t>(std::stoi(rightSet.substr(0, space))));
+            const std::string relation = rel == CellKind::less ? "<" : rel == CellKind::greater ? ">"
+                                       : rel == CellKind::lessEqual ? "<=" : ">=";
             const std::string answer = std::string(1, letter) + relation + rightSet.substr(space + 1);
             if (const WrittenLine read = readWrittenLine(answer, letter); read.line)
                 expect(*read.line, writtenTextOf(*read.line) == writtenTextOf(right) ? "right" : "form", "answer at once");

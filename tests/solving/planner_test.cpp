@@ -157,7 +157,7 @@ TEST(Planner, LinesAtTheLimitsEndWithinTheBudgetAndShowNothing) {
         full.cells[static_cast<std::size_t>(full.cellCount++)] = term(1);
         full.cells[static_cast<std::size_t>(full.cellCount++)] = constant(-1);
     }
-    full.cells[static_cast<std::size_t>(full.cellCount++)] = relation('<');
+    full.cells[static_cast<std::size_t>(full.cellCount++)] = relation(CellKind::less);
     full.cells[static_cast<std::size_t>(full.cellCount++)] = constant(1);
     struct LimitCase {
         const char* name;
@@ -165,9 +165,9 @@ TEST(Planner, LinesAtTheLimitsEndWithinTheBudgetAndShowNothing) {
         AnswerKind answer;
     };
     const LimitCase cases[] = {
-        {"PrimeCoefficientNoPadCancels", testing::lineOf({term(2147483647), relation('<'), constant(2147483646)}),
+        {"PrimeCoefficientNoPadCancels", testing::lineOf({term(2147483647), relation(CellKind::less), constant(2147483646)}),
          AnswerKind::none},
-        {"StepsOverflow", testing::lineOf({term(3), constant(2147483647), relation('<'), constant(-2147483647)}),
+        {"StepsOverflow", testing::lineOf({term(3), constant(2147483647), relation(CellKind::less), constant(-2147483647)}),
          AnswerKind::none},
         {"ThirtyCells", full, AnswerKind::solved},
     };
@@ -200,32 +200,32 @@ TEST_P(PadTexts, AsThePadTypesThem) {
 
 INSTANTIATE_TEST_SUITE_P(
     Planner, PadTexts,
-    ::testing::Values(PadCase{"Integer", {1, 12, '/'}, "12", {"btn1", "btn2"}},
-                      PadCase{"Negative", {1, -3, '/'}, "-3", {"btnMinus", "btn3"}},
-                      PadCase{"Fraction", {3, 2, '/'}, "3分の2", {"btn3", "btnBunsu", "btn2"}},
-                      PadCase{"NegativeFraction", {4, -1, '/'}, "-4分の1", {"btnMinus", "btn4", "btnBunsu", "btn1"}},
-                      PadCase{"Letter", {1, 1, 'x'}, "x", {"btnMoji"}},
-                      PadCase{"NegativeLetter", {1, -1, 'a'}, "-a", {"btnMinus", "btnMoji"}},
-                      PadCase{"LetterTerm", {1, 20, 'x'}, "20x", {"btn2", "btn0", "btnMoji"}},
-                      PadCase{"FractionLetterTerm", {2, 3, 'x'}, "2分の3x", {"btn2", "btnBunsu", "btn3", "btnMoji"}}),
+    ::testing::Values(PadCase{"Integer", {1, 12, CellKind::constant}, "12", {"btn1", "btn2"}},
+                      PadCase{"Negative", {1, -3, CellKind::constant}, "-3", {"btnMinus", "btn3"}},
+                      PadCase{"Fraction", {3, 2, CellKind::constant}, "3分の2", {"btn3", "btnBunsu", "btn2"}},
+                      PadCase{"NegativeFraction", {4, -1, CellKind::constant}, "-4分の1", {"btnMinus", "btn4", "btnBunsu", "btn1"}},
+                      PadCase{"Letter", {1, 1, letterKind('x')}, "x", {"btnMoji"}},
+                      PadCase{"NegativeLetter", {1, -1, letterKind('a')}, "-a", {"btnMinus", "btnMoji"}},
+                      PadCase{"LetterTerm", {1, 20, letterKind('x')}, "20x", {"btn2", "btn0", "btnMoji"}},
+                      PadCase{"FractionLetterTerm", {2, 3, letterKind('x')}, "2分の3x", {"btn2", "btnBunsu", "btn3", "btnMoji"}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Planner, OnlyNumbersThePadCanType) {
-    EXPECT_TRUE(padCanType({1, 9999, '/'}));
-    EXPECT_TRUE(padCanType({9998, -9999, '/'}));
-    EXPECT_FALSE(padCanType({1, 10000, '/'}));
-    EXPECT_FALSE(padCanType({10000, 1, '/'}));
-    EXPECT_FALSE(padCanType({4, 2, '/'})) << "a plan types fractions reduced";
+    EXPECT_TRUE(padCanType({1, 9999, CellKind::constant}));
+    EXPECT_TRUE(padCanType({9998, -9999, CellKind::constant}));
+    EXPECT_FALSE(padCanType({1, 10000, CellKind::constant}));
+    EXPECT_FALSE(padCanType({10000, 1, CellKind::constant}));
+    EXPECT_FALSE(padCanType({4, 2, CellKind::constant})) << "a plan types fractions reduced";
 }
 
 // ---- answers against the independent solution set ---------------------------
 
-std::string relationText(std::uint8_t k) {
+std::string relationText(CellKind k) {
     switch (k) {
-    case '<': return "<";
-    case '>': return ">";
-    case kind::lessEqual: return "<=";
-    case kind::greaterEqual: return ">=";
+    case CellKind::less: return "<";
+    case CellKind::greater: return ">";
+    case CellKind::lessEqual: return "<=";
+    case CellKind::greaterEqual: return ">=";
     default: return "?";
     }
 }

@@ -28,7 +28,7 @@ TEST(StackListing, SignsFractionsAndParserRelations) {
 
 TEST(StackListing, LinesThirteenAndFourteenHaveTheirLabels) {
     Session s;
-    s.core.lines[13] = lineOf({term(1), relation(kind::less), constant(2)});
+    s.core.lines[13] = lineOf({term(1), relation(CellKind::less), constant(2)});
     const auto entries = stackListing(s.core, 14);
     EXPECT_EQ(std::count(entries.begin(), entries.end(), "--------------------⑫"), 1);
     EXPECT_EQ(std::count(entries.begin(), entries.end(), "--------------------⑬"), 1);
@@ -37,7 +37,7 @@ TEST(StackListing, LinesThirteenAndFourteenHaveTheirLabels) {
 
 TEST(StackListing, EmptyPageListsNothingAndTheAnswerLineNever) {
     Session s;
-    s.core.answerLine() = lineOf({term(1), relation(kind::less), constant(2)});
+    s.core.answerLine() = lineOf({term(1), relation(CellKind::less), constant(2)});
     EXPECT_TRUE(stackListing(s.core, 0).empty());
     EXPECT_EQ(stackListing(s.core, 40).size(), 15u * 2);  // lines 1..15, empty: caption and hyphens
 }

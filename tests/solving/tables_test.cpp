@@ -57,16 +57,18 @@ TEST_P(HasBrackets, LooksAtTheFirstLine) {
     EXPECT_EQ(s.ws.firstLineHasBrackets(), GetParam().found);
 }
 
-const ExprCell open(std::uint8_t k) { return {1, 0, k}; }
+const ExprCell open(CellKind k) { return {1, 0, k}; }
+// A bracket cell by its character.
+const ExprCell open(char k) { return open(kindOfByte(static_cast<std::uint8_t>(k))); }
 
 INSTANTIATE_TEST_SUITE_P(
     Lines, HasBrackets,
-    ::testing::Values(BracketCase{"None", lineOf({term(1), relation('<'), constant(1)}), false},
+    ::testing::Values(BracketCase{"None", lineOf({term(1), relation(CellKind::less), constant(1)}), false},
                       BracketCase{"Round", lineOf({constant(2), open('('), term(1), open(')')}), true},
                       BracketCase{"Curly", lineOf({open('{'), term(1), open('}')}), true},
                       BracketCase{"SquareByItsClosing", lineOf({term(1), open(']')}), true},
                       BracketCase{"SquareOpeningAlone", lineOf({open('['), term(1)}), false},
-                      BracketCase{"Corner", lineOf({open(kind::cornerOpen), term(1), open(kind::cornerClose)}),
+                      BracketCase{"Corner", lineOf({open(CellKind::cornerOpen), term(1), open(CellKind::cornerClose)}),
                                   true}),
     [](const auto& info) { return std::string(info.param.name); });
 

@@ -45,16 +45,16 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(TryValue, NoResultForALineThatIsNotOneRelation) {
-    for (const ExprLine& line : {lineOf({term(1), relation(kind::less), constant(1), relation(kind::less), constant(2)}),
+    for (const ExprLine& line : {lineOf({term(1), relation(CellKind::less), constant(1), relation(CellKind::less), constant(2)}),
                                  lineOf({term(1), constant(2)}),
-                                 lineOf({term(1), relation(kind::less), constant(2), {1, 0, ')'}})})
+                                 lineOf({term(1), relation(CellKind::less), constant(2), {1, 0, CellKind::roundClose}})})
         EXPECT_FALSE(tryValue(line, 'x', Ratio::make(0, 1))) << lineCellsText(line);
 }
 
 TEST(TryValue, SentenceUnderTheAnswer) {
-    const TrialResult in{Ratio::make(0, 1), Ratio::make(3, 1), kind::less, Ratio::make(5, 1), true};
+    const TrialResult in{Ratio::make(0, 1), Ratio::make(3, 1), CellKind::less, Ratio::make(5, 1), true};
     EXPECT_EQ(trialSentence('x', in), "x=0 のとき 左辺 3 ＜ 右辺 5 ○（解に入っています）");
-    const TrialResult out{Ratio::make(-1, 2), Ratio::make(7, 3), kind::lessEqual, Ratio::make(-1, 1), false};
+    const TrialResult out{Ratio::make(-1, 2), Ratio::make(7, 3), CellKind::lessEqual, Ratio::make(-1, 1), false};
     EXPECT_EQ(trialSentence('a', out), "a=-1/2 のとき 左辺 7/3 ＞ 右辺 -1 ×（解に入っていません）");
 }
 
@@ -99,13 +99,13 @@ TEST(SolutionSets, FromTheAnswer) {
         return set ? solutionSetText(*set) : std::string("-");
     };
     // The relation cell made by a division keeps its own denominator.
-    EXPECT_EQ(text(AnswerKind::solved, lineOf({term(1), {2, 0, kind::less}, constant(1)})), "lt 1");
-    EXPECT_EQ(text(AnswerKind::none, lineOf({term(1, 1, 'a'), relation(kind::greaterEqual), constant(-7, 2)})),
+    EXPECT_EQ(text(AnswerKind::solved, lineOf({term(1), {2, 0, CellKind::less}, constant(1)})), "lt 1");
+    EXPECT_EQ(text(AnswerKind::none, lineOf({term(1, 1, 'a'), relation(CellKind::greaterEqual), constant(-7, 2)})),
               "ge -7/2");
     EXPECT_EQ(text(AnswerKind::noSolution, {}), "none");
     EXPECT_EQ(text(AnswerKind::infinitelyMany, {}), "all");
-    EXPECT_EQ(text(AnswerKind::solved, lineOf({term(2), relation(kind::less), constant(1)})), "-");
-    EXPECT_EQ(text(AnswerKind::solved, lineOf({constant(1), relation(kind::less), term(1)})), "-");
+    EXPECT_EQ(text(AnswerKind::solved, lineOf({term(2), relation(CellKind::less), constant(1)})), "-");
+    EXPECT_EQ(text(AnswerKind::solved, lineOf({constant(1), relation(CellKind::less), term(1)})), "-");
 }
 
 }  // namespace

@@ -106,8 +106,8 @@ TEST(Typesetter, SignsAndCoefficients) {
         {"minus half x", lineOf({c(-1, 2, 'x'), k('<'), c(1, 1, '/')}), {}, "-12x＜1"},
         {"zero coefficient", lineOf({c(0, 1, 'x'), k('<'), c(1, 1, '/')}), {}, "x＜1"},
         {"zero constant has no sign", lineOf({c(1, 1, 'x'), c(0, 1, '/'), k('<'), c(1, 1, '/')}), {}, "x0＜1"},
-        {"no plus after a relation", lineOf({c(1, 1, 'x'), k(kind::lessEqual), c(3, 1, '/')}), {}, "x≦3"},
-        {"minus after a relation", lineOf({c(1, 1, 'x'), k(kind::greaterEqual), c(-3, 1, '/')}), {}, "x≧-3"},
+        {"no plus after a relation", lineOf({c(1, 1, 'x'), k(CellKind::lessEqual), c(3, 1, '/')}), {}, "x≦3"},
+        {"minus after a relation", lineOf({c(1, 1, 'x'), k(CellKind::greaterEqual), c(-3, 1, '/')}), {}, "x≧-3"},
         {"greater than", lineOf({c(1, 1, 'x'), k('>'), c(3, 1, '/')}), {}, "x＞3"},
         {"minus one factor shows as its sign",
          lineOf({c(-1, 1, '/'), k('('), c(1, 1, 'x'), c(3, 1, '/'), k(')'), k('<'), c(1, 1, '/')}),
@@ -122,7 +122,7 @@ TEST(Typesetter, SignsAndCoefficients) {
          {},
          "-2{x-3}＜1"},
         {"corner brackets are drawn",
-         lineOf({c(2, 1, '/'), k(kind::cornerOpen), c(1, 1, 'x'), c(1, 1, '/'), k(kind::cornerClose), k('<'),
+         lineOf({c(2, 1, '/'), k(CellKind::cornerOpen), c(1, 1, 'x'), c(1, 1, '/'), k(CellKind::cornerClose), k('<'),
                  c(4, 1, '/')}),
          {},
          "2｢x+1｣＜4"},
@@ -209,15 +209,15 @@ TEST(Typesetter, FractionGroups) {
         std::string drawn;
         size_t bars;
     };
-    const auto group = [](std::int32_t num, std::int32_t den, std::uint8_t open = '(', std::uint8_t close = ')') {
-        return lineOf({c(num, den, kind::bar), k(open), c(1, 1, 'x'), c(1, 1, '/'), k(close), k('<'), c(2, 1, '/')});
+    const auto group = [](std::int32_t num, std::int32_t den, char open = '(', char close = ')') {
+        return lineOf({c(num, den, CellKind::bar), k(open), c(1, 1, 'x'), c(1, 1, '/'), k(close), k('<'), c(2, 1, '/')});
     };
     const std::vector<Case> cases = {
         {"two thirds", group(2, 3), "2(x+1) 3＜2", 1},
         {"one third", group(1, 3), "x+13＜2", 1},
         {"minus one over one", group(-1, 1), "-(x+1) ＜2", 0},
         {"square brackets", group(2, 3, '[', ']'), "2[x+1] 3＜2", 1},
-        {"unclosed group draws at most its sign", lineOf({c(-1, 2, kind::bar), k('<'), c(1, 1, 'x')}), "-", 0},
+        {"unclosed group draws at most its sign", lineOf({c(-1, 2, CellKind::bar), k('<'), c(1, 1, 'x')}), "-", 0},
     };
     for (const Case& tc : cases) {
         SCOPED_TRACE(tc.name);
@@ -233,7 +233,7 @@ TEST(Typesetter, TwoThirdsGroupGeometry) {
     char letter = 'x';
     RecordingSurface surface;
     const ExprLine line =
-        lineOf({c(2, 3, kind::bar), k('('), c(1, 1, 'x'), c(1, 1, '/'), k(')'), k('<'), c(2, 1, '/')});
+        lineOf({c(2, 3, CellKind::bar), k('('), c(1, 1, 'x'), c(1, 1, '/'), k(')'), k('<'), c(2, 1, '/')});
     Typesetter(surface, {}, letter).typeset(1, TypesetMode::full, line);
     // "2(x+1) " is 7 long, so e = 8: a bar of 112 pixels.
     ASSERT_EQ(surface.bars.size(), 1u);
