@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QPrinter>
 #include <algorithm>
+#include <cmath>
 
 #include "solving/line_labels.h"
 #include "ui/fonts.h"
@@ -21,9 +22,14 @@ constexpr double layoutDpi = 96.0;
 // A page line image of the 1024 layout: the lines keep its proportions and
 // its shrink-to-fit.
 constexpr QSize lineLayout(419, 75);
-// The answer key's number line, right of the answer in its row.
+// The answer key's number line: right of the answer in its row, at least
+// this far in and this far clear of the answer, with at least this width to
+// be read; else under the answer, after 【答】.
 constexpr int keyNumberLineLeft = 232;
 constexpr int keyNumberLineTop = 14;
+constexpr int keyNumberLineGap = 16;
+constexpr int keyNumberLineLeastWidth = 150;
+constexpr int keyNumberLineUnderLeft = 60;
 
 // Question sheet: the questions' type a little smaller than on the screen
 // (about 13 points), and for each line a pupil writes at least this much
@@ -184,9 +190,18 @@ LineDrawing answerDrawing(const QuestionAnalysis& q) {
     case AnswerKind::infinitelyMany: drawing.plainText = std::string(answerMark) + infinitelyManyText; break;
     case AnswerKind::none: drawing.plainText = std::string(answerMark) + "（ページに収まる解き方がありません）"; break;
     }
-    // The number line takes the right of the answer's row.
+    const KeyNumberLinePlace place = keyNumberLinePlace(q);
+    if (place.ownRow) return drawing;
     if (const auto set = solutionSetOf(q.answer, q.answerLine))
-        drawing.numberLine = NumberLineFigure{*set, std::nullopt, keyNumberLineTop, keyNumberLineLeft, ""};
+        drawing.numberLine = NumberLineFigure{*set, std::nullopt, keyNumberLineTop, place.left, ""};
+    return drawing;
+}
+
+// The row under a wide answer, with its number line alone.
+LineDrawing numberLineRow(const QuestionAnalysis& q) {
+    LineDrawing drawing(answerImage);
+    if (const auto set = solutionSetOf(q.answer, q.answerLine))
+        drawing.numberLine = NumberLineFigure{*set, std::nullopt, keyNumberLineTop, keyNumberLineUnderLeft, ""};
     return drawing;
 }
 
@@ -199,7 +214,8 @@ bool printAnswerKey(QPainter& painter, Sheets& sheets, PageFlow& flow, const std
         paintTitle(painter, title.rect, QStringLiteral("解答　") + qs(unit.title),
                    QStringLiteral("最短の解き方（赤い不等号：向きが変わる）"));
         for (const QuestionAnalysis& q : unit.questions) {
-            const int lines = q.accepted ? 2 + q.stepCount() : 1;
+            const bool lineUnder = q.accepted && keyNumberLinePlace(q).ownRow;
+            const int lines = q.accepted ? 2 + q.stepCount() + (lineUnder ? 1 : 0) : 1;
             const PageFlow::Place place = flow.take(lines * height + keyQuestionGap);
             if (!sheets.moveTo(place.page)) return false;
             QRectF line(place.rect.topLeft(), QSizeF(width, height));
@@ -215,12 +231,26 @@ bool printAnswerKey(QPainter& painter, Sheets& sheets, PageFlow& flow, const std
             }
             line.translate(0, height);
             paintLineDrawing(painter, line, lineLayout, answerDrawing(q));
+            if (lineUnder) {
+                line.translate(0, height);
+                paintLineDrawing(painter, line, lineLayout, numberLineRow(q));
+            }
         }
     }
     return true;
 }
 
 }  // namespace
+
+KeyNumberLinePlace keyNumberLinePlace(const QuestionAnalysis& q) {
+    if (q.answer != AnswerKind::solved) return {false, keyNumberLineLeft};
+    TypesetFlags flags;
+    flags.hasDecimalPoint = q.hasDecimalPoint;
+    const double answerEdge = typesetRightEdge(answerImage, TypesetMode::full, q.answerLine, flags, q.letter);
+    const int left = std::max(keyNumberLineLeft, static_cast<int>(std::ceil(answerEdge)) + keyNumberLineGap);
+    if (lineLayout.width() - left < keyNumberLineLeastWidth) return {true, keyNumberLineUnderLeft};
+    return {false, left};
+}
 
 std::vector<PrintUnit> printUnits(const CoursewareState& set, bool everyUnit) {
     std::vector<PrintUnit> units;

@@ -36,6 +36,15 @@ std::vector<PrintUnit> printUnits(const CoursewareState& set, bool everyUnit);
 
 enum class TeacherPrint { questionSheet, answerKey };
 
+// Where the answer key draws an answer's number line: right of the answer in
+// its row, clear of it; or, when the answer leaves it too little of the row,
+// in a row of its own under the answer. In layout pixels of a key line.
+struct KeyNumberLinePlace {
+    bool ownRow = false;
+    int left = 0;
+};
+KeyNumberLinePlace keyNumberLinePlace(const QuestionAnalysis& q);
+
 // Prints on an already configured printer (A4 is asked for). False when the
 // job could not be started or a page not added.
 bool printTeacherSheets(QPrinter& printer, TeacherPrint what, const std::vector<PrintUnit>& units);

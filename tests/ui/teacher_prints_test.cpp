@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include "dialogs_support.h"
+#include "ui/line_drawing.h"
 #include "ui/teacher_printing.h"
 #include "ui/sheet_packing.h"
 #include "ui/teacher_prints.h"
@@ -234,6 +235,27 @@ TEST_F(TeacherPdf, AnswerKeyOfSpecialAnswersNamesThemAfterTheMark) {
 
     ASSERT_TRUE(print(TeacherPrint::answerKey, 1, false));
     EXPECT_EQ(pixelsWhere(renderPage(pdf, 1, 100), isRed), 0) << "no relation turned round in the first unit";
+}
+
+// The answer key's number line stands right of the answer, clear of it, or
+// in a row of its own under an answer too wide to leave it room.
+TEST(AnswerKey, TheNumberLineNeverStandsOverTheAnswer) {
+    test::DialogSession session;
+    struct Case {
+        const char* question;
+        bool ownRow;
+    };
+    for (const auto& [question, ownRow] :
+         {Case{"2x<4", false}, Case{"10x<-3", false}, Case{"16x<-153", true}, Case{"999x<-12345", true},
+          Case{"x+3>x-1", false}}) {
+        const QuestionAnalysis q = analyseQuestion(1, 1, question);
+        const KeyNumberLinePlace place = keyNumberLinePlace(q);
+        const double answerEdge = typesetRightEdge(answerImage, TypesetMode::full, q.answerLine, {}, q.letter);
+        EXPECT_EQ(place.ownRow, ownRow) << question << ": the answer reaches " << answerEdge;
+        if (!place.ownRow && q.answer == AnswerKind::solved) {
+            EXPECT_GT(place.left, answerEdge) << question;
+        }
+    }
 }
 
 TEST_F(TeacherPdf, AFailedJobSaysSoAndACancelledDialogPrintsNothing) {
