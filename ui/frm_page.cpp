@@ -252,9 +252,15 @@ void TfrmPage::placeAnswerBox(int n) {
     lblMess->raise();
     lblHint->raise();
     fitClient();
+    // The last line and the box together where the page has room for both
+    // (the blank gap under the pinned band may go under it); else the box
+    // whole, whose answer repeats the last line: on a short screen the box
+    // may start the next column at the top of the page.
     const LineImage* line = n >= 1 && n <= lineCapacity ? Image[n] : nullptr;
     const QRect box = grbKai->geometry();
-    keepInView(line ? box | line->geometry() : box);
+    const QRect both = line ? box | line->geometry() : box;
+    const bool roomForBoth = both.height() <= viewport()->height() - linesTop() + lineTopGap;
+    keepInView(roomForBoth ? both : box);
 }
 
 QPoint TfrmPage::answerBoxPlace(int n) const {
