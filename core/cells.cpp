@@ -131,8 +131,7 @@ std::int32_t gcd(ExprTables& s, std::int32_t a, std::int32_t b) {
 std::int32_t lcm(ExprTables& s, std::int32_t a, std::int32_t b) {
     const std::int32_t g = gcd(s, a, b);
     if (g == 0) {
-        s.note("x=" + std::to_string(a) + ",y=" + std::to_string(b) +
-                               "GCDが０です");
+        s.note("x=" + std::to_string(a) + ",y=" + std::to_string(b) + "GCDが０です");
         return 0;
     }
     const std::int64_t l = static_cast<std::int64_t>(a) * b / g;

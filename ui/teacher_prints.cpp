@@ -175,8 +175,15 @@ bool printQuestionSheet(QPainter& painter, Sheets& sheets, QSizeF page, const st
     return true;
 }
 
-// The answer after 【答】, as the answer image shows it.
-LineDrawing answerDrawing(const QuestionAnalysis& q) {
+std::optional<NumberLineFigure> keyNumberLine(const QuestionAnalysis& q, int left) {
+    const auto set = solutionSetOf(q.answer, q.answerLine);
+    if (!set) return std::nullopt;
+    return NumberLineFigure{*set, std::nullopt, keyNumberLineTop, left, ""};
+}
+
+// The answer after 【答】, as the answer image shows it, with its number line
+// beside it unless that stands in a row of its own.
+LineDrawing answerDrawing(const QuestionAnalysis& q, const KeyNumberLinePlace& numberLine) {
     LineDrawing drawing;
     drawing.number = answerImage;
     drawing.unknownLetter = q.letter;
@@ -190,18 +197,14 @@ LineDrawing answerDrawing(const QuestionAnalysis& q) {
     case AnswerKind::infinitelyMany: drawing.plainText = std::string(answerMark) + infinitelyManyText; break;
     case AnswerKind::none: drawing.plainText = std::string(answerMark) + "（ページに収まる解き方がありません）"; break;
     }
-    const KeyNumberLinePlace place = keyNumberLinePlace(q);
-    if (place.ownRow) return drawing;
-    if (const auto set = solutionSetOf(q.answer, q.answerLine))
-        drawing.numberLine = NumberLineFigure{*set, std::nullopt, keyNumberLineTop, place.left, ""};
+    if (!numberLine.ownRow) drawing.numberLine = keyNumberLine(q, numberLine.left);
     return drawing;
 }
 
 // The row under a wide answer, with its number line alone.
-LineDrawing numberLineRow(const QuestionAnalysis& q) {
+LineDrawing numberLineRow(const QuestionAnalysis& q, const KeyNumberLinePlace& numberLine) {
     LineDrawing drawing(answerImage);
-    if (const auto set = solutionSetOf(q.answer, q.answerLine))
-        drawing.numberLine = NumberLineFigure{*set, std::nullopt, keyNumberLineTop, keyNumberLineUnderLeft, ""};
+    drawing.numberLine = keyNumberLine(q, numberLine.left);
     return drawing;
 }
 
@@ -214,7 +217,8 @@ bool printAnswerKey(QPainter& painter, Sheets& sheets, PageFlow& flow, const std
         paintTitle(painter, title.rect, QStringLiteral("解答　") + qs(unit.title),
                    QStringLiteral("最短の解き方（赤い不等号：向きが変わる）"));
         for (const QuestionAnalysis& q : unit.questions) {
-            const bool lineUnder = q.accepted && keyNumberLinePlace(q).ownRow;
+            const KeyNumberLinePlace numberLine = keyNumberLinePlace(q);
+            const bool lineUnder = q.accepted && numberLine.ownRow;
             const int lines = q.accepted ? 2 + q.stepCount() + (lineUnder ? 1 : 0) : 1;
             const PageFlow::Place place = flow.take(lines * height + keyQuestionGap);
             if (!sheets.moveTo(place.page)) return false;
@@ -230,10 +234,10 @@ bool printAnswerKey(QPainter& painter, Sheets& sheets, PageFlow& flow, const std
                 paintLineDrawing(painter, line, lineLayout, pageLine(i + 2, step.line, q, step.signReversed));
             }
             line.translate(0, height);
-            paintLineDrawing(painter, line, lineLayout, answerDrawing(q));
+            paintLineDrawing(painter, line, lineLayout, answerDrawing(q, numberLine));
             if (lineUnder) {
                 line.translate(0, height);
-                paintLineDrawing(painter, line, lineLayout, numberLineRow(q));
+                paintLineDrawing(painter, line, lineLayout, numberLineRow(q, numberLine));
             }
         }
     }

@@ -19,12 +19,6 @@ constexpr int batch = 100;
 // batches: at full size the sweep alone would take minutes there.
 #if defined(__SANITIZE_ADDRESS__)
 constexpr int sweepBatch = 20;
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
-constexpr int sweepBatch = 20;
-#else
-constexpr int sweepBatch = batch;
-#endif
 #else
 constexpr int sweepBatch = batch;
 #endif

@@ -64,11 +64,12 @@ def start_program():
     once (the display refusing a first connection) is tried again, twice."""
     for attempt in range(3):
         program = subprocess.Popen([sys.argv[1]])
-        app = wait_for(lambda: application() or program.poll() is not None, 90)
-        if app is not True and app is not None:
+        wait_for(lambda: application() is not None or program.poll() is not None, 90)
+        app = application()
+        if app is not None:
             return program, app
         code = program.poll()
-        if code is None:
+        if code is None:  # running, but never on the bus
             program.terminate()
             program.wait(10)
             return None, None
